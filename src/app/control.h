@@ -1,0 +1,65 @@
+#pragma once
+// The state of one window control. The controls are the only copy of every
+// setting, so everything a view shows and a handler reads lives here.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+
+enum class ControlKind {
+    Label, Button, CheckBox, RadioButton, ComboBox, Edit, Memo, MenuItem, Menu,
+    Lamp, Panel, Image, UpDown, Grid, TabSheet, PageControl, Timer, Shape, Other
+};
+
+// Events a control can route to a named handler (an operation of the application).
+enum class Event {
+    Click, DblClick, Enter, Exit, Change, MouseDown, MouseUp, KeyDown, KeyPress, KeyUp, Paint, Close, Show
+};
+
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::Other;
+    std::string form;   // owning window
+    std::string parent; // menu item's menu, control's container ("" = the window)
+
+    std::string caption;
+    std::string text;
+    std::string hint;
+    bool checked = false;
+    bool enabled = true;
+    bool visible = true;
+    int color = 0;          // font colour, framework colour number (blue in the high byte)
+    int bgcolor = 0xFFFFFF; // background colour
+    int oncolor = 0;        // lamps
+    int offcolor = 0;
+    int left = 0, top = 0, width = 0, height = 0;
+    int fontSize = 0;  // 0: the view's default
+    bool bold = false;
+    std::string fontName;
+
+    std::vector<std::string> items; // combo boxes and list boxes
+    std::string group;              // radio group of radio buttons and radio menu items
+    std::string shortcut;           // menu items ("Ctrl+O"); shown by the view only
+    bool readOnly = false;          // combo boxes that take no typing
+
+    int position = 0, min = 0, max = 100; // up-down buttons, track bars
+    std::string associate;                // up-down's box
+
+    int interval = 0; // timers (ms)
+
+    // Grids: cells[row][col], row 0 is the header row.
+    std::vector<std::vector<std::string>> cells;
+    int colCount = 0;
+    int row = 0, col = 0;
+    std::vector<int> colWidths;
+
+    std::map<Event, std::string> handlers;
+
+    const std::string& handler(Event e) const;
+    bool isChecked() const { return checked; }
+};
+
+const char* kindName(ControlKind kind);
+
+} // namespace kelvaro

@@ -1,0 +1,42 @@
+#pragma once
+// A window: its own flags and its controls in creation order, reachable by name.
+#include "app/control.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace kelvaro {
+
+struct Form {
+    std::string name;
+    std::string caption;
+    bool visible = false;
+    bool modal = false;     // shown modally and not yet closed
+    bool minimized = false; // the window's own minimised state
+    bool stayOnTop = false;
+    bool borderless = false;
+    int left = 0, top = 0, width = 0, height = 0;
+    int bgcolor = 0xF0F0F0;
+    std::string activePage; // tab sheet shown by the page control, if any
+    std::map<Event, std::string> handlers;
+
+    explicit Form(std::string formName = {}) : name(std::move(formName)) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Control& add(const std::string& controlName, ControlKind kind, const std::string& parent = {});
+    Control* find(const std::string& controlName);
+    const Control* find(const std::string& controlName) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    // Children of a menu or container, in creation order.
+    std::vector<Control*> children(const std::string& parentName) const;
+    void remove(const std::string& controlName);
+
+private:
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unordered_map<std::string, Control*> index_;
+};
+
+} // namespace kelvaro

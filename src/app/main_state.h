@@ -1,0 +1,33 @@
+#pragma once
+// Private data of the main window and the program-wide values of the tick.
+// Everything else lives in the controls.
+#include <cstdint>
+#include <string>
+
+namespace kelvaro {
+
+struct MainState {
+    std::string ProgramDir; // with a trailing separator
+    std::string MIDIPath, CDPath, ProgramPath, MP3Path, WebRadioPath;
+    double BaseDate = 0;
+    int MusicOffMinutes = 0;
+    int AutoSnoozeMinutes = 0;
+    float CityOffset = 0.0f;
+    bool SettingsLoaded = false;
+    bool AllowEndSession = true;
+    bool SleepModeActive = false;
+    double CityNow = 0;
+    double SnoozeUntil = 0;
+
+    bool firstPaintPending = true; // cleared at the start of the first paint
+    bool tickEnabled = false;      // the tick does nothing until the first paint ends
+    double CityTimeOfDay = 0;
+    uint16_t CityHour = 0, CityMinute = 0, CitySecond = 0;
+    int CityWeekday = 1;
+    uint16_t LastMinuteSeen = 0;
+    int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
+
+    std::string versionText;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,26 @@
+#pragma once
+// The platform services one running program uses. Owned by whoever builds the
+// program (the real main or a test); the application only borrows them.
+#include "platform/autostart.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+#include "platform/speaker.h"
+#include "platform/window_host.h"
+
+#include <string>
+
+namespace kelvaro {
+
+struct Platform {
+    Clock* clock = nullptr;
+    Dialogs* dialogs = nullptr;
+    Speaker* speaker = nullptr;
+    Shell* shell = nullptr;
+    Autostart* autostart = nullptr;
+    WindowHost* host = nullptr;
+    std::string handoverFile; // the per-user file through which a second start finds the first
+    std::string programFile;  // this program's executable, for the autostart entry
+};
+
+} // namespace kelvaro
