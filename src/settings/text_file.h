@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvaro {
+
+// Raised when a file cannot be replaced; the message names the file.
+class FileWriteError : public std::runtime_error {
+public:
+    FileWriteError(const std::string& path, const std::string& reason);
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+bool isValidUtf8(std::string_view bytes);
+
+// Files carried over from the old platform are Windows-1252; everything is UTF-8 in memory.
+std::string windows1252ToUtf8(std::string_view bytes);
+
+// UTF-8 as it is (a leading byte-order mark dropped), anything else read as Windows-1252.
+std::string decodeText(std::string_view bytes);
+
+// The file's text decoded as above; nothing when the file is missing or cannot be read.
+std::optional<std::string> readTextFile(const std::string& path);
+
+// Lines ended by CR LF, LF or CR; a missing last line end is accepted.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Replaces the file in one step: a temporary file in the same folder, flushed to disk, renamed
+// over the old one. A crash at any moment leaves either the old or the new file, never a torn one.
+void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace kelvaro
