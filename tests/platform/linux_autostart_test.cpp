@@ -1,0 +1,69 @@
+#include "platform/linux_autostart.h"
+#include "qt_test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kelvaro;
+
+TEST(DesktopExec, QuotesAndEscapesAsTheDesktopEntryRulesSay) {
+    struct Case {
+        const char* argument;
+        const char* exec;
+    };
+    const Case cases[] = {
+        {"/usr/bin/kelvaro", "/usr/bin/kelvaro"},
+        {"auto", "auto"},
+        {"/opt/My Apps/kelvaro", "\"/opt/My Apps/kelvaro\""},
+        {"/opt/it's", "\"/opt/it's\""},
+        {"/opt/$HOME/\"x\"", "\"/opt/\\\\$HOME/\\\\\"x\\\\\"\""}, // \$ and \" inside quotes, then \ doubled
+        {"/opt/a\\b", "\"/opt/a\\\\\\\\b\""},                     // \\ inside quotes, each doubled again
+        {"/opt/100%", "/opt/100%%"},                              // % is a field code
+        {"", "\"\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(desktopExecArgument(c.argument), c.exec) << c.argument;
+}
+
+TEST(DesktopExec, FileNames) {
+    EXPECT_EQ(desktopFileName("Alarm Clock"), "kelvaro.desktop");
+    EXPECT_EQ(desktopFileName("My Timer/2"), "my-timer-2.desktop");
+}
+
+TEST(XdgAutostart, WritesAValidEntryAndRemovesIt) {
+    QTemporaryDir config;
+    ScopedEnv env("XDG_CONFIG_HOME", config.path().toStdString());
+    XdgAutostart autostart;
+    const std::string path = config.path().toStdString() + "/autostart/kelvaro.desktop";
+    ASSERT_EQ(autostart.entryPath("Alarm Clock"), path);
+    EXPECT_FALSE(autostart.hasEntry("Alarm Clock"));
+
+    autostart.writeEntry("Alarm Clock", "/opt/Kelvaro Clock/kelvaro", "auto");
+    ASSERT_TRUE(autostart.hasEntry("Alarm Clock"));
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/opt/Kelvaro Clock/kelvaro\" auto\n"));
+    EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
+    // Nothing but the entry is left in the folder (the temporary file was renamed).
+    EXPECT_EQ(QDir(config.path() + QStringLiteral("/autostart")).entryList(QDir::Files).size(), 1);
+
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty()) {
+        QProcess run;
+        run.start(validator, {QString::fromStdString(path)});
+        ASSERT_TRUE(run.waitForFinished(5000));
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
+        EXPECT_EQ(run.readAllStandardOutput().trimmed(), QByteArray());
+    }
+
+    autostart.removeEntry("Alarm Clock");
+    EXPECT_FALSE(autostart.hasEntry("Alarm Clock"));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    autostart.removeEntry("Alarm Clock"); // removing twice is harmless
+}
