@@ -28,12 +28,6 @@ struct KeyEvent {
     char character() const;     // the character it produces (Enter = CR, Backspace = BS, ...)
 };
 
-// A conversion error of the framework (a text that is no number or time); the
-// application's standard error box shows it.
-struct ConversionError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 // Something a user could not have done (a disabled control, an unknown item).
 struct ScriptError : std::logic_error {
     using std::logic_error::logic_error;
@@ -59,6 +53,8 @@ public:
     void defineOperation(const std::string& name, Operation op);
     void defineOperation(const std::string& name, std::function<void()> op);
     bool hasOperation(const std::string& name) const;
+    // Runs a step that a later feature fills in; nothing when it is not there.
+    std::string hook(const std::string& name, const Args& args = {});
     std::string run(const std::string& name, const Args& args = {});
     void fire(Control& control, Event event); // runs the control's handler for the event, if any
     void fire(const std::string& controlName, Event event) { fire(ctl(controlName), event); }

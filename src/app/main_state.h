@@ -20,7 +20,8 @@ struct MainState {
     double SnoozeUntil = 0;
 
     bool firstPaintPending = true; // cleared at the start of the first paint
-    bool tickEnabled = false;      // the tick does nothing until the first paint ends
+    bool tickEnabled = false;
+    bool closing = false;      // the tick does nothing until the first paint ends
     double CityTimeOfDay = 0;
     uint16_t CityHour = 0, CityMinute = 0, CitySecond = 0;
     int CityWeekday = 1;
@@ -28,6 +29,11 @@ struct MainState {
     int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
 
     std::string versionText;
+    bool MayRaiseWindow = true; // the settings notebook's flag: false while a modal box is up
+    int TClockH = 0, TClockW = 0;                          // taskbar clock size adjustments
+    int MIDIVolume = 32767, WaveVolume = 32767, CDVolume = 32767; // alarm levels, 0..32767
+    int hintPause = 0;                                     // ms before a hint shows
+    unsigned randomSeed = 0;
 };
 
 } // namespace kelvaro

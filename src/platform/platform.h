@@ -21,6 +21,7 @@ struct Platform {
     WindowHost* host = nullptr;
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
+    std::string instanceToken; // how a second start reaches this one (written as "apphdl")
 };
 
 } // namespace kelvaro

@@ -1,0 +1,101 @@
+// The one-second main tick: city time, clock, and the per-second and
+// per-minute steps of every feature in their fixed order.
+#include "app/main_tick.h"
+
+#include "app/application.h"
+#include "app/clock_formats.h"
+#include "app/conversions.h"
+#include "app/datetime.h"
+
+#include <cmath>
+
+namespace kelvaro {
+
+DateTime cityShift(float cityOffset, const LocaleInfo& loc) {
+    // The offset is hours.minutes held in a single float; the minutes go through the
+    // "0" format so that 5.45 (44.99998 minutes after the subtraction) gives 45.
+    const int hours = static_cast<int>(std::trunc(cityOffset));
+    const double rawMinutes = static_cast<double>(cityOffset) * 100.0 - static_cast<double>(hours) * 100.0;
+    const int minutes = static_cast<int>(std::trunc(strToFloat(formatFloat("0", rawMinutes, loc), loc)));
+    return strToTimeOrThrow(TwoDigits(std::abs(hours)) + loc.timeSeparator + TwoDigits(std::abs(minutes)), loc);
+}
+
+DateTime cityTime(DateTime now, float cityOffset, const LocaleInfo& loc) {
+    const DateTime shift = cityShift(cityOffset, loc);
+    return cityOffset >= 0 ? now + shift : now - shift;
+}
+
+namespace {
+
+void minuteStep(Application& app, int minute) {
+    MainState& m = app.main;
+    if (m.minuteStepDepth == minute) return; // an earlier pass for this minute waits in a box
+    const int outer = m.minuteStepDepth;
+    m.minuteStepDepth = minute;
+    struct Restore {
+        MainState& m;
+        int outer;
+        ~Restore() { m.minuteStepDepth = outer; }
+    } restore{m, outer};
+
+    app.hook("SetMoonDate");
+    m.LastMinuteSeen = static_cast<uint16_t>(minute);
+    if (m.SleepModeActive) app.hook("SleepMinuteStep");
+    if (app.ctl("CheckBoxAllowTimeUpdate").checked) {
+        try {
+            app.hook("WebTimeMinuteStep");
+        } catch (const std::exception&) {
+            // ends only the web-time step
+        }
+    }
+    app.ctl("LabelDate").caption = formatDateTime("dddd, dd mmmm yyyy", m.CityNow, app.locale());
+    app.hook("WeekdayStep");
+    app.hook("CheckAlarmDue");
+    app.hook("RefreshMilestones");
+    app.hook("BannerStep");
+    if (app.platform().host) app.platform().host->processEvents();
+    app.hook("CheckOnline");
+}
+
+} // namespace
+
+void Timer1Timer(Application& app) {
+    MainState& m = app.main;
+    if (!m.tickEnabled) return;
+    const LocaleInfo& loc = app.locale();
+    Control& lamp = app.ctl("LightCheckTimer");
+    lamp.checked = !lamp.checked;
+    app.form("TFormKelvaro").visible = true;
+
+    m.CityNow = cityTime(app.now(), m.CityOffset, loc);
+    const std::string clock = formatDateTime(clockFormat(app), m.CityNow, loc);
+    app.ctl("LabelTime").caption = clock;
+    app.ctl("LabelTime2").caption = clock;
+
+    m.CityTimeOfDay = strToTimeOrThrow(formatDateTime("h:mm:ss", m.CityNow, loc), loc);
+    const TimeParts t = decodeTime(m.CityTimeOfDay);
+    m.CityHour = static_cast<uint16_t>(t.hour);
+    m.CityMinute = static_cast<uint16_t>(t.minute);
+    m.CitySecond = static_cast<uint16_t>(t.second);
+    app.ctl("LabelSeconds").caption = TwoDigits(t.second);
+    app.ctl("LabelSeconds2").caption = app.ctl("LabelSeconds").caption;
+
+    app.hook("BatteryStep");
+    app.hook("WatchPlayer");
+    app.hook("ShowSnoozeCountdown");
+    if (!app.ctl("LightCheckSnooze").checked) app.hook("ShowCdTrack");
+    app.hook("UpdateTaskbarClock", {app.ctl("LabelTime").caption + " ", "1"});
+    app.hook("CheckMusicOff");
+    app.hook("CheckAutoSnooze");
+
+    if (t.minute != m.LastMinuteSeen) minuteStep(app, t.minute);
+
+    app.hook("ServiceAlarmSound");
+}
+
+void installMainTick(Application& app) {
+    app.ctl("Timer1").handlers[Event::Click] = "Timer1Timer";
+    app.defineOperation("Timer1Timer", [&app] { Timer1Timer(app); });
+}
+
+} // namespace kelvaro

@@ -1,0 +1,124 @@
+// The main window's controls with their layout and the states they have before
+// any setting is read.
+#include "app/form_builder.h"
+#include "app/windows.h"
+
+namespace kelvaro {
+
+namespace {
+
+void addMainMenu(Form& f) {
+    f.add("MainMenu", ControlKind::Menu);
+    addMenu(f, "Alarm1", "&Alarm");
+    Control& on = addMenuItem(f, "ON1", "&ON", "Alarm1", true, "alarm");
+    on.shortcut = "Ctrl+O";
+    Control& off = addMenuItem(f, "OFF1", "OF&F", "Alarm1", false, "alarm");
+    off.shortcut = "Ctrl+F";
+    addSeparator(f, "N3", "Alarm1");
+    addMenuItem(f, "SundayAlarmSeperate1", "S&undays have seperate Alarm Time", "Alarm1");
+    addMenuItem(f, "N24HourFormat1", "&12 / 24 Hour Format", "Alarm1");
+    addSeparator(f, "N4", "Alarm1");
+    addMenuItem(f, "LockSettings1", "&Lock Settings", "Alarm1");
+    addMenuItem(f, "Settings1", "&Even More Settings", "Alarm1");
+
+    addMenu(f, "DaysSettings1", "&Days Settings");
+    addMenu(f, "MusicSettings1", "&Music Settings");
+    addMenuItem(f, "CDPlayer1", "&CD", "MusicSettings1", false, "sound");
+    addMenuItem(f, "MP3Music1", "&MP3, MPEG Video, Wave", "MusicSettings1", false, "sound");
+    addMenuItem(f, "WebRadioTV1", "Web Radio/TV", "MusicSettings1", false, "sound");
+    addMenuItem(f, "MIDIMusic1", "MI&DI", "MusicSettings1", true, "sound");
+    addMenuItem(f, "Ding1", "System &Ding", "MusicSettings1", false, "sound");
+    addMenuItem(f, "ProgramofYourChoice1", "~&Run Your Program", "MusicSettings1", false, "sound");
+
+    addMenu(f, "Cities1", "&Cities");
+    addMenu(f, "TimeSettings1", "&Time Settings");
+
+    addMenu(f, "Window1", "&Window");
+    addMenuItem(f, "UsePopUpHints1", "&Use PopUp Hints", "Window1", true);
+    addMenuItem(f, "Minimize1", "&Minimize", "Window1");
+    addMenuItem(f, "About1", "&About", "Window1");
+    addSeparator(f, "N9", "Window1");
+    addMenuItem(f, "Close1", "&Close", "Window1");
+}
+
+void addClock(Form& f) {
+    Control& time = addLabel(f, "LabelTime", "", {96, 104, 250, 58});
+    time.fontSize = 40;
+    time.bold = true;
+    time.color = 0x000000;
+    addLabel(f, "LabelTime2", "", {0, 0, 0, 0}).visible = false; // the shadow copy of the clock
+    Control& seconds = addLabel(f, "LabelSeconds", "", {352, 110, 50, 30});
+    seconds.fontSize = 18;
+    addLabel(f, "LabelSeconds2", "", {0, 0, 0, 0}).visible = false;
+    Control& date = addLabel(f, "LabelDate", "", {96, 164, 330, 20});
+    date.fontSize = 11;
+    addLabel(f, "Labelver", "", {452, 282, 60, 14}).fontSize = 7;
+    addLabel(f, "LabelBattery", "", {400, 164, 110, 16}).visible = false;
+    addLabel(f, "Labelsteh", "\xc3\xbe", {0, 0, 0, 0}).visible = false; // glyph mirror of "Say Hour"
+    addLabel(f, "Labelsda", "\xc3\xbe", {0, 0, 0, 0}).visible = false;
+    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10});
+    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10});
+    addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10});
+    place(f.add("ImageMain", ControlKind::Image), {0, 0, 0, 0}).visible = false;
+    Control& stop = addButton(f, "ButtonStopAlarm", "Stop Alarm", {410, 104, 100, 26});
+    stop.enabled = false;
+    addCheckBox(f, "CheckBoxLock", "Lock", false, {410, 136, 100, 20});
+    addLabel(f, "LabelAlarmOFF", "Alarm OFF", {410, 190, 100, 16}).visible = false;
+    place(f.add("ImageAlarmOFF", ControlKind::Image), {392, 190, 16, 16}).visible = false;
+    addLabel(f, "LabelMusicTime", "", {8, 266, 150, 14});
+    addLabel(f, "LabelSnoozeTime", "", {160, 266, 150, 14});
+    addLabel(f, "LabelCDTrack", "", {320, 266, 120, 14});
+    Control& flash = f.add("Flash1", ControlKind::Timer);
+    flash.interval = 1050;
+    flash.enabled = false;
+    Control& timer = f.add("Timer1", ControlKind::Timer);
+    timer.interval = 1000;
+}
+
+void addAlarmPanel(Form& f) {
+    Control& panel = place(f.add("AdvPanelSetting", ControlKind::Panel), {0, 190, 400, 70});
+    panel.bgcolor = -1;
+    const std::string p = "AdvPanelSetting";
+    Control& alarm = addLabel(f, "LabelAlarmTime", "", {8, 4, 140, 28}, p);
+    alarm.fontSize = 16;
+    alarm.bold = true;
+    alarm.color = 128;
+    addLabel(f, "LabelATimeShadow", "", {0, 0, 0, 0}, p).visible = false;
+    addLabel(f, "Label1224", "Atomic Clock 12hr Time", {8, 34, 150, 14}, p).fontSize = 7;
+    place(f.add("ImagePM", ControlKind::Image, p), {136, 8, 20, 14}).visible = false;
+    Control& hour = addCombo(f, "ComboBoxHour", "07", {160, 8, 40, 22}, p);
+    hour.readOnly = true;
+    addUpDown(f, "UpDown2", "ComboBoxHour", 1, 12, {201, 8, 16, 22}, p).position = 7;
+    addLabel(f, "LabelHr", "Hr", {218, 12, 20, 14}, p);
+    Control& minute = addCombo(f, "ComboBoxMinute", "30", {240, 8, 40, 22}, p);
+    minute.readOnly = true;
+    for (int m = 0; m < 60; ++m) minute.items.push_back((m < 10 ? "0" : "") + std::to_string(m));
+    addUpDown(f, "UpDown1", "ComboBoxMinute", 0, 59, {281, 8, 16, 22}, p).position = 30;
+    addLabel(f, "LabelMin", "Min", {298, 12, 24, 14}, p);
+    Control& ampm = addCombo(f, "ComboBoxAMPM", "", {326, 8, 50, 22}, p);
+    ampm.readOnly = true;
+    addLabel(f, "LabelAMPM", "", {326, 34, 60, 14}, p).fontSize = 7;
+    Control& snooze = addCombo(f, "ComboBoxSnooze", "05", {160, 40, 40, 22}, p);
+    snooze.readOnly = true;
+    for (int m = 1; m < 60; ++m) snooze.items.push_back((m < 10 ? "0" : "") + std::to_string(m));
+    addLabel(f, "LabelSnooze", "Snooze min", {204, 44, 70, 14}, p);
+    Control& params = place(f.add("EditProgramParams", ControlKind::Edit), {8, 240, 200, 20});
+    params.visible = false;
+    params.enabled = false;
+    addLabel(f, "LabelProgramParams", "Program Parameters", {8, 226, 200, 14}).visible = false;
+}
+
+} // namespace
+
+void buildMainWindow(Form& f) {
+    f.caption = "Kelvaro Clock";
+    f.width = 520;
+    f.height = 300;
+    f.borderless = true;
+    f.bgcolor = 0xE8D8C8;
+    addMainMenu(f);
+    addClock(f);
+    addAlarmPanel(f);
+}
+
+} // namespace kelvaro

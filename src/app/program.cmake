@@ -1,0 +1,1 @@
+target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/show_note.cpp ${CMAKE_CURRENT_LIST_DIR}/main_window_controls.cpp ${CMAKE_CURRENT_LIST_DIR}/notebook_controls.cpp ${CMAKE_CURRENT_LIST_DIR}/clock_formats.cpp ${CMAKE_CURRENT_LIST_DIR}/main_tick.cpp ${CMAKE_CURRENT_LIST_DIR}/startup.cpp ${CMAKE_CURRENT_LIST_DIR}/program.cpp)

@@ -1,0 +1,116 @@
+#include "app/program.h"
+
+#include "app/clock_formats.h"
+#include "app/datetime.h"
+#include "app/main_tick.h"
+#include "app/startup.h"
+#include "app/windows.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_store.h"
+
+#include <sstream>
+
+namespace kelvaro {
+
+void installSettingCheckBoxes(Application& app);
+
+namespace {
+
+std::string number(double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+}
+
+void defineStates(Application& app) {
+    MainState& m = app.main;
+    auto dateTime = [&app](const double* v) {
+        return [v] { return formatDateTime("yyyy-mm-dd hh:nn:ss", *v, LocaleInfo::enUS()); };
+    };
+    app.defineState("CityNow", dateTime(&m.CityNow));
+    app.defineState("SnoozeUntil", dateTime(&m.SnoozeUntil));
+    app.defineState("CityTimeOfDay", dateTime(&m.CityTimeOfDay));
+    app.defineState("BaseDate", dateTime(&m.BaseDate));
+    app.defineState("CityOffset", [&m] { return number(m.CityOffset); });
+    app.defineState("SettingsLoaded", [&m] { return std::string(m.SettingsLoaded ? "true" : "false"); });
+    app.defineState("MayRaiseWindow", [&m] { return std::string(m.MayRaiseWindow ? "true" : "false"); });
+    app.defineState("AllowEndSession", [&m] { return std::string(m.AllowEndSession ? "true" : "false"); });
+    app.defineState("SleepModeActive", [&m] { return std::string(m.SleepModeActive ? "true" : "false"); });
+    app.defineState("LastMinuteSeen", [&m] { return std::to_string(m.LastMinuteSeen); });
+    app.defineState("CityWeekday", [&m] { return std::to_string(m.CityWeekday); });
+    app.defineState("MusicOffMinutes", [&m] { return std::to_string(m.MusicOffMinutes); });
+    app.defineState("AutoSnoozeMinutes", [&m] { return std::to_string(m.AutoSnoozeMinutes); });
+    app.defineState("ProgramDir", [&m] { return m.ProgramDir; });
+    app.defineState("MIDIPath", [&m] { return m.MIDIPath; });
+    app.defineState("CDPath", [&m] { return m.CDPath; });
+    app.defineState("ProgramPath", [&m] { return m.ProgramPath; });
+    app.defineState("MP3Path", [&m] { return m.MP3Path; });
+    app.defineState("WebRadioPath", [&m] { return m.WebRadioPath; });
+    app.defineState("TClockH", [&m] { return std::to_string(m.TClockH); });
+    app.defineState("TClockW", [&m] { return std::to_string(m.TClockW); });
+    app.defineState("MIDIVolume", [&m] { return std::to_string(m.MIDIVolume); });
+    app.defineState("WaveVolume", [&m] { return std::to_string(m.WaveVolume); });
+    app.defineState("CDVolume", [&m] { return std::to_string(m.CDVolume); });
+    app.defineState("HintPause", [&m] { return std::to_string(m.hintPause); });
+    app.defineState("Version", [&m] { return m.versionText; });
+}
+
+void installNotebookCommands(Application& app) {
+    app.ctl("Settings1").handlers[Event::Click] = "Settings1Click";
+    app.defineOperation("Settings1Click", [&app] {
+        app.main.MayRaiseWindow = false;
+        app.form("TFormCity").activePage = "TabSheetSettings";
+        app.showModal("TFormCity", [&app] { app.main.MayRaiseWindow = true; });
+    });
+    app.ctl("GradBtnnClose").handlers[Event::Click] = "GradBtnnCloseClick";
+    app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm("TFormCity"); });
+}
+
+} // namespace
+
+void assembleProgram(Application& app) {
+    buildMainWindow(app.addForm("TFormKelvaro"));
+    buildSettingsNotebook(app.addForm("TFormCity"));
+    buildNightScreen(app.addForm("TFormScreenBlank"));
+    installSettingsStore(app);
+    installSettingsLock(app);
+    installSettingCheckBoxes(app);
+    installClockFormats(app);
+    installMainTick(app);
+    installStartup(app);
+    installNotebookCommands(app);
+    defineStates(app);
+    app.defineOperation("CloseMainWindow", [&app] { closeMainWindow(app); });
+    app.form("TFormKelvaro").handlers[Event::Paint] = "FormPaint";
+}
+
+std::unique_ptr<Application> createProgram(const Platform& platform, const LocaleInfo& locale,
+                                           const std::string& programDir,
+                                           const std::vector<std::string>& arguments) {
+    auto app = std::make_unique<Application>(platform, locale, programDir, arguments);
+    assembleProgram(*app);
+    ConstructMainWindow(*app);
+    return app;
+}
+
+void firstPaint(Application& app) {
+    app.guarded([&] { app.run("FormPaint"); });
+}
+
+void mainTick(Application& app) {
+    app.guarded([&] { app.run("Timer1Timer"); });
+}
+
+void flashTick(Application& app) {
+    app.guarded([&] { app.hook("Flash1Timer"); });
+}
+
+void closeMainWindow(Application& app) {
+    if (app.main.closing) return;
+    app.main.closing = true;
+    app.guarded([&] { app.run("FormClose"); });
+    app.form("TFormKelvaro").visible = false;
+    if (app.platform().host) app.platform().host->quit();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,48 @@
+// Click handlers of the notebook's check boxes that only confirm the change and save.
+#include "app/application.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_store.h"
+
+#include <string>
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* kCheckedGlyph = "\xc3\xbe";   // a ticked box in the symbol font
+constexpr const char* kUncheckedGlyph = "\xc2\xa8"; // an empty box
+
+const char* const kConfirmAndSave[] = {
+    "CheckBoxQuietAfterBedTime1", "CheckBoxMonitorOff", "CheckBoxVolumeMuteFix1",
+    "CheckBoxStopHybernateandSleep1", "CheckBoxShowKVTimeinTaskBar1", "CheckBoxShowMilestones",
+    "CheckBoxWarnifChangingSettings1", "CheckBoxAllowTimeUpdate", "CheckBoxAutoStartwithWindows1",
+    "CheckBoxLowBattCheck1", "CheckBoxSTNewMusic", "CheckBoxAlarmOnce1", "CheckBoxSnooze1"};
+
+void wireGlyphMirror(Application& app, const std::string& box, const std::string& label) {
+    const std::string handler = box + "Click";
+    app.ctl(box).handlers[Event::Click] = handler;
+    app.defineOperation(handler, [&app, box, label] {
+        if (ConfirmSettingChange(app)) return;
+        app.ctl(label).caption = app.ctl(box).checked ? kCheckedGlyph : kUncheckedGlyph;
+        SaveAllSettings(app);
+    });
+}
+
+} // namespace
+
+void installSettingCheckBoxes(Application& app) {
+    wireGlyphMirror(app, "CheckBoxSayTimeEveryHour1", "Labelsteh");
+    wireGlyphMirror(app, "CheckBoxSpeakDuringAlarm1", "Labelsda");
+    for (const char* name : kConfirmAndSave) {
+        Control& box = app.ctl(name);
+        if (!box.handler(Event::Click).empty()) continue; // a feature wired its own
+        const std::string handler = std::string(name) + "Click";
+        box.handlers[Event::Click] = handler;
+        app.defineOperation(handler, [&app] {
+            if (ConfirmSettingChange(app)) return;
+            SaveAllSettings(app);
+        });
+    }
+}
+
+} // namespace kelvaro

@@ -1,0 +1,81 @@
+// The settings lock and the confirmation asked before a change.
+#include "settings/settings_lock.h"
+
+#include "app/application.h"
+#include "app/show_note.h"
+#include "settings/settings_store.h"
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* kQuestion = "Are you sure you want to Change This Setting?";
+
+// Controls the lock simply disables, in the order they are switched.
+const char* const kPlainLocked[] = {
+    "CheckBoxLowBattCheck1", "GradBtnnMSetAlarm", "GradBtnnMUseDefaults", "CheckBoxWarnifChangingSettings1",
+    "CheckBoxSnooze1", "CheckBoxAlarmOnce1", "CheckBoxVolumeMuteFix1", "CheckBoxShowKVTimeinTaskBar1",
+    "GradBtnnChangeTimeFontSize1", "CheckBoxStopHybernateandSleep1", "CheckBoxAutoStartwithWindows1",
+    "CDPlayer1", "MIDIMusic1", "MP3Music1", "ProgramofYourChoice1", "Ding1",
+    "Sunday1", "Monday1", "Tuesday1", "Wednesday1", "Thursday1", "Friday1", "Saturday1",
+    "WeekDaysOnly1", "WeekendsOnly1", "AllDays1", "Cities1"};
+const char* const kAlarmBoxes[] = {"ComboBoxHour", "UpDown2", "ComboBoxMinute", "UpDown1"};
+const char* const kAlarmMenus[] = {"ON1", "OFF1", "SundayAlarmSeperate1", "N24HourFormat1",
+                                   "LabelSundayAlarm", "LabelSundayAlarm1"};
+
+void setEnabled(Application& app, const char* name, bool enabled) {
+    if (Control* c = app.find(name)) c->enabled = enabled;
+}
+
+// The notebook's own copy of the question; `raiseFlag` says whether it guards MayRaiseWindow.
+bool askToConfirm(Application& app, bool raiseFlag) {
+    if (raiseFlag) app.main.MayRaiseWindow = false;
+    bool refused = false;
+    if (app.ctl("CheckBoxWarnifChangingSettings1").checked) {
+        ShowNote(app, kQuestion, true);
+        const Answer a = app.box(BoxKind::Confirmation, kQuestion, {Answer::Yes, Answer::Cancel});
+        refused = a != Answer::Yes;
+        ShowNote(app, refused ? "Setting not changed." : "Setting changed.", false);
+    }
+    if (raiseFlag) app.main.MayRaiseWindow = true;
+    return refused;
+}
+
+} // namespace
+
+void ApplySettingsLock(Application& app) {
+    const bool locked = app.ctl("CheckBoxLock").checked;
+    const bool snooze = app.ctl("CheckBoxSnooze1").checked;
+    app.ctl("ComboBoxSnooze").visible = snooze;
+    app.ctl("AdvPanelSetting").visible = !locked;
+    for (const char* name : kPlainLocked) setEnabled(app, name, !locked);
+    app.ctl("ComboBoxSnooze").enabled = !locked && snooze;
+    for (const char* name : kAlarmBoxes) setEnabled(app, name, !locked);
+    app.ctl("ComboBoxAMPM").enabled = !locked && !app.ctl("N24HourFormat1").checked;
+    for (const char* name : kAlarmMenus) setEnabled(app, name, !locked);
+    app.ctl("EditProgramParams").enabled = !locked && app.ctl("ProgramofYourChoice1").checked;
+    app.ctl("LockSettings1").checked = locked;
+}
+
+bool ConfirmSettingChange(Application& app) { return askToConfirm(app, true); }
+bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); }
+
+void installSettingsLock(Application& app) {
+    app.ctl("CheckBoxLock").handlers[Event::Click] = "CheckBoxLockClick";
+    app.ctl("LockSettings1").handlers[Event::Click] = "LockSettings1Click";
+    app.defineOperation("CheckBoxLockClick", [&app] { ApplySettingsLock(app); });
+    app.defineOperation("ApplySettingsLock", [&app] { ApplySettingsLock(app); });
+    app.defineOperation("LockSettings1Click", [&app] {
+        Control& item = app.ctl("LockSettings1");
+        item.checked = !item.checked;
+        app.setChecked("CheckBoxLock", item.checked);
+        ApplySettingsLock(app);
+        SaveAllSettings(app);
+    });
+    app.defineOperation("ConfirmSettingChange",
+                        [&app](const Args&) { return std::string(ConfirmSettingChange(app) ? "true" : "false"); });
+    app.defineOperation("ConfirmNotebookChange",
+                        [&app](const Args&) { return std::string(ConfirmNotebookChange(app) ? "true" : "false"); });
+}
+
+} // namespace kelvaro
