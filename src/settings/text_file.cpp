@@ -90,7 +90,8 @@ std::string windows1252ToUtf8(std::string_view bytes) {
 
 std::string decodeText(std::string_view bytes) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
+    // All of them: a second mark left in the text would be lost on the next read after a write.
+    while (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
     if (isValidUtf8(bytes)) return std::string(bytes);
     return windows1252ToUtf8(bytes);
 }

@@ -23,7 +23,7 @@ bool isValidUtf8(std::string_view bytes);
 // Files carried over from the old platform are Windows-1252; everything is UTF-8 in memory.
 std::string windows1252ToUtf8(std::string_view bytes);
 
-// UTF-8 as it is (a leading byte-order mark dropped), anything else read as Windows-1252.
+// UTF-8 as it is (leading byte-order marks dropped), anything else read as Windows-1252.
 std::string decodeText(std::string_view bytes);
 
 // The file's text decoded as above; nothing when the file is missing or cannot be read.
