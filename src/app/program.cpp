@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/clock_formats.h"
+#include "app/conversions.h"
 #include "app/datetime.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
@@ -80,6 +81,11 @@ void assembleProgram(Application& app) {
     installStartup(app);
     installNotebookCommands(app);
     defineStates(app);
+    // The chosen city's hour difference, as the city list sets it.
+    app.defineOperation("SetCityOffset", [&app](const Args& a) {
+        app.main.CityOffset = a.empty() ? 0.0f : static_cast<float>(strToFloat(a[0], app.locale()));
+        return std::string();
+    });
     app.defineOperation("CloseMainWindow", [&app] { closeMainWindow(app); });
     app.form("TFormKelvaro").handlers[Event::Paint] = "FormPaint";
 }

@@ -1,0 +1,129 @@
+// Program entry: one instance per user, the windows, the tick, and a clean
+// close on SIGTERM so the settings are saved.
+#include "app/program.h"
+#include "app/second_timer.h"
+#include "platform/linux_autostart.h"
+#include "platform/linux_clock.h"
+#include "platform/linux_instance_guard.h"
+#include "platform/linux_media_env.h"
+#include "platform/linux_paths.h"
+#include "platform/linux_quit_signals.h"
+#include "platform/linux_shell.h"
+#include "platform/linux_speaker.h"
+#include "platform/system_locale.h"
+#include "settings/profile_file.h"
+#include "ui/program_view.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace kelvaro;
+
+namespace {
+
+// The windows exist only after the program does; the relay lets the program
+// hold its host before that.
+class HostRelay : public WindowHost {
+public:
+    WindowHost* target = nullptr;
+    void processEvents() override {
+        if (target) target->processEvents();
+    }
+    void quit() override {
+        if (target) target->quit();
+    }
+    void beginWindowDrag(const std::string& form) override {
+        if (target) target->beginWindowDrag(form);
+    }
+    void bringToFront(const std::string& form) override {
+        if (target) target->bringToFront(form);
+    }
+};
+
+// Start-up timing for the benchmark script: KELVARO_REPORT_STARTUP=1 prints the
+// milliseconds from process start to the end of the first paint.
+void reportStartup() {
+    if (!std::getenv("KELVARO_REPORT_STARTUP")) return;
+    FILE* stat = std::fopen("/proc/self/stat", "r");
+    if (!stat) return;
+    unsigned long long startTicks = 0;
+    char buf[4096];
+    const size_t n = std::fread(buf, 1, sizeof buf - 1, stat);
+    std::fclose(stat);
+    buf[n] = 0;
+    const char* p = std::strrchr(buf, ')');
+    for (int field = 2; p && field < 22; ++field) p = std::strchr(p + 1, ' ');
+    if (p) startTicks = std::strtoull(p + 1, nullptr, 10);
+    FILE* up = std::fopen("/proc/uptime", "r");
+    double uptime = 0;
+    if (up) {
+        if (std::fscanf(up, "%lf", &uptime) != 1) uptime = 0;
+        std::fclose(up);
+    }
+    const double started = static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n", (uptime - started) * 1000.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    preferGStreamerBackend();
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const std::string programDir = resolveProgramDir(argc, argv);
+    const std::vector<std::string> arguments = programArguments(argc, argv);
+    const std::string handover = handoverFilePath();
+
+    InstanceGuard guard;
+    if (!guard.acquire()) {
+        // Another instance runs: ask it to come to the front, then leave.
+        const std::string token = ProfileFile(handover).readString("app", "apphdl", "");
+        if (!token.empty()) InstanceGuard::askFirstToRaise(QString::fromStdString(token));
+        return 0;
+    }
+
+    LinuxClock clock;
+    QtDialogs dialogs;
+    LinuxSpeaker speaker;
+    LinuxShell shell;
+    XdgAutostart autostart;
+    HostRelay host;
+    Platform platform;
+    platform.clock = &clock;
+    platform.dialogs = &dialogs;
+    platform.speaker = &speaker;
+    platform.shell = &shell;
+    platform.autostart = &autostart;
+    platform.host = &host;
+    platform.handoverFile = handover;
+    platform.programFile = executablePath();
+    platform.instanceToken = guard.serverName().toStdString();
+
+    auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
+    ProgramView view(*app);
+    host.target = &view;
+
+    guard.listen([&] { view.bringToFront("TFormKelvaro"); });
+    QuitSignals signals([&](int) { closeMainWindow(*app); });
+
+    SecondTimer ticker([&] {
+        mainTick(*app);
+        view.refresh();
+    });
+    QTimer::singleShot(0, [&] {
+        firstPaint(*app);
+        view.refresh();
+        reportStartup();
+        ticker.start();
+    });
+    const int code = QApplication::exec();
+    ticker.stop();
+    return code;
+}
