@@ -43,6 +43,7 @@ public:
     // The first dialog that could not be answered; kept even when the program
     // caught the exception, so the failure cannot go unnoticed.
     const std::string& failure() const { return failure_; }
+    void clearFailure() { failure_.clear(); }
 
     // True for boxes that only inform: nothing to decide, acknowledged at once.
     static bool isOkOnly(const std::vector<Answer>& buttons);

@@ -1,0 +1,107 @@
+#include "services.h"
+
+#include "platform/fake_shell.h"
+#include "platform/fake_speaker.h"
+
+#include <algorithm>
+
+namespace kelvaro::scenario {
+
+void FakeService::command(const std::string& verb, const Words&) {
+    throw ScenarioFailure(verb + ": not available");
+}
+
+namespace {
+
+[[noreturn]] void unknownProperty(const std::string& pseudo, const std::string& property) {
+    throw ScenarioFailure(pseudo + " has no property " + property);
+}
+
+class SpeakerService : public FakeService {
+public:
+    void attach(Platform& platform) override { platform.speaker = &speaker_; }
+    std::string read(const std::string& pseudo, const std::string& property) override {
+        // The ding source's 1 Hz, 1 ms beep only keeps the sound system awake; it is not a sound.
+        std::vector<std::string> heard;
+        for (const auto& sound : speaker_.sounds())
+            if (sound != "1/1") heard.push_back(sound);
+        if (property == "count") return std::to_string(heard.size());
+        if (property == "last") return heard.empty() ? std::string() : heard.back();
+        unknownProperty(pseudo, property);
+    }
+
+private:
+    FakeSpeaker speaker_;
+};
+
+class ShellService : public FakeService {
+public:
+    void attach(Platform& platform) override { platform.shell = &shell_; }
+    std::string read(const std::string& pseudo, const std::string& property) override {
+        if (property == "last") return shell_.last();
+        if (property == "count") return std::to_string(shell_.requests().size());
+        unknownProperty(pseudo, property);
+    }
+
+private:
+    FakeShell shell_;
+};
+
+// Holds the place of the media player until its fake exists: scripts using it
+// parse, and fail when run.
+class PendingPlayerService : public FakeService {
+public:
+    void attach(Platform&) override {}
+    std::string read(const std::string& pseudo, const std::string&) override {
+        throw ScenarioFailure(pseudo + ": not available yet");
+    }
+    void command(const std::string& verb, const Words&) override {
+        throw ScenarioFailure(verb + ": not available yet");
+    }
+};
+
+std::string checkPlayer(const Words& args) {
+    if (args.size() == 1 && args[0] == "end") return {};
+    if (args.size() == 2 && args[0] == "broken") return {};
+    return "expected: player end | player broken NAME";
+}
+
+std::string checkCd(const Words& args) {
+    if (args.size() == 1 && args[0] == "none") return {};
+    if (args.size() == 2 && args[0] == "tracks" && !args[1].empty() &&
+        std::all_of(args[1].begin(), args[1].end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return {};
+    return "expected: cd none | cd tracks N";
+}
+
+template <typename Service>
+std::function<std::unique_ptr<FakeService>(ServiceHost&)> factory() {
+    return [](ServiceHost&) { return std::make_unique<Service>(); };
+}
+
+} // namespace
+
+const std::vector<ServiceKit>& serviceKits() {
+    static const std::vector<ServiceKit> kits = {
+        {"speaker", {"Speaker"}, {}, factory<SpeakerService>()},
+        {"shell", {"Shell"}, {}, factory<ShellService>()},
+        {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}},
+         factory<PendingPlayerService>()},
+    };
+    return kits;
+}
+
+const ServiceKit* kitWithCommand(const std::string& verb) {
+    for (const auto& kit : serviceKits())
+        if (kit.commands.count(verb)) return &kit;
+    return nullptr;
+}
+
+const ServiceKit* kitWithPseudoControl(const std::string& name) {
+    for (const auto& kit : serviceKits())
+        if (std::find(kit.pseudoControls.begin(), kit.pseudoControls.end(), name) != kit.pseudoControls.end())
+            return &kit;
+    return nullptr;
+}
+
+} // namespace kelvaro::scenario
