@@ -14,7 +14,7 @@
 namespace kelvaro {
 namespace {
 
-constexpr int WatchdogSlackMs = 1000;
+constexpr int PlayoutSlackMs = 400;
 constexpr int LongestToneMs = 10'000;
 
 std::optional<QAudioFormat> formatFor(const QAudioDevice& device) {
@@ -36,12 +36,12 @@ std::optional<QAudioFormat> formatFor(const QAudioDevice& device) {
 
 LinuxSpeaker::LinuxSpeaker(QObject* parent) : QObject(parent) {
     preferGStreamerBackend(); // in case main() has not; harmless once multimedia is up
-    watchdog_.setSingleShot(true);
-    connect(&watchdog_, &QTimer::timeout, this, &LinuxSpeaker::stop);
+    finish_.setSingleShot(true);
+    connect(&finish_, &QTimer::timeout, this, &LinuxSpeaker::stop);
 }
 
 LinuxSpeaker::~LinuxSpeaker() {
-    watchdog_.stop();
+    finish_.stop();
     delete sink_;
 }
 
@@ -75,23 +75,22 @@ void LinuxSpeaker::play(int milliseconds, const Synthesis& synthesis) {
                     static_cast<qsizetype>(samples.size() * sizeof(std::int16_t)));
     buffer->open(QIODevice::ReadOnly);
     sink_ = sink;
+    // The sink turns idle once the last bytes are handed to the sound server,
+    // which still has up to a few hundred ms of them to play: stopping then would
+    // cut the sound short. So it ends on a timer, or at once on an error.
     connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
-        if (sink != sink_)
-            return;
-        const bool finished = state == QAudio::IdleState ||
-                              (state == QAudio::StoppedState && sink->error() != QAudio::NoError);
-        if (finished)
+        if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
             QTimer::singleShot(0, this, [this, sink] {
                 if (sink == sink_)
                     stop();
             });
     });
-    watchdog_.start(milliseconds + WatchdogSlackMs);
+    finish_.start(milliseconds + PlayoutSlackMs);
     sink->start(buffer);
 }
 
 void LinuxSpeaker::stop() {
-    watchdog_.stop();
+    finish_.stop();
     if (!sink_)
         return;
     QAudioSink* sink = sink_;

@@ -32,8 +32,9 @@ private:
     void stop();
 
     QAudioSink* sink_ = nullptr;
-    // A sound server that has gone away can leave the sink "active" forever.
-    QTimer watchdog_;
+    // Ends each sound after its length plus the server's latency; this also
+    // frees a sink that a vanished sound server would leave "active" forever.
+    QTimer finish_;
 };
 
 } // namespace kelvaro

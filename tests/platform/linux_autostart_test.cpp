@@ -55,11 +55,16 @@ TEST(XdgAutostart, WritesAValidEntryAndRemovesIt) {
 
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (!validator.isEmpty()) {
-        QProcess run;
-        run.start(validator, {QString::fromStdString(path)});
-        ASSERT_TRUE(run.waitForFinished(5000));
-        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
-        EXPECT_EQ(run.readAllStandardOutput().trimmed(), QByteArray());
+        autostart.writeEntry("Tricky", "/opt/it's $HOME \\ \"x\"/100%", "auto");
+        for (const std::string& entry : {path, autostart.entryPath("Tricky")}) {
+            QProcess run;
+            run.start(validator, {QString::fromStdString(entry)});
+            ASSERT_TRUE(run.waitForFinished(5000));
+            const QByteArray complaints = run.readAllStandardOutput().trimmed();
+            EXPECT_EQ(run.exitCode(), 0) << complaints.toStdString();
+            EXPECT_EQ(complaints, QByteArray());
+        }
+        autostart.removeEntry("Tricky");
     }
 
     autostart.removeEntry("Alarm Clock");
