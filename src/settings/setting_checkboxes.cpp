@@ -15,7 +15,7 @@ constexpr const char* kUncheckedGlyph = "\xc2\xa8"; // an empty box
 const char* const kConfirmAndSave[] = {
     "CheckBoxQuietAfterBedTime1", "CheckBoxMonitorOff", "CheckBoxVolumeMuteFix1",
     "CheckBoxStopHybernateandSleep1", "CheckBoxShowKVTimeinTaskBar1", "CheckBoxShowMilestones",
-    "CheckBoxWarnifChangingSettings1", "CheckBoxAllowTimeUpdate", "CheckBoxAutoStartwithWindows1",
+    "CheckBoxAllowTimeUpdate", "CheckBoxAutoStartwithWindows1",
     "CheckBoxLowBattCheck1", "CheckBoxSTNewMusic", "CheckBoxAlarmOnce1", "CheckBoxSnooze1"};
 
 void wireGlyphMirror(Application& app, const std::string& box, const std::string& label) {
@@ -33,6 +33,10 @@ void wireGlyphMirror(Application& app, const std::string& box, const std::string
 void installSettingCheckBoxes(Application& app) {
     wireGlyphMirror(app, "CheckBoxSayTimeEveryHour1", "Labelsteh");
     wireGlyphMirror(app, "CheckBoxSpeakDuringAlarm1", "Labelsda");
+    // Switching the question itself on or off asks nothing; it would ask while
+    // loading the very option that turns the question on.
+    app.ctl("CheckBoxWarnifChangingSettings1").handlers[Event::Click] = "CheckBoxWarnifChangingSettings1Click";
+    app.defineOperation("CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
     for (const char* name : kConfirmAndSave) {
         Control& box = app.ctl(name);
         if (!box.handler(Event::Click).empty()) continue; // a feature wired its own

@@ -63,7 +63,11 @@ bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); 
 void installSettingsLock(Application& app) {
     app.ctl("CheckBoxLock").handlers[Event::Click] = "CheckBoxLockClick";
     app.ctl("LockSettings1").handlers[Event::Click] = "LockSettings1Click";
-    app.defineOperation("CheckBoxLockClick", [&app] { ApplySettingsLock(app); });
+    // The check box saves as well, so that a lock set there survives a crash.
+    app.defineOperation("CheckBoxLockClick", [&app] {
+        ApplySettingsLock(app);
+        SaveAllSettings(app);
+    });
     app.defineOperation("ApplySettingsLock", [&app] { ApplySettingsLock(app); });
     app.defineOperation("LockSettings1Click", [&app] {
         Control& item = app.ctl("LockSettings1");
