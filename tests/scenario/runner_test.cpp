@@ -14,8 +14,8 @@ TEST(ScenarioRunner, ReportsEachScenarioAndCountsAtTheEnd) {
     EXPECT_EQ(runScriptFiles({data + "/reporting.scn"}, report, errors), 1);
     EXPECT_EQ(report.str(),
               "ok 1 - passes\n"
-              "not ok 2 - fails on a file: line 7: file a.txt: expected \"y\", got \"x\"\n"
-              "not ok 3 - fails on the speaker: line 11: Speaker.count: expected \"2\", got \"0\"\n"
+              "not ok 2 - fails on a file: line 8: file a.txt: expected \"y\", got \"x\"\n"
+              "not ok 3 - fails on the speaker: line 12: Speaker.count: expected \"2\", got \"0\"\n"
               "1 passed, 2 failed\n");
     EXPECT_EQ(errors.str(), "");
 }

@@ -119,7 +119,8 @@ void checkWords(const std::string& verb, const Words& a) {
     if (verb == "start" || verb == "close-program" || verb == "crash") return count(0, verb);
     if (verb == "tick") {
         require(a.size() <= 1, "expected: tick [N|Nm|Nh]");
-        return require(a.empty() || parseTickCount(a[0]).has_value(), "not a tick count: " + a[0]);
+        if (a.empty()) return;
+        return require(parseTickCount(a[0]).has_value(), "not a tick count: " + a[0]);
     }
     if (verb == "click") {
         require(a.size() == 1 || a.size() == 2, "expected: click NAME [up|down]");
