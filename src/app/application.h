@@ -13,6 +13,8 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <typeindex>
+#include <unordered_map>
 #include <vector>
 
 namespace kelvaro {
@@ -102,6 +104,12 @@ public:
     std::string filePath(const std::string& fileName) const { return main.ProgramDir + fileName; }
 
     MainState main;
+    // Private state of one feature, made on first use and kept for the program's life.
+    template <class T> T& feature() {
+        auto& slot = features_[std::type_index(typeid(T))];
+        if (!slot) slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
+        return *static_cast<T*>(slot.get());
+    }
     // Counts every change made through the application; views refresh when it moves.
     unsigned revision = 0;
     void touch() { ++revision; }
@@ -120,6 +128,7 @@ private:
     std::map<std::string, std::function<void()>> afterModal_;
     std::string focused_;
     KeyEvent* currentKey_ = nullptr;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> features_;
 };
 
 } // namespace kelvaro

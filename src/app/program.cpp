@@ -3,6 +3,7 @@
 #include "app/clock_formats.h"
 #include "app/conversions.h"
 #include "app/datetime.h"
+#include "app/features.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "app/windows.h"
@@ -80,6 +81,12 @@ void assembleProgram(Application& app) {
     installMainTick(app);
     installStartup(app);
     installNotebookCommands(app);
+    installCities(app);
+    installAlarmEntry(app);
+    installAlarmDays(app);
+    installSoundSources(app);
+    installMusicLists(app);
+    installAlarmSounding(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

@@ -1,4 +1,5 @@
 #include "platform/dialogs.h"
+#include "platform/media_player.h"
 
 namespace kelvaro {
 
@@ -30,6 +31,19 @@ std::optional<Answer> answerFromName(const std::string& name) {
     for (Answer a : {Answer::Yes, Answer::No, Answer::OK, Answer::Cancel, Answer::Ignore, Answer::Close})
         if (name == answerName(a)) return a;
     return std::nullopt;
+}
+
+const char* playerModeName(PlayerMode mode) {
+    switch (mode) {
+    case PlayerMode::NotReady: return "not ready";
+    case PlayerMode::Stopped: return "stopped";
+    case PlayerMode::Playing: return "playing";
+    case PlayerMode::Recording: return "recording";
+    case PlayerMode::Seeking: return "seeking";
+    case PlayerMode::Paused: return "paused";
+    case PlayerMode::Open: return "open";
+    }
+    return "not ready";
 }
 
 } // namespace kelvaro

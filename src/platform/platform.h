@@ -4,6 +4,7 @@
 #include "platform/autostart.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/media_player.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/window_host.h"
@@ -19,6 +20,7 @@ struct Platform {
     Shell* shell = nullptr;
     Autostart* autostart = nullptr;
     WindowHost* host = nullptr;
+    MediaPlayer* player = nullptr; // MediaPlayer1
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")

@@ -1,0 +1,7 @@
+#include "app/features.h"
+
+namespace kelvaro {
+
+void installAlarmSounding(Application&) {}
+
+} // namespace kelvaro

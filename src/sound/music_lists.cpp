@@ -1,0 +1,7 @@
+#include "app/features.h"
+
+namespace kelvaro {
+
+void installMusicLists(Application&) {}
+
+} // namespace kelvaro
