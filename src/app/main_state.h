@@ -25,6 +25,9 @@ struct MainState {
     double CityTimeOfDay = 0;
     uint16_t CityHour = 0, CityMinute = 0, CitySecond = 0;
     int CityWeekday = 1;
+    bool TodayEnabled = true;       // the day item of the city's weekday is checked
+    bool SuperAlarmActive = false;  // the planner's alarm is in force
+    int SuperAlarmMusicStep = 1;
     uint16_t LastMinuteSeen = 0;
     int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
 
