@@ -100,7 +100,11 @@ void FormPaint(Application& app) {
     step(app, [&] { UpdateAlarmDisplay(app); });
     logProgress(app, "2");
     step(app, [&] { LoadSettings(app); });
+    // The city list and its menu are read once here, before anything may be written.
+    step(app, [&] { app.hook("LoadCitiesAtStart"); });
     step(app, [&] { UpdateAlarmDisplay(app); });
+    // The Sunday switch is read after the city list; show the stored Sunday time now.
+    step(app, [&] { app.hook("ShowSundayAlarmAtStart"); });
     app.ctl("LabelBattery").visible = false;
     app.ctl("Labelver").caption = "v" + m.versionText;
     step(app, [&] {
