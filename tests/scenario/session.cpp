@@ -83,6 +83,7 @@ void Session::start() {
     platform.host = &host_;
     platform.handoverFile = handoverFile_;
     platform.programFile = "/usr/bin/kelvaro";
+    platform.instanceToken = "kelvaro-" + fs::path(root_).filename().string();
     for (auto& entry : services_) entry.second->attach(platform);
     host_.quitRequested = false;
     app_ = createProgram(platform, locale_, programDir_, arguments_);
