@@ -23,8 +23,20 @@ void requireUsable(const Control& c) {
 
 } // namespace
 
+namespace {
+
+// One UTF-8 encoded character (a key that types a letter such as "ä").
+bool isOneUtf8Character(const std::string& key) {
+    if (key.empty()) return false;
+    const auto lead = static_cast<unsigned char>(key[0]);
+    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    return length == key.size();
+}
+
+} // namespace
+
 bool KeyEvent::isCharacter() const {
-    return key.size() == 1 || key == "Enter" || key == "Escape" || key == "Backspace" || key == "Tab" ||
+    return isOneUtf8Character(key) || key == "Enter" || key == "Escape" || key == "Backspace" || key == "Tab" ||
            key == "Space";
 }
 
@@ -225,11 +237,14 @@ void Application::typeInto(Control& target, const KeyEvent& event) {
         return;
     char ch = event.character();
     if (ch == 8) {
+        // Remove one whole character, not one byte of it.
+        while (!target.text.empty() && (static_cast<unsigned char>(target.text.back()) & 0xC0) == 0x80)
+            target.text.pop_back();
         if (!target.text.empty()) target.text.pop_back();
     } else if (ch == '\r' || ch == 27 || ch == '\t') {
         return;
     } else {
-        target.text += ch;
+        target.text += event.key.size() > 1 && event.key != "Space" ? event.key : std::string(1, ch);
     }
     fire(target, Event::Change);
 }
