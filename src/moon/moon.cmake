@@ -1,4 +1,4 @@
-# Moon phase: astronomy (pure).
+# Moon phase: astronomy and picture logic (pure).
 
 # The series tables are generated from the text tables in data/ at build time.
 set(moon_data_dir ${CMAKE_CURRENT_LIST_DIR}/data)
@@ -21,4 +21,5 @@ target_sources(kelvaro_pure PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/moon_phase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/moon_time.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nutation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/solar_position.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/solar_position.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tmoon.cpp)
