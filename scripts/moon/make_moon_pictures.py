@@ -73,13 +73,31 @@ def measure_disc(photo):
     return cx, cy, (cx * cx + cy * cy - f) ** 0.5
 
 
+def shadow_rows(column, row, radius):
+    """The pixels the control blackens at new Moon, per row: (y, first column, last column).
+
+    Python's round() sends halves to even, like the control's shadow lines.
+    """
+    spans = []
+    for m in range(-radius, radius + 1):
+        half = round((radius * radius - m * m) ** 0.5)
+        spans.append((row + m, column - half, column + half))
+    return spans
+
+
 def make_picture(photo, disc, size, column, row, radius, style_steps, out):
     cx, cy, r = disc
     # Continuous image coordinates: the centre of pixel (column, row) is (column + 0.5, row + 0.5).
     srt = f"{cx:.4f},{cy:.4f} {radius / r:.8f} 0 {column + 0.5},{row + 0.5}"
+    # Faint limb pixels outside what the new-Moon shadow covers would stay lit as a ring: cut them.
+    mask = ["(", "-size", f"{size}x{size}", "xc:black", "-fill", "white"]
+    for y, first, last in shadow_rows(column, row, radius):
+        mask += ["-draw", f"rectangle {first},{y} {last},{y}"]
+    mask += [")"]
     command = ["convert", photo, "-colorspace", "RGB",  # scale in linear light
                "-virtual-pixel", "black", "-define", f"distort:viewport={size}x{size}+0+0",
-               "-distort", "SRT", srt, "+repage", "-colorspace", "sRGB", *style_steps,
+               "-distort", "SRT", srt, "+repage", "-colorspace", "sRGB",
+               *mask, "-compose", "Multiply", "-composite", *style_steps,
                "-strip", "-define", "png:exclude-chunks=date,time", out]
     subprocess.run(command, check=True)
 

@@ -1,4 +1,4 @@
-# Moon phase: astronomy and picture logic (pure).
+# Moon phase: astronomy and picture logic (pure) and the Qt view (ui).
 
 # The series tables are generated from the text tables in data/ at build time.
 set(moon_data_dir ${CMAKE_CURRENT_LIST_DIR}/data)
@@ -23,3 +23,8 @@ target_sources(kelvaro_pure PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/nutation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/solar_position.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tmoon.cpp)
+
+target_sources(kelvaro_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/moon_widget.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/moon_widget.h
+  ${CMAKE_CURRENT_LIST_DIR}/moon.qrc)
