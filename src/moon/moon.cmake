@@ -1,4 +1,4 @@
-# Moon phase: astronomy and picture logic (pure) and the Qt view (ui).
+# Moon phase: astronomy and picture logic (pure), the Qt view (ui) and the kelvaro-moon tool.
 
 # The series tables are generated from the text tables in data/ at build time.
 set(moon_data_dir ${CMAKE_CURRENT_LIST_DIR}/data)
@@ -17,6 +17,7 @@ add_custom_command(
 
 target_sources(kelvaro_pure PRIVATE
   ${moon_tables_cpp}
+  ${CMAKE_CURRENT_LIST_DIR}/iso_instant.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lunar_position.cpp
   ${CMAKE_CURRENT_LIST_DIR}/moon_phase.cpp
   ${CMAKE_CURRENT_LIST_DIR}/moon_time.cpp
@@ -28,3 +29,7 @@ target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/moon_widget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/moon_widget.h
   ${CMAKE_CURRENT_LIST_DIR}/moon.qrc)
+
+add_executable(kelvaro-moon ${CMAKE_CURRENT_LIST_DIR}/kelvaro_moon_main.cpp)
+target_link_libraries(kelvaro-moon PRIVATE kelvaro_pure)
+set_target_properties(kelvaro-moon PROPERTIES AUTOMOC OFF AUTORCC OFF)
