@@ -1,0 +1,214 @@
+#include "ui/control_sync.h"
+
+#include "ui/control_widgets.h"
+#include "ui/qt_convert.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+namespace {
+
+QStringList toStringList(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const auto& i : items) list << qs(i);
+    return list;
+}
+
+void setTextColor(QWidget* w, const Control& c) {
+    const QColor color = frameworkColor(c.color);
+    QPalette pal = w->palette();
+    const QColor current = pal.color(QPalette::WindowText);
+    if (color.isValid() && current != color) {
+        pal.setColor(QPalette::WindowText, color);
+        pal.setColor(QPalette::Text, color);
+        pal.setColor(QPalette::ButtonText, color);
+        w->setPalette(pal);
+    }
+}
+
+void setFill(QWidget* w, int bgcolor) {
+    const QColor fill = frameworkColor(bgcolor);
+    w->setAutoFillBackground(fill.isValid());
+    if (fill.isValid() && w->palette().color(QPalette::Window) != fill) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, fill);
+        w->setPalette(pal);
+    }
+}
+
+void syncCombo(const Control& c, QComboBox* box) {
+    const QStringList items = toStringList(c.items);
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == items[i];
+    if (!same) {
+        box->clear();
+        box->addItems(items);
+    }
+    const QString text = qs(c.text);
+    if (box->currentText() != text) {
+        const int index = box->findText(text);
+        if (index >= 0) box->setCurrentIndex(index);
+        box->setEditText(text); // the program may write a text that is not an item
+    }
+    if (box->lineEdit()) box->lineEdit()->setReadOnly(c.readOnly);
+}
+
+void syncGrid(const Control& c, QTableWidget* grid) {
+    const int rows = c.cells.empty() ? 0 : static_cast<int>(c.cells.size()) - 1;
+    int cols = c.colCount;
+    for (const auto& row : c.cells) cols = std::max(cols, static_cast<int>(row.size()));
+    if (grid->rowCount() != rows) grid->setRowCount(rows);
+    if (grid->columnCount() != cols) grid->setColumnCount(cols);
+    if (!c.cells.empty()) {
+        const QStringList header = toStringList(c.cells.front());
+        for (int col = 0; col < header.size(); ++col) {
+            QTableWidgetItem* h = grid->horizontalHeaderItem(col);
+            if (!h) grid->setHorizontalHeaderItem(col, h = new QTableWidgetItem);
+            if (h->text() != header[col]) h->setText(header[col]);
+        }
+    }
+    for (int r = 0; r < rows; ++r) {
+        const auto& row = c.cells[static_cast<size_t>(r) + 1];
+        for (int col = 0; col < cols; ++col) {
+            const QString text = col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();
+            QTableWidgetItem* item = grid->item(r, col);
+            if (!item) grid->setItem(r, col, item = new QTableWidgetItem);
+            if (item->text() != text) item->setText(text);
+        }
+    }
+    for (size_t col = 0; col < c.colWidths.size() && static_cast<int>(col) < cols; ++col)
+        if (grid->columnWidth(static_cast<int>(col)) != c.colWidths[col])
+            grid->setColumnWidth(static_cast<int>(col), c.colWidths[col]);
+    if (c.row >= 1 && c.row <= rows && (grid->currentRow() != c.row - 1 || grid->currentColumn() != c.col))
+        grid->setCurrentCell(c.row - 1, c.col);
+}
+
+} // namespace
+
+QFont controlFont(const Control& c) {
+    QFont font = QApplication::font();
+    if (c.fontSize > 0) font.setPointSize(c.fontSize);
+    if (!c.fontName.empty()) font.setFamily(qs(c.fontName));
+    font.setBold(c.bold);
+    return font;
+}
+
+QWidget* createControlWidget(const Control& c, QWidget* parent) {
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::Button: return new QPushButton(parent);
+    case ControlKind::CheckBox: return new QCheckBox(parent);
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false); // the model keeps the groups
+        return radio;
+    }
+    case ControlKind::ComboBox: {
+        auto* box = new QComboBox(parent);
+        box->setEditable(true); // also read-only boxes show texts that are not items
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMaxVisibleItems(12);
+        return box;
+    }
+    case ControlKind::Edit: return new QLineEdit(parent);
+    case ControlKind::Memo: return new QPlainTextEdit(parent);
+    case ControlKind::Lamp: return new LampWidget(parent);
+    case ControlKind::Panel:
+    case ControlKind::Shape: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameShape(QFrame::NoFrame);
+        return frame;
+    }
+    case ControlKind::Image: return new ImageWidget(parent);
+    case ControlKind::UpDown: return new UpDownWidget(parent);
+    case ControlKind::Grid: {
+        auto* grid = new QTableWidget(parent);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->verticalHeader()->setVisible(false);
+        grid->verticalHeader()->setDefaultSectionSize(20);
+        return grid;
+    }
+    case ControlKind::PageControl: return new QTabWidget(parent);
+    case ControlKind::TabSheet:
+    case ControlKind::Menu:
+    case ControlKind::MenuItem:
+    case ControlKind::Timer:
+    case ControlKind::Other: return nullptr;
+    }
+    return nullptr;
+}
+
+void syncCommon(const Control& c, QWidget* w) {
+    const QRect place(c.left, c.top, std::max(c.width, 0), std::max(c.height, 0));
+    if (w->geometry() != place) w->setGeometry(place);
+    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    const QString hint = qs(c.hint);
+    if (w->toolTip() != hint) w->setToolTip(hint);
+    const QFont font = controlFont(c);
+    if (w->font() != font) w->setFont(font);
+}
+
+void syncContent(const Control& c, QWidget* w) {
+    switch (c.kind) {
+    case ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(w);
+        if (label->text() != qs(c.caption)) label->setText(qs(c.caption));
+        setTextColor(w, c);
+        setFill(w, c.bgcolor);
+        break;
+    }
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton: {
+        auto* button = static_cast<QAbstractButton*>(w);
+        if (button->text() != qs(c.caption)) button->setText(qs(c.caption));
+        if (c.kind != ControlKind::Button && button->isChecked() != c.checked) button->setChecked(c.checked);
+        if (c.kind != ControlKind::Button) setTextColor(w, c);
+        break;
+    }
+    case ControlKind::ComboBox: syncCombo(c, static_cast<QComboBox*>(w)); break;
+    case ControlKind::Edit: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        if (edit->text() != qs(c.text)) edit->setText(qs(c.text));
+        edit->setReadOnly(c.readOnly);
+        break;
+    }
+    case ControlKind::Memo: {
+        auto* memo = static_cast<QPlainTextEdit*>(w);
+        if (memo->toPlainText() != qs(c.text)) memo->setPlainText(qs(c.text));
+        memo->setReadOnly(c.readOnly);
+        break;
+    }
+    case ControlKind::Lamp:
+        static_cast<LampWidget*>(w)->setState(c.checked, frameworkColor(c.oncolor), frameworkColor(c.offcolor));
+        break;
+    case ControlKind::Panel:
+    case ControlKind::Shape: setFill(w, c.bgcolor); break;
+    case ControlKind::Grid: syncGrid(c, static_cast<QTableWidget*>(w)); break;
+    default: break;
+    }
+}
+
+} // namespace kelvaro

@@ -1,0 +1,22 @@
+#pragma once
+// Creating the widget of one control and writing the control's state into it.
+// Nothing here talks back to the model; the view binds the user's signals.
+#include "app/control.h"
+
+#include <QWidget>
+
+namespace kelvaro {
+
+// The widget for the control's kind, or nullptr for kinds without one (timers,
+// menus, tab sheets: those are built by their owners).
+QWidget* createControlWidget(const Control& control, QWidget* parent);
+
+// What every widget shares: place, size, visibility, enabled state, hint, font.
+void syncCommon(const Control& control, QWidget* widget);
+// The kind's own state: text, check mark, items, colours, cells.
+void syncContent(const Control& control, QWidget* widget);
+
+// The widget's font for the control, starting from the application's font.
+QFont controlFont(const Control& control);
+
+} // namespace kelvaro

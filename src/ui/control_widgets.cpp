@@ -1,0 +1,127 @@
+#include "ui/control_widgets.h"
+
+#include <QCloseEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+
+namespace kelvaro {
+
+void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor) {
+    if (on == on_ && onColor == onColor_ && offColor == offColor_) return;
+    on_ = on;
+    onColor_ = onColor;
+    offColor_ = offColor;
+    update();
+}
+
+void LampWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor fill = on_ ? onColor_ : offColor_;
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QRadialGradient shine(r.center() - QPointF(r.width() / 5, r.height() / 5), r.width() / 1.4);
+    shine.setColorAt(0, fill.lighter(150));
+    shine.setColorAt(1, fill);
+    p.setBrush(shine);
+    p.setPen(QPen(fill.darker(170), 1));
+    p.drawEllipse(r);
+}
+
+UpDownWidget::UpDownWidget(QWidget* parent)
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {up_, down_}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void UpDownWidget::resizeEvent(QResizeEvent*) {
+    const int half = height() / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, half, width(), height() - half);
+}
+
+void ImageWidget::setPixmap(const QPixmap& pixmap) {
+    pixmap_ = pixmap;
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!pixmap_.isNull()) {
+        p.drawPixmap(0, 0, pixmap_);
+        return;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    const int d = std::min(width(), height()) - 4;
+    if (d <= 0) return;
+    p.setPen(QPen(QColor(110, 110, 110), 1.5));
+    p.setBrush(QColor(110, 110, 110, 40));
+    p.drawEllipse(QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d));
+}
+
+QRegion roundedWindowRegion(int width, int height) {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width, height + 1), 5, 5);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new QWidget(this)) {}
+
+void FormWindow::setBackground(const QColor& color) {
+    if (color == background_) return;
+    background_ = color;
+    update();
+}
+
+void FormWindow::setRounded(bool rounded) {
+    if (rounded == rounded_) return;
+    rounded_ = rounded;
+    applyShape();
+}
+
+void FormWindow::setClientArea(int top, int width, int height) {
+    const QRect client(0, top, width, height);
+    if (body_->geometry() != client) body_->setGeometry(client);
+    const QSize whole(width, top + height);
+    if (size() != whole) resize(whole);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    if (!background_.isValid()) return;
+    QPainter p(this);
+    // A soft vertical sheen over the form's own colour.
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, background_.lighter(112));
+    g.setColorAt(1, background_.darker(104));
+    p.fillRect(rect(), g);
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyShape();
+}
+
+void FormWindow::applyShape() {
+    if (rounded_)
+        setMask(roundedWindowRegion(width(), height()));
+    else
+        clearMask();
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The form's own state decides whether it stays open; the view hides it
+    // once the model has closed it.
+    if (onUserClose) {
+        event->ignore();
+        onUserClose();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,85 @@
+#pragma once
+// The small widgets the toolkit does not have: status lamps, up-down buttons,
+// pictures whose pixmap a feature supplies later, and the form window itself.
+#include <QLabel>
+#include <QPixmap>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+
+namespace kelvaro {
+
+// A round indicator painted in its on or off colour.
+class LampWidget : public QWidget {
+public:
+    explicit LampWidget(QWidget* parent) : QWidget(parent) {}
+    void setState(bool on, const QColor& onColor, const QColor& offColor);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool on_ = false;
+    QColor onColor_, offColor_;
+};
+
+// Two arrow buttons stacked, as the framework's up-down control.
+class UpDownWidget : public QWidget {
+public:
+    explicit UpDownWidget(QWidget* parent);
+    QToolButton* up() const { return up_; }
+    QToolButton* down() const { return down_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QToolButton* up_;
+    QToolButton* down_;
+};
+
+// A picture control: shows its pixmap, or a faint marker until a feature gives it one.
+class ImageWidget : public QWidget {
+public:
+    explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
+    void setPixmap(const QPixmap& pixmap);
+    const QPixmap& pixmap() const { return pixmap_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap pixmap_;
+};
+
+// A top-level window of one form: paints the form's background, keeps the
+// rounded shape of a borderless window and reports the user's close.
+class FormWindow : public QWidget {
+public:
+    explicit FormWindow(QWidget* parent = nullptr);
+    QWidget* body() const { return body_; } // the client area below the menu bar
+
+    void setBackground(const QColor& color);
+    void setRounded(bool rounded);
+    void setClientArea(int top, int width, int height);
+    std::function<void()> onUserClose;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyShape();
+
+    QWidget* body_;
+    QColor background_;
+    bool rounded_ = false;
+};
+
+// The rounded window region: the window's rectangle one pixel taller, with
+// corner ellipses of 10 x 10 pixels.
+QRegion roundedWindowRegion(int width, int height);
+
+} // namespace kelvaro

@@ -1,0 +1,115 @@
+#include "ui/menu_view.h"
+
+#include "ui/qt_convert.h"
+
+namespace kelvaro {
+
+namespace {
+
+bool isMenuKind(ControlKind k) { return k == ControlKind::Menu || k == ControlKind::MenuItem; }
+bool isSeparator(const Control& c) { return c.kind == ControlKind::MenuItem && c.caption == "-"; }
+
+// Names, kinds and parents of all menu controls: what decides the structure.
+std::string menuShape(const Form& form) {
+    std::string shape;
+    for (const auto& c : form.controls())
+        if (isMenuKind(c->kind))
+            shape += c->name + '\x01' + c->parent + '\x01' + (isSeparator(*c) ? "-" : kindName(c->kind)) + '\x02';
+    return shape;
+}
+
+void addEntry(QWidget* into, QAction* action) { into->addAction(action); }
+
+} // namespace
+
+MenuView::~MenuView() {
+    delete bar_;
+}
+
+QAction* MenuView::action(const std::string& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* MenuView::menu(const std::string& name) const {
+    auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void MenuView::addChildren(const Form& form, const std::string& parent, QWidget* into) {
+    for (Control* c : form.children(parent)) {
+        if (!isMenuKind(c->kind)) continue;
+        const std::string name = c->name;
+        if (isSeparator(*c)) {
+            auto* sep = new QAction(into);
+            sep->setSeparator(true);
+            addEntry(into, sep);
+            actions_[name] = sep;
+        } else if (c->kind == ControlKind::Menu || !form.children(name).empty()) {
+            auto* sub = new QMenu(into);
+            addEntry(into, sub->menuAction());
+            menus_[name] = sub;
+            actions_[name] = sub->menuAction();
+            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, name] { onOpen_(name); });
+            addChildren(form, name, sub);
+        } else {
+            auto* item = new QAction(into);
+            addEntry(into, item);
+            actions_[name] = item;
+            QObject::connect(item, &QAction::triggered, item, [this, name] { onClick_(name); });
+        }
+    }
+}
+
+void MenuView::rebuild(const Form& form, QWidget* window) {
+    // Deferred deletion: a menu may be open, or its signal running, right now.
+    if (bar_) {
+        bar_->hide();
+        bar_->deleteLater();
+        bar_ = nullptr;
+    }
+    for (auto& popup : popups_) popup.release()->deleteLater();
+    popups_.clear();
+    actions_.clear();
+    menus_.clear();
+    for (const auto& c : form.controls()) {
+        if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
+        if (c->name == "MainMenu") {
+            bar_ = new QMenuBar(window);
+            addChildren(form, c->name, bar_);
+        } else {
+            popups_.push_back(std::make_unique<QMenu>());
+            menus_[c->name] = popups_.back().get();
+            addChildren(form, c->name, popups_.back().get());
+        }
+    }
+}
+
+void MenuView::sync(const Form& form, QWidget* window) {
+    const std::string shape = menuShape(form);
+    if (shape != shape_) {
+        shape_ = shape;
+        rebuild(form, window);
+    }
+    for (auto& [name, action] : actions_) {
+        const Control* c = form.find(name);
+        if (!c) continue;
+        if (action->isVisible() != c->visible) action->setVisible(c->visible);
+        if (action->isEnabled() != c->enabled) action->setEnabled(c->enabled);
+        if (action->isSeparator()) continue;
+        if (QMenu* sub = menu(name)) {
+            if (sub->title() != qs(c->caption)) sub->setTitle(qs(c->caption));
+            continue;
+        }
+        if (action->text() != qs(c->caption)) action->setText(qs(c->caption));
+        const bool checkable = c->checked || !c->group.empty();
+        if (action->isCheckable() != checkable) action->setCheckable(checkable);
+        if (action->isChecked() != c->checked) action->setChecked(c->checked);
+        const QKeySequence shortcut(qs(c->shortcut));
+        if (action->shortcut() != shortcut) action->setShortcut(shortcut);
+        const QString hint = qs(c->hint);
+        if (action->toolTip() != hint && !hint.isEmpty()) action->setToolTip(hint);
+    }
+}
+
+} // namespace kelvaro

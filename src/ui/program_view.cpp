@@ -1,0 +1,346 @@
+#include "ui/program_view.h"
+
+#include "ui/control_sync.h"
+#include "ui/control_widgets.h"
+#include "ui/menu_view.h"
+#include "ui/qt_convert.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QTabWidget>
+#include <QWindow>
+
+namespace kelvaro {
+
+struct ProgramView::FormView {
+    std::unique_ptr<FormWindow> window;
+    std::unique_ptr<MenuView> menus;
+    bool shownModal = false;
+    bool flagsSet = false;
+    bool minimizedShown = false;
+    QPoint placedAt{-1, -1};
+    QSize sizedTo;
+};
+
+namespace {
+
+// Restores the flag on every way out, exceptions included.
+class Raise {
+public:
+    explicit Raise(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~Raise() { flag_ = old_; }
+    Raise(const Raise&) = delete;
+    Raise& operator=(const Raise&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+} // namespace
+
+ProgramView::ProgramView(Application& app) : app_(app) {
+    app_.platform().host = this;
+    refreshAll();
+}
+
+ProgramView::~ProgramView() {
+    if (app_.platform().host == this) app_.platform().host = nullptr;
+    for (auto& [name, view] : forms_) view->window->removeEventFilter(this);
+    names_.clear();
+}
+
+QWidget* ProgramView::window(const std::string& form) const {
+    auto it = forms_.find(form);
+    return it == forms_.end() ? nullptr : it->second->window.get();
+}
+
+QWidget* ProgramView::widget(const std::string& controlName) const {
+    auto it = widgets_.find(controlName);
+    return it == widgets_.end() ? nullptr : it->second.widget;
+}
+
+QAction* ProgramView::action(const std::string& menuItemName) const {
+    for (const auto& [name, view] : forms_)
+        if (QAction* a = view->menus->action(menuItemName)) return a;
+    return nullptr;
+}
+
+QMenu* ProgramView::menu(const std::string& menuName) const {
+    for (const auto& [name, view] : forms_)
+        if (QMenu* m = view->menus->menu(menuName)) return m;
+    return nullptr;
+}
+
+void ProgramView::setImage(const std::string& controlName, const QPixmap& pixmap) {
+    images_[controlName] = pixmap;
+    if (auto* image = dynamic_cast<ImageWidget*>(widget(controlName))) image->setPixmap(pixmap);
+}
+
+void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory, WidgetUpdate update) {
+    custom_[controlName] = {std::move(factory), std::move(update)};
+    auto it = widgets_.find(controlName);
+    if (it != widgets_.end()) {
+        // Replace the generic widget at the next refresh.
+        if (QWidget* old = it->second.widget) {
+            old->hide();
+            std::erase_if(names_, [&](const auto& entry) { return entry.second == controlName; });
+            old->deleteLater();
+        }
+        widgets_.erase(it);
+    }
+    refreshAll();
+}
+
+void ProgramView::refresh() {
+    if (everRefreshed_ && app_.revision == shownRevision_) return;
+    refreshAll();
+}
+
+void ProgramView::refreshAll() {
+    if (refreshing_) return;
+    Raise guard(refreshing_);
+    everRefreshed_ = true;
+    shownRevision_ = app_.revision;
+    for (const auto& form : app_.forms()) syncForm(*form);
+}
+
+ProgramView::FormView& ProgramView::formView(Form& form) {
+    auto& slot = forms_[form.name];
+    if (!slot) {
+        slot = std::make_unique<FormView>();
+        slot->window = std::make_unique<FormWindow>();
+        FormWindow* w = slot->window.get();
+        w->setObjectName(qs(form.name));
+        w->installEventFilter(this);
+        w->body()->installEventFilter(this);
+        const std::string name = form.name;
+        const bool isMain = app_.forms().front()->name == name;
+        w->onUserClose = [this, name, isMain] {
+            user([this, name, isMain] {
+                if (isMain && app_.hasOperation("CloseMainWindow"))
+                    app_.run("CloseMainWindow");
+                else
+                    app_.closeForm(name);
+            });
+        };
+        slot->menus = std::make_unique<MenuView>(
+            [this](const std::string& item) { user([this, item] { app_.userClick(item); }); },
+            [this](const std::string& menu) {
+                Control* c = app_.find(menu);
+                if (c && !c->handler(Event::Click).empty()) user([this, menu] { app_.userClick(menu); });
+            });
+    }
+    return *slot;
+}
+
+void ProgramView::syncForm(Form& form) {
+    FormView& view = formView(form);
+    view.menus->sync(form, view.window.get());
+    dropRemoved(form);
+    syncControls(form, view);
+    syncWindow(form, view);
+}
+
+void ProgramView::dropRemoved(Form& form) {
+    for (auto it = widgets_.begin(); it != widgets_.end();) {
+        if (it->second.form != form.name || form.find(it->first)) {
+            ++it;
+            continue;
+        }
+        const std::string name = it->first;
+        if (QWidget* w = it->second.widget) {
+            w->hide();
+            w->deleteLater(); // a nested event loop may still hold it
+        }
+        std::erase_if(names_, [&](const auto& entry) { return entry.second == name; });
+        it = widgets_.erase(it);
+    }
+}
+
+QWidget* ProgramView::containerFor(Form& form, FormView& view, const Control& control) {
+    if (!control.parent.empty())
+        if (Control* parent = form.find(control.parent)) {
+            auto it = widgets_.find(parent->name);
+            QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, *parent);
+            if (w) return w;
+        }
+    return view.window->body();
+}
+
+QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
+    Bound bound{form.name};
+    if (control.kind == ControlKind::TabSheet) {
+        auto* tabs = qobject_cast<QTabWidget*>(containerFor(form, view, control));
+        if (tabs) {
+            bound.widget = new QWidget;
+            tabs->addTab(bound.widget, qs(control.caption));
+        }
+    } else {
+        QWidget* parent = containerFor(form, view, control);
+        auto custom = custom_.find(control.name);
+        if (custom != custom_.end()) {
+            bound.widget = custom->second.first(parent, control);
+            bound.custom = true;
+        } else {
+            bound.widget = createControlWidget(control, parent);
+        }
+    }
+    widgets_[control.name] = bound;
+    if (!bound.widget) return nullptr;
+    bound.widget->setObjectName(qs(control.name));
+    if (auto* image = dynamic_cast<ImageWidget*>(bound.widget)) {
+        auto pic = images_.find(control.name);
+        if (pic != images_.end()) image->setPixmap(pic->second);
+    }
+    if (control.kind != ControlKind::TabSheet) bound.widget->show();
+    watch(bound.widget, control.name);
+    bindSignals(control, bound.widget);
+    return bound.widget;
+}
+
+void ProgramView::syncControls(Form& form, FormView& view) {
+    for (const auto& owned : form.controls()) {
+        Control& c = *owned;
+        if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem) continue;
+        auto it = widgets_.find(c.name);
+        QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
+        if (!w || c.kind == ControlKind::TabSheet) continue;
+        syncCommon(c, w);
+        const Bound& bound = widgets_[c.name];
+        if (bound.custom) {
+            if (const auto& update = custom_[c.name].second) update(w, c);
+        } else {
+            syncContent(c, w);
+        }
+    }
+    // After the loop: the tab sheets are built after their page control.
+    for (const auto& owned : form.controls())
+        if (owned->kind == ControlKind::PageControl) syncPages(form, *owned, widget(owned->name));
+}
+
+void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
+    auto* tabs = qobject_cast<QTabWidget*>(widget);
+    if (!tabs) return;
+    for (Control* sheet : form.children(pageControl.name)) {
+        if (sheet->kind != ControlKind::TabSheet) continue;
+        const int index = tabs->indexOf(this->widget(sheet->name));
+        if (index < 0) continue;
+        if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
+        if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
+        if (tabs->isTabEnabled(index) != sheet->enabled) tabs->setTabEnabled(index, sheet->enabled);
+    }
+    if (QWidget* active = this->widget(form.activePage))
+        if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
+}
+
+void ProgramView::syncWindow(Form& form, FormView& view) {
+    FormWindow* w = view.window.get();
+    const bool isMain = app_.forms().front().get() == &form;
+    if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
+    w->setBackground(frameworkColor(form.bgcolor));
+
+    Qt::WindowFlags flags = Qt::Window;
+    if (form.borderless) flags |= Qt::FramelessWindowHint;
+    if (form.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (!view.flagsSet || w->windowFlags() != flags) {
+        const bool wasVisible = w->isVisible();
+        w->setWindowFlags(flags); // hides the window; shown again below
+        view.flagsSet = true;
+        if (wasVisible) view.shownModal = !form.modal; // force the show below
+    }
+    w->setRounded(isMain && form.borderless);
+
+    QMenuBar* bar = view.menus->bar();
+    const int width = form.width > 0 ? form.width : 400;
+    const int height = form.height > 0 ? form.height : 300;
+    const int barHeight = bar ? bar->sizeHint().height() : 0;
+    if (bar) bar->setGeometry(0, 0, width, barHeight);
+    // Only the program's own changes of place and size are applied, so a window
+    // the user moved or resized stays where it is.
+    const QSize size(width, height + barHeight);
+    if (size != view.sizedTo) {
+        view.sizedTo = size;
+        w->setClientArea(barHeight, width, height);
+    } else if (w->body()->height() != w->height() - barHeight) {
+        w->body()->setGeometry(0, barHeight, w->width(), w->height() - barHeight);
+    }
+    const QPoint place(form.left, form.top);
+    if (place != view.placedAt) {
+        view.placedAt = place;
+        if (form.left != 0 || form.top != 0) w->move(place);
+    }
+
+    if (!form.visible) {
+        if (w->isVisible()) w->hide();
+        return;
+    }
+    const bool minimized = form.minimized || (isMain && app_.applicationMinimized);
+    if (!w->isVisible() || view.shownModal != form.modal) {
+        if (w->isVisible()) w->hide(); // modality changes only on a hidden window
+        w->setWindowModality(form.modal ? Qt::ApplicationModal : Qt::NonModal);
+        view.shownModal = form.modal;
+        if (minimized)
+            w->showMinimized();
+        else
+            w->show();
+        view.minimizedShown = minimized;
+    } else if (minimized != view.minimizedShown) {
+        view.minimizedShown = minimized;
+        if (minimized)
+            w->showMinimized();
+        else
+            w->showNormal();
+    }
+}
+
+bool ProgramView::isWatched(QWidget* widget) const {
+    if (names_.count(widget)) return true;
+    for (const auto& [name, view] : forms_)
+        if (widget == view->window.get() || widget == view->window->body()) return true;
+    return false;
+}
+
+QWidget* ProgramView::mainBody() const {
+    if (app_.forms().empty()) return nullptr;
+    auto it = forms_.find(app_.forms().front()->name);
+    return it == forms_.end() ? nullptr : it->second->window->body();
+}
+
+void ProgramView::processEvents() {
+    refresh();
+    QCoreApplication::processEvents();
+}
+
+void ProgramView::quit() { QCoreApplication::quit(); }
+
+void ProgramView::beginWindowDrag(const std::string& form) {
+    auto it = forms_.find(form);
+    if (it == forms_.end()) return;
+    FormWindow* w = it->second->window.get();
+    if (w->windowHandle() && w->windowHandle()->startSystemMove()) return;
+    dragging_ = w;
+    dragOffset_ = QCursor::pos() - w->pos();
+}
+
+void ProgramView::bringToFront(const std::string& form) {
+    QWidget* w = window(form);
+    if (!w) return;
+    w->showNormal();
+    w->raise();
+    w->activateWindow();
+}
+
+void ProgramView::user(const std::function<void()>& action) {
+    if (refreshing_) return; // a widget signal caused by the view's own writes
+    try {
+        app_.guarded(action);
+    } catch (const std::exception& e) {
+        // Something the model does not allow (a disabled control): the widget
+        // is put back from the model below.
+        qWarning("kelvaro: %s", e.what());
+    }
+    refreshAll();
+}
+
+} // namespace kelvaro

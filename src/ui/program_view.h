@@ -1,0 +1,108 @@
+#pragma once
+// The Qt windows of a running program. The application's forms and controls
+// are the only state: refresh() copies them into the widgets, and what the user
+// does goes back through the application's user operations. Programmatic
+// writes never run handlers, because widget signals are blocked while refreshing.
+#include "app/application.h"
+#include "platform/window_host.h"
+
+#include <QObject>
+#include <QPixmap>
+#include <QPoint>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace kelvaro {
+
+class FormWindow;
+class MenuView;
+
+class ProgramView : public QObject, public WindowHost {
+    Q_OBJECT
+
+public:
+    using WidgetFactory = std::function<QWidget*(QWidget* parent, Control& control)>;
+    using WidgetUpdate = std::function<void(QWidget* widget, const Control& control)>;
+
+    // Builds a window per form and becomes the application's window host.
+    explicit ProgramView(Application& app);
+    ~ProgramView() override;
+
+    // Copies the model into the widgets when it changed since the last time.
+    void refresh();
+    // Copies it whatever the revision says (after writes that did not touch()).
+    void refreshAll();
+
+    QWidget* window(const std::string& form) const;
+    QWidget* widget(const std::string& controlName) const;
+    QAction* action(const std::string& menuItemName) const;
+    QMenu* menu(const std::string& menuName) const;
+
+    // A picture for an Image control (or any control a custom widget draws).
+    void setImage(const std::string& controlName, const QPixmap& pixmap);
+    // A feature's own widget for one control; `update` runs on every refresh
+    // after the place, size, visibility and enabled state have been written.
+    void registerCustomWidget(const std::string& controlName, WidgetFactory factory, WidgetUpdate update = {});
+
+    // WindowHost
+    void processEvents() override;
+    void quit() override;
+    void beginWindowDrag(const std::string& form) override;
+    void bringToFront(const std::string& form) override;
+
+    // Runs one user action on the model and shows its outcome. Actions that
+    // arrive while the view writes the widgets are dropped: they did not come from the user.
+    void user(const std::function<void()>& action);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct FormView;
+    struct Bound {
+        std::string form;
+        QWidget* widget = nullptr;
+        bool custom = false;
+    };
+
+    FormView& formView(Form& form);
+    void syncForm(Form& form);
+    void syncControls(Form& form, FormView& view);
+    void syncWindow(Form& form, FormView& view);
+    QWidget* containerFor(Form& form, FormView& view, const Control& control);
+    QWidget* build(Form& form, FormView& view, Control& control);
+    void bindSignals(Control& control, QWidget* widget);
+    void bindPages(Control& pageControl, QWidget* tabs);
+    void syncPages(Form& form, Control& pageControl, QWidget* tabs);
+    void watch(QWidget* widget, const std::string& controlName);
+    void dropRemoved(Form& form);
+
+    bool handleKey(QWidget* target, QEvent* event);
+    bool handleMouse(QWidget* target, QEvent* event);
+    std::string controlOf(QObject* object) const;
+    bool isWatched(QWidget* widget) const;
+    QWidget* mainBody() const;
+
+    Application& app_;
+    std::map<std::string, std::unique_ptr<FormView>> forms_;
+    std::map<std::string, Bound> widgets_;
+    std::map<QObject*, std::string> names_; // watched widget -> control name
+    std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
+    std::map<std::string, QPixmap> images_;
+    unsigned shownRevision_ = 0;
+    bool everRefreshed_ = false;
+    bool refreshing_ = false;
+    bool minimizedShown_ = false;
+    // Manual window move where the window system cannot move it for us.
+    FormWindow* dragging_ = nullptr;
+    QPoint dragOffset_;
+};
+
+} // namespace kelvaro

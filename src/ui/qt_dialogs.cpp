@@ -1,0 +1,80 @@
+#include "ui/qt_dialogs.h"
+
+#include "ui/qt_convert.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace kelvaro {
+
+namespace {
+
+QMessageBox::Icon iconFor(BoxKind kind) {
+    switch (kind) {
+    case BoxKind::Error: return QMessageBox::Critical;
+    case BoxKind::Warning: return QMessageBox::Warning;
+    case BoxKind::Information: return QMessageBox::Information;
+    case BoxKind::Confirmation: return QMessageBox::Question;
+    case BoxKind::Note:
+    case BoxKind::BeepNote: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton buttonFor(Answer answer) {
+    switch (answer) {
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::OK: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Ignore: return QMessageBox::Ignore;
+    case Answer::Close: return QMessageBox::Close;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Answer QtDialogs::messageBox(BoxKind kind, const std::string& title, const std::string& text,
+                             const std::vector<Answer>& buttons) {
+    QMessageBox box(iconFor(kind), qs(title), qs(text), QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    const std::vector<Answer> offered = buttons.empty() ? std::vector<Answer>{Answer::OK} : buttons;
+    for (Answer a : offered) box.addButton(buttonFor(a));
+    box.setDefaultButton(buttonFor(offered.front()));
+    if (kind == BoxKind::BeepNote) QApplication::beep();
+    const int pressed = box.exec();
+    for (Answer a : offered)
+        if (pressed == buttonFor(a)) return a;
+    return Answer::Close; // closed without pressing a button
+}
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = qs(filter).split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) p = p.trimmed();
+        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+std::optional<std::string> QtDialogs::chooseFile(const FileRequest& request) {
+    QWidget* parent = QApplication::activeWindow();
+    const QString title = qs(request.title);
+    const QString dir = qs(request.initialDir);
+    QString chosen;
+    if (request.folder)
+        chosen = QFileDialog::getExistingDirectory(parent, title, dir);
+    else if (request.save)
+        chosen = QFileDialog::getSaveFileName(parent, title, dir, qtFileFilter(request.filter));
+    else
+        chosen = QFileDialog::getOpenFileName(parent, title, dir, qtFileFilter(request.filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return stdString(chosen);
+}
+
+} // namespace kelvaro

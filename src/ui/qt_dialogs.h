@@ -1,0 +1,20 @@
+#pragma once
+// Message boxes and file dialogs shown with Qt. A box runs its own event loop,
+// so timers keep ticking while it waits for the user.
+#include "platform/dialogs.h"
+
+#include <QString>
+
+namespace kelvaro {
+
+class QtDialogs : public Dialogs {
+public:
+    Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
+                      const std::vector<Answer>& buttons) override;
+    std::optional<std::string> chooseFile(const FileRequest& request) override;
+};
+
+// "Label|*.a;*.b|Label2|*" becomes "Label (*.a *.b);;Label2 (*)".
+QString qtFileFilter(const std::string& filter);
+
+} // namespace kelvaro

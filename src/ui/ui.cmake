@@ -1,0 +1,10 @@
+# The Qt Widgets views of the program's windows.
+target_sources(kelvaro_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/control_sync.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/view_input.cpp)

@@ -1,0 +1,207 @@
+// What the user does in the windows, turned into the application's user operations.
+#include "ui/control_widgets.h"
+#include "ui/key_names.h"
+#include "ui/program_view.h"
+#include "ui/qt_convert.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace kelvaro {
+
+namespace {
+
+bool isTextWidget(QWidget* w) {
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return true;
+    auto* box = qobject_cast<QComboBox*>(w);
+    return box && box->isEditable();
+}
+
+// Controls that take a press themselves rather than letting it move the window.
+bool takesMouse(const Control& c) {
+    return !c.handler(Event::Click).empty() || !c.handler(Event::MouseDown).empty() ||
+           !c.handler(Event::DblClick).empty();
+}
+
+} // namespace
+
+std::string ProgramView::controlOf(QObject* object) const {
+    auto it = names_.find(object);
+    return it == names_.end() ? std::string() : it->second;
+}
+
+void ProgramView::watch(QWidget* widget, const std::string& controlName) {
+    names_[widget] = controlName;
+    widget->installEventFilter(this);
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+        names_[memo->viewport()] = controlName;
+        memo->viewport()->installEventFilter(this);
+    }
+    QObject::connect(widget, &QObject::destroyed, this, [this](QObject* gone) { names_.erase(gone); });
+}
+
+void ProgramView::bindSignals(Control& control, QWidget* widget) {
+    const std::string name = control.name;
+    switch (control.kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            connect(button, &QAbstractButton::clicked, this, [this, name] { user([=, this] { app_.userClick(name); }); });
+        break;
+    case ControlKind::ComboBox:
+        if (auto* box = qobject_cast<QComboBox*>(widget)) {
+            connect(box, &QComboBox::activated, this, [this, name, box](int index) {
+                const std::string value = stdString(box->itemText(index));
+                user([=, this] { app_.userChoose(name, value); });
+            });
+            if (box->lineEdit())
+                connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                    user([=, this] { app_.userEditText(name, stdString(text)); });
+                });
+        }
+        break;
+    case ControlKind::Edit:
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
+                user([=, this] { app_.userEditText(name, stdString(text)); });
+            });
+        break;
+    case ControlKind::UpDown:
+        if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
+            connect(arrows->up(), &QToolButton::clicked, this, [this, name] { user([=, this] { app_.userUpDown(name, true); }); });
+            connect(arrows->down(), &QToolButton::clicked, this,
+                    [this, name] { user([=, this] { app_.userUpDown(name, false); }); });
+        }
+        break;
+    case ControlKind::Grid:
+        if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+            connect(grid, &QTableWidget::cellClicked, this, [this, name](int row, int col) {
+                user([=, this] {
+                    Control& g = app_.ctl(name);
+                    g.row = row + 1; // row 0 is the header row
+                    g.col = col;
+                    app_.userClick(name);
+                });
+            });
+            connect(grid, &QTableWidget::cellDoubleClicked, this,
+                    [this, name](int, int) { user([=, this] { app_.userDblClick(name); }); });
+        }
+        break;
+    case ControlKind::PageControl: bindPages(control, widget); break;
+    default: break;
+    }
+}
+
+void ProgramView::bindPages(Control& pageControl, QWidget* widget) {
+    auto* tabs = qobject_cast<QTabWidget*>(widget);
+    if (!tabs) return;
+    const std::string name = pageControl.name;
+    const std::string form = pageControl.form;
+    connect(tabs, &QTabWidget::currentChanged, this, [this, name, form, tabs](int index) {
+        const std::string sheet = controlOf(tabs->widget(index));
+        if (sheet.empty()) return;
+        user([=, this] {
+            app_.form(form).activePage = sheet;
+            app_.touch();
+            app_.fire(name, Event::Change);
+        });
+    });
+}
+
+bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || refreshing_) return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: return handleKey(target, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: return handleMouse(target, event);
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        const std::string name = controlOf(watched);
+        if (name.empty()) return false;
+        const bool in = event->type() == QEvent::FocusIn;
+        // After Qt has finished moving the focus: an Exit handler may open a box.
+        QTimer::singleShot(0, this, [this, name, in] {
+            Control* c = app_.find(name);
+            if (!c) return;
+            if (in && c->enabled && app_.focused() != name) user([=, this] { app_.userFocus(name); });
+            if (!in && app_.focused() == name) user([=, this] { app_.userLeave(name); });
+        });
+        return false;
+    }
+    default: return false;
+    }
+}
+
+bool ProgramView::handleKey(QWidget* target, QEvent* event) {
+    // A key the focused widget did not take travels up through its parents: only
+    // the nearest watched one routes it, and only once.
+    QWidget* router = QApplication::focusWidget();
+    while (router && !isWatched(router)) router = router->parentWidget();
+    if (router && router != target && target->isAncestorOf(router)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    const std::optional<std::string> name = modelKeyName(*key);
+    if (!name) return false;
+    const std::string control = controlOf(target);
+    user([&, this] {
+        Control* c = control.empty() ? nullptr : app_.find(control);
+        if (c && c->enabled && app_.focused() != control) app_.userFocus(control);
+        app_.userKey(*name);
+    });
+    // The model types the character itself unless a handler swallowed it.
+    return typesCharacter(*name) && isTextWidget(target);
+}
+
+bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (dragging_) {
+        if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+            dragging_->move(mouse->globalPosition().toPoint() - dragOffset_);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) dragging_ = nullptr;
+        return false;
+    }
+    if (mouse->button() != Qt::LeftButton) return false;
+    const std::string name = controlOf(target);
+    Control* c = name.empty() ? nullptr : app_.find(name);
+    if (c) {
+        if (qobject_cast<QAbstractButton*>(target) || qobject_cast<QComboBox*>(target) || !takesMouse(*c))
+            return false;
+        if (!c->enabled) return true;
+        if (event->type() == QEvent::MouseButtonPress)
+            user([=, this] { app_.fire(name, Event::MouseDown); });
+        else if (event->type() == QEvent::MouseButtonRelease && target->rect().contains(mouse->position().toPoint()))
+            user([=, this] { app_.userClick(name); });
+        else if (event->type() == QEvent::MouseButtonDblClick)
+            user([=, this] { app_.userDblClick(name); });
+        return true;
+    }
+    // A press on the bare body of the main window: the picture behind it takes it.
+    if (event->type() != QEvent::MouseButtonPress || app_.forms().empty()) return false;
+    if (target != mainBody()) return false;
+    user([this] {
+        Control* picture = app_.find("ImageMain");
+        if (picture && !picture->handler(Event::MouseDown).empty())
+            app_.fire(*picture, Event::MouseDown);
+        else
+            app_.hook("ImageMainMouseDown");
+    });
+    return true;
+}
+
+} // namespace kelvaro

@@ -1,0 +1,65 @@
+// Builds the whole program's windows with fake services and saves pictures of
+// them to /tmp/kelvaro-shots/ for a person to look at.
+#include "app/program.h"
+#include "platform/fake_autostart.h"
+#include "platform/fake_shell.h"
+#include "platform/fake_speaker.h"
+#include "ui/program_view.h"
+#include "ui_test_support.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+TEST(Screenshots, MainWindowAndSettingsNotebook) {
+    uiApp();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    FakeClock clock(FakeClock::DefaultStart + 7.0 / 24 + 42.0 / 1440); // 07:42
+    FakeDialogs dialogs;
+    FakeSpeaker speaker;
+    FakeShell shell;
+    FakeAutostart autostart;
+    Platform platform;
+    platform.clock = &clock;
+    platform.dialogs = &dialogs;
+    platform.speaker = &speaker;
+    platform.shell = &shell;
+    platform.autostart = &autostart;
+    platform.handoverFile = dir.filePath(QStringLiteral("handover.ini")).toStdString();
+    auto app = createProgram(platform, LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view(*app);
+    firstPaint(*app);
+    mainTick(*app);
+    view.refresh();
+    EXPECT_TRUE(dialogs.failure().empty()) << dialogs.failure();
+
+    QWidget* main = view.window("TFormKelvaro");
+    ASSERT_TRUE(main->isVisible());
+    QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
+    const QImage mainShot = main->grab().toImage();
+    EXPECT_TRUE(mainShot.save(QStringLiteral("/tmp/kelvaro-shots/main-window.png")));
+
+    app->form("TFormCity").visible = true;
+    app->touch();
+    view.refresh();
+    QWidget* notebook = view.window("TFormCity");
+    ASSERT_TRUE(notebook->isVisible());
+    EXPECT_TRUE(notebook->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/settings-notebook.png")));
+    auto* tabs = qobject_cast<QTabWidget*>(view.widget("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->currentWidget(), view.widget("TabSheetSettings"));
+    EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(view.widget("TabSheetDebug"))));
+    tabs->setCurrentWidget(view.widget("TabSheetWebTime"));
+    EXPECT_TRUE(notebook->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/settings-webtime.png")));
+}
+
+} // namespace
+} // namespace kelvaro
