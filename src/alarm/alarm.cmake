@@ -1,4 +1,8 @@
+target_sources(kelvaro_pure PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/alarm_rules.cpp)
 target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/alarm_entry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_days.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sunday_alarm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/city_row.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_sounding.cpp)

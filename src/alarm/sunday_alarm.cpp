@@ -1,0 +1,83 @@
+// The separate Sunday alarm time of the current city and its two labels.
+#include "alarm/alarm_days.h"
+#include "alarm/city_row.h"
+#include "app/application.h"
+#include "app/clock_formats.h"
+#include "app/form_builder.h"
+#include "app/main_tick.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_store.h"
+
+namespace kelvaro {
+
+namespace {
+
+constexpr int kBlack = 0x000000;
+constexpr int kNavy = 0x800000;
+constexpr int kGrey = 0x808080;
+
+void addSundayLabels(Application& app) {
+    Form& f = app.form("TFormKelvaro");
+    Control& line = addLabel(f, "LabelSundayAlarm", "", {8, 282, 436, 14});
+    line.fontSize = 8;
+    line.color = kNavy;
+    line.hint = "Set Alarm time then Double Click This to Set Sunday Alarm for this City";
+    // The alarm test reads the Sunday time from this hidden copy.
+    Control& copy = addLabel(f, "LabelSundayAlarm1", "", {0, 0, 0, 0});
+    copy.visible = false;
+    copy.color = kNavy;
+}
+
+void sundaySwitchClick(Application& app) {
+    if (ConfirmSettingChange(app)) return;
+    Control& item = app.ctl("SundayAlarmSeperate1");
+    item.checked = !item.checked;
+    ShowSundayAlarm(app);
+    SaveAllSettings(app);
+}
+
+void sundayLabelDblClick(Application& app) {
+    if (ConfirmSettingChange(app)) return;
+    if (app.ctl("SundayAlarmSeperate1").checked) StoreSundayAlarm(app);
+}
+
+} // namespace
+
+void ShowSundayAlarm(Application& app) {
+    const LocaleInfo& loc = app.locale();
+    std::vector<std::string>& row = currentCityCells(app);
+    if (row[kSundayAlarmColumn].empty()) row[kSundayAlarmColumn] = app.ctl("LabelAlarmTime").caption;
+    const bool separate = app.ctl("SundayAlarmSeperate1").checked;
+    const DateTime cityNow = cityTime(app.now(), app.main.CityOffset, loc);
+    const bool sundayAlarmDay = separate && dayOfWeek(cityNow) == 1;
+    app.ctl("LabelSundayAlarm").color = sundayAlarmDay ? kBlack : kNavy;
+    app.ctl("LabelSundayAlarm1").color = sundayAlarmDay ? kBlack : kNavy;
+    app.ctl("LabelAlarmTime").color = sundayAlarmDay ? kGrey : kBlack;
+    std::string shown, line;
+    if (separate) {
+        const DateTime t = strToTimeOrThrow(row[kSundayAlarmColumn], loc);
+        shown = formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM", t, loc);
+        line = shown + " = Sunday Alarm Time - " + row[kCityNameColumn];
+    }
+    app.ctl("LabelSundayAlarm1").caption = shown;
+    app.ctl("LabelSundayAlarm").caption = line;
+}
+
+void StoreSundayAlarm(Application& app) {
+    currentCityCells(app)[kSundayAlarmColumn] = app.ctl("LabelAlarmTime").caption;
+    saveCityList(app);
+    ShowSundayAlarm(app);
+}
+
+void installSundayAlarm(Application& app) {
+    addSundayLabels(app);
+    app.ctl("SundayAlarmSeperate1").handlers[Event::Click] = "SundayAlarmSeperate1Click";
+    for (const char* label : {"LabelSundayAlarm", "LabelSundayAlarm1"})
+        app.ctl(label).handlers[Event::DblClick] = "LabelSundayAlarm1DblClick";
+    app.defineOperation("SundayAlarmSeperate1Click", [&app] { sundaySwitchClick(app); });
+    app.defineOperation("LabelSundayAlarm1DblClick", [&app] { sundayLabelDblClick(app); });
+    app.defineOperation("ShowSundayAlarm", [&app] { ShowSundayAlarm(app); });
+    app.defineOperation("StoreSundayAlarm", [&app] { StoreSundayAlarm(app); });
+}
+
+} // namespace kelvaro
