@@ -1,7 +1,69 @@
+// The cities tab of the settings notebook, the city label and menu items of the main window,
+// and the notebook's show and close steps that keep the menu in step with the list.
+#include "app/application.h"
 #include "app/features.h"
+#include "app/form_builder.h"
+#include "cities/cities.h"
+#include "cities/city_list.h"
+#include "sound/list_file.h"
 
 namespace kelvaro {
 
-void installCities(Application&) {}
+namespace {
+
+void addCitiesPage(Application& app) {
+    Form& f = app.form("TFormCity");
+    Control& page = f.add("TabSheetCities", ControlKind::TabSheet, "PageControl1");
+    page.caption = "Cities";
+    const std::string p = page.name;
+    addLabel(f, "LabelCitiesColumns",
+             "Enter a City               |       Enter Hours Difference from your Home City.", {10, 6, 540, 16}, p);
+    Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 540, 236});
+    grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
+    grid.colWidths.assign(kCityListColumns, 120);
+    grid.colWidths[kCityName] = 338;
+    grid.colWidths[kCityHours] = 82;
+    resetCityGrid(grid);
+    addLabel(f, "LabelCitiesInsert", "To ADD a new row - Press Insert.", {10, 266, 330, 16}, p);
+    addLabel(f, "LabelCitiesDelete", "To DELETE a row - Press Del on the row you want to delete.", {10, 284, 330, 16},
+             p);
+    Control& update = addButton(f, "GradBtnnMyCities", "^^ Update Cities ^^", {360, 270, 190, 28}, p);
+    update.enabled = false;
+    update.bgcolor = 0xD6D6AB;
+}
+
+void addMainWindowControls(Application& app) {
+    Form& f = app.form("TFormKelvaro");
+    addLabel(f, "LabelTZ", "", {96, 86, 330, 16}).hint = "Current City and Time Zone";
+    addMenuItem(f, "AddNewTimeZone1", "Add / &Change City Time Zone", "TimeSettings1");
+}
+
+// Other features add their own steps after these through the named hooks.
+void wireNotebook(Application& app) {
+    Form& notebook = app.form("TFormCity");
+    const std::string earlierClose = notebook.handlers.count(Event::Close) ? notebook.handlers[Event::Close] : "";
+    app.defineOperation("TFormCityShow", [&app] {
+        CityNotebookShown(app);
+        app.hook("TFormCityShowMore");
+    });
+    app.defineOperation("TFormCityClose", [&app, earlierClose] {
+        if (!earlierClose.empty()) app.hook(earlierClose);
+        CityNotebookClosed(app);
+        app.hook("TFormCityCloseMore");
+    });
+    notebook.handlers[Event::Show] = "TFormCityShow";
+    notebook.handlers[Event::Close] = "TFormCityClose";
+}
+
+} // namespace
+
+void installCities(Application& app) {
+    addCitiesPage(app);
+    addMainWindowControls(app);
+    installCityMenu(app);
+    installCityEditing(app);
+    wireNotebook(app);
+    app.defineState("CurrentCityRow", [&app] { return std::to_string(currentCityRow(cityGrid(app))); });
+}
 
 } // namespace kelvaro

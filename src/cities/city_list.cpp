@@ -1,0 +1,93 @@
+#include "cities/city_list.h"
+
+#include "app/application.h"
+#include "app/conversions.h"
+#include "sound/list_file.h"
+
+#include <algorithm>
+
+namespace kelvaro {
+
+namespace {
+
+ListRow emptyRow() { return ListRow(kCityListColumns); }
+
+ListRow headerRow() {
+    ListRow header = emptyRow();
+    header[kCityName] = "City";
+    header[kCityHours] = "Hours Diff";
+    return header;
+}
+
+} // namespace
+
+Control& cityGrid(Application& app) { return app.ctl(kCityGrid); }
+
+const std::string& cityCell(const Control& grid, int row, int col) {
+    static const std::string none;
+    if (row < 0 || col < 0 || static_cast<size_t>(row) >= grid.cells.size()) return none;
+    const auto& cells = grid.cells[static_cast<size_t>(row)];
+    return static_cast<size_t>(col) < cells.size() ? cells[static_cast<size_t>(col)] : none;
+}
+
+void setCityCell(Control& grid, int row, int col, const std::string& text) {
+    if (row < 0 || col < 0 || static_cast<size_t>(row) >= grid.cells.size() ||
+        static_cast<size_t>(col) >= kCityListColumns)
+        return;
+    auto& cells = grid.cells[static_cast<size_t>(row)];
+    if (cells.size() < kCityListColumns) cells.resize(kCityListColumns);
+    cells[static_cast<size_t>(col)] = text;
+}
+
+int lastCityRow(const Control& grid) { return grid.cells.empty() ? 0 : static_cast<int>(grid.cells.size()) - 1; }
+
+bool isCityMark(const std::string& text) { return strToIntDef(trim(text), 0) != 0; }
+
+int currentCityRow(const Control& grid) {
+    for (int row = lastCityRow(grid); row >= 1; --row)
+        if (isCityMark(cityCell(grid, row, kCityMark))) return row;
+    return 0;
+}
+
+void resetCityGrid(Control& grid) {
+    grid.cells = {headerRow(), emptyRow()};
+    grid.colCount = static_cast<int>(kCityListColumns);
+    grid.row = 1;
+    grid.col = 0;
+}
+
+void insertCityRow(Control& grid, int at) {
+    if (grid.cells.empty()) resetCityGrid(grid);
+    const auto index = static_cast<size_t>(std::clamp(at, 1, lastCityRow(grid) + 1));
+    grid.cells.insert(grid.cells.begin() + static_cast<std::ptrdiff_t>(index), emptyRow());
+}
+
+void deleteCityRow(Control& grid, int row) {
+    if (row < 1 || row > lastCityRow(grid)) return;
+    grid.cells.erase(grid.cells.begin() + row);
+    if (lastCityRow(grid) < 1) grid.cells.push_back(emptyRow());
+    grid.row = std::clamp(grid.row, 1, lastCityRow(grid));
+}
+
+void loadCityList(Application& app) {
+    Control& grid = cityGrid(app);
+    const int row = grid.row, col = grid.col;
+    resetCityGrid(grid);
+    auto rows = readListFile(app.filePath(kCitiesFile), kCityListColumns);
+    if (rows && !rows->empty()) {
+        grid.cells.resize(1);
+        grid.cells.insert(grid.cells.end(), rows->begin(), rows->end());
+    }
+    grid.row = std::clamp(row, 1, lastCityRow(grid));
+    grid.col = std::clamp(col, 0, static_cast<int>(kCityListColumns) - 1);
+}
+
+void SaveCityList(Application& app) {
+    if (!app.main.SettingsLoaded) return;
+    const Control& grid = cityGrid(app);
+    std::vector<ListRow> rows;
+    if (grid.cells.size() > 1) rows.assign(grid.cells.begin() + 1, grid.cells.end());
+    writeListFile(app.filePath(kCitiesFile), rows, kCityListColumns);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,193 @@
+// The "&Cities" menu and applying the chosen city: its hour difference, label and alarm time.
+#include "app/application.h"
+#include "app/clock_formats.h"
+#include "app/conversions.h"
+#include "app/main_tick.h"
+#include "cities/cities.h"
+#include "cities/city_list.h"
+#include "cities/hour_difference.h"
+#include "settings/settings_lock.h"
+#include "settings/settings_store.h"
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* kMenu = "Cities1";
+constexpr const char* kMainWindow = "TFormKelvaro";
+constexpr const char* kNotebook = "TFormCity";
+constexpr const char* kTimeDifference = " hr-Time Difference";
+
+std::string itemName(int row) { return "CityItem" + std::to_string(row); }
+std::string menuCaption(const Control& grid, int row) {
+    return cityCell(grid, row, kCityName) + "\t" + cityCell(grid, row, kCityHours);
+}
+
+void clearCityMenu(Application& app) {
+    Form& window = app.form(kMainWindow);
+    std::vector<std::string> names;
+    for (Control* item : window.children(kMenu)) names.push_back(item->name);
+    for (const auto& name : names) window.remove(name);
+}
+
+void addSeparators(Application& app, int count, int& serial) {
+    for (int i = 0; i < count; ++i) {
+        Control& sep = app.form(kMainWindow).add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, kMenu);
+        sep.caption = "-";
+    }
+}
+
+void addCommand(Application& app, const std::string& name, const std::string& caption, const std::string& page) {
+    Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
+    item.caption = caption;
+    item.handlers[Event::Click] = name + "Click";
+    app.defineOperation(name + "Click", [&app, page] { OpenNotebookOn(app, page); });
+}
+
+// The planner's page belongs to the super alarm; it is found by its caption.
+std::string plannerPage(Application& app) {
+    for (Control* page : app.form(kNotebook).children("PageControl1"))
+        if (page->caption.find("Super") != std::string::npos) return page->name;
+    return {};
+}
+
+// The city of `row` becomes the one the clock and the alarm follow.
+void applyCity(Application& app, int row, const std::string& caption) {
+    const Control& grid = cityGrid(app);
+    app.ctl("LabelTZ").caption = caption + kTimeDifference;
+    app.main.CityOffset =
+        static_cast<float>(hourDifferenceOrThrow(cityCell(grid, row, kCityHours), app.locale()));
+    LoadCityAlarm(app, row);
+}
+
+void afterCityChange(Application& app) {
+    app.hook("ShowCityDays", {"0"});
+    SaveCityList(app);
+    app.hook("LoadCityPlan");
+}
+
+} // namespace
+
+DateTime ShiftToCity(Application& app, float offset) { return cityTime(app.now(), offset, app.locale()); }
+
+void OpenNotebookOn(Application& app, const std::string& page) {
+    app.main.MayRaiseWindow = false;
+    Form& notebook = app.form(kNotebook);
+    if (!page.empty() && notebook.find(page)) notebook.activePage = page;
+    app.showModal(kNotebook, [&app] { app.main.MayRaiseWindow = true; });
+}
+
+void LoadCityAlarm(Application& app, int row) {
+    const LocaleInfo& loc = app.locale();
+    Control& grid = cityGrid(app);
+    if (cityCell(grid, row, kCityAlarm).empty())
+        setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
+    const bool h24 = is24Hour(app);
+    const DateTime alarm = strToTimeOrThrow(cityCell(grid, row, kCityAlarm), loc);
+    std::string text = formatDateTime(h24 ? "hh:mm" : "hh:mm AMPM", alarm, loc);
+    if (!h24) {
+        app.hook("ShowPlannerAmPm");
+        text = upperCaseUtf8(text);
+        const auto blank = text.find(' ');
+        app.ctl("ComboBoxAMPM").text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+    }
+    const auto sep = text.find(loc.timeSeparator);
+    const std::string hour = text.substr(0, std::min<size_t>(sep, 2));
+    const std::string minute = sep == std::string::npos ? std::string() : text.substr(sep + loc.timeSeparator.size(), 2);
+    app.ctl("ComboBoxHour").text = hour;
+    app.ctl("ComboBoxMinute").text = minute;
+    // The arrows count on from the shown value.
+    app.ctl("UpDown2").position = strToIntDef(hour, app.ctl("UpDown2").position);
+    app.ctl("UpDown1").position = strToIntDef(minute, app.ctl("UpDown1").position);
+    UpdateAlarmDisplay(app);
+    SaveAllSettings(app); // the alarm time is a setting like any other
+}
+
+void StoreCityAlarm(Application& app) {
+    Control& grid = cityGrid(app);
+    const int row = currentCityRow(grid);
+    if (row == 0) return;
+    setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
+    SaveCityList(app);
+}
+
+void RebuildCityMenu(Application& app) {
+    clearCityMenu(app);
+    loadCityList(app);
+    Control& grid = cityGrid(app);
+    for (int row = 1; row <= lastCityRow(grid); ++row) {
+        if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
+        const std::string name = itemName(row);
+        Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
+        item.caption = menuCaption(grid, row);
+        item.checked = isCityMark(cityCell(grid, row, kCityMark));
+        item.handlers[Event::Click] = name + "Click";
+        app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
+        if (item.checked) applyCity(app, row, item.caption);
+    }
+    app.hook("ShowCityDays", {"0"});
+    int serial = 0;
+    addSeparators(app, 4, serial);
+    addCommand(app, "CitySetSuperAlarm", "Set Super Alarm", plannerPage(app));
+    addSeparators(app, 3, serial);
+    addCommand(app, "CityAddEdit", "Add / Edit Cities && Time Zones", "TabSheetCities");
+    addSeparators(app, 3, serial);
+    SaveCityList(app);
+    app.hook("LoadCityPlan");
+}
+
+void SelectCity(Application& app, const std::string& clickedName) {
+    if (ConfirmSettingChange(app)) return;
+    loadCityList(app);
+    Control& grid = cityGrid(app);
+    Control* clicked = app.find(clickedName);
+    const std::string caption = clicked ? clicked->caption : std::string();
+    for (int row = 1; row <= lastCityRow(grid); ++row) {
+        setCityCell(grid, row, kCityMark, "0");
+        if (Control* item = app.form(kMainWindow).find(itemName(row))) item->checked = false;
+        if (clicked && caption == menuCaption(grid, row)) {
+            clicked->checked = true;
+            setCityCell(grid, row, kCityMark, "1");
+            applyCity(app, row, caption);
+        }
+    }
+    afterCityChange(app);
+    app.hook("RefreshMilestones");
+    OpenNotebookOn(app, plannerPage(app));
+}
+
+void CityNotebookShown(Application& app) {
+    RebuildCityMenu(app);
+    if (Control* planned = app.find("LabelMCity")) planned->caption = app.ctl("LabelTZ").caption;
+}
+
+void CityNotebookClosed(Application& app) {
+    RebuildCityMenu(app);
+    SaveAllSettings(app);
+    app.hook("ShowSundayAlarm");
+}
+
+void installCityMenu(Application& app) {
+    app.defineOperation("RebuildCityMenu", [&app] { RebuildCityMenu(app); });
+    app.defineOperation("LoadCitiesAtStart", [&app] { RebuildCityMenu(app); });
+    app.defineOperation("StoreCityAlarm", [&app] { StoreCityAlarm(app); });
+    app.defineOperation("SaveCityList", [&app] { SaveCityList(app); });
+    app.defineOperation("LoadCityAlarm", [&app](const Args& a) {
+        LoadCityAlarm(app, a.empty() ? currentCityRow(cityGrid(app)) : strToInt(a[0]));
+        return std::string();
+    });
+    app.defineOperation("SelectCity", [&app](const Args& a) {
+        SelectCity(app, a.empty() ? std::string() : a[0]);
+        return std::string();
+    });
+    app.defineOperation("CurrentCityRow", [&app](const Args&) { return std::to_string(currentCityRow(cityGrid(app))); });
+    app.defineOperation("ShiftToCity", [&app](const Args& a) {
+        const float offset = a.empty() ? app.main.CityOffset
+                                       : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
+        return formatDateTime("yyyy-mm-dd hh:nn:ss", ShiftToCity(app, offset), LocaleInfo::enUS());
+    });
+    app.defineOperation("AddNewTimeZone1Click", [&app] { OpenNotebookOn(app, "TabSheetCities"); });
+    app.ctl("AddNewTimeZone1").handlers[Event::Click] = "AddNewTimeZone1Click";
+}
+
+} // namespace kelvaro
