@@ -23,7 +23,8 @@ target_sources(kelvaro_pure PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/moon_time.cpp
   ${CMAKE_CURRENT_LIST_DIR}/nutation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/solar_position.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tmoon.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tmoon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/vsop87_earth.cpp)
 
 target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/moon_widget.cpp

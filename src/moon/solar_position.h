@@ -1,15 +1,8 @@
 #pragma once
 
+#include "moon/vsop87_earth.h"
+
 namespace kelvaro::moon {
-
-// Heliocentric ecliptic coordinates of the Earth, mean equinox of date (VSOP87D).
-struct EarthHeliocentric {
-    double longitude; // radian, in [0, 2 pi)
-    double latitude;  // radian
-    double radius;    // astronomical units
-};
-
-EarthHeliocentric EarthPositionVsop87(double julianDay);
 
 // The Sun as seen from the Earth's centre.
 struct SunPosition {
