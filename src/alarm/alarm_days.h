@@ -15,9 +15,6 @@ void ShowSundayAlarm(Application& app);
 void StoreSundayAlarm(Application& app);
 // The minute step: the city's weekday, today's underline and TodayEnabled.
 void WeekdayStep(Application& app, DateTime cityNow);
+void installSundayAlarm(Application& app); // part of installAlarmDays
 
 } // namespace kelvaro
-
-namespace kelvaro {
-void installSundayAlarm(Application& app); // called by installAlarmDays
-}
