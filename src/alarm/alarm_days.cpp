@@ -26,12 +26,14 @@ struct DaysState {
 };
 
 void setDayChecks(Application& app, const DayChecks& checks) {
-    for (int d = 0; d < 7; ++d) app.ctl(kDayItems[d]).checked = checks[d];
+    for (int d = 0; d < 7; ++d)
+        app.ctl(kDayItems[d]).checked = checks[d];
 }
 
 DayChecks dayChecks(Application& app) {
     DayChecks checks{};
-    for (int d = 0; d < 7; ++d) checks[d] = app.ctl(kDayItems[d]).checked;
+    for (int d = 0; d < 7; ++d)
+        checks[d] = app.ctl(kDayItems[d]).checked;
     return checks;
 }
 
@@ -86,7 +88,8 @@ void applyPreset(Application& app, int mask) {
 
 void addDaysControls(Application& app) {
     Form& f = app.form("TFormKelvaro");
-    for (int d = 0; d < 7; ++d) addMenuItem(f, kDayItems[d], kDayCaptions[d], "DaysSettings1", true);
+    for (int d = 0; d < 7; ++d)
+        addMenuItem(f, kDayItems[d], kDayCaptions[d], "DaysSettings1", true);
     addSeparator(f, "DaysPresetsSeparator1", "DaysSettings1");
     addMenuItem(f, "WeekDaysOnly1", "Week &Days Only", "DaysSettings1");
     addMenuItem(f, "WeekendsOnly1", "Week&ends Only", "DaysSettings1");
@@ -97,7 +100,7 @@ void addDaysControls(Application& app) {
     // Same fixed-pitch font and place: each underline sits under its day's two letters.
     for (const char* name : {"LabelDays", "LabelUnderLineDay"}) {
         Control& c = addLabel(f, name, "", {96, 78, 250, 20});
-        c.fontName = "Courier New";
+        c.fontName = "Monospace"; // the fixed-pitch family every Linux desktop resolves
         c.fontSize = 11;
         c.bold = true;
     }

@@ -18,17 +18,19 @@ namespace {
 // Keeps the main window from being pulled to the front while a check may show boxes,
 // also when the check ends in a conversion error.
 class HoldWindowDown {
-public:
+  public:
     explicit HoldWindowDown(MainState& m) : m_(m) { m_.MayRaiseWindow = false; }
     ~HoldWindowDown() { m_.MayRaiseWindow = true; }
     HoldWindowDown(const HoldWindowDown&) = delete;
     HoldWindowDown& operator=(const HoldWindowDown&) = delete;
 
-private:
+  private:
     MainState& m_;
 };
 
-std::string alarmCaption(Application& app) { return app.ctl("LabelAlarmTime").caption; }
+std::string alarmCaption(Application& app) {
+    return app.ctl("LabelAlarmTime").caption;
+}
 
 // The up-down buttons step from the number their box shows.
 void syncUpDowns(Application& app) {
@@ -52,7 +54,9 @@ void keepIfChanged(Application& app, const std::string& before) {
     if (alarmCaption(app) != before) keepAlarmTime(app);
 }
 
-void rewriteTwoDigits(Control& box) { box.text = TwoDigits(strToInt(box.text)); }
+void rewriteTwoDigits(Control& box) {
+    box.text = TwoDigits(strToInt(box.text));
+}
 
 void checkAlarmHour(Application& app, const char* message24) {
     HoldWindowDown hold(app.main);
@@ -122,7 +126,8 @@ void alarmBoxClick(Application& app) {
 void setBoxLists(Application& app) {
     Control& hour = app.ctl("ComboBoxHour");
     hour.items.clear();
-    for (int h = 1; h <= 12; ++h) hour.items.push_back(TwoDigits(h));
+    for (int h = 1; h <= 12; ++h)
+        hour.items.push_back(TwoDigits(h));
     app.ctl("ComboBoxMinute").items = {"00", "05", "10", "15", "20", "25", "30",
                                        "35", "40", "45", "50", "55", "59"};
     app.ctl("ComboBoxSnooze").items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};
@@ -157,12 +162,15 @@ void wireHandlers(Application& app) {
     params.handlers[Event::Click] = "EditProgramParamsClick";
     params.handlers[Event::KeyPress] = "EditProgramParamsKeyPress";
     params.handlers[Event::Exit] = "EditProgramParamsExit";
-    if (Control* plannerHour = app.find("ComboBoxHourM")) plannerHour->handlers[Event::Exit] = "ComboBoxHourMExit";
+    if (Control* plannerHour = app.find("ComboBoxHourM"))
+        plannerHour->handlers[Event::Exit] = "ComboBoxHourMExit";
 }
 
 } // namespace
 
-void ComboBoxHourExit(Application& app) { checkAlarmHour(app, "Maximum hours in a day are 23.  Try again!"); }
+void ComboBoxHourExit(Application& app) {
+    checkAlarmHour(app, "Maximum hours in a day are 23.  Try again!");
+}
 
 void ComboBoxMinuteExit(Application& app) {
     HoldWindowDown hold(app.main);
@@ -186,7 +194,8 @@ void ComboBoxAMPMExit(Application& app) {
     const std::string am = upperCaseUtf8(loc.amDesignator);
     if (ampm.text != am && ampm.text != upperCaseUtf8(loc.pmDesignator)) {
         ShowNote(app, "Only A M or P M accepted as input!", true);
-        app.box(BoxKind::Error, "Only " + loc.amDesignator + " or " + loc.pmDesignator + " accepted as input");
+        app.box(BoxKind::Error,
+                "Only " + loc.amDesignator + " or " + loc.pmDesignator + " accepted as input");
         ampm.text = am;
     }
     // A designator typed here must reach the alarm label, or the alarm would keep the old half-day.

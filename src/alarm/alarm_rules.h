@@ -8,7 +8,7 @@ namespace kelvaro {
 
 // Hour limits of the alarm hour box: 0..23 in the 24-hour form, 1..12 otherwise.
 bool hourOutOfRange(int hour, bool h24);
-bool minuteOutOfRange(int minute); // 60 and above
+bool minuteOutOfRange(int minute);  // 60 and above
 bool snoozeOutOfRange(int minutes); // above 59
 
 // Key filters; `character` is the character the key produces (Backspace = 8).

@@ -13,7 +13,9 @@ struct StandInRow {
     std::vector<std::string> cells = std::vector<std::string>(kDayMaskColumn + 1);
 };
 
-Control* cityGrid(Application& app) { return app.find("MgridCities"); }
+Control* cityGrid(Application& app) {
+    return app.find("MgridCities");
+}
 
 } // namespace
 
@@ -34,7 +36,8 @@ std::vector<std::string>& currentCityCells(Application& app) {
     Control* grid = cityGrid(app);
     if (grid && row >= 1 && row < static_cast<int>(grid->cells.size())) {
         auto& cells = grid->cells[static_cast<size_t>(row)];
-        const size_t wanted = std::max<size_t>(static_cast<size_t>(std::max(grid->colCount, 0)), kDayMaskColumn + 1);
+        const size_t wanted =
+            std::max<size_t>(static_cast<size_t>(std::max(grid->colCount, 0)), kDayMaskColumn + 1);
         if (cells.size() < wanted) cells.resize(wanted);
         return cells;
     }

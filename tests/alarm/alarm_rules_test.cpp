@@ -24,10 +24,14 @@ TEST(AlarmMinuteAndSnooze, FiftyNineIsTheLastAcceptedValue) {
 }
 
 TEST(KeyFilters, PassOnlyTheirCharactersAndBackspace) {
-    for (char c : {'A', 'M', 'P', '\b'}) EXPECT_TRUE(passesAmPmFilter(c)) << int(c);
-    for (char c : {'a', 'm', 'p', 'B', '\r', '1'}) EXPECT_FALSE(passesAmPmFilter(c)) << int(c);
-    for (char c : {'0', '9', '\b'}) EXPECT_TRUE(passesDigitFilter(c)) << int(c);
-    for (char c : {'a', '-', '\r', '/', ':'}) EXPECT_FALSE(passesDigitFilter(c)) << int(c);
+    for (char c : {'A', 'M', 'P', '\b'})
+        EXPECT_TRUE(passesAmPmFilter(c)) << int(c);
+    for (char c : {'a', 'm', 'p', 'B', '\r', '1'})
+        EXPECT_FALSE(passesAmPmFilter(c)) << int(c);
+    for (char c : {'0', '9', '\b'})
+        EXPECT_TRUE(passesDigitFilter(c)) << int(c);
+    for (char c : {'a', '-', '\r', '/', ':'})
+        EXPECT_FALSE(passesDigitFilter(c)) << int(c);
 }
 
 TEST(DayMask, PresetsAndRoundTrip) {
@@ -35,7 +39,8 @@ TEST(DayMask, PresetsAndRoundTrip) {
     EXPECT_EQ(maskOfChecks(weekDays), kWeekDaysMask);
     EXPECT_EQ(maskOfChecks(DayChecks{true, false, false, false, false, false, true}), kWeekendsMask);
     EXPECT_EQ(maskOfChecks(DayChecks{true, true, true, true, true, true, true}), kAllDaysMask);
-    for (int mask = 0; mask <= 127; ++mask) EXPECT_EQ(maskOfChecks(checksOfMask(mask)), mask);
+    for (int mask = 0; mask <= 127; ++mask)
+        EXPECT_EQ(maskOfChecks(checksOfMask(mask)), mask);
 }
 
 TEST(DayMask, DayNumbersCountFromSunday) {
