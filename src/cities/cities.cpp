@@ -34,7 +34,7 @@ void addCitiesPage(Application& app) {
 
 void addMainWindowControls(Application& app) {
     Form& f = app.form("TFormKelvaro");
-    addLabel(f, "LabelTZ", "", {96, 86, 330, 16}).hint = "Current City and Time Zone";
+    addLabel(f, "LabelTZ", "", {96, 38, 330, 16}).hint = "Current City and Time Zone";
     addMenuItem(f, "AddNewTimeZone1", "Add / &Change City Time Zone", "TimeSettings1");
 }
 

@@ -80,10 +80,13 @@ void OpenNotebookOn(Application& app, const std::string& page) {
 void LoadCityAlarm(Application& app, int row) {
     const LocaleInfo& loc = app.locale();
     Control& grid = cityGrid(app);
-    if (cityCell(grid, row, kCityAlarm).empty())
-        setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
+    std::string stored = cityCell(grid, row, kCityAlarm);
+    if (stored.empty()) {
+        stored = app.ctl("LabelAlarmTime").caption; // a city without its own time takes the present one
+        setCityCell(grid, row, kCityAlarm, stored);
+    }
     const bool h24 = is24Hour(app);
-    const DateTime alarm = strToTimeOrThrow(cityCell(grid, row, kCityAlarm), loc);
+    const DateTime alarm = strToTimeOrThrow(stored, loc);
     std::string text = formatDateTime(h24 ? "hh:mm" : "hh:mm AMPM", alarm, loc);
     if (!h24) {
         app.hook("ShowPlannerAmPm");
@@ -96,10 +99,8 @@ void LoadCityAlarm(Application& app, int row) {
     const std::string minute = sep == std::string::npos ? std::string() : text.substr(sep + loc.timeSeparator.size(), 2);
     app.ctl("ComboBoxHour").text = hour;
     app.ctl("ComboBoxMinute").text = minute;
-    // The arrows count on from the shown value.
-    app.ctl("UpDown2").position = strToIntDef(hour, app.ctl("UpDown2").position);
-    app.ctl("UpDown1").position = strToIntDef(minute, app.ctl("UpDown1").position);
     UpdateAlarmDisplay(app);
+    app.hook("SyncAlarmUpDowns"); // the arrows count on from the shown value
     SaveAllSettings(app); // the alarm time is a setting like any other
 }
 
@@ -169,7 +170,15 @@ void CityNotebookClosed(Application& app) {
 
 void installCityMenu(Application& app) {
     app.defineOperation("RebuildCityMenu", [&app] { RebuildCityMenu(app); });
-    app.defineOperation("LoadCitiesAtStart", [&app] { RebuildCityMenu(app); });
+    app.defineOperation("LoadCitiesAtStart", [&app] {
+        // A city without its own alarm time takes the one just read from the settings.
+        try {
+            UpdateAlarmDisplay(app);
+        } catch (const std::exception&) {
+            // the first paint shows the error when it builds the display itself
+        }
+        RebuildCityMenu(app);
+    });
     app.defineOperation("StoreCityAlarm", [&app] { StoreCityAlarm(app); });
     app.defineOperation("SaveCityList", [&app] { SaveCityList(app); });
     app.defineOperation("LoadCityAlarm", [&app](const Args& a) {
