@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace kelvaro {
 
@@ -165,6 +166,13 @@ void Application::userUpDown(const std::string& name, bool up) {
     Control& c = ctl(name);
     requireUsable(c);
     touch();
+    // Like the platform's up-down with a buddy box, start from the number the box shows.
+    if (!c.associate.empty()) {
+        const std::string& shown = ctl(c.associate).text;
+        char* end = nullptr;
+        const long value = std::strtol(shown.c_str(), &end, 10);
+        if (!shown.empty() && end && *end == '\0') c.position = static_cast<int>(value);
+    }
     c.position = std::clamp(c.position + (up ? 1 : -1), c.min, c.max);
     if (!c.associate.empty()) ctl(c.associate).text = std::to_string(c.position);
     runHandler(c.handler(Event::Click), {up ? "up" : "down"});
