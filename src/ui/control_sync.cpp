@@ -102,7 +102,8 @@ void syncGrid(const Control& c, QTableWidget* grid) {
 
 QFont controlFont(const Control& c) {
     QFont font = QApplication::font();
-    if (c.fontSize > 0) font.setPointSize(c.fontSize);
+    // The layouts were made for the framework's 8-point default.
+    font.setPointSize(c.fontSize > 0 ? c.fontSize : 8);
     if (!c.fontName.empty()) font.setFamily(qs(c.fontName));
     font.setBold(c.bold);
     return font;

@@ -91,6 +91,12 @@ void FormWindow::setClientArea(int top, int width, int height) {
     if (size() != whole) resize(whole);
 }
 
+void FormWindow::setFace(const QRect& face) {
+    if (face == face_) return;
+    face_ = face;
+    update();
+}
+
 void FormWindow::paintEvent(QPaintEvent*) {
     if (!background_.isValid()) return;
     QPainter p(this);
@@ -99,6 +105,15 @@ void FormWindow::paintEvent(QPaintEvent*) {
     g.setColorAt(0, background_.lighter(112));
     g.setColorAt(1, background_.darker(104));
     p.fillRect(rect(), g);
+    if (face_.isEmpty()) return;
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF plate = QRectF(face_).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient shine(0, face_.top(), 0, face_.bottom());
+    shine.setColorAt(0, QColor(255, 255, 255, 170));
+    shine.setColorAt(1, QColor(255, 255, 255, 90));
+    p.setBrush(shine);
+    p.setPen(QPen(background_.darker(135), 1));
+    p.drawRoundedRect(plate, 12, 12);
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {

@@ -63,6 +63,8 @@ public:
     void setBackground(const QColor& color);
     void setRounded(bool rounded);
     void setClientArea(int top, int width, int height);
+    // A plate painted behind the clock's labels (window coordinates; empty: none).
+    void setFace(const QRect& face);
     std::function<void()> onUserClose;
 
 protected:
@@ -75,6 +77,7 @@ private:
 
     QWidget* body_;
     QColor background_;
+    QRect face_;
     bool rounded_ = false;
 };
 

@@ -37,6 +37,15 @@ private:
     bool old_;
 };
 
+// The plate behind the main window's clock: around the time, seconds and date labels.
+QRect clockFace(const Form& form) {
+    QRect face;
+    for (const char* name : {"LabelTime", "LabelSeconds", "LabelDate"})
+        if (const Control* c = form.find(name); c && c->visible && c->width > 0 && c->height > 0)
+            face |= QRect(c->left, c->top, c->width, c->height);
+    return face.isEmpty() ? face : face.adjusted(-12, -6, 6, 6);
+}
+
 } // namespace
 
 ProgramView::ProgramView(Application& app) : app_(app) {
@@ -250,6 +259,7 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
     w->setRounded(isMain && form.borderless);
+    if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();
     const int width = form.width > 0 ? form.width : 400;

@@ -128,11 +128,13 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove: return handleMouse(target, event);
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
+        // Leaving for another window (a message box, a menu) is no exit from the control;
+        // coming back, or the window's first focus, does enter it when the model missed that.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        const bool in = event->type() == QEvent::FocusIn;
+        if (reason == Qt::PopupFocusReason || (!in && reason == Qt::ActiveWindowFocusReason)) return false;
         const std::string name = controlOf(watched);
         if (name.empty()) return false;
-        const bool in = event->type() == QEvent::FocusIn;
         // After Qt has finished moving the focus: an Exit handler may open a box.
         QTimer::singleShot(0, this, [this, name, in] {
             Control* c = app_.find(name);
