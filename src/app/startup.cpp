@@ -84,6 +84,8 @@ void FormPaint(Application& app) {
         }
     }
     step(app, [&] {
+        std::error_code ec; // a fresh account may have no configuration folder yet
+        std::filesystem::create_directories(std::filesystem::path(p.handoverFile).parent_path(), ec);
         ProfileFile handover(p.handoverFile);
         handover.writeString("app", "apphdl", p.instanceToken);
         handover.writeString("Data", "Version", m.versionText);
