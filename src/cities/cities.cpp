@@ -1,9 +1,9 @@
 // The cities tab of the settings notebook, the city label and menu items of the main window,
 // and the notebook's show and close steps that keep the menu in step with the list.
+#include "cities/cities.h"
 #include "app/application.h"
 #include "app/features.h"
 #include "app/form_builder.h"
-#include "cities/cities.h"
 #include "cities/city_list.h"
 #include "sound/list_file.h"
 
@@ -17,7 +17,8 @@ void addCitiesPage(Application& app) {
     page.caption = "Cities";
     const std::string p = page.name;
     addLabel(f, "LabelCitiesColumns",
-             "Enter a City               |       Enter Hours Difference from your Home City.", {10, 6, 540, 16}, p);
+             "Enter a City               |       Enter Hours Difference from your Home City.",
+             {10, 6, 540, 16}, p);
     Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 540, 236});
     grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
     grid.colWidths.assign(kCityListColumns, 120);
@@ -25,8 +26,8 @@ void addCitiesPage(Application& app) {
     grid.colWidths[kCityHours] = 82;
     resetCityGrid(grid);
     addLabel(f, "LabelCitiesInsert", "To ADD a new row - Press Insert.", {10, 266, 330, 16}, p);
-    addLabel(f, "LabelCitiesDelete", "To DELETE a row - Press Del on the row you want to delete.", {10, 284, 330, 16},
-             p);
+    addLabel(f, "LabelCitiesDelete", "To DELETE a row - Press Del on the row you want to delete.",
+             {10, 284, 330, 16}, p);
     Control& update = addButton(f, "GradBtnnMyCities", "^^ Update Cities ^^", {360, 270, 190, 28}, p);
     update.enabled = false;
     update.bgcolor = 0xD6D6AB;
@@ -41,7 +42,8 @@ void addMainWindowControls(Application& app) {
 // Other features add their own steps after these through the named hooks.
 void wireNotebook(Application& app) {
     Form& notebook = app.form("TFormCity");
-    const std::string earlierClose = notebook.handlers.count(Event::Close) ? notebook.handlers[Event::Close] : "";
+    const std::string earlierClose =
+        notebook.handlers.count(Event::Close) ? notebook.handlers[Event::Close] : "";
     app.defineOperation("TFormCityShow", [&app] {
         CityNotebookShown(app);
         app.hook("TFormCityShowMore");

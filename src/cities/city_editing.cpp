@@ -53,7 +53,8 @@ void dropControlCharacter(Control& grid) {
 void dropLastCharacter(std::string* text) {
     if (!text || text->empty()) return;
     size_t end = text->size() - 1;
-    while (end > 0 && (static_cast<unsigned char>((*text)[end]) & 0xC0) == 0x80) --end; // UTF-8 tail bytes
+    while (end > 0 && (static_cast<unsigned char>((*text)[end]) & 0xC0) == 0x80)
+        --end; // UTF-8 tail bytes
     text->erase(end);
 }
 
@@ -80,7 +81,8 @@ void MgridCitiesKeyDown(Application& app) {
     } else if (k == "Up" || k == "Down") {
         moveCursor(app, grid.row + (k == "Up" ? -1 : 1), grid.col);
     } else if (k == "Left" || k == "Right") {
-        moveCursor(app, grid.row, std::clamp(grid.col + (k == "Left" ? -1 : 1), 0, static_cast<int>(kCityHours)));
+        moveCursor(app, grid.row,
+                   std::clamp(grid.col + (k == "Left" ? -1 : 1), 0, static_cast<int>(kCityHours)));
     } else if (k == "Backspace" && grid.col <= kCityHours) {
         dropLastCharacter(cursorCell(grid));
     } else {
@@ -93,8 +95,10 @@ void MgridCitiesKeyPress(Application& app) {
     KeyEvent* key = app.currentKey();
     Control& grid = cityGrid(app);
     if (key && key->key == "." && grid.cells.size() < 2) {
-        if (grid.cells.empty()) resetCityGrid(grid);
-        else insertCityRow(grid, 1);
+        if (grid.cells.empty())
+            resetCityGrid(grid);
+        else
+            insertCityRow(grid, 1);
     }
 }
 
@@ -110,9 +114,12 @@ void MgridCitiesKeyUp(Application& app) {
     if (cityCell(grid, row, kCityAlarm).empty())
         setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
     switch (checkHourDifference(hours, app.locale())) {
-    case HourDifferenceCheck::Keep: break;
+    case HourDifferenceCheck::Keep:
+        break;
     case HourDifferenceCheck::TooManyHours:
-    case HourDifferenceCheck::TooManyMinutes: setCityCell(grid, row, kCityHours, "0"); break;
+    case HourDifferenceCheck::TooManyMinutes:
+        setCityCell(grid, row, kCityHours, "0");
+        break;
     case HourDifferenceCheck::NotANumber:
         setCityCell(grid, row, kCityHours, "0");
         setCityCell(grid, row, kCityMark, "0");

@@ -10,7 +10,9 @@ namespace kelvaro {
 
 namespace {
 
-ListRow emptyRow() { return ListRow(kCityListColumns); }
+ListRow emptyRow() {
+    return ListRow(kCityListColumns);
+}
 
 ListRow headerRow() {
     ListRow header = emptyRow();
@@ -21,7 +23,9 @@ ListRow headerRow() {
 
 } // namespace
 
-Control& cityGrid(Application& app) { return app.ctl(kCityGrid); }
+Control& cityGrid(Application& app) {
+    return app.ctl(kCityGrid);
+}
 
 const std::string& cityCell(const Control& grid, int row, int col) {
     static const std::string none;
@@ -39,9 +43,13 @@ void setCityCell(Control& grid, int row, int col, const std::string& text) {
     cells[static_cast<size_t>(col)] = text;
 }
 
-int lastCityRow(const Control& grid) { return grid.cells.empty() ? 0 : static_cast<int>(grid.cells.size()) - 1; }
+int lastCityRow(const Control& grid) {
+    return grid.cells.empty() ? 0 : static_cast<int>(grid.cells.size()) - 1;
+}
 
-bool isCityMark(const std::string& text) { return strToIntDef(trim(text), 0) != 0; }
+bool isCityMark(const std::string& text) {
+    return strToIntDef(trim(text), 0) != 0;
+}
 
 int currentCityRow(const Control& grid) {
     for (int row = lastCityRow(grid); row >= 1; --row)

@@ -25,13 +25,13 @@ Control& cityGrid(Application& app);
 // A cell outside the grid reads as the empty text; a write outside it is dropped.
 const std::string& cityCell(const Control& grid, int row, int col);
 void setCityCell(Control& grid, int row, int col, const std::string& text);
-int lastCityRow(const Control& grid); // 0 when the grid has no data row
+int lastCityRow(const Control& grid);     // 0 when the grid has no data row
 bool isCityMark(const std::string& text); // a non-zero integer
 // The last data row marked as the chosen city, 0 when none is.
 int currentCityRow(const Control& grid);
 
-void resetCityGrid(Control& grid);        // the header and one empty data row
-void insertCityRow(Control& grid, int at); // an empty row before `at`
+void resetCityGrid(Control& grid);          // the header and one empty data row
+void insertCityRow(Control& grid, int at);  // an empty row before `at`
 void deleteCityRow(Control& grid, int row); // keeps one data row
 
 // Empties the grid and reads the file into it; a missing file leaves one empty row.

@@ -18,7 +18,9 @@ constexpr const char* kMainWindow = "TFormKelvaro";
 constexpr const char* kNotebook = "TFormCity";
 constexpr const char* kTimeDifference = " hr-Time Difference";
 
-std::string itemName(int row) { return "CityItem" + std::to_string(row); }
+std::string itemName(int row) {
+    return "CityItem" + std::to_string(row);
+}
 std::string menuCaption(const Control& grid, int row) {
     return cityCell(grid, row, kCityName) + "\t" + cityCell(grid, row, kCityHours);
 }
@@ -26,18 +28,22 @@ std::string menuCaption(const Control& grid, int row) {
 void clearCityMenu(Application& app) {
     Form& window = app.form(kMainWindow);
     std::vector<std::string> names;
-    for (Control* item : window.children(kMenu)) names.push_back(item->name);
-    for (const auto& name : names) window.remove(name);
+    for (Control* item : window.children(kMenu))
+        names.push_back(item->name);
+    for (const auto& name : names)
+        window.remove(name);
 }
 
 void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
-        Control& sep = app.form(kMainWindow).add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, kMenu);
+        Control& sep = app.form(kMainWindow)
+                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, kMenu);
         sep.caption = "-";
     }
 }
 
-void addCommand(Application& app, const std::string& name, const std::string& caption, const std::string& page) {
+void addCommand(Application& app, const std::string& name, const std::string& caption,
+                const std::string& page) {
     Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
     item.caption = caption;
     item.handlers[Event::Click] = name + "Click";
@@ -68,7 +74,9 @@ void afterCityChange(Application& app) {
 
 } // namespace
 
-DateTime ShiftToCity(Application& app, float offset) { return cityTime(app.now(), offset, app.locale()); }
+DateTime ShiftToCity(Application& app, float offset) {
+    return cityTime(app.now(), offset, app.locale());
+}
 
 void OpenNotebookOn(Application& app, const std::string& page) {
     app.main.MayRaiseWindow = false;
@@ -96,12 +104,13 @@ void LoadCityAlarm(Application& app, int row) {
     }
     const auto sep = text.find(loc.timeSeparator);
     const std::string hour = text.substr(0, std::min<size_t>(sep, 2));
-    const std::string minute = sep == std::string::npos ? std::string() : text.substr(sep + loc.timeSeparator.size(), 2);
+    const std::string minute =
+        sep == std::string::npos ? std::string() : text.substr(sep + loc.timeSeparator.size(), 2);
     app.ctl("ComboBoxHour").text = hour;
     app.ctl("ComboBoxMinute").text = minute;
     UpdateAlarmDisplay(app);
     app.hook("SyncAlarmUpDowns"); // the arrows count on from the shown value
-    SaveAllSettings(app); // the alarm time is a setting like any other
+    SaveAllSettings(app);         // the alarm time is a setting like any other
 }
 
 void StoreCityAlarm(Application& app) {
@@ -189,10 +198,11 @@ void installCityMenu(Application& app) {
         SelectCity(app, a.empty() ? std::string() : a[0]);
         return std::string();
     });
-    app.defineOperation("CurrentCityRow", [&app](const Args&) { return std::to_string(currentCityRow(cityGrid(app))); });
+    app.defineOperation("CurrentCityRow",
+                        [&app](const Args&) { return std::to_string(currentCityRow(cityGrid(app))); });
     app.defineOperation("ShiftToCity", [&app](const Args& a) {
-        const float offset = a.empty() ? app.main.CityOffset
-                                       : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
+        const float offset =
+            a.empty() ? app.main.CityOffset : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
         return formatDateTime("yyyy-mm-dd hh:nn:ss", ShiftToCity(app, offset), LocaleInfo::enUS());
     });
     app.defineOperation("AddNewTimeZone1Click", [&app] { OpenNotebookOn(app, "TabSheetCities"); });
