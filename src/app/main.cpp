@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     host.target = &view;
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
-    QuitSignals signals([&](int) { closeMainWindow(*app); });
+    QuitSignals quitSignals([&](int) { closeMainWindow(*app); });
 
     SecondTimer ticker([&] {
         mainTick(*app);
