@@ -324,6 +324,9 @@ void Application::showModal(const std::string& formName, std::function<void()> a
     f.visible = true;
     f.modal = true;
     afterModal_[formName] = std::move(after);
+    // Once each time it is shown (not at every repaint, which would throw away edits).
+    auto shown = f.handlers.find(Event::Show);
+    if (shown != f.handlers.end()) runHandler(shown->second);
 }
 
 void Application::closeForm(const std::string& formName) {

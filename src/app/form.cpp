@@ -43,4 +43,13 @@ void Form::remove(const std::string& controlName) {
                     controls_.end());
 }
 
+void Form::moveBefore(const std::string& controlName, const std::string& beforeName) {
+    auto from = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c->name == controlName; });
+    if (from == controls_.end()) return;
+    std::unique_ptr<Control> moved = std::move(*from);
+    controls_.erase(from);
+    auto to = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c->name == beforeName; });
+    controls_.insert(to, std::move(moved));
+}
+
 } // namespace kelvaro

@@ -33,6 +33,8 @@ struct Form {
     // Children of a menu or container, in creation order.
     std::vector<Control*> children(const std::string& parentName) const;
     void remove(const std::string& controlName);
+    // Puts a control just before another in the creation order (tab and menu order follow it).
+    void moveBefore(const std::string& controlName, const std::string& beforeName);
 
 private:
     std::vector<std::unique_ptr<Control>> controls_;

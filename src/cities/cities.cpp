@@ -15,6 +15,7 @@ void addCitiesPage(Application& app) {
     Form& f = app.form("TFormCity");
     Control& page = f.add("TabSheetCities", ControlKind::TabSheet, "PageControl1");
     page.caption = "Cities";
+    f.moveBefore(page.name, "TabSheetSettings"); // the first page of the notebook
     const std::string p = page.name;
     addLabel(f, "LabelCitiesColumns",
              "Enter a City               |       Enter Hours Difference from your Home City.",

@@ -144,7 +144,8 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     case ControlKind::UpDown: return new UpDownWidget(parent);
     case ControlKind::Grid: {
         auto* grid = new QTableWidget(parent);
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
+        grid->setAlternatingRowColors(true);
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
         grid->verticalHeader()->setVisible(false);
         grid->verticalHeader()->setDefaultSectionSize(20);

@@ -84,6 +84,7 @@ private:
     void watch(QWidget* widget, const std::string& controlName);
     void dropRemoved(Form& form);
 
+    void typeIntoCell(Control& grid, const std::string& key);
     bool handleKey(QWidget* target, QEvent* event);
     bool handleMouse(QWidget* target, QEvent* event);
     std::string controlOf(QObject* object) const;
@@ -103,6 +104,7 @@ private:
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;
     QPoint dragOffset_;
+    std::map<std::string, std::pair<int, int>> lastTypedCell_; // grid -> cell being typed into
 };
 
 } // namespace kelvaro

@@ -85,6 +85,7 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
     case ControlKind::Grid:
         if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
             connect(grid, &QTableWidget::cellClicked, this, [this, name](int row, int col) {
+                lastTypedCell_.erase(name); // a new selection: the next key replaces the cell
                 user([=, this] {
                     Control& g = app_.ctl(name);
                     g.row = row + 1; // row 0 is the header row
@@ -162,10 +163,32 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
     user([&, this] {
         Control* c = control.empty() ? nullptr : app_.find(control);
         if (c && c->enabled && app_.focused() != control) app_.userFocus(control);
+        if (c && c->kind == ControlKind::Grid) {
+            if (typesCharacter(*name) && *name != "Backspace")
+                typeIntoCell(*c, *name);
+            else
+                lastTypedCell_.erase(control); // moving keys end the typing into this cell
+        }
         app_.userKey(*name);
     });
     // The model types the character itself unless a handler swallowed it.
     return typesCharacter(*name) && isTextWidget(target);
+}
+
+// Typing into a selected cell replaces its text; the next keys append. The grid's
+// key handlers then see the cell as it now reads.
+void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
+    if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size())) return;
+    auto& row = grid.cells[static_cast<size_t>(grid.row)];
+    if (grid.col < 0) return;
+    if (static_cast<size_t>(grid.col) >= row.size()) row.resize(static_cast<size_t>(grid.col) + 1);
+    const std::string character = key == "Space" ? " " : key;
+    const std::pair<int, int> at{grid.row, grid.col};
+    auto& last = lastTypedCell_[grid.name];
+    std::string& cell = row[static_cast<size_t>(grid.col)];
+    cell = last == at ? cell + character : character;
+    last = at;
+    app_.touch();
 }
 
 bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
