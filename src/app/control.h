@@ -47,6 +47,7 @@ struct Control {
     std::string associate;                // up-down's box
 
     int interval = 0; // timers (ms)
+    double value = 0; // a control's date or number that has no text (the moon's date)
 
     // Grids: cells[row][col], row 0 is the header row.
     std::vector<std::vector<std::string>> cells;

@@ -12,5 +12,6 @@ void installAlarmDays(Application& app);     // alarm/
 void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
 void installAlarmSounding(Application& app); // alarm/
+void installMoon(Application& app);          // moon/
 
 } // namespace kelvaro

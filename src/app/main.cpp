@@ -12,6 +12,7 @@
 #include "platform/linux_speaker.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
+#include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui/qt_dialogs.h"
 
@@ -108,6 +109,7 @@ int main(int argc, char** argv) {
 
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
     ProgramView view(*app);
+    registerFeatureWidgets(view);
     host.target = &view;
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });

@@ -87,6 +87,7 @@ void assembleProgram(Application& app) {
     installSoundSources(app);
     installMusicLists(app);
     installAlarmSounding(app);
+    installMoon(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

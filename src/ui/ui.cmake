@@ -2,6 +2,7 @@
 target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_sync.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/feature_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_view.cpp

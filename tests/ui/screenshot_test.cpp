@@ -4,6 +4,9 @@
 #include "platform/fake_autostart.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "moon/moon_phase.h"
+#include "moon/moon_widget.h"
+#include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 
@@ -12,6 +15,8 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +68,58 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
         tabs->setCurrentIndex(i);
         const QString file = QStringLiteral("/tmp/kelvaro-shots/settings-%1.png").arg(tabs->widget(i)->objectName());
         EXPECT_TRUE(notebook->grab().toImage().save(file));
+    }
+}
+
+} // namespace
+} // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// The first instant of December 2026 whose phase angle is nearest the wanted one.
+double instantWithPhase(double wanted) {
+    const double start = 46357.0; // 2026-12-01
+    double best = start, bestGap = 360;
+    for (double t = start; t < start + 30; t += 1.0 / 24) {
+        const double angle = moon::ComputeMoonPhase(t).phaseAngle;
+        const double gap = std::min(std::abs(angle - wanted), 360 - std::abs(angle - wanted));
+        if (gap < bestGap) best = t, bestGap = gap;
+    }
+    return best;
+}
+
+TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
+    uiApp();
+    QTemporaryDir dir;
+    FakeClock clock(FakeClock::DefaultStart);
+    FakeDialogs dialogs;
+    FakeSpeaker speaker;
+    FakeShell shell;
+    FakeAutostart autostart;
+    Platform platform;
+    platform.clock = &clock;
+    platform.dialogs = &dialogs;
+    platform.speaker = &speaker;
+    platform.shell = &shell;
+    platform.autostart = &autostart;
+    platform.handoverFile = dir.filePath(QStringLiteral("handover.ini")).toStdString();
+    auto app = createProgram(platform, LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view(*app);
+    registerFeatureWidgets(view);
+    firstPaint(*app);
+    auto* moonWidget = qobject_cast<MoonWidget*>(view.widget("Moon1"));
+    ASSERT_NE(moonWidget, nullptr);
+    EXPECT_EQ(moonWidget->geometry(), QRect(32, 115, 32, 32));
+    QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
+    int minute = 0;
+    for (int angle : {0, 45, 90, 135, 180, 270}) {
+        clock.set(instantWithPhase(angle) + (++minute) / 1440.0); // a new minute each time
+        mainTick(*app); // the minute step hands the city time to the moon
+        view.refresh();
+        EXPECT_NEAR(moonWidget->moon().PhaseAngle(), static_cast<long double>(moon::ComputeMoonPhase(clock.now()).phaseAngle), 1e-6);
+        const QImage shot = view.window("TFormKelvaro")->grab(QRect(0, 100, 120, 70)).toImage();
+        EXPECT_TRUE(shot.scaled(360, 210).save(QStringLiteral("/tmp/kelvaro-shots/moon-%1.png").arg(angle)));
     }
 }
 
