@@ -29,27 +29,46 @@ int trackOf(int tmsf) { return tmsf & 0xFF; }
 
 LinuxMediaPlayer::LinuxMediaPlayer(QObject* parent) : QObject(parent) {
     preferCdioCdSource();
-    player_.setAudioOutput(&output_);
-    connect(&player_, &QMediaPlayer::mediaStatusChanged, this, &LinuxMediaPlayer::onStatus);
-    connect(&player_, &QMediaPlayer::errorOccurred, this, &LinuxMediaPlayer::onError);
+    newQtPlayer();
 }
 
 LinuxMediaPlayer::~LinuxMediaPlayer() {
     // The Qt player still talks while it goes; nobody should be listening by then.
-    QObject::disconnect(&player_, nullptr, this, nullptr);
-    player_.stop();
+    QObject::disconnect(player_.get(), nullptr, this, nullptr);
+    player_->stop();
+    delete player_.release();
+    delete output_.release();
+}
+
+// Qt 6.4's GStreamer player, once stopped and given a new source, may report the
+// end of the new piece before playing a sample. A fresh player per piece avoids it.
+// The old one may be the sender of the signal being handled: it goes later.
+void LinuxMediaPlayer::newQtPlayer() {
+    if (player_) {
+        QObject::disconnect(player_.get(), nullptr, this, nullptr);
+        player_->stop();
+    }
+    const QAudioDevice device = output_ ? output_->device() : QMediaDevices::defaultAudioOutput();
+    player_.reset(new QMediaPlayer);
+    output_.reset(new QAudioOutput(device));
+    player_->setAudioOutput(output_.get());
+    connect(player_.get(), &QMediaPlayer::mediaStatusChanged, this, &LinuxMediaPlayer::onStatus);
+    connect(player_.get(), &QMediaPlayer::errorOccurred, this, &LinuxMediaPlayer::onError);
 }
 
 void LinuxMediaPlayer::open() {
     // Opening again drops whatever was open, without a notification.
-    player_.stop();
     opened_ = false;
     playPending_ = false;
     broken_.reset();
     disc_.reset();
     start_ = end_ = 0;
     mode_ = PlayerMode::NotReady;
-    if (QMediaDevices::audioOutputs().isEmpty()) throw MediaError("no sound output (is a sound server running?)");
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (output.isNull()) throw MediaError("no sound output (is a sound server running?)");
+    newQtPlayer();
+    // The default output may have changed since the last open (server restarted, headset).
+    output_->setDevice(output);
     if (type_ == DeviceType::CdAudio)
         openCd();
     else
@@ -75,7 +94,7 @@ void LinuxMediaPlayer::openMedia() {
     // The Qt player finds out about a bad source only later; the caller wants to
     // know now, to fall back to the next source in the same step.
     if (auto why = mediaPrerollError(uri, openTimeoutMs_)) throw MediaError(fileName_ + ": " + *why);
-    player_.setSource(url);
+    player_->setSource(url);
 }
 
 void LinuxMediaPlayer::openCd() {
@@ -87,7 +106,7 @@ void LinuxMediaPlayer::openCd() {
     if (!ec) cdDevice_ = absolute.lexically_normal().string();
     disc_ = readCdDisc(cdDevice_);
     if (!disc_) throw MediaError(cdDevice_ + ": no audio disc");
-    player_.setSource(QUrl());
+    player_->setSource(QUrl());
 }
 
 CdDisc LinuxMediaPlayer::disc() const {
@@ -104,7 +123,7 @@ void LinuxMediaPlayer::play(bool notify) {
     if (broken_) throw MediaError(*broken_);
     notify_ = notify;
     if (mode_ == PlayerMode::Paused) {
-        player_.play(); // resumes where the pause left it
+        player_->play(); // resumes where the pause left it
     } else if (type_ == DeviceType::CdAudio) {
         const int first = start_ ? trackOf(start_) : disc_->firstTrack;
         if (!disc_->hasTrack(first)) throw MediaError("the disc has no track " + std::to_string(first));
@@ -112,7 +131,7 @@ void LinuxMediaPlayer::play(bool notify) {
         cdStopTrack_ = std::clamp(stopAt, first + 1, disc_->lastTrack + 1);
         playCdTrack(first);
     } else {
-        player_.play();
+        player_->play();
     }
     playPending_ = true;
     mode_ = PlayerMode::Playing;
@@ -121,30 +140,29 @@ void LinuxMediaPlayer::play(bool notify) {
 // One track at a time: cdiocddasrc plays a track from its start to the next one's.
 void LinuxMediaPlayer::playCdTrack(int track) {
     cdTrack_ = track;
-    QUrl url;
-    url.setScheme(QStringLiteral("cdda"));
-    url.setPath(QString::fromStdString(cdDevice_));
-    url.setFragment(QString::number(track));
-    player_.setSource(url);
-    player_.play();
+    // GStreamer's form is cdda://DEVICE#TRACK, with an empty authority before the path.
+    const QByteArray device = QUrl::toPercentEncoding(QString::fromStdString(cdDevice_), "/");
+    newQtPlayer();
+    player_->setSource(QUrl::fromEncoded("cdda://" + device + "#" + QByteArray::number(track)));
+    player_->play();
 }
 
 void LinuxMediaPlayer::pause() {
     if (mode_ != PlayerMode::Playing) return;
-    player_.pause();
+    player_->pause();
     mode_ = PlayerMode::Paused;
 }
 
 void LinuxMediaPlayer::stop() {
     if (!opened_) return;
-    player_.stop();
+    player_->stop();
     if (playPending_) endPlay(PlayerNotify::Aborted);
     mode_ = PlayerMode::Stopped;
 }
 
 void LinuxMediaPlayer::close() {
     stop();
-    player_.setSource(QUrl());
+    player_->setSource(QUrl());
     opened_ = false;
     disc_.reset();
     broken_.reset();
@@ -194,7 +212,7 @@ void LinuxMediaPlayer::onStatus(QMediaPlayer::MediaStatus status) {
 void LinuxMediaPlayer::onError(QMediaPlayer::Error, const QString& text) {
     if (!opened_ || broken_) return;
     broken_ = fileName_ + ": " + text.toStdString();
-    player_.stop();
+    player_->stop();
     if (playPending_) endPlay(PlayerNotify::Failure);
     mode_ = PlayerMode::Stopped;
 }

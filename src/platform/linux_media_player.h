@@ -10,6 +10,7 @@
 #include <QMediaPlayer>
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,10 +46,14 @@ public:
 
     PlayerMode mode() const override { return mode_; }
 
+    // The Qt player of the current piece, for measurements.
+    const QMediaPlayer* qtPlayer() const { return player_.get(); }
+
     // How long open() waits for a source to decode before it lets it be (web streams).
     void setOpenTimeoutMs(int ms) { openTimeoutMs_ = ms; }
 
 private:
+    void newQtPlayer();
     void openMedia();
     void openCd();
     CdDisc disc() const; // throws MediaError without a disc
@@ -57,8 +62,11 @@ private:
     void onError(QMediaPlayer::Error error, const QString& text);
     void endPlay(PlayerNotify how);
 
-    QMediaPlayer player_;
-    QAudioOutput output_;
+    struct DeleteLater {
+        void operator()(QObject* object) const { object->deleteLater(); }
+    };
+    std::unique_ptr<QMediaPlayer, DeleteLater> player_;
+    std::unique_ptr<QAudioOutput, DeleteLater> output_;
     DeviceType type_ = DeviceType::Automatic;
     std::string fileName_;
     PlayerMode mode_ = PlayerMode::NotReady;

@@ -1,5 +1,7 @@
 #include "services.h"
 
+#include "fake_player_service.h"
+
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 
@@ -47,19 +49,6 @@ private:
     FakeShell shell_;
 };
 
-// Holds the place of the media player until its fake exists: scripts using it
-// parse, and fail when run.
-class PendingPlayerService : public FakeService {
-public:
-    void attach(Platform&) override {}
-    std::string read(const std::string& pseudo, const std::string&) override {
-        throw ScenarioFailure(pseudo + ": not available yet");
-    }
-    void command(const std::string& verb, const Words&) override {
-        throw ScenarioFailure(verb + ": not available yet");
-    }
-};
-
 std::string checkPlayer(const Words& args) {
     if (args.size() == 1 && args[0] == "end") return {};
     if (args.size() == 2 && args[0] == "broken") return {};
@@ -86,7 +75,7 @@ const std::vector<ServiceKit>& serviceKits() {
         {"speaker", {"Speaker"}, {}, factory<SpeakerService>()},
         {"shell", {"Shell"}, {}, factory<ShellService>()},
         {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}},
-         factory<PendingPlayerService>()},
+         makeFakePlayerService},
     };
     return kits;
 }
