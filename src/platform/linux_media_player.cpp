@@ -40,9 +40,9 @@ LinuxMediaPlayer::~LinuxMediaPlayer() {
     delete output_.release();
 }
 
-// Qt 6.4's GStreamer player, once stopped and given a new source, may report the
-// end of the new piece before playing a sample. A fresh player per piece avoids it.
-// The old one may be the sender of the signal being handled: it goes later.
+// A fresh Qt player per piece: Qt 6.4 ignores the same source given again, and a
+// stopped player carries its old pipeline state into the next piece. The old one
+// may be the sender of the signal being handled, so it goes later.
 void LinuxMediaPlayer::newQtPlayer() {
     if (player_) {
         QObject::disconnect(player_.get(), nullptr, this, nullptr);
