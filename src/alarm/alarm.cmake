@@ -4,5 +4,4 @@ target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/alarm_entry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_days.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sunday_alarm.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/city_row.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/alarm_sounding.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/city_row.cpp)

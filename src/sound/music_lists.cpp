@@ -1,7 +1,109 @@
+// The music list grids of the notebook's Wave, CD and WebRadio tabs, read from
+// their files, and the choice of the row that plays next.
+#include "sound/music_lists.h"
+
+#include "app/application.h"
 #include "app/features.h"
+#include "app/form_builder.h"
+#include "sound/list_file.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace kelvaro {
 
-void installMusicLists(Application&) {}
+namespace {
+
+struct MusicList {
+    const char* grid;
+    const char* file;
+    const char* page;
+    const char* header0;
+    const char* header1;
+};
+
+const MusicList kLists[] = {
+    {kMediaGrid, "Waves.wva", "TabSheetWave", "Music Titles", ""},
+    {kCdGrid, "CDs.wva", "TabSheetCD", "CD Tracks", ""},
+    {kWebRadioGrid, "WebRadio.wva", "TabSheetWebRadio", "Enter Web Radio/TV Descriptions", "Web Radio/TV Links"},
+};
+
+ListRow emptyRow() { return ListRow(kMusicListColumns); }
+
+void loadList(Application& app, const MusicList& list) {
+    Control& grid = app.ctl(list.grid);
+    grid.cells = {ListRow{list.header0, list.header1}};
+    if (auto rows = readListFile(app.filePath(list.file), kMusicListColumns))
+        grid.cells.insert(grid.cells.end(), rows->begin(), rows->end());
+    if (grid.cells.size() < 2) grid.cells.push_back(emptyRow()); // a grid keeps one data row
+    grid.row = std::clamp(grid.row, 1, static_cast<int>(grid.cells.size()) - 1);
+    grid.col = 0;
+}
+
+void addGrids(Application& app) {
+    Form& f = app.form("TFormCity");
+    if (!f.find("TabSheetWebRadio")) {
+        Control& page = f.add("TabSheetWebRadio", ControlKind::TabSheet, "PageControl1");
+        page.caption = "WebRadio";
+        if (f.find("TabSheetWebTime")) f.moveBefore(page.name, "TabSheetWebTime");
+    }
+    for (const MusicList& list : kLists) {
+        Control& grid = place(f.add(list.grid, ControlKind::Grid, list.page), {10, 40, 400, 240});
+        grid.colCount = static_cast<int>(kMusicListColumns);
+        grid.cells = {ListRow{list.header0, list.header1}, emptyRow()};
+        grid.row = 1;
+    }
+    // The media and CD lists show the file names only; the folder sits out of view.
+    app.ctl(kMediaGrid).colWidths = {396, 300};
+    app.ctl(kCdGrid).colWidths = {396, 300};
+    app.ctl(kWebRadioGrid).colWidths = {160, 236};
+}
+
+} // namespace
+
+ListPlayState& listPlayState(Application& app) { return app.feature<ListPlayState>(); }
+
+bool musicListEmpty(const Control& grid) {
+    return grid.cells.size() < 2 || grid.cells[1].empty() || grid.cells[1][0].empty();
+}
+
+int NextListRow(Application& app, const std::string& gridName) {
+    ListPlayState& s = listPlayState(app);
+    const int rowCount = static_cast<int>(app.ctl(gridName).cells.size());
+    const bool media = gridName == kMediaGrid;
+    const bool shuffle = app.ctl(media ? "RadioButtonWRandom" : "RadioButtonCDRandom").checked;
+    if (shuffle) return nextShuffled(s, rowCount, [] { return std::rand(); });
+    const MainState& m = app.main;
+    // Each step of the super alarm has its own piece: step n plays row n.
+    if (media && app.ctl("CheckBoxSTNewMusic").checked && rowCount > 4 && m.SuperAlarmActive &&
+        m.SuperAlarmMusicStep >= 1 && m.SuperAlarmMusicStep < rowCount)
+        return s.ListRow = m.SuperAlarmMusicStep;
+    return s.ListRow = nextInOrder(s.ListRow, rowCount);
+}
+
+void LoadMusicLists(Application& app) {
+    for (const MusicList& list : kLists) loadList(app, list);
+}
+
+void installMusicLists(Application& app) {
+    addGrids(app);
+    app.defineOperation("LoadMusicLists", [&app] { LoadMusicLists(app); });
+    app.defineOperation("LoadMusicListsAtStart", [&app] { LoadMusicLists(app); });
+    // The notebook reads the lists when it shows and again when it closes, which
+    // drops edits that "Update Music List" did not write.
+    app.defineOperation("TFormCityShowMore", [&app] { LoadMusicLists(app); });
+    app.defineOperation("TFormCityCloseMore", [&app] { LoadMusicLists(app); });
+    app.defineOperation("NextListRow", [&app](const Args& a) {
+        return std::to_string(NextListRow(app, a.empty() ? std::string(kMediaGrid) : a[0]));
+    });
+    ListPlayState& s = listPlayState(app);
+    app.defineState("ListRow", [&s] { return std::to_string(s.ListRow); });
+    app.defineState("ShufflePosition", [&s] { return std::to_string(s.shufflePosition); });
+    app.defineState("ShuffleOrder", [&s] {
+        std::string text;
+        for (const auto& row : s.shuffleOrder) text += (text.empty() ? "" : ",") + row;
+        return text;
+    });
+}
 
 } // namespace kelvaro

@@ -1,0 +1,34 @@
+#pragma once
+// When the alarm sounds and what the user can do while it sounds: snooze, stop,
+// the automatic limits and the alarm switch.
+#include <cstdint>
+#include <string>
+
+namespace kelvaro {
+
+class Application;
+
+struct AlarmSoundingState {
+    bool SilenceOnly = false;      // the next stop silences and keeps the alarm in progress
+    bool MinimizeAfterStop = true; // a full stop minimises the application
+    std::uint16_t DueHour = 0, DueMinute = 0;
+};
+AlarmSoundingState& alarmSoundingState(Application& app);
+
+void CheckAlarmDue(Application& app);
+void ShowSnoozeCountdown(Application& app);
+void CheckMusicOff(Application& app);
+void CheckAutoSnooze(Application& app);
+void StartSnooze(Application& app);
+void StopAlarmSound(Application& app);
+
+// The alarm switch: the menu pair, the double-click on the alarm time, the taskbar menu.
+void ON1Click(Application& app, const std::string& item);
+void ImageAlarmOFFDblClick(Application& app);
+void AlarmON1Click(Application& app);
+void Labelsb1DblClick(Application& app);
+
+void installAlarmStop(Application& app);
+void installSoundLimitBoxes(Application& app);
+
+} // namespace kelvaro

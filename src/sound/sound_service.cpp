@@ -1,0 +1,275 @@
+// Playing what the alarm asked for: each source in turn, falling back from CD to
+// media file to MIDI to the ding when one cannot play, and starting the next
+// piece when one ends.
+#include "app/application.h"
+#include "sound/alarm_sound.h"
+#include "sound/music_lists.h"
+#include "sound/sound_paths.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace kelvaro {
+
+namespace {
+
+// Without a player every open fails, so the chain ends at the ding.
+MediaPlayer& requirePlayer(Application& app) {
+    if (MediaPlayer* player = app.platform().player) return *player;
+    throw MediaError("no media device");
+}
+
+void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
+    soundState(app).SoundPlaying = false;
+    from = false;
+    to = true;
+    app.setChecked(sourceMenuItem(next), true); // the change of source persists
+}
+
+void nowSounding(Application& app) {
+    soundState(app).SoundPlaying = true;
+    app.hook("ApplyAlarmVolume");
+    ShowAlarmControls(app);
+}
+
+// From the start of track n to the start of track n + 1; the last track plays to the end.
+void playCdTrack(MediaPlayer& player, int track) {
+    player.setStartPosition(player.trackPosition(track));
+    if (track < player.trackCount()) player.setEndPosition(player.trackPosition(track + 1));
+    player.play(true);
+}
+
+int trackOrThrow(const std::string& name) {
+    const auto track = cdTrackOf(name);
+    if (!track || *track < 1) throw MediaError(name + " names no CD track");
+    return *track;
+}
+
+// "CDPath" names the drive by its folder ("/dev/sr0/Track07.cda"); the track is
+// there when the disc in that drive has it.
+bool cdTrackPresent(MediaPlayer& player, const std::string& cdPath) {
+    const auto track = cdTrackOf(cdPath);
+    return player.mediaPresent() && track && *track >= 1 && *track <= player.trackCount();
+}
+
+void serviceCd(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.CdRequested || playerMode(app) == PlayerMode::Paused) return;
+    const std::string& cdPath = app.main.CDPath;
+    try {
+        MediaPlayer& player = requirePlayer(app);
+        player.setDeviceType(DeviceType::CdAudio);
+        player.setTimeFormatTmsf();
+        player.setFileName(folderPart(cdPath));
+        if (!cdTrackPresent(player, cdPath)) throw MediaError("no such track on the disc");
+        const Control& list = app.ctl(kCdGrid);
+        if (app.ctl("RadioButtonCDSingle").checked) {
+            app.hook("SaveLineVolumes");
+            player.open();
+            playCdTrack(player, trackOrThrow(cdPath));
+        } else if (!app.ctl("RadioButtonCDWhole").checked && !musicListEmpty(list)) {
+            const int row = NextListRow(app, kCdGrid);
+            app.hook("SaveLineVolumes");
+            player.open();
+            playCdTrack(player, trackOrThrow(list.cells.at(static_cast<size_t>(row)).at(0)));
+        } else {
+            app.hook("SaveLineVolumes");
+            player.open();
+            player.play(true);
+        }
+        nowSounding(app);
+    } catch (const std::exception&) {
+        fallBack(app, s.CdRequested, s.MediaRequested, SoundSource::Media);
+    }
+}
+
+std::string mediaFileToPlay(Application& app) {
+    if (checkedSource(app) == SoundSource::WebRadio) return app.main.WebRadioPath;
+    const Control& list = app.ctl(kMediaGrid);
+    if (app.ctl("RadioButtonWSingle").checked || musicListEmpty(list)) return app.main.MP3Path;
+    const auto& row = list.cells.at(static_cast<size_t>(NextListRow(app, kMediaGrid)));
+    return row.at(1) + row.at(0);
+}
+
+void serviceMedia(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.MediaRequested) return;
+    try {
+        MediaPlayer& player = requirePlayer(app);
+        player.setDeviceType(DeviceType::Automatic);
+        const std::string file = mediaFileToPlay(app);
+        app.hook("SaveLineVolumes");
+        app.ctl("LabelCDTrack").caption = std::to_string(listPlayState(app).ListRow) + " - " + titleOf(file);
+        player.setFileName(file);
+        player.open();
+        player.play(true);
+        nowSounding(app);
+    } catch (const std::exception&) {
+        fallBack(app, s.MediaRequested, s.MidiRequested, SoundSource::Midi);
+    }
+}
+
+void serviceMidi(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.MidiRequested || playerMode(app) == PlayerMode::Paused) return;
+    try {
+        MediaPlayer& player = requirePlayer(app);
+        player.setDeviceType(DeviceType::Automatic);
+        player.setFileName(app.main.MIDIPath);
+        app.hook("SaveLineVolumes");
+        app.ctl("LabelCDTrack").caption = titleOf(app.main.MIDIPath);
+        player.open();
+        player.play(true);
+        nowSounding(app);
+    } catch (const std::exception&) {
+        fallBack(app, s.MidiRequested, s.DingRequested, SoundSource::Ding);
+    }
+}
+
+// The request stays set: one ding a tick until the alarm stops.
+void serviceDing(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.DingRequested) return;
+    if (Speaker* speaker = app.platform().speaker) speaker->ding();
+    if (s.SoundPlaying) return;
+    s.SoundPlaying = true;
+    app.hook("SaveLineVolumes");
+    app.hook("ApplyAlarmVolume");
+}
+
+// Started once; the alarm then ends. A program that cannot start must not leave
+// the alarm silent, so the ding takes over.
+void serviceProgram(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.ProgramRequested) return;
+    s.ProgramRequested = false;
+    Shell* shell = app.platform().shell;
+    const auto args = splitProgramParams(app.ctl("EditProgramParams").text);
+    if (shell && shell->startProgram(app.main.ProgramPath, args)) {
+        app.hook("StopAlarmSound");
+        return;
+    }
+    s.DingRequested = true;
+    serviceDing(app);
+}
+
+} // namespace
+
+void ServiceAlarmSound(Application& app) {
+    SoundState& s = soundState(app);
+    if (!s.SoundPlaying && playerMode(app) != PlayerMode::Playing) {
+        serviceCd(app);
+        serviceMedia(app);
+        serviceMidi(app);
+    }
+    serviceDing(app);
+    serviceProgram(app);
+}
+
+void WatchPlayer(Application& app) {
+    MediaPlayer* player = app.platform().player;
+    if (!player) return;
+    SoundState& s = soundState(app);
+    const bool cd = checkedSource(app) == SoundSource::Cd;
+    // Only a sounding alarm restarts or reports; a preview that ends stays ended.
+    const bool sounding = s.SoundPlaying && alarmInProgress(app);
+    const PlayerMode mode = player->mode();
+    if (mode != PlayerMode::Paused && !(mode == PlayerMode::Stopped && cd)) return;
+    if (mode == PlayerMode::Paused) {
+        try {
+            // A pause made for a message ends within a second, for a CD as well:
+            // a paused CD would otherwise never be started again.
+            player->setNotify(sounding);
+            player->play(sounding);
+        } catch (const MediaError&) {
+        }
+    }
+    if (player->mode() != PlayerMode::Playing && cd && sounding) {
+        app.hook("RestoreLineVolumes");
+        s.CdRequested = true;
+        s.SoundPlaying = false;
+    }
+}
+
+void OnPlayerNotify(Application& app, PlayerNotify how) {
+    SoundState& s = soundState(app);
+    if (how == PlayerNotify::Failure || !s.SoundPlaying) return;
+    const SoundSource source = checkedSource(app);
+    if (source == SoundSource::Midi) {
+        app.hook("RestoreLineVolumes");
+        s.MidiRequested = true;
+        s.SoundPlaying = false;
+    } else if (source == SoundSource::Media) {
+        app.hook("RestoreLineVolumes");
+        s.MediaRequested = true;
+        s.SoundPlaying = false;
+    }
+}
+
+void ShowCdTrack(Application& app) {
+    if (checkedSource(app) != SoundSource::Cd) return;
+    Control& label = app.ctl("LabelCDTrack");
+    if (!alarmInProgress(app)) {
+        label.caption.clear();
+        return;
+    }
+    MediaPlayer* player = app.platform().player;
+    if (!player) return;
+    try {
+        player->setTimeFormatTmsf();
+        if (player->mode() != PlayerMode::Playing) return;
+        char text[32];
+        std::snprintf(text, sizeof text, "CD Track %.2d", player->currentTrack() & 0xFF);
+        label.caption = text;
+    } catch (const MediaError&) {
+    }
+}
+
+namespace {
+
+// The player outlives the program in tests; its notification must not reach a
+// program that has ended.
+struct PlayerLink {
+    MediaPlayer* player = nullptr;
+    ~PlayerLink() {
+        if (player) player->onNotify = nullptr;
+    }
+};
+
+std::string yes(bool b) { return b ? "1" : "0"; }
+
+} // namespace
+
+void installSoundService(Application& app) {
+    if (MediaPlayer* player = app.platform().player) {
+        app.feature<PlayerLink>().player = player;
+        player->onNotify = [&app](PlayerNotify how) { app.guarded([&] { OnPlayerNotify(app, how); }); };
+    }
+    app.defineOperation("ServiceAlarmSound", [&app] { ServiceAlarmSound(app); });
+    app.defineOperation("WatchPlayer", [&app] { WatchPlayer(app); });
+    app.defineOperation("ShowCdTrack", [&app] { ShowCdTrack(app); });
+    app.defineOperation("OnPlayerNotify", [&app](const Args& a) {
+        const std::string how = a.empty() ? "successful" : a[0];
+        OnPlayerNotify(app, how == "failure"      ? PlayerNotify::Failure
+                            : how == "aborted"    ? PlayerNotify::Aborted
+                            : how == "superseded" ? PlayerNotify::Superseded
+                                                  : PlayerNotify::Successful);
+        return std::string();
+    });
+    app.defineOperation("PlayerIsPlaying",
+                        [&app](const Args&) { return yes(playerMode(app) == PlayerMode::Playing); });
+    app.defineOperation("PausePlayerForNote", [&app] {
+        MediaPlayer* player = app.platform().player;
+        if (!player || player->mode() != PlayerMode::Playing) return;
+        player->setNotify(false);
+        player->pause();
+    });
+    app.defineOperation("GivePlayerDefaultFile", [&app] {
+        try {
+            if (MediaPlayer* player = app.platform().player) player->setFileName(app.main.MP3Path);
+        } catch (const std::exception&) {
+        }
+    });
+}
+
+} // namespace kelvaro
