@@ -5,6 +5,7 @@
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_instance_guard.h"
+#include "platform/linux_media_player.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_quit_signals.h"
@@ -12,6 +13,7 @@
 #include "platform/linux_speaker.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
+#include "sound/default_sounds.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui/qt_dialogs.h"
@@ -95,6 +97,7 @@ int main(int argc, char** argv) {
     LinuxSpeaker speaker;
     LinuxShell shell;
     XdgAutostart autostart;
+    LinuxMediaPlayer player;
     HostRelay host;
     Platform platform;
     platform.clock = &clock;
@@ -102,10 +105,13 @@ int main(int argc, char** argv) {
     platform.speaker = &speaker;
     platform.shell = &shell;
     platform.autostart = &autostart;
+    platform.player = &player;
     platform.host = &host;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
+    const std::string exe = executablePath();
+    platform.soundsDir = findDefaultSoundsDir(exe.substr(0, exe.find_last_of('/')));
 
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
     ProgramView view(*app);

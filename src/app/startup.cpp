@@ -7,6 +7,7 @@
 #include "app/conversions.h"
 #include "app/datetime.h"
 #include "settings/profile_file.h"
+#include "sound/default_sounds.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -92,6 +93,8 @@ void FormPaint(Application& app) {
         handover.writeString("Data", "CurrDir", m.ProgramDir);
         handover.flush();
     });
+    // The default alarm sounds come with the program; put them where the settings point.
+    if (!p.soundsDir.empty()) step(app, [&] { installDefaultSounds(m.ProgramDir, p.soundsDir); });
     app.hook("OpenBanner");
     app.hook("ShapeMainWindow");
     m.randomSeed = static_cast<unsigned>(std::time(nullptr));
@@ -104,6 +107,8 @@ void FormPaint(Application& app) {
     step(app, [&] { LoadSettings(app); });
     // The city list and its menu are read once here, before anything may be written.
     step(app, [&] { app.hook("LoadCitiesAtStart"); });
+    // The music lists too, or a restart would play "MP3Path" instead of the user's list.
+    step(app, [&] { app.hook("LoadMusicListsAtStart"); });
     step(app, [&] { UpdateAlarmDisplay(app); });
     // The Sunday switch is read after the city list; show the stored Sunday time now.
     step(app, [&] { app.hook("ShowSundayAlarmAtStart"); });

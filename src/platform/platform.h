@@ -24,6 +24,7 @@ struct Platform {
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")
+    std::string soundsDir;     // where the shipped default sounds are; empty: none to copy
 };
 
 } // namespace kelvaro

@@ -20,6 +20,7 @@ ini=$W/prog/Kelvaro.ini
 "$BIN" --dir "$W/prog" 2>"$W/err1" & first=$!; PIDS+=($first)
 check "a first start writes CurrDir at once" waitfor grep -q "^CurrDir=$W/prog/" "$ini"
 check "the hand-over file names the running instance" waitfor grep -q "^apphdl=." "$XDG_CONFIG_HOME/Kelvaro.ini"
+check "the default sounds are put into the program folder" waitfor test -s "$W/prog/TaDa.mp3" -a -s "$W/prog/Mission2.mid"
 check "the autostart entry is written" waitfor grep -q "^Exec=.* auto$" "$XDG_CONFIG_HOME/autostart/kelvaro.desktop"
 
 timeout 20 "$BIN" --dir "$W/prog" 2>"$W/err2"; code=$?
