@@ -123,11 +123,12 @@ void StartSnooze(Application& app) {
         return;
     }
     m.SnoozeUntil = snoozeEnd(m.CityTimeOfDay, app.ctl("ComboBoxSnooze").text, app.locale());
-    app.ctl("LabelSnozDiff").caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
     app.ctl("LightCheckSnooze").checked = true;
     showSnoozeLabels(app, true);
     a.SilenceOnly = true;
     StopAlarmSound(app);
+    // The stop clears the countdown; show the new snooze at once, not a second later.
+    app.ctl("LabelSnozDiff").caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
     app.ctl("LabelAlarmTime").color = kBlue;
 }
 
