@@ -18,7 +18,9 @@ constexpr int kDarkRed = 128;
 constexpr int kGreen = 0x8000;
 constexpr int kBlue = 0xFF0000;
 
-bool snoozing(Application& app) { return app.ctl("LightCheckSnooze").checked; }
+bool snoozing(Application& app) {
+    return app.ctl("LightCheckSnooze").checked;
+}
 
 void showSnoozeLabels(Application& app, bool shown) {
     app.ctl("LabelSnozDiff").visible = shown;
@@ -64,7 +66,9 @@ void flash1Timer(Application& app) {
 
 } // namespace
 
-AlarmSoundingState& alarmSoundingState(Application& app) { return app.feature<AlarmSoundingState>(); }
+AlarmSoundingState& alarmSoundingState(Application& app) {
+    return app.feature<AlarmSoundingState>();
+}
 
 void CheckAlarmDue(Application& app) {
     AlarmSoundingState& a = alarmSoundingState(app);
@@ -158,7 +162,8 @@ void installAlarmSounding(Application& app) {
     app.defineOperation("CheckAutoSnooze", [&app] { CheckAutoSnooze(app); });
     AlarmSoundingState& a = alarmSoundingState(app);
     app.defineState("SilenceOnly", [&a] { return std::string(a.SilenceOnly ? "true" : "false"); });
-    app.defineState("MinimizeAfterStop", [&a] { return std::string(a.MinimizeAfterStop ? "true" : "false"); });
+    app.defineState("MinimizeAfterStop",
+                    [&a] { return std::string(a.MinimizeAfterStop ? "true" : "false"); });
     app.defineState("DueHour", [&a] { return std::to_string(a.DueHour); });
     app.defineState("DueMinute", [&a] { return std::to_string(a.DueMinute); });
 }

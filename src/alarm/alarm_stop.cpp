@@ -51,8 +51,8 @@ void showSwitchIndicators(Application& app) {
 }
 
 std::string alarmOnNote(Application& app, const char* on) {
-    return std::string("You have turned your alarm ") + on + ".  It will play " + app.ctl("LabelSound").caption +
-           " at " + app.ctl("LabelAlarmTime").caption + ".";
+    return std::string("You have turned your alarm ") + on + ".  It will play " +
+           app.ctl("LabelSound").caption + " at " + app.ctl("LabelAlarmTime").caption + ".";
 }
 
 void setSwitch(Application& app, bool on) {
@@ -95,7 +95,8 @@ void StopAlarmSound(Application& app) {
     } else {
         if (app.ctl("CheckBoxAlarmOnce1").checked && realAlarmEnds && app.ctl("ON1").checked)
             flipAlarmSwitch(app, true);
-        if (!testVolumeLit(app) && app.main.MayRaiseWindow && a.MinimizeAfterStop) app.applicationMinimized = true;
+        if (!testVolumeLit(app) && app.main.MayRaiseWindow && a.MinimizeAfterStop)
+            app.applicationMinimized = true;
         a.MinimizeAfterStop = true;
         app.main.SuperAlarmMusicStep = 1;
         listPlayState(app).reset();
@@ -118,7 +119,9 @@ void ON1Click(Application& app, const std::string& item) {
     ShowNote(app, app.ctl("ON1").checked ? alarmOnNote(app, "on") : kAlarmOffNote, true);
 }
 
-void ImageAlarmOFFDblClick(Application& app) { flipAlarmSwitch(app, false); }
+void ImageAlarmOFFDblClick(Application& app) {
+    flipAlarmSwitch(app, false);
+}
 
 void AlarmON1Click(Application& app) {
     if (ConfirmSettingChange(app)) return;

@@ -59,8 +59,9 @@ bool confirmBox(Application& app, const char* name) {
 
 void addMinuteBoxControls(Application& app) {
     Form& f = app.form("TFormCity");
-    const std::vector<std::string> items = {"0",  "1",  "2",  "3",  "4",  "5",  "6",   "7",   "8",  "9",  "10",
-                                            "15", "20", "30", "40", "50", "60", "90", "120", "180", "140"};
+    const std::vector<std::string> items = {"0",  "1",  "2",  "3",  "4",   "5",   "6",
+                                            "7",  "8",  "9",  "10", "15",  "20",  "30",
+                                            "40", "50", "60", "90", "120", "180", "140"};
     for (const MinuteBox* which : {&kMusicBox, &kSnoozeBox}) {
         Control& box = app.ctl(which->box);
         box.items = items;
@@ -69,7 +70,8 @@ void addMinuteBoxControls(Application& app) {
     }
     addLabel(f, "LabelMusicSecondsNote", "0 Minutes = Always ON until turned off", {10, 238, 270, 16},
              "TabSheetSettings");
-    addLabel(f, "LabelSnoozeSecondsNote", "0 Minutes = No Auto Snooze", {290, 238, 260, 16}, "TabSheetSettings");
+    addLabel(f, "LabelSnoozeSecondsNote", "0 Minutes = No Auto Snooze", {290, 238, 260, 16},
+             "TabSheetSettings");
     Control& dual = addCheckBox(f, "CheckBoxEnableDualAlarm1", "Enable Dual Alarm", false, {10, 262, 270, 20},
                                 "TabSheetSettings");
     dual.enabled = false; // shown, but nothing reads it
@@ -88,7 +90,8 @@ void installSoundLimitBoxes(Application& app) {
         app.defineOperation(box + "Exit", [&app, which] { minuteBoxExit(app, *which); });
         app.defineOperation(box + "Change", [&app, which] { minuteBoxExit(app, *which); });
         app.defineOperation(box + "KeyPress", [&app, which] { minuteBoxKeyPress(app, *which); });
-        app.defineOperation(std::string(which->upDown) + "MouseUp", [&app, which] { minuteBoxExit(app, *which); });
+        app.defineOperation(std::string(which->upDown) + "MouseUp",
+                            [&app, which] { minuteBoxExit(app, *which); });
     }
     app.ctl("CheckBoxSnooze1").handlers[Event::Click] = "CheckBoxSnooze1Click";
     app.defineOperation("CheckBoxSnooze1Click", [&app] {

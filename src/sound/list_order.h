@@ -8,9 +8,9 @@
 namespace kelvaro {
 
 struct ListPlayState {
-    int ListRow = 0;                     // the row last chosen; 0 before the first
+    int ListRow = 0;                       // the row last chosen; 0 before the first
     std::vector<std::string> shuffleOrder; // row numbers as decimal texts
-    int shufflePosition = -1;            // index into the order; counts down
+    int shufflePosition = -1;              // index into the order; counts down
 
     void reset() {
         ListRow = 0;

@@ -25,10 +25,13 @@ struct MusicList {
 const MusicList kLists[] = {
     {kMediaGrid, "Waves.wva", "TabSheetWave", "Music Titles", ""},
     {kCdGrid, "CDs.wva", "TabSheetCD", "CD Tracks", ""},
-    {kWebRadioGrid, "WebRadio.wva", "TabSheetWebRadio", "Enter Web Radio/TV Descriptions", "Web Radio/TV Links"},
+    {kWebRadioGrid, "WebRadio.wva", "TabSheetWebRadio", "Enter Web Radio/TV Descriptions",
+     "Web Radio/TV Links"},
 };
 
-ListRow emptyRow() { return ListRow(kMusicListColumns); }
+ListRow emptyRow() {
+    return ListRow(kMusicListColumns);
+}
 
 void loadList(Application& app, const MusicList& list) {
     Control& grid = app.ctl(list.grid);
@@ -61,7 +64,9 @@ void addGrids(Application& app) {
 
 } // namespace
 
-ListPlayState& listPlayState(Application& app) { return app.feature<ListPlayState>(); }
+ListPlayState& listPlayState(Application& app) {
+    return app.feature<ListPlayState>();
+}
 
 bool musicListEmpty(const Control& grid) {
     return grid.cells.size() < 2 || grid.cells[1].empty() || grid.cells[1][0].empty();
@@ -82,7 +87,8 @@ int NextListRow(Application& app, const std::string& gridName) {
 }
 
 void LoadMusicLists(Application& app) {
-    for (const MusicList& list : kLists) loadList(app, list);
+    for (const MusicList& list : kLists)
+        loadList(app, list);
 }
 
 void installMusicLists(Application& app) {
@@ -101,7 +107,8 @@ void installMusicLists(Application& app) {
     app.defineState("ShufflePosition", [&s] { return std::to_string(s.shufflePosition); });
     app.defineState("ShuffleOrder", [&s] {
         std::string text;
-        for (const auto& row : s.shuffleOrder) text += (text.empty() ? "" : ",") + row;
+        for (const auto& row : s.shuffleOrder)
+            text += (text.empty() ? "" : ",") + row;
         return text;
     });
 }

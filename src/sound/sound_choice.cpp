@@ -13,12 +13,13 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kProgramWarning = "!!!WARNING!!! \nYour Program may NOT be able to make a Sound to Alert You.";
+constexpr const char* kProgramWarning =
+    "!!!WARNING!!! \nYour Program may NOT be able to make a Sound to Alert You.";
 constexpr const char* kNotASoundFile = "Not a valid Sound File, Try Again!";
 constexpr const char* kNotAProgram = "Not a valid Program, Try Again!";
 
-const char* const kSourceItems[] = {"CDPlayer1", "MP3Music1", "WebRadioTV1", "MIDIMusic1", "Ding1",
-                                    "ProgramofYourChoice1"};
+const char* const kSourceItems[] = {"CDPlayer1",  "MP3Music1", "WebRadioTV1",
+                                    "MIDIMusic1", "Ding1",     "ProgramofYourChoice1"};
 
 bool fileExists(const std::string& path) {
     std::error_code ec;
@@ -40,8 +41,8 @@ void openNotebookOn(Application& app, const char* page) {
 
 void chooseMidiFile(Application& app) {
     app.main.MayRaiseWindow = false;
-    const auto file = app.platform().dialogs->chooseFile({"Choose the alarm's MIDI file", "MIDI|*.mid",
-                                                          folderPart(app.main.MIDIPath)});
+    const auto file = app.platform().dialogs->chooseFile(
+        {"Choose the alarm's MIDI file", "MIDI|*.mid", folderPart(app.main.MIDIPath)});
     if (file) {
         if (fileExists(*file)) {
             if (!ConfirmSettingChange(app)) app.main.MIDIPath = *file;
@@ -56,8 +57,8 @@ void chooseMidiFile(Application& app) {
 // Any file the system may run; a script or a program without ".exe" alike.
 void chooseProgram(Application& app) {
     app.main.MayRaiseWindow = false;
-    const auto file = app.platform().dialogs->chooseFile({"Choose the program to run at the alarm", "Programs|*",
-                                                          folderPart(app.main.ProgramPath)});
+    const auto file = app.platform().dialogs->chooseFile(
+        {"Choose the program to run at the alarm", "Programs|*", folderPart(app.main.ProgramPath)});
     if (file) {
         Shell* shell = app.platform().shell;
         if (!shell || !shell->isExecutable(*file)) {
@@ -91,11 +92,16 @@ void ChooseSoundSource(Application& app, const std::string& item) {
     app.setChecked(item, true);
     app.hook("StoreCityDays"); // the status line names the new source
     SaveAllSettings(app);
-    if (item == "CDPlayer1") openNotebookOn(app, "TabSheetCD");
-    else if (item == "MP3Music1") openNotebookOn(app, "TabSheetWave");
-    else if (item == "WebRadioTV1") openNotebookOn(app, "TabSheetWebRadio");
-    else if (item == "MIDIMusic1") chooseMidiFile(app);
-    else if (item == "ProgramofYourChoice1") chooseProgram(app);
+    if (item == "CDPlayer1")
+        openNotebookOn(app, "TabSheetCD");
+    else if (item == "MP3Music1")
+        openNotebookOn(app, "TabSheetWave");
+    else if (item == "WebRadioTV1")
+        openNotebookOn(app, "TabSheetWebRadio");
+    else if (item == "MIDIMusic1")
+        chooseMidiFile(app);
+    else if (item == "ProgramofYourChoice1")
+        chooseProgram(app);
 }
 
 void installSoundChoice(Application& app) {

@@ -4,7 +4,9 @@ namespace kelvaro {
 
 namespace {
 
-std::string::size_type lastSeparator(const std::string& path) { return path.find_last_of("/\\"); }
+std::string::size_type lastSeparator(const std::string& path) {
+    return path.find_last_of("/\\");
+}
 
 } // namespace
 

@@ -236,7 +236,9 @@ struct PlayerLink {
     }
 };
 
-std::string yes(bool b) { return b ? "1" : "0"; }
+std::string yes(bool b) {
+    return b ? "1" : "0";
+}
 
 } // namespace
 

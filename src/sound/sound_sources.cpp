@@ -28,7 +28,9 @@ void addSoundControls(Application& app) {
     app.ctl("ProgramofYourChoice1").shortcut = "Ctrl+R";
 }
 
-std::string flag(bool b) { return b ? "true" : "false"; }
+std::string flag(bool b) {
+    return b ? "true" : "false";
+}
 
 void defineSoundStates(Application& app) {
     SoundState& s = soundState(app);
@@ -38,13 +40,16 @@ void defineSoundStates(Application& app) {
     app.defineState("MidiRequested", [&s] { return flag(s.MidiRequested); });
     app.defineState("DingRequested", [&s] { return flag(s.DingRequested); });
     app.defineState("ProgramRequested", [&s] { return flag(s.ProgramRequested); });
-    app.defineState("AlarmStartTime",
-                    [&s] { return formatDateTime("yyyy-mm-dd hh:nn:ss", s.AlarmStartTime, LocaleInfo::enUS()); });
+    app.defineState("AlarmStartTime", [&s] {
+        return formatDateTime("yyyy-mm-dd hh:nn:ss", s.AlarmStartTime, LocaleInfo::enUS());
+    });
 }
 
 } // namespace
 
-SoundState& soundState(Application& app) { return app.feature<SoundState>(); }
+SoundState& soundState(Application& app) {
+    return app.feature<SoundState>();
+}
 
 SoundSource checkedSource(Application& app) {
     if (app.ctl("CDPlayer1").checked) return SoundSource::Cd;
@@ -58,18 +63,27 @@ SoundSource checkedSource(Application& app) {
 
 const char* sourceMenuItem(SoundSource source) {
     switch (source) {
-    case SoundSource::Cd: return "CDPlayer1";
-    case SoundSource::Media: return "MP3Music1";
-    case SoundSource::WebRadio: return "WebRadioTV1";
-    case SoundSource::Midi: return "MIDIMusic1";
-    case SoundSource::Ding: return "Ding1";
-    case SoundSource::Program: return "ProgramofYourChoice1";
-    case SoundSource::None: break;
+    case SoundSource::Cd:
+        return "CDPlayer1";
+    case SoundSource::Media:
+        return "MP3Music1";
+    case SoundSource::WebRadio:
+        return "WebRadioTV1";
+    case SoundSource::Midi:
+        return "MIDIMusic1";
+    case SoundSource::Ding:
+        return "Ding1";
+    case SoundSource::Program:
+        return "ProgramofYourChoice1";
+    case SoundSource::None:
+        break;
     }
     return "";
 }
 
-bool alarmInProgress(Application& app) { return app.ctl("ButtonStopAlarm").enabled; }
+bool alarmInProgress(Application& app) {
+    return app.ctl("ButtonStopAlarm").enabled;
+}
 
 PlayerMode playerMode(Application& app) {
     MediaPlayer* player = app.platform().player;
@@ -79,13 +93,24 @@ PlayerMode playerMode(Application& app) {
 void RequestCheckedSource(Application& app) {
     SoundState& s = soundState(app);
     switch (checkedSource(app)) {
-    case SoundSource::Cd: s.CdRequested = true; break;
-    case SoundSource::Midi: s.MidiRequested = true; break;
+    case SoundSource::Cd:
+        s.CdRequested = true;
+        break;
+    case SoundSource::Midi:
+        s.MidiRequested = true;
+        break;
     case SoundSource::Media:
-    case SoundSource::WebRadio: s.MediaRequested = true; break;
-    case SoundSource::Ding: s.DingRequested = true; break;
-    case SoundSource::Program: s.ProgramRequested = true; break;
-    case SoundSource::None: break;
+    case SoundSource::WebRadio:
+        s.MediaRequested = true;
+        break;
+    case SoundSource::Ding:
+        s.DingRequested = true;
+        break;
+    case SoundSource::Program:
+        s.ProgramRequested = true;
+        break;
+    case SoundSource::None:
+        break;
     }
 }
 
@@ -94,7 +119,8 @@ void RequestAlarmSound(Application& app) {
     s.AlarmStartTime = app.now();
     const SoundSource source = checkedSource(app);
     // A piece still sounding goes on; the ding and the program do not use the player.
-    if (!s.SoundPlaying || source == SoundSource::Ding || source == SoundSource::Program) RequestCheckedSource(app);
+    if (!s.SoundPlaying || source == SoundSource::Ding || source == SoundSource::Program)
+        RequestCheckedSource(app);
     ShowAlarmControls(app);
 }
 

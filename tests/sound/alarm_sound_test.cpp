@@ -22,14 +22,14 @@ namespace fs = std::filesystem;
 
 // A program started at 06:59:58 on a Monday whose alarm is 07:00.
 class AlarmSound : public ::testing::Test {
-protected:
+  protected:
     void start(const std::string& settings, bool withPlayer = true) {
         char pattern[] = "/tmp/kelvaro-sound-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         std::ofstream(dir_ / "Kelvaro.ini", std::ios::binary)
-            << "[Data]\r\nMinute=00\r\n" << (settings.find("Hour=") == std::string::npos ? "Hour=07\r\n" : "")
-            << settings;
+            << "[Data]\r\nMinute=00\r\n"
+            << (settings.find("Hour=") == std::string::npos ? "Hour=07\r\n" : "") << settings;
         platform_.clock = &clock_;
         platform_.dialogs = &dialogs_;
         platform_.speaker = &speaker_;
@@ -55,7 +55,8 @@ protected:
     bool alarmInProgress() { return app_->ctl("ButtonStopAlarm").enabled; }
     int dings() {
         int n = 0;
-        for (const auto& s : speaker_.sounds()) n += s == "ding";
+        for (const auto& s : speaker_.sounds())
+            n += s == "ding";
         return n;
     }
 
@@ -102,7 +103,8 @@ TEST_F(AlarmSound, ACdPreviewThatEndsDoesNotBecomeAnAlarm) {
     player_.setDeviceType(DeviceType::CdAudio);
     player_.open();
     player_.play(true);
-    for (int i = 0; i < 3; ++i) player_.finish();
+    for (int i = 0; i < 3; ++i)
+        player_.finish();
     ASSERT_EQ(player_.mode(), PlayerMode::Stopped);
     tick(3);
     EXPECT_FALSE(alarmInProgress());

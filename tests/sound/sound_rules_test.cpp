@@ -48,7 +48,8 @@ TEST(ListOrder, InOrderWrapsAfterTheLastRow) {
     // Header plus three entries.
     int row = 0;
     std::vector<int> played;
-    for (int i = 0; i < 5; ++i) played.push_back(row = nextInOrder(row, 4));
+    for (int i = 0; i < 5; ++i)
+        played.push_back(row = nextInOrder(row, 4));
     EXPECT_EQ(played, (std::vector<int>{1, 2, 3, 1, 2}));
     EXPECT_EQ(nextInOrder(9, 4), 1); // a row from a longer list starts over
     EXPECT_EQ(nextInOrder(-1, 4), 1);
@@ -69,7 +70,8 @@ TEST(ListOrder, ShufflePlaysEveryEntryOncePerCycle) {
                 rows.insert(row);
             }
             std::multiset<int> all;
-            for (int r = 1; r <= entries; ++r) all.insert(r);
+            for (int r = 1; r <= entries; ++r)
+                all.insert(r);
             EXPECT_EQ(rows, all) << entries << " entries, cycle " << cycle;
         }
     }

@@ -5,7 +5,9 @@
 namespace kelvaro {
 namespace {
 
-DateTime at(int h, int m, int s) { return encodeTime(h, m, s); }
+DateTime at(int h, int m, int s) {
+    return encodeTime(h, m, s);
+}
 
 TEST(SnoozeEnd, CountsFromTheStartOfThePresentMinute) {
     const LocaleInfo us = LocaleInfo::enUS();
