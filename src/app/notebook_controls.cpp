@@ -36,7 +36,6 @@ void addSettingsPage(Form& f) {
         {"CheckBoxAllowTimeUpdate", "Allow Auto Time Update", true},
         {"CheckBoxAutoStartwithWindows1", "Automatically Runs when Windows Starts", true},
         {"CheckBoxLowBattCheck1", "Warn if Battery is below 5%", true},
-        {"CheckBoxSTNewMusic", "Same Music / Start Time", true},
     };
     int i = 0;
     for (const Box& b : boxes) {
@@ -56,8 +55,9 @@ void addSettingsPage(Form& f) {
 
 void addMusicOrder(Form& f) {
     const std::string wave = addPage(f, "TabSheetWave", "MP3 and Wave Music").name;
-    addRadio(f, "RadioButtonWInOrder", "In Order", false, "wave", {10, 10, 100, 20}, wave);
-    addRadio(f, "RadioButtonWRandom", "Shuffle", true, "wave", {120, 10, 100, 20}, wave);
+    addRadio(f, "RadioButtonWInOrder", "In Order", true, "wave", {10, 10, 100, 20}, wave);
+    addRadio(f, "RadioButtonWRandom", "Shuffle", false, "wave", {120, 10, 100, 20}, wave);
+    addCheckBox(f, "CheckBoxSTNewMusic", "Different Music each Super Alarm Time", true, {340, 10, 220, 20}, wave);
     addRadio(f, "RadioButtonWSingle", "Repeat", false, "wave", {230, 10, 100, 20}, wave);
     const std::string cd = addPage(f, "TabSheetCD", "CD Music").name;
     addRadio(f, "RadioButtonCDInOrder", "In Order", false, "cd", {10, 10, 100, 20}, cd);

@@ -146,6 +146,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         auto* grid = new QTableWidget(parent);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
         grid->setAlternatingRowColors(true);
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // columns past the edge stay hidden
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
         grid->verticalHeader()->setVisible(false);
         grid->verticalHeader()->setDefaultSectionSize(20);

@@ -63,7 +63,7 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
     EXPECT_EQ(tabs->currentWidget(), view.widget("TabSheetSettings"));
     EXPECT_FALSE(tabs->isTabVisible(tabs->indexOf(view.widget("TabSheetDebug"))));
     // Every other page the user can reach.
-    for (int i = 1; i < tabs->count(); ++i) {
+    for (int i = 0; i < tabs->count(); ++i) {
         if (!tabs->isTabVisible(i)) continue;
         tabs->setCurrentIndex(i);
         const QString file = QStringLiteral("/tmp/kelvaro-shots/settings-%1.png").arg(tabs->widget(i)->objectName());
