@@ -20,7 +20,7 @@ void addCitiesPage(Application& app) {
     addLabel(f, "LabelCitiesColumns",
              "Enter a City               |       Enter Hours Difference from your Home City.",
              {10, 6, 540, 16}, p);
-    Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 440, 236});
+    Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 422, 236});
     grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
     grid.colWidths.assign(kCityListColumns, 120);
     grid.colWidths[kCityName] = 338;
