@@ -2,6 +2,13 @@
 // player reporting that it plays (pipeline running, sink buffered) for the
 // shipped fanfare on a null sink. Target: under 300 ms. (Qt 6.4's position
 // reports are too irregular to time the first moving position.)
+#include "app/datetime.h"
+#include "app/program.h"
+#include "platform/fake_autostart.h"
+#include "platform/fake_clock.h"
+#include "platform/fake_dialogs.h"
+#include "platform/fake_shell.h"
+#include "platform/fake_speaker.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
 
@@ -10,6 +17,9 @@
 #include <QMediaPlayer>
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace kelvaro;
 
@@ -59,6 +69,55 @@ void BM_PlayUntilPlaying(benchmark::State& state) {
 }
 
 
+// The whole road of an alarm: the tick of the alarm minute finds the alarm due,
+// requests the media source, and its last step opens and plays the file.
+void BM_AlarmMinuteTickUntilPlaying(benchmark::State& state) {
+    app();
+    const std::string dir = std::filesystem::temp_directory_path() / "kelvaro-media-bench";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir + "/Kelvaro.ini") << "[Data]\r\nMP3Music=1\r\nMIDIMusic=0\r\nHour=07\r\nMinute=00\r\n"
+                                           "AMPM=AM\r\nMP3Path=" KELVARO_SOURCE_DIR "/data/sounds/TaDa.mp3\r\n";
+    FakeClock clock(encodeDate(2026, 12, 7) + encodeTime(6, 59, 0));
+    FakeDialogs dialogs;
+    FakeSpeaker speaker;
+    FakeShell shell;
+    FakeAutostart autostart;
+    LinuxMediaPlayer player;
+    Platform platform;
+    platform.clock = &clock;
+    platform.dialogs = &dialogs;
+    platform.speaker = &speaker;
+    platform.shell = &shell;
+    platform.autostart = &autostart;
+    platform.player = &player;
+    platform.handoverFile = dir + "/handover.ini";
+    auto program = createProgram(platform, LocaleInfo::enUS(), dir, {"kelvaro"});
+    firstPaint(*program);
+    for (auto _ : state) {
+        state.PauseTiming();
+        program->run("StopAlarmSound");
+        clock.set(encodeDate(2026, 12, 7) + encodeTime(6, 59, 30));
+        mainTick(*program); // the minute before
+        clock.set(encodeDate(2026, 12, 7) + encodeTime(7, 0, 0));
+        state.ResumeTiming();
+        mainTick(*program);
+        waitFor([&] {
+            const QMediaPlayer* inner = player.qtPlayer();
+            return inner->playbackState() == QMediaPlayer::PlayingState &&
+                   inner->mediaStatus() == QMediaPlayer::BufferedMedia;
+        }, 3000);
+        state.PauseTiming();
+        if (player.qtPlayer()->playbackState() != QMediaPlayer::PlayingState) {
+            state.SkipWithError("the alarm did not start playing");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    program->run("StopAlarmSound");
+    program.reset();
+    std::filesystem::remove_all(dir);
+}
+
 // open() decodes the start of the file once to refuse bad sources at once; its cost counts too.
 void openFile(benchmark::State& state, const char* name) {
     app();
@@ -71,6 +130,7 @@ void BM_OpenMidiFile(benchmark::State& state) { openFile(state, "Mission2.mid");
 
 } // namespace
 
+BENCHMARK(BM_AlarmMinuteTickUntilPlaying)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 BENCHMARK(BM_PlayUntilPlaying)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 BENCHMARK(BM_OpenMediaFile)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
 BENCHMARK(BM_OpenMidiFile)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
