@@ -4,11 +4,7 @@
 // reports are too irregular to time the first moving position.)
 #include "app/datetime.h"
 #include "app/program.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
+#include "platform/fake_platform.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
 
@@ -77,21 +73,10 @@ void BM_AlarmMinuteTickUntilPlaying(benchmark::State& state) {
     std::filesystem::create_directories(dir);
     std::ofstream(dir + "/Kelvaro.ini") << "[Data]\r\nMP3Music=1\r\nMIDIMusic=0\r\nHour=07\r\nMinute=00\r\n"
                                            "AMPM=AM\r\nMP3Path=" KELVARO_SOURCE_DIR "/data/sounds/TaDa.mp3\r\n";
-    FakeClock clock(encodeDate(2026, 12, 7) + encodeTime(6, 59, 0));
-    FakeDialogs dialogs;
-    FakeSpeaker speaker;
-    FakeShell shell;
-    FakeAutostart autostart;
+    FakePlatform fakes(encodeDate(2026, 12, 7) + encodeTime(6, 59, 0));
+    FakeClock& clock = fakes.clock;
     LinuxMediaPlayer player;
-    Platform platform;
-    platform.clock = &clock;
-    platform.dialogs = &dialogs;
-    platform.speaker = &speaker;
-    platform.shell = &shell;
-    platform.autostart = &autostart;
-    platform.player = &player;
-    platform.handoverFile = dir + "/handover.ini";
-    auto program = createProgram(platform, LocaleInfo::enUS(), dir, {"kelvaro"});
+    auto program = createProgram(fakes.platform(dir + "/handover.ini", &player), LocaleInfo::enUS(), dir, {"kelvaro"});
     firstPaint(*program);
     for (auto _ : state) {
         state.PauseTiming();

@@ -2,11 +2,7 @@
 // fake platform (no online check, no sound).
 #include "app/datetime.h"
 #include "app/program.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
+#include "platform/fake_platform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,25 +13,15 @@ using namespace kelvaro;
 namespace {
 
 struct Rig {
-    FakeClock clock{encodeDate(2026, 12, 7) + encodeTime(6, 59, 0)};
-    FakeDialogs dialogs;
-    FakeSpeaker speaker;
-    FakeShell shell;
-    FakeAutostart autostart;
+    FakePlatform fakes{encodeDate(2026, 12, 7) + encodeTime(6, 59, 0)};
+    FakeClock& clock = fakes.clock;
     std::string dir;
     std::unique_ptr<Application> app;
 
     Rig() {
         dir = std::filesystem::temp_directory_path() / ("kelvaro-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
-        Platform p;
-        p.clock = &clock;
-        p.dialogs = &dialogs;
-        p.speaker = &speaker;
-        p.shell = &shell;
-        p.autostart = &autostart;
-        p.handoverFile = dir + "/handover.ini";
-        app = createProgram(p, LocaleInfo::enUS(), dir, {"kelvaro"});
+        app = createProgram(fakes.platform(dir + "/handover.ini"), LocaleInfo::enUS(), dir, {"kelvaro"});
         firstPaint(*app);
     }
     ~Rig() {

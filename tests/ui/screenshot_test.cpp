@@ -1,9 +1,7 @@
 // Builds the whole program's windows with fake services and saves pictures of
 // them to /tmp/kelvaro-shots/ for a person to look at.
 #include "app/program.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
+#include "platform/fake_platform.h"
 #include "moon/moon_phase.h"
 #include "moon/moon_widget.h"
 #include "ui/feature_widgets.h"
@@ -27,19 +25,10 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
     uiApp();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    FakeClock clock(FakeClock::DefaultStart + 7.0 / 24 + 42.0 / 1440); // 07:42
-    FakeDialogs dialogs;
-    FakeSpeaker speaker;
-    FakeShell shell;
-    FakeAutostart autostart;
-    Platform platform;
-    platform.clock = &clock;
-    platform.dialogs = &dialogs;
-    platform.speaker = &speaker;
-    platform.shell = &shell;
-    platform.autostart = &autostart;
-    platform.handoverFile = dir.filePath(QStringLiteral("handover.ini")).toStdString();
-    auto app = createProgram(platform, LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    FakePlatform fakes(FakeClock::DefaultStart + 7.0 / 24 + 42.0 / 1440); // 07:42
+    FakeDialogs& dialogs = fakes.dialogs;
+    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
     ProgramView view(*app);
     firstPaint(*app);
     mainTick(*app);
@@ -92,19 +81,10 @@ double instantWithPhase(double wanted) {
 TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
     uiApp();
     QTemporaryDir dir;
-    FakeClock clock(FakeClock::DefaultStart);
-    FakeDialogs dialogs;
-    FakeSpeaker speaker;
-    FakeShell shell;
-    FakeAutostart autostart;
-    Platform platform;
-    platform.clock = &clock;
-    platform.dialogs = &dialogs;
-    platform.speaker = &speaker;
-    platform.shell = &shell;
-    platform.autostart = &autostart;
-    platform.handoverFile = dir.filePath(QStringLiteral("handover.ini")).toStdString();
-    auto app = createProgram(platform, LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    FakePlatform fakes;
+    FakeClock& clock = fakes.clock;
+    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
     ProgramView view(*app);
     registerFeatureWidgets(view);
     firstPaint(*app);
