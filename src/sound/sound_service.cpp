@@ -193,7 +193,17 @@ void WatchPlayer(Application& app) {
 
 void OnPlayerNotify(Application& app, PlayerNotify how) {
     SoundState& s = soundState(app);
-    if (how == PlayerNotify::Failure || !s.SoundPlaying) return;
+    if (how == PlayerNotify::Failure) {
+        // A piece that breaks off while the alarm sounds (a dropped stream, a file
+        // that goes bad) must not leave the alarm silent: the ding takes over.
+        if (s.SoundPlaying && alarmInProgress(app)) {
+            app.hook("RestoreLineVolumes");
+            s.SoundPlaying = false;
+            s.DingRequested = true;
+        }
+        return;
+    }
+    if (!s.SoundPlaying) return;
     const SoundSource source = checkedSource(app);
     if (source == SoundSource::Midi) {
         app.hook("RestoreLineVolumes");

@@ -29,11 +29,15 @@ public:
         } else {
             // The end of a piece is the device's message: it reaches the program
             // through its error guard, as every platform event does.
+            const std::string what = "player " + args[0];
             Application* program = host_.program();
-            if (!program) throw ScenarioFailure("player end: the program is not running");
+            if (!program) throw ScenarioFailure(what + ": the program is not running");
             if (player_.mode() != PlayerMode::Playing)
-                throw ScenarioFailure(std::string("player end: the player is ") + playerModeName(player_.mode()));
-            program->guarded([this] { player_.finish(); });
+                throw ScenarioFailure(what + ": the player is " + playerModeName(player_.mode()));
+            if (args[0] == "fail")
+                program->guarded([this] { player_.fail(); }); // the piece breaks off (a stream drops)
+            else
+                program->guarded([this] { player_.finish(); });
         }
     }
 
