@@ -63,7 +63,11 @@ void addClock(Form& f) {
     Control& stop = addButton(f, "ButtonStopAlarm", "Stop Alarm", {410, 104, 100, 26});
     stop.enabled = false;
     addCheckBox(f, "CheckBoxLock", "Lock", false, {410, 136, 100, 20});
-    addLabel(f, "LabelAlarmOFF", "Alarm OFF", {410, 190, 100, 16}).visible = false;
+    Control& offLine = addLabel(f, "LabelAlarmOFF", "~~~~~~~~~~~", {410, 190, 100, 16});
+    offLine.visible = false;
+    offLine.color = 0x0000FF; // red
+    offLine.bold = true;
+    place(f.add("ImageAlarmON", ControlKind::Image), {392, 190, 16, 16}); // the off picture covers it
     place(f.add("ImageAlarmOFF", ControlKind::Image), {392, 190, 16, 16}).visible = false;
     addLabel(f, "LabelMusicTime", "", {8, 266, 150, 14});
     addLabel(f, "LabelSnoozeTime", "", {160, 266, 150, 14});

@@ -199,6 +199,7 @@ void OnPlayerNotify(Application& app, PlayerNotify how) {
         if (s.SoundPlaying && alarmInProgress(app)) {
             app.hook("RestoreLineVolumes");
             s.SoundPlaying = false;
+            s.CdRequested = s.MediaRequested = s.MidiRequested = false;
             s.DingRequested = true;
         }
         return;

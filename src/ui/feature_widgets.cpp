@@ -4,10 +4,56 @@
 #include "ui/program_view.h"
 
 #include <QFrame>
+#include <functional>
+#include <QPainter>
+#include <QPixmap>
 
 namespace kelvaro {
 
+namespace {
+
+// The small pictures of the main window, drawn rather than shipped.
+QPixmap badge(int width, int height, const std::function<void(QPainter&, const QRectF&)>& draw) {
+    QPixmap pixmap(width, height);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p, QRectF(0.5, 0.5, width - 1.0, height - 1.0));
+    return pixmap;
+}
+
+void setPictures(ProgramView& view) {
+    view.setImage("ImagePM", badge(20, 14, [](QPainter& p, const QRectF& r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(128, 0, 0));
+        p.drawRoundedRect(r, 3, 3);
+        QFont font = p.font();
+        font.setPixelSize(9);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("PM"));
+    }));
+    view.setImage("ImageAlarmON", badge(16, 16, [](QPainter& p, const QRectF& r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 140, 0));
+        p.drawEllipse(r);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5)}));
+    }));
+    view.setImage("ImageAlarmOFF", badge(16, 16, [](QPainter& p, const QRectF& r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(200, 0, 0));
+        p.drawEllipse(r);
+        p.setPen(QPen(Qt::white, 2));
+        p.drawLine(QPointF(4, 8), QPointF(12, 8));
+    }));
+}
+
+} // namespace
+
 void registerFeatureWidgets(ProgramView& view) {
+    setPictures(view);
     view.registerCustomWidget("PanelMoon", [](QWidget* parent, Control&) {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);

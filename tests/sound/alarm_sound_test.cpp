@@ -137,13 +137,16 @@ TEST_F(AlarmSound, AStopAlsoEndsAPlayerPausedForAMessage) {
     EXPECT_FALSE(alarmInProgress());
 }
 
-TEST_F(AlarmSound, AFailureReportIsNoEndOfThePiece) {
+// A piece that breaks off is not played again; the ding keeps the alarm audible.
+TEST_F(AlarmSound, APieceThatBreaksOffGivesWayToTheDing) {
     start("MIDIPath=/music/wake.mid\r\n");
     tick(2);
     player_.fail();
-    EXPECT_EQ(state("SoundPlaying"), "true");
+    EXPECT_EQ(state("SoundPlaying"), "false");
+    EXPECT_EQ(state("DingRequested"), "true");
     tick(2);
     EXPECT_EQ(player_.played().size(), 1u);
+    EXPECT_EQ(speaker_.last(), "ding");
 }
 
 TEST_F(AlarmSound, TheNotificationDoesNotOutliveTheProgram) {
