@@ -15,12 +15,13 @@ void addMainMenu(Form& f) {
     Control& off = addMenuItem(f, "OFF1", "OF&F", "Alarm1", false, "alarm");
     off.shortcut = "Ctrl+F";
     addSeparator(f, "N3", "Alarm1");
-    addMenuItem(f, "SundayAlarmSeperate1", "S&undays have seperate Alarm Time", "Alarm1");
     addMenuItem(f, "N24HourFormat1", "&12 / 24 Hour Format", "Alarm1");
     addSeparator(f, "N4", "Alarm1");
     addMenuItem(f, "LockSettings1", "&Lock Settings", "Alarm1");
     addMenuItem(f, "Settings1", "&Even More Settings", "Alarm1");
 
+    addMenu(f, "SetAlarmTime1", "&Set Alarm Time");
+    addMenuItem(f, "SundayAlarmSeperate1", "S&undays have seperate Alarm Time", "SetAlarmTime1");
     addMenu(f, "DaysSettings1", "&Days Settings");
     addMenu(f, "MusicSettings1", "&Music Settings");
     addMenuItem(f, "CDPlayer1", "&CD", "MusicSettings1", false, "sound");
