@@ -27,17 +27,6 @@ export QT_QPA_PLATFORM=offscreen
 # Without a server the player must refuse, not play into nothing.
 XDG_RUNTIME_DIR=$RUN PULSE_SERVER=unix:$RUN/none HOME=$RUN "$TESTS" --gtest_filter='NoSoundServer.*' || exit 1
 
-export XDG_RUNTIME_DIR=$RUN/xdg HOME=$RUN/home
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
-export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-pulseaudio --daemonize=no --exit-idle-time=-1 -n \
-  --load="module-native-protocol-unix auth-anonymous=1" \
-  --load="module-null-sink sink_name=alarmnull sink_properties=device.description=AlarmNull" \
-  --log-target=stderr 2>"$RUN/pa.log" &
-PA_PID=$!
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-if ! pactl info >/dev/null 2>&1; then
-  echo "FAIL: pulseaudio did not start:"; cat "$RUN/pa.log"
-  exit 1
-fi
+. "$(dirname "$0")/null_sink.sh"
+start_null_sink || exit 1
 "$TESTS" --gtest_filter='-NoSoundServer.*' "$@"
