@@ -69,7 +69,9 @@ void registerFeatureWidgets(ProgramView& view) {
             return moon;
         },
         [](QWidget* widget, const Control& c) {
-            if (auto* moon = qobject_cast<MoonWidget*>(widget)) moon->setDate(c.value);
+            // The tick hands over a new date once a minute; other refreshes change nothing.
+            auto* moon = qobject_cast<MoonWidget*>(widget);
+            if (moon && moon->moon().Date() != c.value) moon->setDate(c.value);
         });
 }
 
