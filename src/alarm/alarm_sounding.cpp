@@ -4,6 +4,7 @@
 
 #include "alarm/sounding_rules.h"
 #include "app/application.h"
+#include "app/colors.h"
 #include "app/datetime.h"
 #include "app/features.h"
 #include "app/form_builder.h"
@@ -13,10 +14,6 @@
 namespace kelvaro {
 
 namespace {
-
-constexpr int kDarkRed = 128;
-constexpr int kGreen = 0x8000;
-constexpr int kBlue = 0xFF0000;
 
 bool snoozing(Application& app) {
     return app.ctl("LightCheckSnooze").checked;
@@ -40,7 +37,7 @@ bool startsSuperAlarmMusic(Application& app) {
     const Control* status = app.find("Labelss");
     return app.ctl("MP3Music1").checked && app.ctl("RadioButtonWInOrder").checked &&
            app.ctl("CheckBoxSTNewMusic").checked && app.ctl(kMediaGrid).cells.size() >= 5 &&
-           app.main.SuperAlarmActive && !(status && status->color == kGreen);
+           app.main.SuperAlarmActive && !(status && status->color == colors::Green);
 }
 
 void addSnoozeLabels(Application& app) {
@@ -61,7 +58,7 @@ void formKeyPress(Application& app) {
 
 void flash1Timer(Application& app) {
     Control& label = app.ctl("LabelAlarmTime");
-    label.color = label.color == kDarkRed ? kGreen : kDarkRed;
+    label.color = label.color == colors::DarkRed ? colors::Green : colors::DarkRed;
 }
 
 } // namespace
@@ -133,7 +130,7 @@ void StartSnooze(Application& app) {
     StopAlarmSound(app);
     // The stop clears the countdown; show the new snooze at once, not a second later.
     app.ctl("LabelSnozDiff").caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
-    app.ctl("LabelAlarmTime").color = kBlue;
+    app.ctl("LabelAlarmTime").color = colors::Blue;
 }
 
 void installAlarmSounding(Application& app) {

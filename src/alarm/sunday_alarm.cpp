@@ -3,6 +3,7 @@
 #include "alarm/city_row.h"
 #include "app/application.h"
 #include "app/clock_formats.h"
+#include "app/colors.h"
 #include "app/form_builder.h"
 #include "app/main_tick.h"
 #include "settings/settings_lock.h"
@@ -12,20 +13,16 @@ namespace kelvaro {
 
 namespace {
 
-constexpr int kBlack = 0x000000;
-constexpr int kNavy = 0x800000;
-constexpr int kGrey = 0x808080;
-
 void addSundayLabels(Application& app) {
     Form& f = app.form("TFormKelvaro");
     Control& line = addLabel(f, "LabelSundayAlarm", "", {8, 282, 436, 14});
     line.fontSize = 8;
-    line.color = kNavy;
+    line.color = colors::Navy;
     line.hint = "Set Alarm time then Double Click This to Set Sunday Alarm for this City";
     // The alarm test reads the Sunday time from this hidden copy.
     Control& copy = addLabel(f, "LabelSundayAlarm1", "", {0, 0, 0, 0});
     copy.visible = false;
-    copy.color = kNavy;
+    copy.color = colors::Navy;
 }
 
 void sundaySwitchClick(Application& app) {
@@ -50,9 +47,9 @@ void ShowSundayAlarm(Application& app) {
     const bool separate = app.ctl("SundayAlarmSeperate1").checked;
     const DateTime cityNow = cityTime(app.now(), app.main.CityOffset, loc);
     const bool sundayAlarmDay = separate && dayOfWeek(cityNow) == 1;
-    app.ctl("LabelSundayAlarm").color = sundayAlarmDay ? kBlack : kNavy;
-    app.ctl("LabelSundayAlarm1").color = sundayAlarmDay ? kBlack : kNavy;
-    app.ctl("LabelAlarmTime").color = sundayAlarmDay ? kGrey : kBlack;
+    app.ctl("LabelSundayAlarm").color = sundayAlarmDay ? colors::Black : colors::Navy;
+    app.ctl("LabelSundayAlarm1").color = sundayAlarmDay ? colors::Black : colors::Navy;
+    app.ctl("LabelAlarmTime").color = sundayAlarmDay ? colors::Grey : colors::Black;
     std::string shown, line;
     if (separate) {
         const DateTime t = strToTimeOrThrow(row[kSundayAlarmColumn], loc);

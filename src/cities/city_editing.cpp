@@ -1,6 +1,7 @@
 // Editing the city list on the settings notebook: the grid's own keys, the check of the hour
 // difference after every key, and "^^ Update Cities ^^".
 #include "app/application.h"
+#include "app/colors.h"
 #include "app/conversions.h"
 #include "cities/cities.h"
 #include "cities/city_list.h"
@@ -13,7 +14,7 @@ namespace kelvaro {
 namespace {
 
 constexpr int kIdleButtonColor = 0xD6D6AB;
-constexpr int kReadyButtonColor = 0x008000;
+constexpr int kReadyButtonColor = colors::Green;
 
 void MgridCitiesSelectCell(Application& app) {
     Control& grid = cityGrid(app);
