@@ -204,22 +204,24 @@ void Application::userEditText(const std::string& name, const std::string& text)
     fire(c, Event::Change);
 }
 
-void Application::userKey(const std::string& key) {
+bool Application::userKey(const std::string& key) {
     touch();
     KeyEvent event{key};
     Control* target = focused_.empty() ? nullptr : find(focused_);
     KeyEvent* outer = currentKey_;
     currentKey_ = &event;
+    bool swallowed = false;
     try {
-        deliverKey(target, event);
+        swallowed = deliverKey(target, event);
     } catch (...) {
         currentKey_ = outer;
         throw;
     }
     currentKey_ = outer;
+    return swallowed;
 }
 
-void Application::deliverKey(Control* target, KeyEvent& event) {
+bool Application::deliverKey(Control* target, KeyEvent& event) {
     // The key preview of the window goes first; each stage may swallow the key.
     Form* window = target ? findForm(target->form) : (forms_.empty() ? nullptr : forms_.front().get());
     auto stage = [&](Event e) {
@@ -234,8 +236,10 @@ void Application::deliverKey(Control* target, KeyEvent& event) {
         stage(Event::KeyPress);
         if (target && !event.suppressed) typeInto(*target, event);
     }
+    const bool swallowed = event.suppressed;
     event.suppressed = false; // key-up arrives whatever the key-down did
     stage(Event::KeyUp);
+    return swallowed;
 }
 
 void Application::typeInto(Control& target, const KeyEvent& event) {

@@ -68,7 +68,8 @@ public:
     void userUpDown(const std::string& name, bool up);
     void userFocus(const std::string& name);
     void userLeave(const std::string& name);
-    void userKey(const std::string& key);
+    // True when a handler swallowed the key, so the widget must not act on it either.
+    bool userKey(const std::string& key);
     void userEditText(const std::string& name, const std::string& text);
     KeyEvent* currentKey() { return currentKey_; }
     const std::string& focused() const { return focused_; }
@@ -116,7 +117,7 @@ public:
 
 private:
     void runHandler(const std::string& handler, const Args& args = {});
-    void deliverKey(Control* target, KeyEvent& event);
+    bool deliverKey(Control* target, KeyEvent& event);
     void typeInto(Control& target, const KeyEvent& event);
 
     Platform platform_;

@@ -160,6 +160,7 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
     const std::optional<std::string> name = modelKeyName(*key);
     if (!name) return false;
     const std::string control = controlOf(target);
+    bool swallowed = false;
     user([&, this] {
         Control* c = control.empty() ? nullptr : app_.find(control);
         if (c && c->enabled && app_.focused() != control) app_.userFocus(control);
@@ -169,10 +170,11 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
             else
                 lastTypedCell_.erase(control); // moving keys end the typing into this cell
         }
-        app_.userKey(*name);
+        swallowed = app_.userKey(*name);
     });
-    // The model types the character itself unless a handler swallowed it.
-    return typesCharacter(*name) && isTextWidget(target);
+    // A swallowed key reaches no widget (Space would still tick a check box); the
+    // model types characters into text boxes itself.
+    return swallowed || (typesCharacter(*name) && isTextWidget(target));
 }
 
 // Typing into a selected cell replaces its text; the next keys append. The grid's
