@@ -29,25 +29,6 @@ using namespace kelvaro;
 
 namespace {
 
-// The windows exist only after the program does; the relay lets the program
-// hold its host before that.
-class HostRelay : public WindowHost {
-public:
-    WindowHost* target = nullptr;
-    void processEvents() override {
-        if (target) target->processEvents();
-    }
-    void quit() override {
-        if (target) target->quit();
-    }
-    void beginWindowDrag(const std::string& form) override {
-        if (target) target->beginWindowDrag(form);
-    }
-    void bringToFront(const std::string& form) override {
-        if (target) target->bringToFront(form);
-    }
-};
-
 // Start-up timing for the benchmark script: KELVARO_REPORT_STARTUP=1 prints the
 // milliseconds from process start to the end of the first paint.
 void reportStartup() {
@@ -98,7 +79,6 @@ int main(int argc, char** argv) {
     LinuxShell shell;
     XdgAutostart autostart;
     LinuxMediaPlayer player;
-    HostRelay host;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -106,7 +86,6 @@ int main(int argc, char** argv) {
     platform.shell = &shell;
     platform.autostart = &autostart;
     platform.player = &player;
-    platform.host = &host;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
@@ -114,9 +93,8 @@ int main(int argc, char** argv) {
     platform.soundsDir = findDefaultSoundsDir(exe.substr(0, exe.find_last_of('/')));
 
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
-    ProgramView view(*app);
+    ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
-    host.target = &view;
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
     QuitSignals quitSignals([&](int) { closeMainWindow(*app); });
