@@ -4,10 +4,10 @@
 
 #include "alarm/alarm_rules.h"
 #include "alarm/city_row.h"
-#include "app/application.h"
-#include "app/conversions.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "app/main_tick.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The alarm days of the current city, its separate Sunday alarm time and the
 // status line above the clock.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 namespace kelvaro {
 

@@ -4,9 +4,9 @@
 #include "alarm/alarm_entry.h"
 
 #include "alarm/alarm_rules.h"
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "app/conversions.h"
+#include "framework/conversions.h"
 #include "app/features.h"
 #include "app/show_note.h"
 #include "settings/settings_store.h"

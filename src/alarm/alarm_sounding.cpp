@@ -3,11 +3,11 @@
 #include "alarm/alarm_sounding.h"
 
 #include "alarm/sounding_rules.h"
-#include "app/application.h"
-#include "app/colors.h"
-#include "app/datetime.h"
+#include "framework/application.h"
+#include "framework/colors.h"
+#include "framework/datetime.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 

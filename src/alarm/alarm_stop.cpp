@@ -2,8 +2,8 @@
 // three handlers and messages.
 #include "alarm/alarm_sounding.h"
 
-#include "app/application.h"
-#include "app/datetime.h"
+#include "framework/application.h"
+#include "framework/datetime.h"
 #include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"

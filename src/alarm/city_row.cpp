@@ -1,7 +1,7 @@
 #include "alarm/city_row.h"
 
-#include "app/application.h"
-#include "app/conversions.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // two minute boxes that stop or snooze the alarm by themselves.
 #include "alarm/alarm_sounding.h"
 #include "alarm/sounding_rules.h"
-#include "app/application.h"
-#include "app/form_builder.h"
+#include "framework/application.h"
+#include "framework/form_builder.h"
 #include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"

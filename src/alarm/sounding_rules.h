@@ -1,7 +1,7 @@
 #pragma once
 // Plain rules of a sounding alarm: the snooze end and its countdown, the
 // automatic limits, and the two minute boxes of the settings tab.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <string>
 

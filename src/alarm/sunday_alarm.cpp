@@ -1,10 +1,10 @@
 // The separate Sunday alarm time of the current city and its two labels.
 #include "alarm/alarm_days.h"
 #include "alarm/city_row.h"
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "app/colors.h"
-#include "app/form_builder.h"
+#include "framework/colors.h"
+#include "framework/form_builder.h"
 #include "app/main_tick.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"

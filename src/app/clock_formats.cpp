@@ -1,8 +1,8 @@
 #include "app/clock_formats.h"
 
-#include "app/application.h"
-#include "app/conversions.h"
-#include "app/datetime.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {

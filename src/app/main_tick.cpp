@@ -2,10 +2,10 @@
 // per-minute steps of every feature in their fixed order.
 #include "app/main_tick.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "app/conversions.h"
-#include "app/datetime.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 namespace kelvaro {
 

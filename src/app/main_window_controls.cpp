@@ -1,6 +1,6 @@
 // The main window's controls with their layout and the states they have before
 // any setting is read.
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "app/windows.h"
 
 namespace kelvaro {

@@ -1,6 +1,6 @@
 // The settings notebook: its pages and the controls of the settings it holds,
 // in the states they have before any setting is read.
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "app/windows.h"
 
 namespace kelvaro {

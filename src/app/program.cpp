@@ -1,8 +1,8 @@
 #include "app/program.h"
 
 #include "app/clock_formats.h"
-#include "app/conversions.h"
-#include "app/datetime.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "app/features.h"
 #include "app/main_tick.h"
 #include "app/startup.h"

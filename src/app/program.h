@@ -1,7 +1,7 @@
 #pragma once
 // The life of one program run, the same for the real binary and for scripts:
 // construct the windows, paint the main window the first time, tick, close.
-#include "app/application.h"
+#include "framework/application.h"
 
 #include <memory>
 

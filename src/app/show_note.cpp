@@ -1,6 +1,6 @@
 #include "app/show_note.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 
 namespace kelvaro {
 

@@ -2,10 +2,10 @@
 // and its close (where everything is saved).
 #include "app/startup.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "app/conversions.h"
-#include "app/datetime.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "settings/profile_file.h"
 #include "sound/default_sounds.h"
 #include "settings/settings_lock.h"

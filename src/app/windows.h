@@ -1,6 +1,6 @@
 #pragma once
 // Construction of the program's windows and the wiring of their handlers.
-#include "app/form.h"
+#include "framework/form.h"
 
 namespace kelvaro {
 

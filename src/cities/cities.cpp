@@ -1,9 +1,9 @@
 // The cities tab of the settings notebook, the city label and menu items of the main window,
 // and the notebook's show and close steps that keep the menu in step with the list.
 #include "cities/cities.h"
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "cities/city_list.h"
 #include "sound/list_file.h"
 

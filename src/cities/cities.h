@@ -1,7 +1,7 @@
 #pragma once
 // The city list: the chosen city's shift of the clock, its menu, and the alarm time each city
 // keeps. Every routine here is also a named operation of the same name.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Editing the city list on the settings notebook: the grid's own keys, the check of the hour
 // difference after every key, and "^^ Update Cities ^^".
-#include "app/application.h"
-#include "app/colors.h"
-#include "app/conversions.h"
+#include "framework/application.h"
+#include "framework/colors.h"
+#include "framework/conversions.h"
 #include "cities/cities.h"
 #include "cities/city_list.h"
 #include "cities/hour_difference.h"

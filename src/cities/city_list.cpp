@@ -1,7 +1,7 @@
 #include "cities/city_list.h"
 
-#include "app/application.h"
-#include "app/conversions.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
 #include "sound/list_file.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 // The city list as the cities grid holds it, and its file "Cities.txt".
-#include "app/control.h"
+#include "framework/control.h"
 
 #include <string>
 

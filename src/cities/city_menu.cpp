@@ -1,7 +1,7 @@
 // The "&Cities" menu and applying the chosen city: its hour difference, label and alarm time.
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "app/conversions.h"
+#include "framework/conversions.h"
 #include "app/main_tick.h"
 #include "cities/cities.h"
 #include "cities/city_list.h"

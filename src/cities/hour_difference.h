@@ -1,7 +1,7 @@
 #pragma once
 // A city's hour difference: hours.minutes text such as "5.30" (five and a half hours ahead) or
 // "-0.45" (45 minutes behind). The digits after the separator count minutes, not fractions.
-#include "app/locale_info.h"
+#include "framework/locale_info.h"
 
 #include <optional>
 #include <string_view>

@@ -1,8 +1,8 @@
 // The moon picture on the main window: where it sits, and the date the tick
 // gives it once a minute. The picture itself is drawn by the view.
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "moon/moon_phase.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/locale_info.h"
+#include "framework/locale_info.h"
 
 class QLocale;
 

@@ -1,5 +1,5 @@
 // Click handlers of the notebook's check boxes that only confirm the change and save.
-#include "app/application.h"
+#include "framework/application.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 

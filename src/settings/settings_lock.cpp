@@ -1,7 +1,7 @@
 // The settings lock and the confirmation asked before a change.
 #include "settings/settings_lock.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/show_note.h"
 #include "settings/settings_store.h"
 

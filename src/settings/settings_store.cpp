@@ -1,8 +1,8 @@
 #include "settings/settings_store.h"
 
-#include "app/application.h"
-#include "app/conversions.h"
-#include "app/datetime.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "settings/profile_file.h"
 
 #include <functional>

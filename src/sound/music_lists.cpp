@@ -2,9 +2,9 @@
 // their files, and the choice of the row that plays next.
 #include "sound/music_lists.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 #include "sound/list_file.h"
 
 #include <algorithm>

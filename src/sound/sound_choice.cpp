@@ -1,6 +1,6 @@
 // Choosing the sound source in the "&Music Settings" menu, with the warning for
 // a program and the dialogs that pick the MIDI file and the program.
-#include "app/application.h"
+#include "framework/application.h"
 #include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"

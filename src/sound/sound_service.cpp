@@ -1,7 +1,7 @@
 // Playing what the alarm asked for: each source in turn, falling back from CD to
 // media file to MIDI to the ding when one cannot play, and starting the next
 // piece when one ends.
-#include "app/application.h"
+#include "framework/application.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 #include "sound/sound_paths.h"

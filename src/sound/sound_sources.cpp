@@ -2,10 +2,10 @@
 // when an alarm falls due, and the controls shown while it sounds.
 #include "sound/alarm_sound.h"
 
-#include "app/application.h"
-#include "app/datetime.h"
+#include "framework/application.h"
+#include "framework/datetime.h"
 #include "app/features.h"
-#include "app/form_builder.h"
+#include "framework/form_builder.h"
 
 namespace kelvaro {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Creating the widget of one control and writing the control's state into it.
 // Nothing here talks back to the model; the view binds the user's signals.
-#include "app/control.h"
+#include "framework/control.h"
 
 #include <QWidget>
 

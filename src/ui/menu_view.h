@@ -1,7 +1,7 @@
 #pragma once
 // The menus of one form, built from its Menu and MenuItem controls: "MainMenu"
 // becomes the window's menu bar, other parentless menus become pop-up menus.
-#include "app/form.h"
+#include "framework/form.h"
 
 #include <QAction>
 #include <QMenu>

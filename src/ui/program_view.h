@@ -3,7 +3,7 @@
 // are the only state: refresh() copies them into the widgets, and what the user
 // does goes back through the application's user operations. Programmatic
 // writes never run handlers, because widget signals are blocked while refreshing.
-#include "app/application.h"
+#include "framework/application.h"
 #include "platform/window_host.h"
 
 #include <QObject>

@@ -1,5 +1,5 @@
 // Reading dates and times back from text with the locale's separators and designators.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <cctype>
 #include <vector>

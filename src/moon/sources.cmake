@@ -34,3 +34,5 @@ target_sources(kelvaro_ui PRIVATE
 add_executable(kelvaro-moon ${CMAKE_CURRENT_LIST_DIR}/kelvaro_moon_main.cpp)
 target_link_libraries(kelvaro-moon PRIVATE kelvaro_pure)
 set_target_properties(kelvaro-moon PROPERTIES AUTOMOC OFF AUTORCC OFF)
+
+target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/moon_control.cpp)

@@ -1,6 +1,6 @@
 #pragma once
 // Short-hands for laying out a window's controls.
-#include "app/form.h"
+#include "framework/form.h"
 
 #include <string>
 

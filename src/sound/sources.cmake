@@ -10,3 +10,14 @@ foreach(sound ${KELVARO_SOUND_FILES})
   configure_file(${sound} ${CMAKE_CURRENT_BINARY_DIR}/sounds/${sound_name} COPYONLY)
 endforeach()
 install(FILES ${KELVARO_SOUND_FILES} DESTINATION share/kelvaro/sounds)
+
+target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/list_file.cpp)
+
+target_sources(kelvaro_pure PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/sound_paths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_order.cpp)
+target_sources(kelvaro_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/sound_sources.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sound_service.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sound_choice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/music_lists.cpp)

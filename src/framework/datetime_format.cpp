@@ -1,5 +1,5 @@
 // formatDateTime and the text forms built on it.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/form.h"
+#include "framework/form.h"
 
 #include <algorithm>
 #include <stdexcept>

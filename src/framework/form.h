@@ -1,6 +1,6 @@
 #pragma once
 // A window: its own flags and its controls in creation order, reachable by name.
-#include "app/control.h"
+#include "framework/control.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/application.h"
+#include "framework/application.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "app/locale_info.h"
+#include "framework/locale_info.h"
 
 namespace kelvaro {
 

@@ -2,8 +2,8 @@
 // One running program: its windows and controls, the named operations that
 // handlers and scripts call, the main window's private state, and the platform
 // services it borrows. No Qt: views and tests drive it through the same calls.
-#include "app/form.h"
-#include "app/locale_info.h"
+#include "framework/form.h"
+#include "framework/locale_info.h"
 #include "app/main_state.h"
 #include "platform/platform.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/conversions.h"
-#include "app/locale_info.h"
+#include "framework/conversions.h"
+#include "framework/locale_info.h"
 
 #include <cstdint>
 #include <optional>

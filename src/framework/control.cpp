@@ -1,4 +1,4 @@
-#include "app/control.h"
+#include "framework/control.h"
 
 namespace kelvaro {
 

@@ -1,0 +1,32 @@
+target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_dialogs.cpp)
+
+target_sources(kelvaro_fakes PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp)
+
+target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp)
+
+target_sources(kelvaro_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/linux_autostart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_instance_guard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_media_env.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_paths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_quit_signals.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_shell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_speaker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp)
+
+# The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(CDIO REQUIRED IMPORTED_TARGET libcdio)
+pkg_check_modules(GSTREAMER REQUIRED IMPORTED_TARGET gstreamer-1.0)
+target_sources(kelvaro_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/linux_cd_drive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_media_player.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_media_probe.cpp)
+target_link_libraries(kelvaro_platform PRIVATE PkgConfig::CDIO PkgConfig::GSTREAMER)
+target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_media_player.cpp)
+
+target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/system_locale.cpp)

@@ -1,1 +1,0 @@
-target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)
