@@ -2,7 +2,7 @@
 // player reporting that it plays (pipeline running, sink buffered) for the
 // shipped fanfare on a null sink. Target: under 300 ms. (Qt 6.4's position
 // reports are too irregular to time the first moving position.)
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/program.h"
 #include "platform/fake_platform.h"
 #include "platform/linux_media_env.h"

@@ -1,6 +1,6 @@
 // Cost of one main tick and of one tick that runs the minute step, with the
 // fake platform (no online check, no sound).
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/program.h"
 #include "platform/fake_platform.h"
 

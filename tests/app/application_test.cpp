@@ -1,5 +1,5 @@
 // The window model: what a user action runs, what a program write runs.
-#include "app/application.h"
+#include "framework/application.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
 

@@ -1,5 +1,5 @@
 // The city's hours.minutes offset, held in a single float, as a shift of the clock.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/main_tick.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "cities/hour_difference.h"
 
-#include "app/conversions.h"
+#include "framework/conversions.h"
 
 #include <gtest/gtest.h>
 

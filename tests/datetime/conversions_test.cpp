@@ -1,4 +1,4 @@
-#include "app/conversions.h"
+#include "framework/conversions.h"
 
 #include <gtest/gtest.h>
 

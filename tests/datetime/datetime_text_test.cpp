@@ -1,4 +1,4 @@
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <gtest/gtest.h>
 

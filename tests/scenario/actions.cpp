@@ -3,7 +3,7 @@
 #include "properties.h"
 #include "session.h"
 
-#include "app/datetime.h"
+#include "framework/datetime.h"
 
 #include <filesystem>
 #include <fstream>

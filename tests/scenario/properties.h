@@ -1,6 +1,6 @@
 #pragma once
 // Reading and writing the script-visible properties of controls and windows.
-#include "app/application.h"
+#include "framework/application.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "lexer.h"
 #include "services.h"
 
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "platform/dialogs.h"
 
 #include <algorithm>

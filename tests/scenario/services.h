@@ -2,7 +2,7 @@
 // Fake platform services as scripts see them: pseudo-controls that `expect` reads
 // (`Speaker.count`) and commands of their own (`player end`). A new fake joins the
 // language by adding one ServiceKit to serviceKits() in services.cpp.
-#include "app/application.h"
+#include "framework/application.h"
 #include "platform/fake_clock.h"
 
 #include <cstdint>

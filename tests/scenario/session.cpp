@@ -2,7 +2,7 @@
 
 #include "lexer.h"
 
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/program.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "script.h"
 #include "services.h"
 
-#include "app/application.h"
+#include "framework/application.h"
 #include "platform/fake_autostart.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"

@@ -1,6 +1,6 @@
 // The alarm's sound against the fake player, for what the scenario language
 // cannot set up: a program that will not start, a preview, no player at all.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/program.h"
 #include "platform/fake_autostart.h"
 #include "platform/fake_clock.h"

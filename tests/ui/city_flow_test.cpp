@@ -1,6 +1,6 @@
 // A traveller adds a city in the real window: the keys go through the grid
 // widget into the model, and the city reaches the menu and the file.
-#include "app/datetime.h"
+#include "framework/datetime.h"
 #include "app/program.h"
 #include "platform/fake_platform.h"
 #include "ui/program_view.h"

@@ -1,7 +1,7 @@
 #pragma once
 // One widget application for the whole test run, and a small window model to
 // bind views to without starting the whole program.
-#include "app/application.h"
+#include "framework/application.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
 
