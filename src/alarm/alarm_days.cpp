@@ -2,6 +2,10 @@
 // the status line above the clock.
 #include "alarm/alarm_days.h"
 
+#include <array>
+#include "app/windows.h"
+#include "app/steps.h"
+
 #include "alarm/alarm_rules.h"
 #include "alarm/city_row.h"
 #include "framework/application.h"
@@ -21,60 +25,68 @@ constexpr const char* kDayItems[7] = {"Sunday1",   "Monday1", "Tuesday1", "Wedne
 constexpr const char* kDayCaptions[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                          "Thursday", "Friday", "Saturday"};
 
+std::array<Control*, 7> dayItems(Application& app) {
+    MainWindow& w = mainWindow(app);
+    return {&w.Sunday1, &w.Monday1, &w.Tuesday1, &w.Wednesday1, &w.Thursday1, &w.Friday1, &w.Saturday1};
+}
+
 struct DaysState {
     std::string DaysText; // the day summary being built
 };
 
 void setDayChecks(Application& app, const DayChecks& checks) {
+    const auto items = dayItems(app);
     for (int d = 0; d < 7; ++d)
-        app.ctl(kDayItems[d]).checked = checks[d];
+        items[d]->checked = checks[d];
 }
 
 DayChecks dayChecks(Application& app) {
     DayChecks checks{};
+    const auto items = dayItems(app);
     for (int d = 0; d < 7; ++d)
-        checks[d] = app.ctl(kDayItems[d]).checked;
+        checks[d] = items[d]->checked;
     return checks;
 }
 
-std::string checkedCaption(Application& app, std::initializer_list<const char*> radios) {
-    for (const char* name : radios)
-        if (Control* c = app.find(name); c && c->checked) return c->caption;
+std::string checkedCaption(std::initializer_list<const Control*> radios) {
+    for (const Control* c : radios)
+        if (c->checked) return c->caption;
     return {};
 }
 
 // Names the sound source and the way its music plays.
 void showSoundStatus(Application& app) {
     std::string sound, sort;
-    if (app.ctl("CDPlayer1").checked) {
+    if (mainWindow(app).CDPlayer1.checked) {
         sound = "CD Music";
-        sort = checkedCaption(app, {"RadioButtonCDInOrder", "RadioButtonCDRandom", "RadioButtonCDSingle",
-                                    "RadioButtonCDWhole"});
-    } else if (app.ctl("MP3Music1").checked) {
+        const SettingsNotebook& nb = notebook(app);
+        sort = checkedCaption(
+            {&nb.RadioButtonCDInOrder, &nb.RadioButtonCDRandom, &nb.RadioButtonCDSingle, &nb.RadioButtonCDWhole});
+    } else if (mainWindow(app).MP3Music1.checked) {
         sound = "MP3 and Wave Music";
-        sort = checkedCaption(app, {"RadioButtonWInOrder", "RadioButtonWRandom", "RadioButtonWSingle"});
-    } else if (app.ctl("Ding1").checked) {
+        const SettingsNotebook& nb = notebook(app);
+        sort = checkedCaption({&nb.RadioButtonWInOrder, &nb.RadioButtonWRandom, &nb.RadioButtonWSingle});
+    } else if (mainWindow(app).Ding1.checked) {
         sound = "System Ding";
         sort = "Repeat";
-    } else if (app.ctl("MIDIMusic1").checked) {
+    } else if (mainWindow(app).MIDIMusic1.checked) {
         sound = "MIDI Music";
         sort = "Repeat";
-    } else if (app.ctl("WebRadioTV1").checked) {
+    } else if (mainWindow(app).WebRadioTV1.checked) {
         sound = "Web Radio Music";
         sort = "Infinate";
-    } else if (app.ctl("ProgramofYourChoice1").checked) {
+    } else if (mainWindow(app).ProgramofYourChoice1.checked) {
         sound = "Program of your Choice";
         sort = "None";
     } else {
         return;
     }
-    app.ctl("LabelSound").caption = sound;
-    app.ctl("LabelSort").caption = sort;
+    mainWindow(app).LabelSound.caption = sound;
+    mainWindow(app).LabelSort.caption = sort;
 }
 
-void dayItemClick(Application& app, const std::string& item) {
+void dayItemClick(Application& app, Control& c) {
     if (ConfirmSettingChange(app)) return;
-    Control& c = app.ctl(item);
     c.checked = !c.checked;
     StoreCityDays(app);
     SaveAllSettings(app);
@@ -86,8 +98,9 @@ void applyPreset(Application& app, int mask) {
     StoreCityDays(app);
 }
 
-void addDaysControls(Application& app) {
-    Form& f = app.form("TFormKelvaro");
+} // namespace
+
+void addDaysControls(Form& f) {
     for (int d = 0; d < 7; ++d)
         addMenuItem(f, kDayItems[d], kDayCaptions[d], "DaysSettings1", true);
     addSeparator(f, "DaysPresetsSeparator1", "DaysSettings1");
@@ -104,30 +117,32 @@ void addDaysControls(Application& app) {
         c.fontSize = 11;
         c.bold = true;
     }
-    app.ctl("LabelDays").caption = "Su Mo Tu We Th Fr Sa";
-    Control& underline = app.ctl("LabelUnderLineDay");
+    f.find("LabelDays")->caption = "Su Mo Tu We Th Fr Sa";
+    Control& underline = *f.find("LabelUnderLineDay");
     underline.caption = "__ __ __ __ __ __ __";
     underline.hint = "Days that Alarm can sound, Current day is underlined";
 }
 
+namespace {
+
 void wireDaysHandlers(Application& app) {
-    for (const char* item : kDayItems) {
-        const std::string name = item;
-        app.ctl(name).handlers[Event::Click] = name + "Click";
-        app.defineOperation(name + "Click", [&app, name] { dayItemClick(app, name); });
+    for (Control* item : dayItems(app)) {
+        item->handlers[Event::Click] = item->name + "Click";
+        app.defineOperation(item->name + "Click", [&app, item] { dayItemClick(app, *item); });
     }
-    // The shared handler by its own name; the argument names the clicked item.
+    // The shared handler by its own name; the argument names the clicked item
+    // (a script's word, so it is looked up by name).
     app.defineOperation("Sunday1Click", [&app](const Args& a) {
-        dayItemClick(app, a.empty() ? "Sunday1" : a[0]);
+        dayItemClick(app, a.empty() ? mainWindow(app).Sunday1 : app.ctl(a[0]));
         return std::string();
     });
-    const std::pair<const char*, int> presets[] = {
-        {"WeekDaysOnly1", kWeekDaysMask}, {"WeekendsOnly1", kWeekendsMask}, {"AllDays1", kAllDaysMask}};
+    MainWindow& w = mainWindow(app);
+    const std::pair<Control*, int> presets[] = {
+        {&w.WeekDaysOnly1, kWeekDaysMask}, {&w.WeekendsOnly1, kWeekendsMask}, {&w.AllDays1, kAllDaysMask}};
     for (const auto& [item, mask] : presets) {
-        const std::string name = item;
         const int presetMask = mask;
-        app.ctl(name).handlers[Event::Click] = name + "Click";
-        app.defineOperation(name + "Click", [&app, presetMask] { applyPreset(app, presetMask); });
+        item->handlers[Event::Click] = item->name + "Click";
+        app.defineOperation(item->name + "Click", [&app, presetMask] { applyPreset(app, presetMask); });
     }
 }
 
@@ -140,7 +155,7 @@ bool ShowCityDays(Application& app, int day) {
     setDayChecks(app, checksOfMask(mask));
     std::string& daysText = app.feature<DaysState>().DaysText;
     daysText = daysSummary(mask);
-    app.ctl("LabelDays").caption = daysText;
+    mainWindow(app).LabelDays.caption = daysText;
     showSoundStatus(app);
     return dayInMask(mask, day);
 }
@@ -154,26 +169,25 @@ void StoreCityDays(Application& app) {
 void WeekdayStep(Application& app, DateTime cityNow) {
     MainState& m = app.main;
     m.CityWeekday = dayOfWeek(cityNow);
-    app.ctl("LabelUnderLineDay").caption = underlineFor(m.CityWeekday);
-    m.TodayEnabled = app.ctl(kDayItems[m.CityWeekday - 1]).checked;
+    mainWindow(app).LabelUnderLineDay.caption = underlineFor(m.CityWeekday);
+    m.TodayEnabled = dayItems(app)[m.CityWeekday - 1]->checked;
 }
 
 void installAlarmDays(Application& app) {
-    addDaysControls(app);
     wireDaysHandlers(app);
     installSundayAlarm(app);
-    app.defineOperation("ShowCityDays", [&app](const Args& a) {
+    defineStep(app, Step::ShowCityDays, [&app](const Args& a) {
         return std::string(ShowCityDays(app, a.empty() ? 0 : strToInt(a[0])) ? "true" : "false");
     });
-    app.defineOperation("StoreCityDays", [&app] { StoreCityDays(app); });
-    app.defineOperation("WeekdayStep", [&app] { WeekdayStep(app, app.main.CityNow); });
+    defineStep(app, Step::StoreCityDays, [&app] { StoreCityDays(app); });
+    defineStep(app, Step::WeekdayStep, [&app] { WeekdayStep(app, app.main.CityNow); });
     // Start: the day items, the status line, the Sunday labels and today's underline
     // follow what was read; nothing is written while the settings are still loading.
-    app.defineOperation("ShowSundayAlarmAtStart", [&app] {
+    defineStep(app, Step::ShowSundayAlarmAtStart, [&app] {
         ShowCityDays(app, 0);
         ShowSundayAlarm(app);
         WeekdayStep(app, cityTime(app.now(), app.main.CityOffset, app.locale()));
-        app.hook("SyncAlarmUpDowns");
+        runStep(app, Step::SyncAlarmUpDowns);
     });
     app.defineState("TodayEnabled", [&app] { return std::string(app.main.TodayEnabled ? "true" : "false"); });
     app.defineState("DaysText", [&app] { return app.feature<DaysState>().DaysText; });

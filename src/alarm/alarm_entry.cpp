@@ -2,6 +2,8 @@
 // and snooze boxes; a bad value that reaches them another way is answered on
 // leaving with a note, an error box and a fixed value.
 #include "alarm/alarm_entry.h"
+#include "app/windows.h"
+#include "app/steps.h"
 
 #include "alarm/alarm_rules.h"
 #include "framework/application.h"
@@ -29,13 +31,13 @@ class HoldWindowDown {
 };
 
 std::string alarmCaption(Application& app) {
-    return app.ctl("LabelAlarmTime").caption;
+    return mainWindow(app).LabelAlarmTime.caption;
 }
 
 // The up-down buttons step from the number their box shows.
 void syncUpDowns(Application& app) {
-    if (auto h = tryStrToInt(app.ctl("ComboBoxHour").text)) app.ctl("UpDown2").position = *h;
-    if (auto m = tryStrToInt(app.ctl("ComboBoxMinute").text)) app.ctl("UpDown1").position = *m;
+    if (auto h = tryStrToInt(mainWindow(app).ComboBoxHour.text)) mainWindow(app).UpDown2.position = *h;
+    if (auto m = tryStrToInt(mainWindow(app).ComboBoxMinute.text)) mainWindow(app).UpDown1.position = *m;
 }
 
 void rebuildAlarmTime(Application& app) {
@@ -46,7 +48,7 @@ void rebuildAlarmTime(Application& app) {
 // A changed alarm time goes to the city's row and, so that a crash cannot lose it, to the
 // settings file as well.
 void keepAlarmTime(Application& app) {
-    app.hook("StoreCityAlarm");
+    runStep(app, Step::StoreCityAlarm);
     SaveAllSettings(app);
 }
 
@@ -61,7 +63,7 @@ void rewriteTwoDigits(Control& box) {
 void checkAlarmHour(Application& app, const char* message24) {
     HoldWindowDown hold(app.main);
     const std::string before = alarmCaption(app);
-    Control& hour = app.ctl("ComboBoxHour");
+    Control& hour = mainWindow(app).ComboBoxHour;
     const bool h24 = is24Hour(app);
     if (hourOutOfRange(strToInt(hour.text), h24)) {
         ShowNote(app, h24 ? message24 : "Maximum hours is 12.  Try again!", true);
@@ -77,9 +79,9 @@ void validateAlarmBoxes(Application& app) {
     ComboBoxHourExit(app);
     ComboBoxMinuteExit(app);
     ComboBoxSnoozeExit(app);
-    rewriteTwoDigits(app.ctl("ComboBoxHour"));
-    rewriteTwoDigits(app.ctl("ComboBoxMinute"));
-    rewriteTwoDigits(app.ctl("ComboBoxSnooze"));
+    rewriteTwoDigits(mainWindow(app).ComboBoxHour);
+    rewriteTwoDigits(mainWindow(app).ComboBoxMinute);
+    rewriteTwoDigits(mainWindow(app).ComboBoxSnooze);
     syncUpDowns(app);
 }
 
@@ -104,64 +106,66 @@ void programParamsKeyPress(Application& app) {
 }
 
 void upDownClick(Application& app) {
-    rewriteTwoDigits(app.ctl("ComboBoxHour"));
-    rewriteTwoDigits(app.ctl("ComboBoxMinute"));
+    rewriteTwoDigits(mainWindow(app).ComboBoxHour);
+    rewriteTwoDigits(mainWindow(app).ComboBoxMinute);
     rebuildAlarmTime(app);
 }
 
 void upDownMouseUp(Application& app) {
     upDownClick(app);
-    app.hook("RefreshMilestones");
+    runStep(app, Step::RefreshMilestones);
     keepAlarmTime(app);
 }
 
 void alarmBoxClick(Application& app) {
     rebuildAlarmTime(app);
-    app.hook("StoreCityAlarm");
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    runStep(app, Step::StoreCityAlarm);
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.text = upperCaseUtf8(ampm.text);
     SaveAllSettings(app);
 }
 
 void setBoxLists(Application& app) {
-    Control& hour = app.ctl("ComboBoxHour");
+    Control& hour = mainWindow(app).ComboBoxHour;
     hour.items.clear();
     for (int h = 1; h <= 12; ++h)
         hour.items.push_back(TwoDigits(h));
-    app.ctl("ComboBoxMinute").items = {"00", "05", "10", "15", "20", "25", "30",
+    mainWindow(app).ComboBoxMinute.items = {"00", "05", "10", "15", "20", "25", "30",
                                        "35", "40", "45", "50", "55", "59"};
-    app.ctl("ComboBoxSnooze").items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};
+    mainWindow(app).ComboBoxSnooze.items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};
     // Capitals must be typeable here; the key filter lets nothing else through.
-    app.ctl("ComboBoxAMPM").readOnly = false;
-    app.ctl("ComboBoxHour").hint = "Alarm Hour";
-    app.ctl("ComboBoxMinute").hint = "Alarm Minute";
-    app.ctl("ComboBoxAMPM").hint = "Alarm AM / PM";
-    app.ctl("ComboBoxSnooze").hint =
+    mainWindow(app).ComboBoxAMPM.readOnly = false;
+    mainWindow(app).ComboBoxHour.hint = "Alarm Hour";
+    mainWindow(app).ComboBoxMinute.hint = "Alarm Minute";
+    mainWindow(app).ComboBoxAMPM.hint = "Alarm AM / PM";
+    mainWindow(app).ComboBoxSnooze.hint =
         "After Alarm sounds - Press ANY key to start Snooze.  Click Stop Alarm Button to END alarm";
-    app.ctl("LabelAlarmTime").hint = "Alarm Time - Adjusted for City";
+    mainWindow(app).LabelAlarmTime.hint = "Alarm Time - Adjusted for City";
 }
 
 void wireHandlers(Application& app) {
-    for (const char* box : {"ComboBoxHour", "ComboBoxMinute", "ComboBoxSnooze"})
-        app.ctl(box).handlers[Event::KeyPress] = "ComboBoxMinuteKeyPress";
-    for (const char* box : {"ComboBoxHour", "ComboBoxMinute", "ComboBoxAMPM"}) {
-        app.ctl(box).handlers[Event::Click] = "ComboBoxAMPMClick";
-        app.ctl(box).handlers[Event::Change] = "ComboBoxMinuteChange";
+    MainWindow& w = mainWindow(app);
+    for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute, &w.ComboBoxSnooze})
+        box->handlers[Event::KeyPress] = "ComboBoxMinuteKeyPress";
+    for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute, &w.ComboBoxAMPM}) {
+        box->handlers[Event::Click] = "ComboBoxAMPMClick";
+        box->handlers[Event::Change] = "ComboBoxMinuteChange";
     }
-    app.ctl("ComboBoxHour").handlers[Event::Exit] = "ComboBoxHourExit";
-    app.ctl("ComboBoxMinute").handlers[Event::Exit] = "ComboBoxMinuteExit";
-    app.ctl("ComboBoxAMPM").handlers[Event::Exit] = "ComboBoxAMPMExit";
-    app.ctl("ComboBoxAMPM").handlers[Event::KeyPress] = "ComboBoxAMPMKeyPress";
-    app.ctl("ComboBoxSnooze").handlers[Event::Exit] = "ComboBoxSnoozeExit";
-    app.ctl("ComboBoxSnooze").handlers[Event::Click] = "ComboBoxSnoozeClick";
-    for (const char* buttons : {"UpDown1", "UpDown2"}) {
-        app.ctl(buttons).handlers[Event::Click] = "UpDown2Click";
-        app.ctl(buttons).handlers[Event::MouseUp] = "UpDown2MouseUp";
+    mainWindow(app).ComboBoxHour.handlers[Event::Exit] = "ComboBoxHourExit";
+    mainWindow(app).ComboBoxMinute.handlers[Event::Exit] = "ComboBoxMinuteExit";
+    mainWindow(app).ComboBoxAMPM.handlers[Event::Exit] = "ComboBoxAMPMExit";
+    mainWindow(app).ComboBoxAMPM.handlers[Event::KeyPress] = "ComboBoxAMPMKeyPress";
+    mainWindow(app).ComboBoxSnooze.handlers[Event::Exit] = "ComboBoxSnoozeExit";
+    mainWindow(app).ComboBoxSnooze.handlers[Event::Click] = "ComboBoxSnoozeClick";
+    for (Control* buttons : {&w.UpDown1, &w.UpDown2}) {
+        buttons->handlers[Event::Click] = "UpDown2Click";
+        buttons->handlers[Event::MouseUp] = "UpDown2MouseUp";
     }
-    Control& params = app.ctl("EditProgramParams");
+    Control& params = mainWindow(app).EditProgramParams;
     params.handlers[Event::Click] = "EditProgramParamsClick";
     params.handlers[Event::KeyPress] = "EditProgramParamsKeyPress";
     params.handlers[Event::Exit] = "EditProgramParamsExit";
+    // The planner's hour box comes with the super alarm's page, which is not always built.
     if (Control* plannerHour = app.find("ComboBoxHourM"))
         plannerHour->handlers[Event::Exit] = "ComboBoxHourMExit";
 }
@@ -175,7 +179,7 @@ void ComboBoxHourExit(Application& app) {
 void ComboBoxMinuteExit(Application& app) {
     HoldWindowDown hold(app.main);
     const std::string before = alarmCaption(app);
-    Control& minute = app.ctl("ComboBoxMinute");
+    Control& minute = mainWindow(app).ComboBoxMinute;
     if (minuteOutOfRange(strToInt(minute.text))) {
         ShowNote(app, "Maximum minutes in an hour are 59.  Try again!", true);
         app.box(BoxKind::Error, "Maximum '59' minutes!");
@@ -189,7 +193,7 @@ void ComboBoxAMPMExit(Application& app) {
     HoldWindowDown hold(app.main);
     const LocaleInfo& loc = app.locale();
     const std::string before = alarmCaption(app);
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.text = upperCaseUtf8(ampm.text);
     const std::string am = upperCaseUtf8(loc.amDesignator);
     if (ampm.text != am && ampm.text != upperCaseUtf8(loc.pmDesignator)) {
@@ -204,7 +208,7 @@ void ComboBoxAMPMExit(Application& app) {
 }
 
 void ComboBoxSnoozeExit(Application& app) {
-    Control& snooze = app.ctl("ComboBoxSnooze");
+    Control& snooze = mainWindow(app).ComboBoxSnooze;
     if (!snoozeOutOfRange(strToInt(snooze.text))) return;
     app.platform().speaker->ding();
     app.main.MayRaiseWindow = false;
@@ -236,7 +240,7 @@ void installAlarmEntry(Application& app) {
     app.defineOperation("ComboBoxAMPMClick", [&app] { alarmBoxClick(app); });
     app.defineOperation("ComboBoxMinuteChange", [&app] {
         syncUpDowns(app);
-        app.hook("RefreshMilestones");
+        runStep(app, Step::RefreshMilestones);
     });
     app.defineOperation("EditProgramParamsClick", [&app] {
         rebuildAlarmTime(app);
@@ -246,9 +250,9 @@ void installAlarmEntry(Application& app) {
     app.defineOperation("EditProgramParamsExit",
                         [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
     app.defineOperation("ComboBoxHourMExit", [&app] {
-        if (Control* box = app.find("ComboBoxHourM")) CheckPlannerHourBox(app, *box);
+        if (Control* box = app.find("ComboBoxHourM")) CheckPlannerHourBox(app, *box); // see wireHandlers
     });
-    app.defineOperation("SyncAlarmUpDowns", [&app] { syncUpDowns(app); });
+    defineStep(app, Step::SyncAlarmUpDowns, [&app] { syncUpDowns(app); });
 }
 
 } // namespace kelvaro

@@ -1,6 +1,8 @@
 // Ending the sound, fully or only silencing it, and the alarm switch with its
 // three handlers and messages.
 #include "alarm/alarm_sounding.h"
+#include "app/windows.h"
+#include "app/steps.h"
 
 #include "framework/application.h"
 #include "framework/datetime.h"
@@ -35,35 +37,34 @@ void stopPlayer(Application& app) {
 }
 
 bool testVolumeLit(Application& app) {
-    const Control* lamp = app.find("LightCheckTestVolume");
-    return lamp && lamp->checked;
+    return mainWindow(app).LightCheckTestVolume.checked;
 }
 
 void refreshTaskbar(Application& app, bool withBlank) {
-    const bool on = app.ctl("ON1").checked;
-    app.hook("UpdateTaskbarClock", {app.ctl("LabelTime").caption + (withBlank ? " " : ""), on ? "0" : "128"});
+    const bool on = mainWindow(app).ON1.checked;
+    runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + (withBlank ? " " : ""), on ? "0" : "128"});
 }
 
 void showSwitchIndicators(Application& app) {
-    const bool off = !app.ctl("ON1").checked;
-    app.ctl("ImageAlarmOFF").visible = off;
-    app.ctl("LabelAlarmOFF").visible = off;
+    const bool off = !mainWindow(app).ON1.checked;
+    mainWindow(app).ImageAlarmOFF.visible = off;
+    mainWindow(app).LabelAlarmOFF.visible = off;
 }
 
 std::string alarmOnNote(Application& app, const char* on) {
     return std::string("You have turned your alarm ") + on + ".  It will play " +
-           app.ctl("LabelSound").caption + " at " + app.ctl("LabelAlarmTime").caption + ".";
+           mainWindow(app).LabelSound.caption + " at " + mainWindow(app).LabelAlarmTime.caption + ".";
 }
 
 void setSwitch(Application& app, bool on) {
-    app.ctl("ON1").checked = on;
-    app.ctl("OFF1").checked = !on;
+    mainWindow(app).ON1.checked = on;
+    mainWindow(app).OFF1.checked = !on;
 }
 
 // The double-click flip; `offOnly` is the "Alarm Once" step, which never switches on.
 void flipAlarmSwitch(Application& app, bool offOnly) {
     if (ConfirmSettingChange(app)) return;
-    const bool on = !app.ctl("ON1").checked;
+    const bool on = !mainWindow(app).ON1.checked;
     if (offOnly && on) return;
     setSwitch(app, on);
     refreshTaskbar(app, true);
@@ -82,41 +83,41 @@ void StopAlarmSound(Application& app) {
     // and not the stop made when the window closes with no alarm at all.
     const bool realAlarmEnds = alarmInProgress(app) && !testVolumeLit(app);
     s.DingRequested = s.CdRequested = s.MidiRequested = s.MediaRequested = false;
-    app.ctl("LabelCDTrack").caption.clear();
+    mainWindow(app).LabelCDTrack.caption.clear();
     s.SoundPlaying = false;
-    app.ctl("LabelSnozDiff").caption = "00" + app.locale().timeSeparator + "00";
+    mainWindow(app).LabelSnozDiff.caption = "00" + app.locale().timeSeparator + "00";
     stopPlayer(app);
-    app.ctl("Flash1").enabled = false;
-    app.hook("RestoreLineVolumes");
-    app.ctl("LabelAlarmTime").color = kBlack;
+    mainWindow(app).Flash1.enabled = false;
+    runStep(app, Step::RestoreLineVolumes);
+    mainWindow(app).LabelAlarmTime.color = kBlack;
     if (a.SilenceOnly) {
-        app.ctl("ButtonStopAlarm").enabled = true;
-        app.ctl("MusicSettings1").enabled = false;
+        mainWindow(app).ButtonStopAlarm.enabled = true;
+        mainWindow(app).MusicSettings1.enabled = false;
     } else {
-        if (app.ctl("CheckBoxAlarmOnce1").checked && realAlarmEnds && app.ctl("ON1").checked)
+        if (notebook(app).CheckBoxAlarmOnce1.checked && realAlarmEnds && mainWindow(app).ON1.checked)
             flipAlarmSwitch(app, true);
         if (!testVolumeLit(app) && app.main.MayRaiseWindow && a.MinimizeAfterStop)
             app.applicationMinimized = true;
         a.MinimizeAfterStop = true;
         app.main.SuperAlarmMusicStep = 1;
         listPlayState(app).reset();
-        app.ctl("LightCheckSnooze").checked = false;
-        app.ctl("LabelSnozDiff").visible = false;
-        app.ctl("LabelSnoozz").visible = false;
-        app.ctl("MusicSettings1").enabled = true;
-        app.ctl("ButtonStopAlarm").enabled = false;
-        app.ctl("ButtonTestVolume").enabled = true;
-        if (Control* lamp = app.find("LightCheckTestVolume")) lamp->checked = false;
+        mainWindow(app).LightCheckSnooze.checked = false;
+        mainWindow(app).LabelSnozDiff.visible = false;
+        mainWindow(app).LabelSnoozz.visible = false;
+        mainWindow(app).MusicSettings1.enabled = true;
+        mainWindow(app).ButtonStopAlarm.enabled = false;
+        mainWindow(app).ButtonTestVolume.enabled = true;
+        mainWindow(app).LightCheckTestVolume.checked = false;
     }
     a.SilenceOnly = false;
 }
 
-void ON1Click(Application& app, const std::string& item) {
+void ON1Click(Application& app, bool on) {
     if (ConfirmSettingChange(app)) return;
-    setSwitch(app, item != "OFF1");
+    setSwitch(app, on);
     refreshTaskbar(app, true);
     showSwitchIndicators(app);
-    ShowNote(app, app.ctl("ON1").checked ? alarmOnNote(app, "on") : kAlarmOffNote, true);
+    ShowNote(app, mainWindow(app).ON1.checked ? alarmOnNote(app, "on") : kAlarmOffNote, true);
 }
 
 void ImageAlarmOFFDblClick(Application& app) {
@@ -125,7 +126,7 @@ void ImageAlarmOFFDblClick(Application& app) {
 
 void AlarmON1Click(Application& app) {
     if (ConfirmSettingChange(app)) return;
-    setSwitch(app, !app.ctl("ON1").checked);
+    setSwitch(app, !mainWindow(app).ON1.checked);
     refreshTaskbar(app, false);
     showSwitchIndicators(app);
     SaveAllSettings(app);
@@ -133,34 +134,37 @@ void AlarmON1Click(Application& app) {
 
 // Sounds a missed alarm of today late, from the planner's status line.
 void Labelsb1DblClick(Application& app) {
+    // The planner's status line comes with the super alarm's page, which is not always built.
     const Control* status = app.find("Labelsb1");
     if (!status || status->caption.empty() || status->caption == "...") return;
-    if (alarmInProgress(app) || !app.ctl("ON1").checked || !app.main.TodayEnabled) return;
+    if (alarmInProgress(app) || !mainWindow(app).ON1.checked || !app.main.TodayEnabled) return;
     const LocaleInfo& loc = app.locale();
-    const DateTime now = strToTimeOrThrow(app.ctl("LabelTime").caption, loc);
-    const DateTime alarm = strToTimeOrThrow(app.ctl("LabelAlarmTime").caption, loc);
+    const DateTime now = strToTimeOrThrow(mainWindow(app).LabelTime.caption, loc);
+    const DateTime alarm = strToTimeOrThrow(mainWindow(app).LabelAlarmTime.caption, loc);
     if (toMilliseconds(now) < toMilliseconds(alarm)) return;
-    app.hook("SaveLineVolumes");
+    runStep(app, Step::SaveLineVolumes);
     RequestCheckedSource(app);
     soundState(app).AlarmStartTime = app.now();
     ShowAlarmControls(app);
-    app.hook("RefreshMilestones");
+    runStep(app, Step::RefreshMilestones);
 }
 
 void installAlarmStop(Application& app) {
-    app.ctl("ButtonStopAlarm").handlers[Event::Click] = "ButtonStopAlarmClick";
+    mainWindow(app).ButtonStopAlarm.handlers[Event::Click] = "ButtonStopAlarmClick";
     app.defineOperation("ButtonStopAlarmClick", [&app] { StopAlarmSound(app); });
-    app.defineOperation("StopAlarmSound", [&app] { StopAlarmSound(app); });
-    app.ctl("ON1").handlers[Event::Click] = "ON1Click";
-    app.ctl("OFF1").handlers[Event::Click] = "OFF1Click";
+    defineStep(app, Step::StopAlarmSound, [&app] { StopAlarmSound(app); });
+    mainWindow(app).ON1.handlers[Event::Click] = "ON1Click";
+    mainWindow(app).OFF1.handlers[Event::Click] = "OFF1Click";
     app.defineOperation("ON1Click", [&app](const Args& a) {
-        ON1Click(app, a.empty() ? "ON1" : a[0]);
+        ON1Click(app, a.empty() || a[0] != "OFF1"); // a script may name the item it clicks
         return std::string();
     });
-    app.defineOperation("OFF1Click", [&app] { ON1Click(app, "OFF1"); });
-    for (const char* name : {"LabelAlarmTime", "ImageAlarmON", "ImageAlarmOFF", "LabelAlarmOFF"})
-        if (Control* c = app.find(name)) c->handlers[Event::DblClick] = "ImageAlarmOFFDblClick";
+    app.defineOperation("OFF1Click", [&app] { ON1Click(app, false); });
+    MainWindow& w = mainWindow(app);
+    for (Control* c : {&w.LabelAlarmTime, &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF})
+        c->handlers[Event::DblClick] = "ImageAlarmOFFDblClick";
     app.defineOperation("ImageAlarmOFFDblClick", [&app] { ImageAlarmOFFDblClick(app); });
+    // The tray menu's and the planner's controls come with features not always built.
     if (Control* item = app.find("AlarmON1")) item->handlers[Event::Click] = "AlarmON1Click";
     app.defineOperation("AlarmON1Click", [&app] { AlarmON1Click(app); });
     for (const char* name : {"Labelsb1", "Labelsb2"})

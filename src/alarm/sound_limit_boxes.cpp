@@ -1,6 +1,7 @@
 // The settings tab's part in the alarm: "Snooze Enabled", "Alarm Once" and the
 // two minute boxes that stop or snooze the alarm by themselves.
 #include "alarm/alarm_sounding.h"
+#include "app/windows.h"
 #include "alarm/sounding_rules.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
@@ -12,35 +13,43 @@ namespace kelvaro {
 
 namespace {
 
-struct MinuteBox {
-    const char* box;
-    const char* upDown;
-    const char* label; // on the main window
-};
-const MinuteBox kMusicBox{"ComboBoxMusicSeconds", "UpDownMusicSeconds", "LabelMusicTime"};
-const MinuteBox kSnoozeBox{"ComboBoxSnoozeSeconds", "UpDownSnoozeSeconds", "LabelSnoozeTime"};
+enum class MinuteBox { Music, Snooze };
 
-void minuteBoxExit(Application& app, const MinuteBox& which) {
-    Control& box = app.ctl(which.box);
+struct MinuteBoxControls {
+    Control& box;
+    Control& upDown;
+    Control& label; // on the main window
+};
+
+MinuteBoxControls controlsOf(Application& app, MinuteBox which) {
+    SettingsNotebook& nb = notebook(app);
+    MainWindow& w = mainWindow(app);
+    if (which == MinuteBox::Music) return {nb.ComboBoxMusicSeconds, nb.UpDownMusicSeconds, w.LabelMusicTime};
+    return {nb.ComboBoxSnoozeSeconds, nb.UpDownSnoozeSeconds, w.LabelSnoozeTime};
+}
+
+void minuteBoxExit(Application& app, MinuteBox which) {
+    const MinuteBoxControls c = controlsOf(app, which);
+    Control& box = c.box;
     const MinuteBoxReading r = readMinuteBox(box.text);
     if (r.tooLarge) {
         ShowNote(app, "Maximum number of Seconds are 9999.  Try again!", true);
         app.box(BoxKind::Error, "Maximum '9999' Seconds");
     }
     box.text = r.text;
-    const bool music = &which == &kMusicBox;
+    const bool music = which == MinuteBox::Music;
     std::string caption;
     if (music)
         caption = r.value != 0 ? "off after " + r.text + " min" : "always on";
     else
         caption = r.value != 0 ? "Snooze after " + r.text + " min" : ".";
-    app.ctl(which.label).caption = caption;
+    c.label.caption = caption;
     (music ? app.main.MusicOffMinutes : app.main.AutoSnoozeMinutes) = r.value;
     SaveAllSettings(app);
 }
 
 // Nothing is typed into the boxes; Enter takes the chosen value.
-void minuteBoxKeyPress(Application& app, const MinuteBox& which) {
+void minuteBoxKeyPress(Application& app, MinuteBox which) {
     KeyEvent* key = app.currentKey();
     if (!key) return;
     const bool enter = key->key == "Enter";
@@ -50,23 +59,24 @@ void minuteBoxKeyPress(Application& app, const MinuteBox& which) {
 
 // A refused confirmation puts the box back as it was. Loading the settings
 // checks the boxes too; that is no change of the user's to confirm.
-bool confirmBox(Application& app, const char* name) {
+bool confirmBox(Application& app, Control& box) {
     if (!app.main.SettingsLoaded || !ConfirmSettingChange(app)) return true;
-    Control& box = app.ctl(name);
     box.checked = !box.checked;
     return false;
 }
 
-void addMinuteBoxControls(Application& app) {
-    Form& f = app.form("TFormCity");
+} // namespace
+
+void addMinuteBoxControls(Form& f) {
     const std::vector<std::string> items = {"0",  "1",  "2",  "3",  "4",   "5",   "6",
                                             "7",  "8",  "9",  "10", "15",  "20",  "30",
                                             "40", "50", "60", "90", "120", "180", "140"};
-    for (const MinuteBox* which : {&kMusicBox, &kSnoozeBox}) {
-        Control& box = app.ctl(which->box);
-        box.items = items;
-        addUpDown(f, which->upDown, which->box, 0, 9999, {box.left + box.width + 1, box.top, 16, box.height},
-                  box.parent);
+    const std::pair<const char*, Control*> boxes[] = {{"UpDownMusicSeconds", f.find("ComboBoxMusicSeconds")},
+                                                       {"UpDownSnoozeSeconds", f.find("ComboBoxSnoozeSeconds")}};
+    for (const auto& [upDown, box] : boxes) {
+        box->items = items;
+        addUpDown(f, upDown, box->name, 0, 9999, {box->left + box->width + 1, box->top, 16, box->height},
+                  box->parent);
     }
     addLabel(f, "LabelMusicSecondsNote", "0 Minutes = Always ON until turned off", {10, 238, 270, 16},
              "TabSheetSettings");
@@ -77,31 +87,28 @@ void addMinuteBoxControls(Application& app) {
     dual.enabled = false; // shown, but nothing reads it
 }
 
-} // namespace
-
 void installSoundLimitBoxes(Application& app) {
-    addMinuteBoxControls(app);
-    for (const MinuteBox* which : {&kMusicBox, &kSnoozeBox}) {
-        const std::string box = which->box;
-        app.ctl(box).handlers[Event::Exit] = box + "Exit";
-        app.ctl(box).handlers[Event::Change] = box + "Change";
-        app.ctl(box).handlers[Event::KeyPress] = box + "KeyPress";
-        app.ctl(which->upDown).handlers[Event::MouseUp] = std::string(which->upDown) + "MouseUp";
-        app.defineOperation(box + "Exit", [&app, which] { minuteBoxExit(app, *which); });
-        app.defineOperation(box + "Change", [&app, which] { minuteBoxExit(app, *which); });
-        app.defineOperation(box + "KeyPress", [&app, which] { minuteBoxKeyPress(app, *which); });
-        app.defineOperation(std::string(which->upDown) + "MouseUp",
-                            [&app, which] { minuteBoxExit(app, *which); });
+    for (const MinuteBox which : {MinuteBox::Music, MinuteBox::Snooze}) {
+        const MinuteBoxControls c = controlsOf(app, which);
+        const std::string box = c.box.name;
+        c.box.handlers[Event::Exit] = box + "Exit";
+        c.box.handlers[Event::Change] = box + "Change";
+        c.box.handlers[Event::KeyPress] = box + "KeyPress";
+        c.upDown.handlers[Event::MouseUp] = c.upDown.name + "MouseUp";
+        app.defineOperation(box + "Exit", [&app, which] { minuteBoxExit(app, which); });
+        app.defineOperation(box + "Change", [&app, which] { minuteBoxExit(app, which); });
+        app.defineOperation(box + "KeyPress", [&app, which] { minuteBoxKeyPress(app, which); });
+        app.defineOperation(c.upDown.name + "MouseUp", [&app, which] { minuteBoxExit(app, which); });
     }
-    app.ctl("CheckBoxSnooze1").handlers[Event::Click] = "CheckBoxSnooze1Click";
+    notebook(app).CheckBoxSnooze1.handlers[Event::Click] = "CheckBoxSnooze1Click";
     app.defineOperation("CheckBoxSnooze1Click", [&app] {
-        if (!confirmBox(app, "CheckBoxSnooze1")) return;
-        app.ctl("ComboBoxSnooze").visible = app.ctl("CheckBoxSnooze1").checked;
+        if (!confirmBox(app, notebook(app).CheckBoxSnooze1)) return;
+        mainWindow(app).ComboBoxSnooze.visible = notebook(app).CheckBoxSnooze1.checked;
         SaveAllSettings(app);
     });
-    app.ctl("CheckBoxAlarmOnce1").handlers[Event::Click] = "CheckBoxAlarmOnce1Click";
+    notebook(app).CheckBoxAlarmOnce1.handlers[Event::Click] = "CheckBoxAlarmOnce1Click";
     app.defineOperation("CheckBoxAlarmOnce1Click", [&app] {
-        if (!confirmBox(app, "CheckBoxAlarmOnce1")) return;
+        if (!confirmBox(app, notebook(app).CheckBoxAlarmOnce1)) return;
         SaveAllSettings(app);
     });
 }

@@ -1,5 +1,7 @@
 // The separate Sunday alarm time of the current city and its two labels.
 #include "alarm/alarm_days.h"
+#include "app/steps.h"
+#include "app/windows.h"
 #include "alarm/city_row.h"
 #include "framework/application.h"
 #include "app/clock_formats.h"
@@ -13,8 +15,9 @@ namespace kelvaro {
 
 namespace {
 
-void addSundayLabels(Application& app) {
-    Form& f = app.form("TFormKelvaro");
+} // namespace
+
+void addSundayLabels(Form& f) {
     Control& line = addLabel(f, "LabelSundayAlarm", "", {8, 282, 436, 14});
     line.fontSize = 8;
     line.color = colors::Navy;
@@ -25,9 +28,11 @@ void addSundayLabels(Application& app) {
     copy.color = colors::Navy;
 }
 
+namespace {
+
 void sundaySwitchClick(Application& app) {
     if (ConfirmSettingChange(app)) return;
-    Control& item = app.ctl("SundayAlarmSeperate1");
+    Control& item = mainWindow(app).SundayAlarmSeperate1;
     item.checked = !item.checked;
     ShowSundayAlarm(app);
     SaveAllSettings(app);
@@ -35,7 +40,7 @@ void sundaySwitchClick(Application& app) {
 
 void sundayLabelDblClick(Application& app) {
     if (ConfirmSettingChange(app)) return;
-    if (app.ctl("SundayAlarmSeperate1").checked) StoreSundayAlarm(app);
+    if (mainWindow(app).SundayAlarmSeperate1.checked) StoreSundayAlarm(app);
 }
 
 } // namespace
@@ -43,37 +48,36 @@ void sundayLabelDblClick(Application& app) {
 void ShowSundayAlarm(Application& app) {
     const LocaleInfo& loc = app.locale();
     std::vector<std::string>& row = currentCityCells(app);
-    if (row[kSundayAlarmColumn].empty()) row[kSundayAlarmColumn] = app.ctl("LabelAlarmTime").caption;
-    const bool separate = app.ctl("SundayAlarmSeperate1").checked;
+    if (row[kSundayAlarmColumn].empty()) row[kSundayAlarmColumn] = mainWindow(app).LabelAlarmTime.caption;
+    const bool separate = mainWindow(app).SundayAlarmSeperate1.checked;
     const DateTime cityNow = cityTime(app.now(), app.main.CityOffset, loc);
     const bool sundayAlarmDay = separate && dayOfWeek(cityNow) == 1;
-    app.ctl("LabelSundayAlarm").color = sundayAlarmDay ? colors::Black : colors::Navy;
-    app.ctl("LabelSundayAlarm1").color = sundayAlarmDay ? colors::Black : colors::Navy;
-    app.ctl("LabelAlarmTime").color = sundayAlarmDay ? colors::Grey : colors::Black;
+    mainWindow(app).LabelSundayAlarm.color = sundayAlarmDay ? colors::Black : colors::Navy;
+    mainWindow(app).LabelSundayAlarm1.color = sundayAlarmDay ? colors::Black : colors::Navy;
+    mainWindow(app).LabelAlarmTime.color = sundayAlarmDay ? colors::Grey : colors::Black;
     std::string shown, line;
     if (separate) {
         const DateTime t = strToTimeOrThrow(row[kSundayAlarmColumn], loc);
         shown = formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM", t, loc);
         line = shown + " = Sunday Alarm Time - " + row[kCityNameColumn];
     }
-    app.ctl("LabelSundayAlarm1").caption = shown;
-    app.ctl("LabelSundayAlarm").caption = line;
+    mainWindow(app).LabelSundayAlarm1.caption = shown;
+    mainWindow(app).LabelSundayAlarm.caption = line;
 }
 
 void StoreSundayAlarm(Application& app) {
-    currentCityCells(app)[kSundayAlarmColumn] = app.ctl("LabelAlarmTime").caption;
+    currentCityCells(app)[kSundayAlarmColumn] = mainWindow(app).LabelAlarmTime.caption;
     saveCityList(app);
     ShowSundayAlarm(app);
 }
 
 void installSundayAlarm(Application& app) {
-    addSundayLabels(app);
-    app.ctl("SundayAlarmSeperate1").handlers[Event::Click] = "SundayAlarmSeperate1Click";
-    for (const char* label : {"LabelSundayAlarm", "LabelSundayAlarm1"})
-        app.ctl(label).handlers[Event::DblClick] = "LabelSundayAlarm1DblClick";
+    mainWindow(app).SundayAlarmSeperate1.handlers[Event::Click] = "SundayAlarmSeperate1Click";
+    for (Control* label : {&mainWindow(app).LabelSundayAlarm, &mainWindow(app).LabelSundayAlarm1})
+        label->handlers[Event::DblClick] = "LabelSundayAlarm1DblClick";
     app.defineOperation("SundayAlarmSeperate1Click", [&app] { sundaySwitchClick(app); });
     app.defineOperation("LabelSundayAlarm1DblClick", [&app] { sundayLabelDblClick(app); });
-    app.defineOperation("ShowSundayAlarm", [&app] { ShowSundayAlarm(app); });
+    defineStep(app, Step::ShowSundayAlarm, [&app] { ShowSundayAlarm(app); });
     app.defineOperation("StoreSundayAlarm", [&app] { StoreSundayAlarm(app); });
 }
 

@@ -1,4 +1,5 @@
 #include "app/clock_formats.h"
+#include "app/windows.h"
 
 #include "framework/application.h"
 #include "framework/conversions.h"
@@ -24,50 +25,50 @@ std::string TwoDigits(long long n) {
     return (n >= 0 && n <= 9) ? "0" + s : s;
 }
 
-bool is24Hour(Application& app) { return app.ctl("N24HourFormat1").checked; }
+bool is24Hour(Application& app) { return mainWindow(app).N24HourFormat1.checked; }
 
 const char* clockFormat(Application& app) { return is24Hour(app) ? "hh:mm" : "h:mm AMPM"; }
 
 void UpdateAlarmDisplay(Application& app) {
     const LocaleInfo& loc = app.locale();
-    std::string text = app.ctl("ComboBoxHour").text + loc.timeSeparator + app.ctl("ComboBoxMinute").text;
-    if (!is24Hour(app)) text += " " + app.ctl("ComboBoxAMPM").text;
+    std::string text = mainWindow(app).ComboBoxHour.text + loc.timeSeparator + mainWindow(app).ComboBoxMinute.text;
+    if (!is24Hour(app)) text += " " + mainWindow(app).ComboBoxAMPM.text;
     const DateTime t = strToTimeOrThrow(text, loc);
-    Control& label = app.ctl("LabelAlarmTime");
+    Control& label = mainWindow(app).LabelAlarmTime;
     label.caption = formatDateTime(clockFormat(app), t, loc);
-    app.ctl("LabelATimeShadow").caption = label.caption;
+    mainWindow(app).LabelATimeShadow.caption = label.caption;
     const DateTime shown = strToTimeOrThrow(label.caption, loc);
     const DateTime noon = strToTimeOrThrow("12" + loc.timeSeparator + "00 " + loc.pmDesignator, loc);
-    app.ctl("ImagePM").visible = toMilliseconds(shown) >= toMilliseconds(noon);
+    mainWindow(app).ImagePM.visible = toMilliseconds(shown) >= toMilliseconds(noon);
 }
 
 void ApplyClockLayout(Application& app) {
     const bool h24 = is24Hour(app);
     const Layout& l = h24 ? k24 : k12;
-    app.ctl("Label1224").caption = l.caption;
-    app.ctl("ComboBoxHour").left = l.hourLeft;
-    app.ctl("ComboBoxMinute").left = l.minuteLeft;
-    app.ctl("LabelHr").left = l.hrLeft;
-    app.ctl("LabelMin").left = l.minLeft;
-    Control& up2 = app.ctl("UpDown2");
+    mainWindow(app).Label1224.caption = l.caption;
+    mainWindow(app).ComboBoxHour.left = l.hourLeft;
+    mainWindow(app).ComboBoxMinute.left = l.minuteLeft;
+    mainWindow(app).LabelHr.left = l.hrLeft;
+    mainWindow(app).LabelMin.left = l.minLeft;
+    Control& up2 = mainWindow(app).UpDown2;
     up2.left = l.upDown2Left;
     up2.min = l.hourMin;
     up2.max = l.hourMax;
-    app.ctl("UpDown1").left = l.upDown1Left;
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    mainWindow(app).UpDown1.left = l.upDown1Left;
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.enabled = !h24;
     ampm.visible = !h24;
-    app.ctl("LabelAMPM").visible = !h24;
-    Control& hour = app.ctl("ComboBoxHour");
+    mainWindow(app).LabelAMPM.visible = !h24;
+    Control& hour = mainWindow(app).ComboBoxHour;
     hour.items.clear();
     for (int h = l.hourMin; h <= l.hourMax; ++h) hour.items.push_back(TwoDigits(h));
 }
 
 void N24HourFormat1Click(Application& app) {
     const LocaleInfo& loc = app.locale();
-    Control& item = app.ctl("N24HourFormat1");
-    Control& ampm = app.ctl("ComboBoxAMPM");
-    std::string h = app.ctl("ComboBoxHour").text;
+    Control& item = mainWindow(app).N24HourFormat1;
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
+    std::string h = mainWindow(app).ComboBoxHour.text;
     item.checked = !item.checked;
     if (item.checked) {
         if (sameText(ampm.text, loc.amDesignator)) {
@@ -91,14 +92,14 @@ void N24HourFormat1Click(Application& app) {
         }
     }
     ApplyClockLayout(app);
-    app.ctl("ComboBoxHour").text = h;
+    mainWindow(app).ComboBoxHour.text = h;
     ampm.text = upperCaseUtf8(ampm.text);
     UpdateAlarmDisplay(app);
     SaveAllSettings(app);
 }
 
 void installClockFormats(Application& app) {
-    app.ctl("N24HourFormat1").handlers[Event::Click] = "N24HourFormat1Click";
+    mainWindow(app).N24HourFormat1.handlers[Event::Click] = "N24HourFormat1Click";
     app.defineOperation("N24HourFormat1Click", [&app] { N24HourFormat1Click(app); });
     app.defineOperation("UpdateAlarmDisplay", [&app] { UpdateAlarmDisplay(app); });
     app.defineOperation("TwoDigits", [](const Args& a) { return TwoDigits(a.empty() ? 0 : strToInt(a[0])); });

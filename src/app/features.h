@@ -1,11 +1,25 @@
 #pragma once
-// Each feature adds its controls to the windows, wires its handlers and defines
-// its operations and readable state here. Called once, in this order, after the
-// windows' own controls exist and before the main window is constructed.
+// How the features join the program, in two passes. First each feature adds its
+// own controls to the windows (by name: views, scripts and the settings file
+// know them so); then the typed handles of app/windows.h are bound, and each
+// feature wires its handlers, steps and readable state through them. Called
+// once, in this order, by assembleProgram.
 namespace kelvaro {
 
 class Application;
+struct Form;
 
+// Controls, added before the handles are bound.
+void addCitiesControls(Form& mainWindow, Form& notebook); // cities/
+void addDaysControls(Form& mainWindow);                   // alarm/
+void addSundayLabels(Form& mainWindow);                   // alarm/
+void addSoundControls(Form& mainWindow);                  // sound/
+void addMusicListControls(Form& notebook);                // sound/
+void addSnoozeLabels(Form& mainWindow);                   // alarm/
+void addMinuteBoxControls(Form& notebook);                // alarm/
+void addMoonControls(Form& mainWindow);                   // moon/
+
+// Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
 void installAlarmEntry(Application& app);    // alarm/
 void installAlarmDays(Application& app);     // alarm/

@@ -1,6 +1,8 @@
 // The one-second main tick: city time, clock, and the per-second and
 // per-minute steps of every feature in their fixed order.
 #include "app/main_tick.h"
+#include "app/windows.h"
+#include "app/steps.h"
 
 #include "framework/application.h"
 #include "app/clock_formats.h"
@@ -38,23 +40,23 @@ void minuteStep(Application& app, int minute) {
         ~Restore() { m.minuteStepDepth = outer; }
     } restore{m, outer};
 
-    app.hook("SetMoonDate");
+    runStep(app, Step::SetMoonDate);
     m.LastMinuteSeen = static_cast<uint16_t>(minute);
-    if (m.SleepModeActive) app.hook("SleepMinuteStep");
-    if (app.ctl("CheckBoxAllowTimeUpdate").checked) {
+    if (m.SleepModeActive) runStep(app, Step::SleepMinuteStep);
+    if (notebook(app).CheckBoxAllowTimeUpdate.checked) {
         try {
-            app.hook("WebTimeMinuteStep");
+            runStep(app, Step::WebTimeMinuteStep);
         } catch (const std::exception&) {
             // ends only the web-time step
         }
     }
-    app.ctl("LabelDate").caption = formatDateTime("dddd, dd mmmm yyyy", m.CityNow, app.locale());
-    app.hook("WeekdayStep");
-    app.hook("CheckAlarmDue");
-    app.hook("RefreshMilestones");
-    app.hook("BannerStep");
+    mainWindow(app).LabelDate.caption = formatDateTime("dddd, dd mmmm yyyy", m.CityNow, app.locale());
+    runStep(app, Step::WeekdayStep);
+    runStep(app, Step::CheckAlarmDue);
+    runStep(app, Step::RefreshMilestones);
+    runStep(app, Step::BannerStep);
     if (app.platform().host) app.platform().host->processEvents();
-    app.hook("CheckOnline");
+    runStep(app, Step::CheckOnline);
 }
 
 } // namespace
@@ -63,38 +65,38 @@ void Timer1Timer(Application& app) {
     MainState& m = app.main;
     if (!m.tickEnabled) return;
     const LocaleInfo& loc = app.locale();
-    Control& lamp = app.ctl("LightCheckTimer");
+    Control& lamp = mainWindow(app).LightCheckTimer;
     lamp.checked = !lamp.checked;
-    app.form("TFormKelvaro").visible = true;
+    mainWindow(app).form.visible = true;
 
     m.CityNow = cityTime(app.now(), m.CityOffset, loc);
     const std::string clock = formatDateTime(clockFormat(app), m.CityNow, loc);
-    app.ctl("LabelTime").caption = clock;
-    app.ctl("LabelTime2").caption = clock;
+    mainWindow(app).LabelTime.caption = clock;
+    mainWindow(app).LabelTime2.caption = clock;
 
     m.CityTimeOfDay = strToTimeOrThrow(formatDateTime("h:mm:ss", m.CityNow, loc), loc);
     const TimeParts t = decodeTime(m.CityTimeOfDay);
     m.CityHour = static_cast<uint16_t>(t.hour);
     m.CityMinute = static_cast<uint16_t>(t.minute);
     m.CitySecond = static_cast<uint16_t>(t.second);
-    app.ctl("LabelSeconds").caption = TwoDigits(t.second);
-    app.ctl("LabelSeconds2").caption = app.ctl("LabelSeconds").caption;
+    mainWindow(app).LabelSeconds.caption = TwoDigits(t.second);
+    mainWindow(app).LabelSeconds2.caption = mainWindow(app).LabelSeconds.caption;
 
-    app.hook("BatteryStep");
-    app.hook("WatchPlayer");
-    app.hook("ShowSnoozeCountdown");
-    if (!app.ctl("LightCheckSnooze").checked) app.hook("ShowCdTrack");
-    app.hook("UpdateTaskbarClock", {app.ctl("LabelTime").caption + " ", "1"});
-    app.hook("CheckMusicOff");
-    app.hook("CheckAutoSnooze");
+    runStep(app, Step::BatteryStep);
+    runStep(app, Step::WatchPlayer);
+    runStep(app, Step::ShowSnoozeCountdown);
+    if (!mainWindow(app).LightCheckSnooze.checked) runStep(app, Step::ShowCdTrack);
+    runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
+    runStep(app, Step::CheckMusicOff);
+    runStep(app, Step::CheckAutoSnooze);
 
     if (t.minute != m.LastMinuteSeen) minuteStep(app, t.minute);
 
-    app.hook("ServiceAlarmSound");
+    runStep(app, Step::ServiceAlarmSound);
 }
 
 void installMainTick(Application& app) {
-    app.ctl("Timer1").handlers[Event::Click] = "Timer1Timer";
+    mainWindow(app).Timer1.handlers[Event::Click] = "Timer1Timer";
     app.defineOperation("Timer1Timer", [&app] { Timer1Timer(app); });
 }
 

@@ -1,4 +1,5 @@
 #include "app/program.h"
+#include "app/steps.h"
 
 #include "app/clock_formats.h"
 #include "framework/conversions.h"
@@ -58,22 +59,32 @@ void defineStates(Application& app) {
 }
 
 void installNotebookCommands(Application& app) {
-    app.ctl("Settings1").handlers[Event::Click] = "Settings1Click";
+    mainWindow(app).Settings1.handlers[Event::Click] = "Settings1Click";
     app.defineOperation("Settings1Click", [&app] {
-        app.main.MayRaiseWindow = false;
-        app.form("TFormCity").activePage = "TabSheetSettings";
-        app.showModal("TFormCity", [&app] { app.main.MayRaiseWindow = true; });
+        OpenNotebookOn(app, &notebook(app).TabSheetSettings);
     });
-    app.ctl("GradBtnnClose").handlers[Event::Click] = "GradBtnnCloseClick";
-    app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm("TFormCity"); });
+    notebook(app).GradBtnnClose.handlers[Event::Click] = "GradBtnnCloseClick";
+    app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm(SettingsNotebook::kName); });
 }
 
 } // namespace
 
 void assembleProgram(Application& app) {
-    buildMainWindow(app.addForm("TFormKelvaro"));
-    buildSettingsNotebook(app.addForm("TFormCity"));
-    buildNightScreen(app.addForm("TFormScreenBlank"));
+    Form& main = app.addForm(MainWindow::kName);
+    Form& book = app.addForm(SettingsNotebook::kName);
+    buildMainWindow(main);
+    buildSettingsNotebook(book);
+    buildNightScreen(app.addForm(NightScreen::kName));
+    addCitiesControls(main, book);
+    addDaysControls(main);
+    addSundayLabels(main);
+    addSoundControls(main);
+    addMusicListControls(book);
+    addSnoozeLabels(main);
+    addMinuteBoxControls(book);
+    addMoonControls(main);
+    bindWindows(app);
+
     installSettingsStore(app);
     installSettingsLock(app);
     installSettingCheckBoxes(app);
@@ -95,7 +106,7 @@ void assembleProgram(Application& app) {
         return std::string();
     });
     app.defineOperation("CloseMainWindow", [&app] { closeMainWindow(app); });
-    app.form("TFormKelvaro").handlers[Event::Paint] = "FormPaint";
+    mainWindow(app).form.handlers[Event::Paint] = "FormPaint";
 }
 
 std::unique_ptr<Application> createProgram(const Platform& platform, const LocaleInfo& locale,
@@ -108,22 +119,23 @@ std::unique_ptr<Application> createProgram(const Platform& platform, const Local
 }
 
 void firstPaint(Application& app) {
-    app.guarded([&] { app.run("FormPaint"); });
+    app.guarded([&] { FormPaint(app); });
 }
 
 void mainTick(Application& app) {
-    app.guarded([&] { app.run("Timer1Timer"); });
+    app.guarded([&] { Timer1Timer(app); });
 }
 
 void flashTick(Application& app) {
-    app.guarded([&] { app.hook("Flash1Timer"); });
+    Control& timer = mainWindow(app).Flash1;
+    if (timer.enabled) app.guarded([&] { app.fire(timer, Event::Click); });
 }
 
 void closeMainWindow(Application& app) {
     if (app.main.closing) return;
     app.main.closing = true;
-    app.guarded([&] { app.run("FormClose"); });
-    app.form("TFormKelvaro").visible = false;
+    app.guarded([&] { FormClose(app); });
+    mainWindow(app).form.visible = false;
     if (app.platform().host) app.platform().host->quit();
 }
 

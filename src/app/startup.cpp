@@ -1,6 +1,9 @@
 // Construction of the main window, its first paint (where everything is read)
 // and its close (where everything is saved).
 #include "app/startup.h"
+#include "app/program.h"
+#include "app/windows.h"
+#include "app/steps.h"
 
 #include "framework/application.h"
 #include "app/clock_formats.h"
@@ -23,7 +26,7 @@ constexpr const char* kVersion = "3.23";
 constexpr const char* kRunValue = "Alarm Clock";
 
 void logProgress(Application& app, const std::string& mark) {
-    Control& memo = app.ctl("Memo1");
+    Control& memo = notebook(app).Memo1;
     memo.text += (memo.text.empty() ? "" : "\n") + mark;
 }
 
@@ -45,26 +48,27 @@ void ConstructMainWindow(Application& app) {
     MainState& m = app.main;
     const LocaleInfo& loc = app.locale();
     m.versionText = std::string(kVersion) + "n";
-    app.ctl("ButtonStopAlarm").enabled = false;
-    app.form("TFormKelvaro").visible = false;
+    mainWindow(app).ButtonStopAlarm.enabled = false;
+    mainWindow(app).form.visible = false;
     m.BaseDate = encodeDate(2002, 1, 1);
     const std::string shown = formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM", app.now(), loc);
-    for (const char* name : {"LabelAlarmTime", "LabelATimeShadow", "LabelTime", "LabelTime2"})
-        app.ctl(name).caption = shown;
-    app.ctl("LabelDate").caption = formatDateTime("dddd, dd mmmm yyyy", app.now(), loc);
-    app.ctl("LabelAMPM").caption = loc.amDesignator + "/" + loc.pmDesignator;
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    MainWindow& w = mainWindow(app);
+    for (Control* label : {&w.LabelAlarmTime, &w.LabelATimeShadow, &w.LabelTime, &w.LabelTime2})
+        label->caption = shown;
+    mainWindow(app).LabelDate.caption = formatDateTime("dddd, dd mmmm yyyy", app.now(), loc);
+    mainWindow(app).LabelAMPM.caption = loc.amDesignator + "/" + loc.pmDesignator;
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.items = {loc.amDesignator, loc.pmDesignator};
     ampm.text = upperCaseUtf8(loc.amDesignator);
 }
 
 void ShowSoundLimits(Application& app) {
     MainState& m = app.main;
-    m.MusicOffMinutes = minutesIn(app.ctl("ComboBoxMusicSeconds"));
-    m.AutoSnoozeMinutes = minutesIn(app.ctl("ComboBoxSnoozeSeconds"));
-    app.ctl("LabelMusicTime").caption =
+    m.MusicOffMinutes = minutesIn(notebook(app).ComboBoxMusicSeconds);
+    m.AutoSnoozeMinutes = minutesIn(notebook(app).ComboBoxSnoozeSeconds);
+    mainWindow(app).LabelMusicTime.caption =
         m.MusicOffMinutes == 0 ? "always on" : "off after " + intToStr(m.MusicOffMinutes) + " min";
-    app.ctl("LabelSnoozeTime").caption =
+    mainWindow(app).LabelSnoozeTime.caption =
         m.AutoSnoozeMinutes == 0 ? "." : "Snooze after " + intToStr(m.AutoSnoozeMinutes) + " min";
 }
 
@@ -74,11 +78,11 @@ void FormPaint(Application& app) {
     m.firstPaintPending = false;
     Platform& p = app.platform();
 
-    app.form("TFormKelvaro").visible = false;
-    if (app.hook("PlayerIsPlaying") == "1") app.hook("StopAlarmSound");
+    mainWindow(app).form.visible = false;
+    if (playerIsPlaying(app)) runStep(app, Step::StopAlarmSound);
     for (const std::string& arg : app.arguments()) {
         if (sameText(arg, "auto")) {
-            app.form("TFormKelvaro").visible = true;
+            mainWindow(app).form.visible = true;
             app.applicationMinimized = true;
         } else {
             app.applicationWindowShown = true;
@@ -95,52 +99,52 @@ void FormPaint(Application& app) {
     });
     // The default alarm sounds come with the program; put them where the settings point.
     if (!p.soundsDir.empty()) step(app, [&] { installDefaultSounds(m.ProgramDir, p.soundsDir); });
-    app.hook("OpenBanner");
-    app.hook("ShapeMainWindow");
+    runStep(app, Step::OpenBanner);
+    runStep(app, Step::ShapeMainWindow);
     m.randomSeed = static_cast<unsigned>(std::time(nullptr));
     std::srand(m.randomSeed);
     logProgress(app, "1");
-    step(app, [&] { app.hook("DiscoverMixerLines"); });
-    app.ctl("LabelCDTrack").caption.clear();
+    step(app, [&] { runStep(app, Step::DiscoverMixerLines); });
+    mainWindow(app).LabelCDTrack.caption.clear();
     step(app, [&] { UpdateAlarmDisplay(app); });
     logProgress(app, "2");
     step(app, [&] { LoadSettings(app); });
     // The city list and its menu are read once here, before anything may be written.
-    step(app, [&] { app.hook("LoadCitiesAtStart"); });
+    step(app, [&] { runStep(app, Step::LoadCitiesAtStart); });
     // The music lists too, or a restart would play "MP3Path" instead of the user's list.
-    step(app, [&] { app.hook("LoadMusicListsAtStart"); });
+    step(app, [&] { runStep(app, Step::LoadMusicListsAtStart); });
     step(app, [&] { UpdateAlarmDisplay(app); });
     // The Sunday switch is read after the city list; show the stored Sunday time now.
-    step(app, [&] { app.hook("ShowSundayAlarmAtStart"); });
-    app.ctl("LabelBattery").visible = false;
-    app.ctl("Labelver").caption = "v" + m.versionText;
+    step(app, [&] { runStep(app, Step::ShowSundayAlarmAtStart); });
+    mainWindow(app).LabelBattery.visible = false;
+    mainWindow(app).Labelver.caption = "v" + m.versionText;
     step(app, [&] {
         if (p.autostart) p.autostart->writeEntry(kRunValue, p.programFile, "auto");
     });
-    step(app, [&] { app.hook("GivePlayerDefaultFile"); });
-    step(app, [&] { app.hook("PlaceTaskbarClock"); });
+    step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
+    step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });
     ShowSoundLimits(app);
     logProgress(app, "4");
-    m.hintPause = app.ctl("UsePopUpHints1").checked ? 0 : 99999999;
+    m.hintPause = mainWindow(app).UsePopUpHints1.checked ? 0 : 99999999;
     ApplyClockLayout(app);
-    if (app.ctl("ProgramofYourChoice1").checked) {
-        for (const char* name : {"LabelProgramParams", "EditProgramParams"}) {
-            app.ctl(name).visible = true;
-            app.ctl(name).enabled = true;
+    if (mainWindow(app).ProgramofYourChoice1.checked) {
+        for (Control* c : {&mainWindow(app).LabelProgramParams, &mainWindow(app).EditProgramParams}) {
+            c->visible = true;
+            c->enabled = true;
         }
     }
     logProgress(app, "5");
-    if (app.ctl("LightCheckOnLine").checked) step(app, [&] { app.hook("OnlineStartup"); });
-    const bool alarmOn = app.ctl("ON1").checked;
-    step(app, [&] { app.hook("UpdateTaskbarClock", {app.ctl("LabelTime").caption + " ", alarmOn ? "0" : "128"}); });
-    app.ctl("ImageAlarmOFF").visible = !alarmOn;
-    app.ctl("LabelAlarmOFF").visible = !alarmOn;
+    if (mainWindow(app).LightCheckOnLine.checked) step(app, [&] { runStep(app, Step::OnlineStartup); });
+    const bool alarmOn = mainWindow(app).ON1.checked;
+    step(app, [&] { runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", alarmOn ? "0" : "128"}); });
+    mainWindow(app).ImageAlarmOFF.visible = !alarmOn;
+    mainWindow(app).LabelAlarmOFF.visible = !alarmOn;
     ApplySettingsLock(app);
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.text = upperCaseUtf8(ampm.text);
     m.SettingsLoaded = true;
-    step(app, [&] { app.hook("AfterSettingsLoaded"); });
-    if (app.hook("PlayerIsPlaying") == "1") step(app, [&] { app.hook("StopAlarmSound"); });
+    step(app, [&] { runStep(app, Step::AfterSettingsLoaded); });
+    if (playerIsPlaying(app)) step(app, [&] { runStep(app, Step::StopAlarmSound); });
     logProgress(app, "6");
     m.tickEnabled = true;
 }
@@ -149,11 +153,11 @@ void FormClose(Application& app) {
     Platform& p = app.platform();
     const std::string& dir = app.main.ProgramDir;
     step(app, [&] {
-        if (!app.ctl("CheckBoxAutoStartwithWindows1").checked && p.autostart) p.autostart->removeEntry(kRunValue);
+        if (!notebook(app).CheckBoxAutoStartwithWindows1.checked && p.autostart) p.autostart->removeEntry(kRunValue);
     });
-    step(app, [&] { app.hook("StopAlarmSound"); });
+    step(app, [&] { runStep(app, Step::StopAlarmSound); });
     step(app, [&] { SaveAllSettings(app); });
-    app.hook("EndSessionThreadTerminate");
+    runStep(app, Step::EndSessionThreadTerminate);
     for (const char* cleanup : {"CleanUp.exe", "CleanUp"}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(dir + cleanup, ec)) {
@@ -167,17 +171,18 @@ void installStartup(Application& app) {
     app.defineOperation("FormPaint", [&app] { FormPaint(app); });
     app.defineOperation("FormClose", [&app] { FormClose(app); });
     app.defineOperation("ShowSoundLimits", [&app] { ShowSoundLimits(app); });
-    app.defineOperation("LogProgress", [&app](const Args& a) {
+    defineStep(app, Step::LogProgress, [&app](const Args& a) {
         logProgress(app, a.empty() ? "" : a[0]);
         return std::string();
     });
-    app.defineOperation("Close1Click", [&app] { app.run("CloseMainWindow"); });
+    app.defineOperation("Close1Click", [&app] { closeMainWindow(app); });
     app.defineOperation("aaImage1DblClick", [] {});
     app.defineOperation("TextToSpeech1ClickIn", [] {});
+    mainWindow(app).ImageMain.handlers[Event::MouseDown] = "ImageMainMouseDown";
     app.defineOperation("ImageMainMouseDown", [&app] {
-        if (app.platform().host) app.platform().host->beginWindowDrag("TFormKelvaro");
+        if (app.platform().host) app.platform().host->beginWindowDrag(MainWindow::kName);
     });
-    app.ctl("Close1").handlers[Event::Click] = "Close1Click";
+    mainWindow(app).Close1.handlers[Event::Click] = "Close1Click";
 }
 
 } // namespace kelvaro

@@ -1,6 +1,8 @@
 // The cities tab of the settings notebook, the city label and menu items of the main window,
 // and the notebook's show and close steps that keep the menu in step with the list.
 #include "cities/cities.h"
+#include "app/windows.h"
+#include "app/steps.h"
 #include "framework/application.h"
 #include "app/features.h"
 #include "framework/form_builder.h"
@@ -11,8 +13,9 @@ namespace kelvaro {
 
 namespace {
 
-void addCitiesPage(Application& app) {
-    Form& f = app.form("TFormCity");
+} // namespace
+
+void addCitiesControls(Form& mainWindow, Form& f) {
     Control& page = f.add("TabSheetCities", ControlKind::TabSheet, "PageControl1");
     page.caption = "Cities";
     f.moveBefore(page.name, "TabSheetSettings"); // the first page of the notebook
@@ -32,37 +35,32 @@ void addCitiesPage(Application& app) {
     Control& update = addButton(f, "GradBtnnMyCities", "^^ Update Cities ^^", {360, 270, 190, 28}, p);
     update.enabled = false;
     update.bgcolor = 0xD6D6AB;
+    addLabel(mainWindow, "LabelTZ", "", {96, 38, 330, 16}).hint = "Current City and Time Zone";
+    addMenuItem(mainWindow, "AddNewTimeZone1", "Add / &Change City Time Zone", "TimeSettings1");
 }
 
-void addMainWindowControls(Application& app) {
-    Form& f = app.form("TFormKelvaro");
-    addLabel(f, "LabelTZ", "", {96, 38, 330, 16}).hint = "Current City and Time Zone";
-    addMenuItem(f, "AddNewTimeZone1", "Add / &Change City Time Zone", "TimeSettings1");
-}
+namespace {
 
-// Other features add their own steps after these through the named hooks.
+// Other features add their own steps after these through the declared steps.
 void wireNotebook(Application& app) {
-    Form& notebook = app.form("TFormCity");
-    const std::string earlierClose =
-        notebook.handlers.count(Event::Close) ? notebook.handlers[Event::Close] : "";
+    Form& window = notebook(app).form;
+    const std::string earlierClose = window.handlers.count(Event::Close) ? window.handlers[Event::Close] : "";
     app.defineOperation("TFormCityShow", [&app] {
         CityNotebookShown(app);
-        app.hook("TFormCityShowMore");
+        runStep(app, Step::TFormCityShowMore);
     });
     app.defineOperation("TFormCityClose", [&app, earlierClose] {
-        if (!earlierClose.empty()) app.hook(earlierClose);
+        if (!earlierClose.empty()) app.run(earlierClose); // a handler another feature routed here
         CityNotebookClosed(app);
-        app.hook("TFormCityCloseMore");
+        runStep(app, Step::TFormCityCloseMore);
     });
-    notebook.handlers[Event::Show] = "TFormCityShow";
-    notebook.handlers[Event::Close] = "TFormCityClose";
+    window.handlers[Event::Show] = "TFormCityShow";
+    window.handlers[Event::Close] = "TFormCityClose";
 }
 
 } // namespace
 
 void installCities(Application& app) {
-    addCitiesPage(app);
-    addMainWindowControls(app);
     installCityMenu(app);
     installCityEditing(app);
     wireNotebook(app);

@@ -18,8 +18,6 @@ void SelectCity(Application& app, const std::string& itemName);
 void LoadCityAlarm(Application& app, int row);
 // The alarm time into the chosen city's row, and the list saved.
 void StoreCityAlarm(Application& app);
-// The settings notebook opened modally on one of its pages.
-void OpenNotebookOn(Application& app, const std::string& page);
 
 // Steps of the settings notebook that concern the city list.
 void CityNotebookShown(Application& app);

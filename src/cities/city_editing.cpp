@@ -1,6 +1,7 @@
 // Editing the city list on the settings notebook: the grid's own keys, the check of the hour
 // difference after every key, and "^^ Update Cities ^^".
 #include "framework/application.h"
+#include "app/windows.h"
 #include "framework/colors.h"
 #include "framework/conversions.h"
 #include "cities/cities.h"
@@ -113,7 +114,7 @@ void MgridCitiesKeyUp(Application& app) {
     const std::string hours = cityCell(grid, row, kCityHours);
     if (hours == "-") return;
     if (cityCell(grid, row, kCityAlarm).empty())
-        setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
+        setCityCell(grid, row, kCityAlarm, mainWindow(app).LabelAlarmTime.caption);
     switch (checkHourDifference(hours, app.locale())) {
     case HourDifferenceCheck::Keep:
         break;
@@ -129,7 +130,7 @@ void MgridCitiesKeyUp(Application& app) {
 }
 
 void MgridCitiesClick(Application& app) {
-    Control& button = app.ctl("GradBtnnMyCities");
+    Control& button = notebook(app).GradBtnnMyCities;
     button.enabled = true;
     button.bgcolor = kReadyButtonColor;
     MgridCitiesSelectCell(app);
@@ -149,10 +150,10 @@ void GradBtnnMyCitiesClick(Application& app) {
                    lowerCaseUtf8(b.empty() ? std::string() : b[kCityName]);
         });
     SaveCityList(app);
-    Control& button = app.ctl("GradBtnnMyCities");
+    Control& button = notebook(app).GradBtnnMyCities;
     button.enabled = false;
     button.bgcolor = kIdleButtonColor;
-    app.closeForm("TFormCity");
+    app.closeForm(SettingsNotebook::kName);
 }
 
 } // namespace
@@ -165,7 +166,7 @@ void installCityEditing(Application& app) {
     grid.handlers[Event::KeyPress] = "MgridCitiesKeyPress";
     grid.handlers[Event::KeyUp] = "MgridCitiesKeyUp";
     grid.handlers[Event::Exit] = "MgridCitiesExit";
-    app.ctl("GradBtnnMyCities").handlers[Event::Click] = "GradBtnnMyCitiesClick";
+    notebook(app).GradBtnnMyCities.handlers[Event::Click] = "GradBtnnMyCitiesClick";
     app.defineOperation("MgridCitiesClick", [&app] { MgridCitiesClick(app); });
     app.defineOperation("MgridCitiesSelectCell", [&app] { MgridCitiesSelectCell(app); });
     app.defineOperation("MgridCitiesMouseDown", [&app] { keepCursorInEditableColumns(app); });

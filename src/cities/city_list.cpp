@@ -1,5 +1,6 @@
 #include "cities/city_list.h"
 
+#include "app/windows.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "sound/list_file.h"
@@ -24,7 +25,7 @@ ListRow headerRow() {
 } // namespace
 
 Control& cityGrid(Application& app) {
-    return app.ctl(kCityGrid);
+    return notebook(app).MgridCities;
 }
 
 const std::string& cityCell(const Control& grid, int row, int col) {

@@ -1,5 +1,7 @@
 // The "&Cities" menu and applying the chosen city: its hour difference, label and alarm time.
 #include "framework/application.h"
+#include "app/windows.h"
+#include "app/steps.h"
 #include "app/clock_formats.h"
 #include "framework/conversions.h"
 #include "app/main_tick.h"
@@ -13,9 +15,6 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kMenu = "Cities1";
-constexpr const char* kMainWindow = "TFormKelvaro";
-constexpr const char* kNotebook = "TFormCity";
 constexpr const char* kTimeDifference = " hr-Time Difference";
 
 std::string itemName(int row) {
@@ -26,9 +25,9 @@ std::string menuCaption(const Control& grid, int row) {
 }
 
 void clearCityMenu(Application& app) {
-    Form& window = app.form(kMainWindow);
+    Form& window = mainWindow(app).form;
     std::vector<std::string> names;
-    for (Control* item : window.children(kMenu))
+    for (Control* item : window.children(mainWindow(app).Cities1.name))
         names.push_back(item->name);
     for (const auto& name : names)
         window.remove(name);
@@ -36,40 +35,42 @@ void clearCityMenu(Application& app) {
 
 void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
-        Control& sep = app.form(kMainWindow)
-                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, kMenu);
+        Control& sep = mainWindow(app).form
+                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, mainWindow(app).Cities1.name);
         sep.caption = "-";
     }
 }
 
 void addCommand(Application& app, const std::string& name, const std::string& caption,
                 const std::string& page) {
-    Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
+    Control& item = mainWindow(app).form.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
     item.caption = caption;
     item.handlers[Event::Click] = name + "Click";
-    app.defineOperation(name + "Click", [&app, page] { OpenNotebookOn(app, page); });
+    app.defineOperation(name + "Click", [&app, page] {
+        OpenNotebookOn(app, notebook(app).form.find(page)); // the planner's page is built at run time
+    });
 }
 
 // The planner's page belongs to the super alarm; it is found by its caption.
-std::string plannerPage(Application& app) {
-    for (Control* page : app.form(kNotebook).children("PageControl1"))
-        if (page->caption.find("Super") != std::string::npos) return page->name;
-    return {};
+Control* plannerPage(Application& app) {
+    for (Control* page : notebook(app).form.children(notebook(app).PageControl1.name))
+        if (page->caption.find("Super") != std::string::npos) return page;
+    return nullptr;
 }
 
 // The city of `row` becomes the one the clock and the alarm follow.
 void applyCity(Application& app, int row, const std::string& caption) {
     const Control& grid = cityGrid(app);
-    app.ctl("LabelTZ").caption = caption + kTimeDifference;
+    mainWindow(app).LabelTZ.caption = caption + kTimeDifference;
     app.main.CityOffset =
         static_cast<float>(hourDifferenceOrThrow(cityCell(grid, row, kCityHours), app.locale()));
     LoadCityAlarm(app, row);
 }
 
 void afterCityChange(Application& app) {
-    app.hook("ShowCityDays", {"0"});
+    runStep(app, Step::ShowCityDays, {"0"});
     SaveCityList(app);
-    app.hook("LoadCityPlan");
+    runStep(app, Step::LoadCityPlan);
 }
 
 } // namespace
@@ -78,38 +79,31 @@ DateTime ShiftToCity(Application& app, float offset) {
     return cityTime(app.now(), offset, app.locale());
 }
 
-void OpenNotebookOn(Application& app, const std::string& page) {
-    app.main.MayRaiseWindow = false;
-    Form& notebook = app.form(kNotebook);
-    if (!page.empty() && notebook.find(page)) notebook.activePage = page;
-    app.showModal(kNotebook, [&app] { app.main.MayRaiseWindow = true; });
-}
-
 void LoadCityAlarm(Application& app, int row) {
     const LocaleInfo& loc = app.locale();
     Control& grid = cityGrid(app);
     std::string stored = cityCell(grid, row, kCityAlarm);
     if (stored.empty()) {
-        stored = app.ctl("LabelAlarmTime").caption; // a city without its own time takes the present one
+        stored = mainWindow(app).LabelAlarmTime.caption; // a city without its own time takes the present one
         setCityCell(grid, row, kCityAlarm, stored);
     }
     const bool h24 = is24Hour(app);
     const DateTime alarm = strToTimeOrThrow(stored, loc);
     std::string text = formatDateTime(h24 ? "hh:mm" : "hh:mm AMPM", alarm, loc);
     if (!h24) {
-        app.hook("ShowPlannerAmPm");
+        runStep(app, Step::ShowPlannerAmPm);
         text = upperCaseUtf8(text);
         const auto blank = text.find(' ');
-        app.ctl("ComboBoxAMPM").text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+        mainWindow(app).ComboBoxAMPM.text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
     }
     const auto sep = text.find(loc.timeSeparator);
     const std::string hour = text.substr(0, std::min<size_t>(sep, 2));
     const std::string minute =
         sep == std::string::npos ? std::string() : text.substr(sep + loc.timeSeparator.size(), 2);
-    app.ctl("ComboBoxHour").text = hour;
-    app.ctl("ComboBoxMinute").text = minute;
+    mainWindow(app).ComboBoxHour.text = hour;
+    mainWindow(app).ComboBoxMinute.text = minute;
     UpdateAlarmDisplay(app);
-    app.hook("SyncAlarmUpDowns"); // the arrows count on from the shown value
+    runStep(app, Step::SyncAlarmUpDowns); // the arrows count on from the shown value
     SaveAllSettings(app);         // the alarm time is a setting like any other
 }
 
@@ -117,7 +111,7 @@ void StoreCityAlarm(Application& app) {
     Control& grid = cityGrid(app);
     const int row = currentCityRow(grid);
     if (row == 0) return;
-    setCityCell(grid, row, kCityAlarm, app.ctl("LabelAlarmTime").caption);
+    setCityCell(grid, row, kCityAlarm, mainWindow(app).LabelAlarmTime.caption);
     SaveCityList(app);
 }
 
@@ -128,22 +122,23 @@ void RebuildCityMenu(Application& app) {
     for (int row = 1; row <= lastCityRow(grid); ++row) {
         if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
         const std::string name = itemName(row);
-        Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
+        Control& item = mainWindow(app).form.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
         item.caption = menuCaption(grid, row);
         item.checked = isCityMark(cityCell(grid, row, kCityMark));
         item.handlers[Event::Click] = name + "Click";
         app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
         if (item.checked) applyCity(app, row, item.caption);
     }
-    app.hook("ShowCityDays", {"0"});
+    runStep(app, Step::ShowCityDays, {"0"});
     int serial = 0;
     addSeparators(app, 4, serial);
-    addCommand(app, "CitySetSuperAlarm", "Set Super Alarm", plannerPage(app));
+    const Control* planner = plannerPage(app);
+    addCommand(app, "CitySetSuperAlarm", "Set Super Alarm", planner ? planner->name : std::string());
     addSeparators(app, 3, serial);
-    addCommand(app, "CityAddEdit", "Add / Edit Cities && Time Zones", "TabSheetCities");
+    addCommand(app, "CityAddEdit", "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
     addSeparators(app, 3, serial);
     SaveCityList(app);
-    app.hook("LoadCityPlan");
+    runStep(app, Step::LoadCityPlan);
 }
 
 void SelectCity(Application& app, const std::string& clickedName) {
@@ -154,7 +149,7 @@ void SelectCity(Application& app, const std::string& clickedName) {
     const std::string caption = clicked ? clicked->caption : std::string();
     for (int row = 1; row <= lastCityRow(grid); ++row) {
         setCityCell(grid, row, kCityMark, "0");
-        if (Control* item = app.form(kMainWindow).find(itemName(row))) item->checked = false;
+        if (Control* item = mainWindow(app).form.find(itemName(row))) item->checked = false;
         if (clicked && caption == menuCaption(grid, row)) {
             clicked->checked = true;
             setCityCell(grid, row, kCityMark, "1");
@@ -162,24 +157,25 @@ void SelectCity(Application& app, const std::string& clickedName) {
         }
     }
     afterCityChange(app);
-    app.hook("RefreshMilestones");
+    runStep(app, Step::RefreshMilestones);
     OpenNotebookOn(app, plannerPage(app));
 }
 
 void CityNotebookShown(Application& app) {
     RebuildCityMenu(app);
-    if (Control* planned = app.find("LabelMCity")) planned->caption = app.ctl("LabelTZ").caption;
+    // The planner's city label comes with the super alarm's page, which is not always built.
+    if (Control* planned = app.find("LabelMCity")) planned->caption = mainWindow(app).LabelTZ.caption;
 }
 
 void CityNotebookClosed(Application& app) {
     RebuildCityMenu(app);
     SaveAllSettings(app);
-    app.hook("ShowSundayAlarm");
+    runStep(app, Step::ShowSundayAlarm);
 }
 
 void installCityMenu(Application& app) {
     app.defineOperation("RebuildCityMenu", [&app] { RebuildCityMenu(app); });
-    app.defineOperation("LoadCitiesAtStart", [&app] {
+    defineStep(app, Step::LoadCitiesAtStart, [&app] {
         // A city without its own alarm time takes the one just read from the settings.
         try {
             UpdateAlarmDisplay(app);
@@ -188,8 +184,8 @@ void installCityMenu(Application& app) {
         }
         RebuildCityMenu(app);
     });
-    app.defineOperation("StoreCityAlarm", [&app] { StoreCityAlarm(app); });
-    app.defineOperation("SaveCityList", [&app] { SaveCityList(app); });
+    defineStep(app, Step::StoreCityAlarm, [&app] { StoreCityAlarm(app); });
+    defineStep(app, Step::SaveCityList, [&app] { SaveCityList(app); });
     app.defineOperation("LoadCityAlarm", [&app](const Args& a) {
         LoadCityAlarm(app, a.empty() ? currentCityRow(cityGrid(app)) : strToInt(a[0]));
         return std::string();
@@ -198,15 +194,13 @@ void installCityMenu(Application& app) {
         SelectCity(app, a.empty() ? std::string() : a[0]);
         return std::string();
     });
-    app.defineOperation("CurrentCityRow",
-                        [&app](const Args&) { return std::to_string(currentCityRow(cityGrid(app))); });
     app.defineOperation("ShiftToCity", [&app](const Args& a) {
         const float offset =
             a.empty() ? app.main.CityOffset : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
         return formatDateTime("yyyy-mm-dd hh:nn:ss", ShiftToCity(app, offset), LocaleInfo::enUS());
     });
-    app.defineOperation("AddNewTimeZone1Click", [&app] { OpenNotebookOn(app, "TabSheetCities"); });
-    app.ctl("AddNewTimeZone1").handlers[Event::Click] = "AddNewTimeZone1Click";
+    app.defineOperation("AddNewTimeZone1Click", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetCities); });
+    mainWindow(app).AddNewTimeZone1.handlers[Event::Click] = "AddNewTimeZone1Click";
 }
 
 } // namespace kelvaro

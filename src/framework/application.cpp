@@ -107,10 +107,6 @@ std::string Application::run(const std::string& name, const Args& args) {
     return op(args);
 }
 
-std::string Application::hook(const std::string& name, const Args& args) {
-    return hasOperation(name) ? run(name, args) : std::string();
-}
-
 void Application::runHandler(const std::string& handler, const Args& args) {
     if (!handler.empty() && hasOperation(handler)) run(handler, args);
 }

@@ -55,8 +55,6 @@ public:
     void defineOperation(const std::string& name, Operation op);
     void defineOperation(const std::string& name, std::function<void()> op);
     bool hasOperation(const std::string& name) const;
-    // Runs a step that a later feature fills in; nothing when it is not there.
-    std::string hook(const std::string& name, const Args& args = {});
     std::string run(const std::string& name, const Args& args = {});
     void fire(Control& control, Event event); // runs the control's handler for the event, if any
     void fire(const std::string& controlName, Event event) { fire(ctl(controlName), event); }

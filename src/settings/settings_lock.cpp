@@ -1,5 +1,6 @@
 // The settings lock and the confirmation asked before a change.
 #include "settings/settings_lock.h"
+#include "app/windows.h"
 
 #include "framework/application.h"
 #include "app/show_note.h"
@@ -31,7 +32,7 @@ void setEnabled(Application& app, const char* name, bool enabled) {
 bool askToConfirm(Application& app, bool raiseFlag) {
     if (raiseFlag) app.main.MayRaiseWindow = false;
     bool refused = false;
-    if (app.ctl("CheckBoxWarnifChangingSettings1").checked) {
+    if (notebook(app).CheckBoxWarnifChangingSettings1.checked) {
         ShowNote(app, kQuestion, true);
         const Answer a = app.box(BoxKind::Confirmation, kQuestion, {Answer::Yes, Answer::Cancel});
         refused = a != Answer::Yes;
@@ -44,25 +45,25 @@ bool askToConfirm(Application& app, bool raiseFlag) {
 } // namespace
 
 void ApplySettingsLock(Application& app) {
-    const bool locked = app.ctl("CheckBoxLock").checked;
-    const bool snooze = app.ctl("CheckBoxSnooze1").checked;
-    app.ctl("ComboBoxSnooze").visible = snooze;
-    app.ctl("AdvPanelSetting").visible = !locked;
+    const bool locked = mainWindow(app).CheckBoxLock.checked;
+    const bool snooze = notebook(app).CheckBoxSnooze1.checked;
+    mainWindow(app).ComboBoxSnooze.visible = snooze;
+    mainWindow(app).AdvPanelSetting.visible = !locked;
     for (const char* name : kPlainLocked) setEnabled(app, name, !locked);
-    app.ctl("ComboBoxSnooze").enabled = !locked && snooze;
+    mainWindow(app).ComboBoxSnooze.enabled = !locked && snooze;
     for (const char* name : kAlarmBoxes) setEnabled(app, name, !locked);
-    app.ctl("ComboBoxAMPM").enabled = !locked && !app.ctl("N24HourFormat1").checked;
+    mainWindow(app).ComboBoxAMPM.enabled = !locked && !mainWindow(app).N24HourFormat1.checked;
     for (const char* name : kAlarmMenus) setEnabled(app, name, !locked);
-    app.ctl("EditProgramParams").enabled = !locked && app.ctl("ProgramofYourChoice1").checked;
-    app.ctl("LockSettings1").checked = locked;
+    mainWindow(app).EditProgramParams.enabled = !locked && mainWindow(app).ProgramofYourChoice1.checked;
+    mainWindow(app).LockSettings1.checked = locked;
 }
 
 bool ConfirmSettingChange(Application& app) { return askToConfirm(app, true); }
 bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); }
 
 void installSettingsLock(Application& app) {
-    app.ctl("CheckBoxLock").handlers[Event::Click] = "CheckBoxLockClick";
-    app.ctl("LockSettings1").handlers[Event::Click] = "LockSettings1Click";
+    mainWindow(app).CheckBoxLock.handlers[Event::Click] = "CheckBoxLockClick";
+    mainWindow(app).LockSettings1.handlers[Event::Click] = "LockSettings1Click";
     // The check box saves as well, so that a lock set there survives a crash.
     app.defineOperation("CheckBoxLockClick", [&app] {
         ApplySettingsLock(app);
@@ -70,9 +71,9 @@ void installSettingsLock(Application& app) {
     });
     app.defineOperation("ApplySettingsLock", [&app] { ApplySettingsLock(app); });
     app.defineOperation("LockSettings1Click", [&app] {
-        Control& item = app.ctl("LockSettings1");
+        Control& item = mainWindow(app).LockSettings1;
         item.checked = !item.checked;
-        app.setChecked("CheckBoxLock", item.checked);
+        app.setChecked(mainWindow(app).CheckBoxLock, item.checked);
         ApplySettingsLock(app);
         SaveAllSettings(app);
     });

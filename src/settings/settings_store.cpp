@@ -1,4 +1,6 @@
 #include "settings/settings_store.h"
+#include "app/steps.h"
+#include "app/windows.h"
 
 #include "framework/application.h"
 #include "framework/conversions.h"
@@ -20,7 +22,9 @@ enum class Kind { Check, Text, Caption, Member, Integer, AmPm, CurrDir };
 struct Key {
     const char* name;
     Kind kind;
-    const char* where; // control name, or member name for Member/Integer
+    // The control the key is kept in, by the name the file knows it by; or the
+    // member name for Member/Integer.
+    const char* where;
     const char* textDefault = "";
     bool boolDefault = false;
     int intDefault = 0;
@@ -124,17 +128,17 @@ std::string memberDefault(Application& app, const Key& key) {
 // A stored alarm time that no time parser accepts must not stop every start
 // from now on: fall back to the values the alarm boxes use for a bad entry.
 void repairAlarmBoxes(Application& app) {
-    const bool h24 = app.ctl("N24HourFormat1").checked;
-    Control& hour = app.ctl("ComboBoxHour");
+    const bool h24 = mainWindow(app).N24HourFormat1.checked;
+    Control& hour = mainWindow(app).ComboBoxHour;
     const auto h = tryStrToInt(hour.text);
     if (!h || *h < (h24 ? 0 : 1) || *h > (h24 ? 23 : 12)) hour.text = "07";
-    Control& minute = app.ctl("ComboBoxMinute");
+    Control& minute = mainWindow(app).ComboBoxMinute;
     const auto m = tryStrToInt(minute.text);
     if (!m || *m < 0)
         minute.text = "30";
     else if (*m >= 60)
         minute.text = "59";
-    Control& ampm = app.ctl("ComboBoxAMPM");
+    Control& ampm = mainWindow(app).ComboBoxAMPM;
     const LocaleInfo& loc = app.locale();
     if (ampm.text != upperCaseUtf8(loc.amDesignator) && ampm.text != upperCaseUtf8(loc.pmDesignator))
         ampm.text = upperCaseUtf8(loc.amDesignator);
@@ -165,7 +169,7 @@ void LoadSettings(Application& app) {
             if (file.readString(kData, name, "").empty()) writeProfileString(path, kData, name, app.main.ProgramDir);
             break;
         case Kind::Member:
-            if (name == "CDPath") app.run("LogProgress", {"3"});
+            if (name == "CDPath") runStep(app, Step::LogProgress, {"3"});
             *textMember(app.main, key.where) = file.readString(kData, name, memberDefault(app, key));
             break;
         case Kind::Integer:

@@ -9,6 +9,7 @@
 namespace kelvaro {
 
 class Application;
+struct Control;
 
 struct SoundState {
     bool SoundPlaying = false;
@@ -38,7 +39,7 @@ void ServiceAlarmSound(Application& app);
 void WatchPlayer(Application& app);
 void OnPlayerNotify(Application& app, PlayerNotify how);
 void ShowCdTrack(Application& app);
-void ChooseSoundSource(Application& app, const std::string& item);
+void ChooseSoundSource(Application& app, Control& item);
 
 void installSoundService(Application& app);
 void installSoundChoice(Application& app);

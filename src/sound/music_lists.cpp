@@ -1,6 +1,8 @@
 // The music list grids of the notebook's Wave, CD and WebRadio tabs, read from
 // their files, and the choice of the row that plays next.
 #include "sound/music_lists.h"
+#include "app/steps.h"
+#include "app/windows.h"
 
 #include "framework/application.h"
 #include "app/features.h"
@@ -15,7 +17,8 @@ namespace kelvaro {
 namespace {
 
 struct MusicList {
-    const char* grid;
+    const char* grid; // the name it is built under
+    Control& (*handle)(SettingsNotebook&);
     const char* file;
     const char* page;
     const char* header0;
@@ -23,10 +26,10 @@ struct MusicList {
 };
 
 const MusicList kLists[] = {
-    {kMediaGrid, "Waves.wva", "TabSheetWave", "Music Titles", ""},
-    {kCdGrid, "CDs.wva", "TabSheetCD", "CD Tracks", ""},
-    {kWebRadioGrid, "WebRadio.wva", "TabSheetWebRadio", "Enter Web Radio/TV Descriptions",
-     "Web Radio/TV Links"},
+    {kMediaGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWave; }, "Waves.wva", "TabSheetWave", "Music Titles", ""},
+    {kCdGrid, [](SettingsNotebook& n) -> Control& { return n.MgridCD; }, "CDs.wva", "TabSheetCD", "CD Tracks", ""},
+    {kWebRadioGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWebRadio; }, "WebRadio.wva",
+     "TabSheetWebRadio", "Enter Web Radio/TV Descriptions", "Web Radio/TV Links"},
 };
 
 ListRow emptyRow() {
@@ -34,7 +37,7 @@ ListRow emptyRow() {
 }
 
 void loadList(Application& app, const MusicList& list) {
-    Control& grid = app.ctl(list.grid);
+    Control& grid = list.handle(notebook(app));
     grid.cells = {ListRow{list.header0, list.header1}};
     if (auto rows = readListFile(app.filePath(list.file), kMusicListColumns))
         grid.cells.insert(grid.cells.end(), rows->begin(), rows->end());
@@ -43,8 +46,9 @@ void loadList(Application& app, const MusicList& list) {
     grid.col = 0;
 }
 
-void addGrids(Application& app) {
-    Form& f = app.form("TFormCity");
+} // namespace
+
+void addMusicListControls(Form& f) {
     if (!f.find("TabSheetWebRadio")) {
         Control& page = f.add("TabSheetWebRadio", ControlKind::TabSheet, "PageControl1");
         page.caption = "WebRadio";
@@ -57,12 +61,10 @@ void addGrids(Application& app) {
         grid.row = 1;
     }
     // The media and CD lists show the file names only; the folder sits out of view.
-    app.ctl(kMediaGrid).colWidths = {396, 300};
-    app.ctl(kCdGrid).colWidths = {396, 300};
-    app.ctl(kWebRadioGrid).colWidths = {160, 236};
+    f.find(kMediaGrid)->colWidths = {396, 300};
+    f.find(kCdGrid)->colWidths = {396, 300};
+    f.find(kWebRadioGrid)->colWidths = {160, 236};
 }
-
-} // namespace
 
 ListPlayState& listPlayState(Application& app) {
     return app.feature<ListPlayState>();
@@ -72,15 +74,16 @@ bool musicListEmpty(const Control& grid) {
     return grid.cells.size() < 2 || grid.cells[1].empty() || grid.cells[1][0].empty();
 }
 
-int NextListRow(Application& app, const std::string& gridName) {
+int NextListRow(Application& app, const Control& grid) {
     ListPlayState& s = listPlayState(app);
-    const int rowCount = static_cast<int>(app.ctl(gridName).cells.size());
-    const bool media = gridName == kMediaGrid;
-    const bool shuffle = app.ctl(media ? "RadioButtonWRandom" : "RadioButtonCDRandom").checked;
+    SettingsNotebook& nb = notebook(app);
+    const int rowCount = static_cast<int>(grid.cells.size());
+    const bool media = &grid == &nb.MgridWave;
+    const bool shuffle = (media ? nb.RadioButtonWRandom : nb.RadioButtonCDRandom).checked;
     if (shuffle) return nextShuffled(s, rowCount, [] { return std::rand(); });
     const MainState& m = app.main;
     // Each step of the super alarm has its own piece: step n plays row n.
-    if (media && app.ctl("CheckBoxSTNewMusic").checked && rowCount > 4 && m.SuperAlarmActive &&
+    if (media && notebook(app).CheckBoxSTNewMusic.checked && rowCount > 4 && m.SuperAlarmActive &&
         m.SuperAlarmMusicStep >= 1 && m.SuperAlarmMusicStep < rowCount)
         return s.ListRow = m.SuperAlarmMusicStep;
     return s.ListRow = nextInOrder(s.ListRow, rowCount);
@@ -92,15 +95,15 @@ void LoadMusicLists(Application& app) {
 }
 
 void installMusicLists(Application& app) {
-    addGrids(app);
     app.defineOperation("LoadMusicLists", [&app] { LoadMusicLists(app); });
-    app.defineOperation("LoadMusicListsAtStart", [&app] { LoadMusicLists(app); });
+    defineStep(app, Step::LoadMusicListsAtStart, [&app] { LoadMusicLists(app); });
     // The notebook reads the lists when it shows and again when it closes, which
     // drops edits that "Update Music List" did not write.
-    app.defineOperation("TFormCityShowMore", [&app] { LoadMusicLists(app); });
-    app.defineOperation("TFormCityCloseMore", [&app] { LoadMusicLists(app); });
+    defineStep(app, Step::TFormCityShowMore, [&app] { LoadMusicLists(app); });
+    defineStep(app, Step::TFormCityCloseMore, [&app] { LoadMusicLists(app); });
     app.defineOperation("NextListRow", [&app](const Args& a) {
-        return std::to_string(NextListRow(app, a.empty() ? std::string(kMediaGrid) : a[0]));
+        // A script names the list it asks about.
+        return std::to_string(NextListRow(app, a.empty() ? notebook(app).MgridWave : app.ctl(a[0])));
     });
     ListPlayState& s = listPlayState(app);
     app.defineState("ListRow", [&s] { return std::to_string(s.ListRow); });

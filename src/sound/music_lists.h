@@ -17,7 +17,7 @@ ListPlayState& listPlayState(Application& app);
 // A list with no entry: row 1, column 0 is empty (or missing).
 bool musicListEmpty(const Control& grid);
 // Advances ListRow for the media list or the CD list by the list's play mode.
-int NextListRow(Application& app, const std::string& grid);
+int NextListRow(Application& app, const Control& grid);
 void LoadMusicLists(Application& app);
 
 } // namespace kelvaro

@@ -1,12 +1,15 @@
 // Choosing the sound source in the "&Music Settings" menu, with the warning for
 // a program and the dialogs that pick the MIDI file and the program.
 #include "framework/application.h"
+#include "app/windows.h"
+#include "app/steps.h"
 #include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"
 #include "sound/sound_paths.h"
 
+#include <array>
 #include <filesystem>
 
 namespace kelvaro {
@@ -18,8 +21,10 @@ constexpr const char* kProgramWarning =
 constexpr const char* kNotASoundFile = "Not a valid Sound File, Try Again!";
 constexpr const char* kNotAProgram = "Not a valid Program, Try Again!";
 
-const char* const kSourceItems[] = {"CDPlayer1",  "MP3Music1", "WebRadioTV1",
-                                    "MIDIMusic1", "Ding1",     "ProgramofYourChoice1"};
+std::array<Control*, 6> sourceItems(Application& app) {
+    MainWindow& w = mainWindow(app);
+    return {&w.CDPlayer1, &w.MP3Music1, &w.WebRadioTV1, &w.MIDIMusic1, &w.Ding1, &w.ProgramofYourChoice1};
+}
 
 bool fileExists(const std::string& path) {
     std::error_code ec;
@@ -27,16 +32,10 @@ bool fileExists(const std::string& path) {
 }
 
 void showProgramParams(Application& app, bool shown) {
-    app.ctl("LabelProgramParams").visible = shown;
-    Control& edit = app.ctl("EditProgramParams");
+    mainWindow(app).LabelProgramParams.visible = shown;
+    Control& edit = mainWindow(app).EditProgramParams;
     edit.visible = shown;
     edit.enabled = shown;
-}
-
-void openNotebookOn(Application& app, const char* page) {
-    app.main.MayRaiseWindow = false;
-    app.form("TFormCity").activePage = page;
-    app.showModal("TFormCity", [&app] { app.main.MayRaiseWindow = true; });
 }
 
 void chooseMidiFile(Application& app) {
@@ -73,9 +72,11 @@ void chooseProgram(Application& app) {
 
 } // namespace
 
-void ChooseSoundSource(Application& app, const std::string& item) {
+void ChooseSoundSource(Application& app, Control& item) {
     if (ConfirmSettingChange(app)) return;
-    if (item == "ProgramofYourChoice1") {
+    MainWindow& w = mainWindow(app);
+    SettingsNotebook& nb = notebook(app);
+    if (&item == &w.ProgramofYourChoice1) {
         app.main.MayRaiseWindow = false;
         ShowNote(app, kProgramWarning, true);
         const Answer a = app.box(BoxKind::Confirmation, std::string(kProgramWarning) + "\nAre you sure?",
@@ -90,28 +91,27 @@ void ChooseSoundSource(Application& app, const std::string& item) {
     }
     app.main.MayRaiseWindow = true;
     app.setChecked(item, true);
-    app.hook("StoreCityDays"); // the status line names the new source
+    runStep(app, Step::StoreCityDays); // the status line names the new source
     SaveAllSettings(app);
-    if (item == "CDPlayer1")
-        openNotebookOn(app, "TabSheetCD");
-    else if (item == "MP3Music1")
-        openNotebookOn(app, "TabSheetWave");
-    else if (item == "WebRadioTV1")
-        openNotebookOn(app, "TabSheetWebRadio");
-    else if (item == "MIDIMusic1")
+    if (&item == &w.CDPlayer1)
+        OpenNotebookOn(app, &nb.TabSheetCD);
+    else if (&item == &w.MP3Music1)
+        OpenNotebookOn(app, &nb.TabSheetWave);
+    else if (&item == &w.WebRadioTV1)
+        OpenNotebookOn(app, &nb.TabSheetWebRadio);
+    else if (&item == &w.MIDIMusic1)
         chooseMidiFile(app);
-    else if (item == "ProgramofYourChoice1")
+    else if (&item == &w.ProgramofYourChoice1)
         chooseProgram(app);
 }
 
 void installSoundChoice(Application& app) {
-    for (const char* item : kSourceItems) {
-        const std::string name = item;
-        app.ctl(name).handlers[Event::Click] = name + "Click";
-        app.defineOperation(name + "Click", [&app, name] { ChooseSoundSource(app, name); });
+    for (Control* item : sourceItems(app)) {
+        item->handlers[Event::Click] = item->name + "Click";
+        app.defineOperation(item->name + "Click", [&app, item] { ChooseSoundSource(app, *item); });
     }
     app.defineOperation("ChooseSoundSource", [&app](const Args& a) {
-        if (!a.empty()) ChooseSoundSource(app, a[0]);
+        if (!a.empty()) ChooseSoundSource(app, app.ctl(a[0])); // a script names the item
         return std::string();
     });
 }

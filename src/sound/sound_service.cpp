@@ -2,6 +2,8 @@
 // media file to MIDI to the ding when one cannot play, and starting the next
 // piece when one ends.
 #include "framework/application.h"
+#include "app/windows.h"
+#include "app/steps.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 #include "sound/sound_paths.h"
@@ -28,7 +30,7 @@ void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
 
 void nowSounding(Application& app) {
     soundState(app).SoundPlaying = true;
-    app.hook("ApplyAlarmVolume");
+    runStep(app, Step::ApplyAlarmVolume);
     ShowAlarmControls(app);
 }
 
@@ -62,18 +64,18 @@ void serviceCd(Application& app) {
         player.setTimeFormatTmsf();
         player.setFileName(folderPart(cdPath));
         if (!cdTrackPresent(player, cdPath)) throw MediaError("no such track on the disc");
-        const Control& list = app.ctl(kCdGrid);
-        if (app.ctl("RadioButtonCDSingle").checked) {
-            app.hook("SaveLineVolumes");
+        const Control& list = notebook(app).MgridCD;
+        if (notebook(app).RadioButtonCDSingle.checked) {
+            runStep(app, Step::SaveLineVolumes);
             player.open();
             playCdTrack(player, trackOrThrow(cdPath));
-        } else if (!app.ctl("RadioButtonCDWhole").checked && !musicListEmpty(list)) {
-            const int row = NextListRow(app, kCdGrid);
-            app.hook("SaveLineVolumes");
+        } else if (!notebook(app).RadioButtonCDWhole.checked && !musicListEmpty(list)) {
+            const int row = NextListRow(app, list);
+            runStep(app, Step::SaveLineVolumes);
             player.open();
             playCdTrack(player, trackOrThrow(list.cells.at(static_cast<size_t>(row)).at(0)));
         } else {
-            app.hook("SaveLineVolumes");
+            runStep(app, Step::SaveLineVolumes);
             player.open();
             player.play(true);
         }
@@ -85,9 +87,9 @@ void serviceCd(Application& app) {
 
 std::string mediaFileToPlay(Application& app) {
     if (checkedSource(app) == SoundSource::WebRadio) return app.main.WebRadioPath;
-    const Control& list = app.ctl(kMediaGrid);
-    if (app.ctl("RadioButtonWSingle").checked || musicListEmpty(list)) return app.main.MP3Path;
-    const auto& row = list.cells.at(static_cast<size_t>(NextListRow(app, kMediaGrid)));
+    const Control& list = notebook(app).MgridWave;
+    if (notebook(app).RadioButtonWSingle.checked || musicListEmpty(list)) return app.main.MP3Path;
+    const auto& row = list.cells.at(static_cast<size_t>(NextListRow(app, list)));
     return row.at(1) + row.at(0);
 }
 
@@ -98,8 +100,8 @@ void serviceMedia(Application& app) {
         MediaPlayer& player = requirePlayer(app);
         player.setDeviceType(DeviceType::Automatic);
         const std::string file = mediaFileToPlay(app);
-        app.hook("SaveLineVolumes");
-        app.ctl("LabelCDTrack").caption = std::to_string(listPlayState(app).ListRow) + " - " + titleOf(file);
+        runStep(app, Step::SaveLineVolumes);
+        mainWindow(app).LabelCDTrack.caption = std::to_string(listPlayState(app).ListRow) + " - " + titleOf(file);
         player.setFileName(file);
         player.open();
         player.play(true);
@@ -116,8 +118,8 @@ void serviceMidi(Application& app) {
         MediaPlayer& player = requirePlayer(app);
         player.setDeviceType(DeviceType::Automatic);
         player.setFileName(app.main.MIDIPath);
-        app.hook("SaveLineVolumes");
-        app.ctl("LabelCDTrack").caption = titleOf(app.main.MIDIPath);
+        runStep(app, Step::SaveLineVolumes);
+        mainWindow(app).LabelCDTrack.caption = titleOf(app.main.MIDIPath);
         player.open();
         player.play(true);
         nowSounding(app);
@@ -133,8 +135,8 @@ void serviceDing(Application& app) {
     if (Speaker* speaker = app.platform().speaker) speaker->ding();
     if (s.SoundPlaying) return;
     s.SoundPlaying = true;
-    app.hook("SaveLineVolumes");
-    app.hook("ApplyAlarmVolume");
+    runStep(app, Step::SaveLineVolumes);
+    runStep(app, Step::ApplyAlarmVolume);
 }
 
 // Started once; the alarm then ends. A program that cannot start must not leave
@@ -144,9 +146,9 @@ void serviceProgram(Application& app) {
     if (!s.ProgramRequested) return;
     s.ProgramRequested = false;
     Shell* shell = app.platform().shell;
-    const auto args = splitProgramParams(app.ctl("EditProgramParams").text);
+    const auto args = splitProgramParams(mainWindow(app).EditProgramParams.text);
     if (shell && shell->startProgram(app.main.ProgramPath, args)) {
-        app.hook("StopAlarmSound");
+        runStep(app, Step::StopAlarmSound);
         return;
     }
     s.DingRequested = true;
@@ -185,7 +187,7 @@ void WatchPlayer(Application& app) {
         }
     }
     if (player->mode() != PlayerMode::Playing && cd && sounding) {
-        app.hook("RestoreLineVolumes");
+        runStep(app, Step::RestoreLineVolumes);
         s.CdRequested = true;
         s.SoundPlaying = false;
     }
@@ -197,7 +199,7 @@ void OnPlayerNotify(Application& app, PlayerNotify how) {
         // A piece that breaks off while the alarm sounds (a dropped stream, a file
         // that goes bad) must not leave the alarm silent: the ding takes over.
         if (s.SoundPlaying && alarmInProgress(app)) {
-            app.hook("RestoreLineVolumes");
+            runStep(app, Step::RestoreLineVolumes);
             s.SoundPlaying = false;
             s.CdRequested = s.MediaRequested = s.MidiRequested = false;
             s.DingRequested = true;
@@ -207,11 +209,11 @@ void OnPlayerNotify(Application& app, PlayerNotify how) {
     if (!s.SoundPlaying) return;
     const SoundSource source = checkedSource(app);
     if (source == SoundSource::Midi) {
-        app.hook("RestoreLineVolumes");
+        runStep(app, Step::RestoreLineVolumes);
         s.MidiRequested = true;
         s.SoundPlaying = false;
     } else if (source == SoundSource::Media) {
-        app.hook("RestoreLineVolumes");
+        runStep(app, Step::RestoreLineVolumes);
         s.MediaRequested = true;
         s.SoundPlaying = false;
     }
@@ -219,7 +221,7 @@ void OnPlayerNotify(Application& app, PlayerNotify how) {
 
 void ShowCdTrack(Application& app) {
     if (checkedSource(app) != SoundSource::Cd) return;
-    Control& label = app.ctl("LabelCDTrack");
+    Control& label = mainWindow(app).LabelCDTrack;
     if (!alarmInProgress(app)) {
         label.caption.clear();
         return;
@@ -258,9 +260,9 @@ void installSoundService(Application& app) {
         app.feature<PlayerLink>().player = player;
         player->onNotify = [&app](PlayerNotify how) { app.guarded([&] { OnPlayerNotify(app, how); }); };
     }
-    app.defineOperation("ServiceAlarmSound", [&app] { ServiceAlarmSound(app); });
-    app.defineOperation("WatchPlayer", [&app] { WatchPlayer(app); });
-    app.defineOperation("ShowCdTrack", [&app] { ShowCdTrack(app); });
+    defineStep(app, Step::ServiceAlarmSound, [&app] { ServiceAlarmSound(app); });
+    defineStep(app, Step::WatchPlayer, [&app] { WatchPlayer(app); });
+    defineStep(app, Step::ShowCdTrack, [&app] { ShowCdTrack(app); });
     app.defineOperation("OnPlayerNotify", [&app](const Args& a) {
         const std::string how = a.empty() ? "successful" : a[0];
         OnPlayerNotify(app, how == "failure"      ? PlayerNotify::Failure
@@ -269,15 +271,16 @@ void installSoundService(Application& app) {
                                                   : PlayerNotify::Successful);
         return std::string();
     });
-    app.defineOperation("PlayerIsPlaying",
-                        [&app](const Args&) { return yes(playerMode(app) == PlayerMode::Playing); });
-    app.defineOperation("PausePlayerForNote", [&app] {
+    queries(app).playerIsPlaying = [&app] { return playerMode(app) == PlayerMode::Playing; };
+    app.defineOperation("PlayerIsPlaying", // for scripts
+                        [&app](const Args&) { return yes(playerIsPlaying(app)); });
+    defineStep(app, Step::PausePlayerForNote, [&app] {
         MediaPlayer* player = app.platform().player;
         if (!player || player->mode() != PlayerMode::Playing) return;
         player->setNotify(false);
         player->pause();
     });
-    app.defineOperation("GivePlayerDefaultFile", [&app] {
+    defineStep(app, Step::GivePlayerDefaultFile, [&app] {
         try {
             if (MediaPlayer* player = app.platform().player) player->setFileName(app.main.MP3Path);
         } catch (const std::exception&) {

@@ -1,6 +1,7 @@
 // The six sound sources of the "&Music Settings" menu, the request of sound
 // when an alarm falls due, and the controls shown while it sounds.
 #include "sound/alarm_sound.h"
+#include "app/windows.h"
 
 #include "framework/application.h"
 #include "framework/datetime.h"
@@ -13,20 +14,23 @@ namespace {
 
 constexpr int kFlashInterval = 1050;
 
-void addSoundControls(Application& app) {
-    Form& f = app.form("TFormKelvaro");
+} // namespace
+
+void addSoundControls(Form& f) {
     Control& test = addButton(f, "ButtonTestVolume", "Test Volume", {410, 234, 100, 24});
     test.hint = "Test Alarm Sound";
     // Lit while a volume test sounds; a stop then is no alarm's end.
     addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10});
-    app.ctl("CDPlayer1").shortcut = "Ctrl+C";
-    app.ctl("MP3Music1").shortcut = "Ctrl+P";
-    app.ctl("WebRadioTV1").shortcut = "Ctrl+W";
-    app.ctl("WebRadioTV1").enabled = false; // only the settings file can choose the web stream
-    app.ctl("MIDIMusic1").shortcut = "Ctrl+M";
-    app.ctl("Ding1").shortcut = "Ctrl+D";
-    app.ctl("ProgramofYourChoice1").shortcut = "Ctrl+R";
+    f.find("CDPlayer1")->shortcut = "Ctrl+C";
+    f.find("MP3Music1")->shortcut = "Ctrl+P";
+    f.find("WebRadioTV1")->shortcut = "Ctrl+W";
+    f.find("WebRadioTV1")->enabled = false; // only the settings file can choose the web stream
+    f.find("MIDIMusic1")->shortcut = "Ctrl+M";
+    f.find("Ding1")->shortcut = "Ctrl+D";
+    f.find("ProgramofYourChoice1")->shortcut = "Ctrl+R";
 }
+
+namespace {
 
 std::string flag(bool b) {
     return b ? "true" : "false";
@@ -52,12 +56,12 @@ SoundState& soundState(Application& app) {
 }
 
 SoundSource checkedSource(Application& app) {
-    if (app.ctl("CDPlayer1").checked) return SoundSource::Cd;
-    if (app.ctl("MP3Music1").checked) return SoundSource::Media;
-    if (app.ctl("WebRadioTV1").checked) return SoundSource::WebRadio;
-    if (app.ctl("MIDIMusic1").checked) return SoundSource::Midi;
-    if (app.ctl("Ding1").checked) return SoundSource::Ding;
-    if (app.ctl("ProgramofYourChoice1").checked) return SoundSource::Program;
+    if (mainWindow(app).CDPlayer1.checked) return SoundSource::Cd;
+    if (mainWindow(app).MP3Music1.checked) return SoundSource::Media;
+    if (mainWindow(app).WebRadioTV1.checked) return SoundSource::WebRadio;
+    if (mainWindow(app).MIDIMusic1.checked) return SoundSource::Midi;
+    if (mainWindow(app).Ding1.checked) return SoundSource::Ding;
+    if (mainWindow(app).ProgramofYourChoice1.checked) return SoundSource::Program;
     return SoundSource::None;
 }
 
@@ -82,7 +86,7 @@ const char* sourceMenuItem(SoundSource source) {
 }
 
 bool alarmInProgress(Application& app) {
-    return app.ctl("ButtonStopAlarm").enabled;
+    return mainWindow(app).ButtonStopAlarm.enabled;
 }
 
 PlayerMode playerMode(Application& app) {
@@ -125,23 +129,22 @@ void RequestAlarmSound(Application& app) {
 }
 
 void ShowAlarmControls(Application& app) {
-    app.ctl("ButtonStopAlarm").enabled = true;
-    app.ctl("MusicSettings1").enabled = false;
-    app.ctl("ButtonTestVolume").enabled = false;
-    Control& flash = app.ctl("Flash1");
+    mainWindow(app).ButtonStopAlarm.enabled = true;
+    mainWindow(app).MusicSettings1.enabled = false;
+    mainWindow(app).ButtonTestVolume.enabled = false;
+    Control& flash = mainWindow(app).Flash1;
     flash.interval = kFlashInterval;
     flash.enabled = true;
     if (!app.main.MayRaiseWindow) return; // a dialog is up; it keeps the front
     app.applicationMinimized = false;
-    if (app.form("TFormCity").visible) app.closeForm("TFormCity");
-    Form& window = app.form("TFormKelvaro");
+    if (notebook(app).form.visible) app.closeForm(SettingsNotebook::kName);
+    Form& window = mainWindow(app).form;
     window.minimized = false;
     window.visible = true;
-    if (WindowHost* host = app.platform().host) host->bringToFront("TFormKelvaro");
+    if (WindowHost* host = app.platform().host) host->bringToFront(MainWindow::kName);
 }
 
 void installSoundSources(Application& app) {
-    addSoundControls(app);
     defineSoundStates(app);
     installSoundService(app);
     installSoundChoice(app);

@@ -225,8 +225,8 @@ bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
         Control* picture = app_.find("ImageMain");
         if (picture && !picture->handler(Event::MouseDown).empty())
             app_.fire(*picture, Event::MouseDown);
-        else
-            app_.hook("ImageMainMouseDown");
+        else if (app_.hasOperation("ImageMainMouseDown")) // a window without the picture
+            app_.run("ImageMainMouseDown");
     });
     return true;
 }

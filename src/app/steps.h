@@ -1,0 +1,55 @@
+#pragma once
+// The steps that the tick, the start-up and the close run for the features, and
+// the questions one feature answers for another. A step is a named operation, so
+// scripts can call it, but the program only reaches it through `Step`: a
+// misspelt step fails the build, and the wiring check (app/wiring.h) knows
+// which steps are still to come with features not built yet.
+#include "framework/application.h"
+
+#include <functional>
+#include <string>
+
+namespace kelvaro {
+
+#define KELVARO_STEPS(X)                                                                                     \
+    X(AfterSettingsLoaded) X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue)                 \
+    X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(DiscoverMixerLines) X(EndSessionThreadTerminate)    \
+    X(Flash1Timer) X(GivePlayerDefaultFile) X(LoadCitiesAtStart) X(LoadCityPlan)       \
+    X(LoadMusicListsAtStart) X(LogProgress) X(OnlineStartup) X(OpenBanner) X(PausePlayerForNote)             \
+    X(PlaceTaskbarClock) X(RaiseLevelsForNote) X(RefreshMilestones) X(RestoreLevelsAfterNote)                \
+    X(RestoreLineVolumes) X(SaveCityList) X(SaveLineVolumes) X(ServiceAlarmSound) X(SetMoonDate)             \
+    X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowPlannerAmPm) X(ShowSnoozeCountdown)              \
+    X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) X(StoreCityAlarm)      \
+    X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) X(TFormCityShowMore) X(UpdateTaskbarClock)    \
+    X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
+
+enum class Step {
+#define KELVARO_STEP_ENUM(name) name,
+    KELVARO_STEPS(KELVARO_STEP_ENUM)
+#undef KELVARO_STEP_ENUM
+};
+
+inline constexpr Step kAllSteps[] = {
+#define KELVARO_STEP_VALUE(name) Step::name,
+    KELVARO_STEPS(KELVARO_STEP_VALUE)
+#undef KELVARO_STEP_VALUE
+};
+
+const char* stepName(Step step);
+// Steps that features not built yet will define; nothing runs for them meanwhile.
+bool stepComesLater(Step step);
+
+void defineStep(Application& app, Step step, Operation op);
+void defineStep(Application& app, Step step, std::function<void()> op);
+bool stepDefined(const Application& app, Step step);
+// Runs the step; nothing when no feature defines it yet.
+std::string runStep(Application& app, Step step, const Args& args = {});
+
+// Questions a feature answers for others, with typed answers.
+struct Queries {
+    std::function<bool()> playerIsPlaying;
+};
+Queries& queries(Application& app);
+bool playerIsPlaying(Application& app);
+
+} // namespace kelvaro
