@@ -22,7 +22,6 @@ constexpr const char* kAlarmOffNote = "You have turned your alarm off. It will b
 
 void stopPlayer(Application& app) {
     MediaPlayer* player = app.platform().player;
-    if (!player) return;
     // A player paused for a message would otherwise be resumed by the watch.
     const PlayerMode mode = player->mode();
     if (mode != PlayerMode::Playing && mode != PlayerMode::Paused) return;

@@ -55,7 +55,7 @@ void minuteStep(Application& app, int minute) {
     runStep(app, Step::CheckAlarmDue);
     runStep(app, Step::RefreshMilestones);
     runStep(app, Step::BannerStep);
-    if (app.platform().host) app.platform().host->processEvents();
+    app.platform().host->processEvents();
     runStep(app, Step::CheckOnline);
 }
 

@@ -136,7 +136,7 @@ void closeMainWindow(Application& app) {
     app.main.closing = true;
     app.guarded([&] { FormClose(app); });
     mainWindow(app).form.visible = false;
-    if (app.platform().host) app.platform().host->quit();
+    app.platform().host->quit();
 }
 
 } // namespace kelvaro

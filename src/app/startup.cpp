@@ -119,7 +119,7 @@ void FormPaint(Application& app) {
     mainWindow(app).LabelBattery.visible = false;
     mainWindow(app).Labelver.caption = "v" + m.versionText;
     step(app, [&] {
-        if (p.autostart) p.autostart->writeEntry(kRunValue, p.programFile, "auto");
+        p.autostart->writeEntry(kRunValue, p.programFile, "auto");
     });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });
@@ -153,7 +153,7 @@ void FormClose(Application& app) {
     Platform& p = app.platform();
     const std::string& dir = app.main.ProgramDir;
     step(app, [&] {
-        if (!notebook(app).CheckBoxAutoStartwithWindows1.checked && p.autostart) p.autostart->removeEntry(kRunValue);
+        if (!notebook(app).CheckBoxAutoStartwithWindows1.checked) p.autostart->removeEntry(kRunValue);
     });
     step(app, [&] { runStep(app, Step::StopAlarmSound); });
     step(app, [&] { SaveAllSettings(app); });
@@ -161,7 +161,7 @@ void FormClose(Application& app) {
     for (const char* cleanup : {"CleanUp.exe", "CleanUp"}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(dir + cleanup, ec)) {
-            if (p.shell) p.shell->startProgram(dir + cleanup, {});
+            p.shell->startProgram(dir + cleanup, {});
             break;
         }
     }
@@ -180,7 +180,7 @@ void installStartup(Application& app) {
     app.defineOperation("TextToSpeech1ClickIn", [] {});
     mainWindow(app).ImageMain.handlers[Event::MouseDown] = "ImageMainMouseDown";
     app.defineOperation("ImageMainMouseDown", [&app] {
-        if (app.platform().host) app.platform().host->beginWindowDrag(MainWindow::kName);
+        app.platform().host->beginWindowDrag(MainWindow::kName);
     });
     mainWindow(app).Close1.handlers[Event::Click] = "Close1Click";
 }

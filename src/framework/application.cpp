@@ -1,5 +1,7 @@
 #include "framework/application.h"
 
+#include "platform/no_services.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -53,7 +55,7 @@ char KeyEvent::character() const {
 
 Application::Application(const Platform& platform, const LocaleInfo& locale, std::string programDir,
                          std::vector<std::string> arguments)
-    : platform_(platform), locale_(locale), arguments_(std::move(arguments)) {
+    : platform_(withDefaultServices(platform)), locale_(locale), arguments_(std::move(arguments)) {
     main.ProgramDir = std::move(programDir);
     if (!main.ProgramDir.empty() && main.ProgramDir.back() != '/') main.ProgramDir += '/';
 }

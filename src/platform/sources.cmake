@@ -5,7 +5,7 @@ target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp)
 
-target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp)
+target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
 target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_autostart.cpp

@@ -60,7 +60,7 @@ void chooseProgram(Application& app) {
         {"Choose the program to run at the alarm", "Programs|*", folderPart(app.main.ProgramPath)});
     if (file) {
         Shell* shell = app.platform().shell;
-        if (!shell || !shell->isExecutable(*file)) {
+        if (!shell->isExecutable(*file)) {
             ShowNote(app, kNotAProgram, true);
             app.box(BoxKind::Error, kNotAProgram);
         } else if (!ConfirmSettingChange(app)) {

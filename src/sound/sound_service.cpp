@@ -15,10 +15,9 @@ namespace kelvaro {
 
 namespace {
 
-// Without a player every open fails, so the chain ends at the ding.
+// Without a device every open fails, so the chain ends at the ding.
 MediaPlayer& requirePlayer(Application& app) {
-    if (MediaPlayer* player = app.platform().player) return *player;
-    throw MediaError("no media device");
+    return *app.platform().player;
 }
 
 void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
@@ -132,7 +131,7 @@ void serviceMidi(Application& app) {
 void serviceDing(Application& app) {
     SoundState& s = soundState(app);
     if (!s.DingRequested) return;
-    if (Speaker* speaker = app.platform().speaker) speaker->ding();
+    app.platform().speaker->ding();
     if (s.SoundPlaying) return;
     s.SoundPlaying = true;
     runStep(app, Step::SaveLineVolumes);
@@ -147,7 +146,7 @@ void serviceProgram(Application& app) {
     s.ProgramRequested = false;
     Shell* shell = app.platform().shell;
     const auto args = splitProgramParams(mainWindow(app).EditProgramParams.text);
-    if (shell && shell->startProgram(app.main.ProgramPath, args)) {
+    if (shell->startProgram(app.main.ProgramPath, args)) {
         runStep(app, Step::StopAlarmSound);
         return;
     }
@@ -170,7 +169,6 @@ void ServiceAlarmSound(Application& app) {
 
 void WatchPlayer(Application& app) {
     MediaPlayer* player = app.platform().player;
-    if (!player) return;
     SoundState& s = soundState(app);
     const bool cd = checkedSource(app) == SoundSource::Cd;
     // Only a sounding alarm restarts or reports; a preview that ends stays ended.
@@ -227,7 +225,6 @@ void ShowCdTrack(Application& app) {
         return;
     }
     MediaPlayer* player = app.platform().player;
-    if (!player) return;
     try {
         player->setTimeFormatTmsf();
         if (player->mode() != PlayerMode::Playing) return;
@@ -256,10 +253,9 @@ std::string yes(bool b) {
 } // namespace
 
 void installSoundService(Application& app) {
-    if (MediaPlayer* player = app.platform().player) {
-        app.feature<PlayerLink>().player = player;
-        player->onNotify = [&app](PlayerNotify how) { app.guarded([&] { OnPlayerNotify(app, how); }); };
-    }
+    MediaPlayer* player = app.platform().player;
+    app.feature<PlayerLink>().player = player;
+    player->onNotify = [&app](PlayerNotify how) { app.guarded([&] { OnPlayerNotify(app, how); }); };
     defineStep(app, Step::ServiceAlarmSound, [&app] { ServiceAlarmSound(app); });
     defineStep(app, Step::WatchPlayer, [&app] { WatchPlayer(app); });
     defineStep(app, Step::ShowCdTrack, [&app] { ShowCdTrack(app); });
@@ -282,7 +278,7 @@ void installSoundService(Application& app) {
     });
     defineStep(app, Step::GivePlayerDefaultFile, [&app] {
         try {
-            if (MediaPlayer* player = app.platform().player) player->setFileName(app.main.MP3Path);
+            app.platform().player->setFileName(app.main.MP3Path);
         } catch (const std::exception&) {
         }
     });

@@ -141,7 +141,7 @@ void ShowAlarmControls(Application& app) {
     Form& window = mainWindow(app).form;
     window.minimized = false;
     window.visible = true;
-    if (WindowHost* host = app.platform().host) host->bringToFront(MainWindow::kName);
+    app.platform().host->bringToFront(MainWindow::kName);
 }
 
 void installSoundSources(Application& app) {

@@ -1,5 +1,6 @@
 #include "ui/program_view.h"
 
+#include "platform/no_services.h"
 #include "ui/control_sync.h"
 #include "ui/control_widgets.h"
 #include "ui/menu_view.h"
@@ -54,7 +55,7 @@ ProgramView::ProgramView(Application& app) : app_(app) {
 }
 
 ProgramView::~ProgramView() {
-    if (app_.platform().host == this) app_.platform().host = nullptr;
+    if (app_.platform().host == this) app_.platform().host = &noWindowHost();
     for (auto& [name, view] : forms_) view->window->removeEventFilter(this);
     names_.clear();
 }

@@ -1,0 +1,102 @@
+#include "platform/no_services.h"
+
+#include <ctime>
+
+namespace kelvaro {
+
+namespace {
+
+class NoClock : public Clock {
+public:
+    double now() const override {
+        // Days since 1899-12-30 in UTC; only a program built without a clock reads it.
+        return 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
+    }
+    int utcOffsetMinutes() const override { return 0; }
+};
+
+class NoDialogs : public Dialogs {
+public:
+    Answer messageBox(BoxKind, const std::string&, const std::string&, const std::vector<Answer>& buttons) override {
+        return buttons.empty() ? Answer::OK : buttons.back(); // the last button is the safe one
+    }
+    std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
+};
+
+class NoSpeaker : public Speaker {
+public:
+    void tone(int, int) override {}
+    void ding() override {}
+};
+
+class NoShell : public Shell {
+public:
+    bool open(const std::string&) override { return false; }
+    bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
+    bool isExecutable(const std::string&) const override { return false; }
+};
+
+class NoAutostart : public Autostart {
+public:
+    void writeEntry(const std::string&, const std::string&, const std::string&) override {}
+    void removeEntry(const std::string&) override {}
+    bool hasEntry(const std::string&) const override { return false; }
+};
+
+class NoMediaPlayer : public MediaPlayer {
+public:
+    void setDeviceType(DeviceType type) override { type_ = type; }
+    DeviceType deviceType() const override { return type_; }
+    void setTimeFormatTmsf() override {}
+    void setFileName(const std::string& name) override { file_ = name; }
+    std::string fileName() const override { return file_; }
+    void open() override { throw MediaError("no media device"); }
+    void play(bool) override { throw MediaError("no media device"); }
+    void pause() override {}
+    void stop() override {}
+    void close() override {}
+    void setNotify(bool) override {}
+    void setStartPosition(int) override {}
+    void setEndPosition(int) override {}
+    int startPosition() const override { return 0; }
+    int endPosition() const override { return 0; }
+    int trackCount() override { throw MediaError("no media device"); }
+    int trackPosition(int) override { throw MediaError("no media device"); }
+    int currentTrack() override { return 0; }
+    bool mediaPresent() override { return false; }
+    PlayerMode mode() const override { return PlayerMode::NotReady; }
+
+private:
+    DeviceType type_ = DeviceType::Automatic;
+    std::string file_;
+};
+
+} // namespace
+
+MediaPlayer& noMediaPlayer() {
+    static NoMediaPlayer player;
+    return player;
+}
+
+WindowHost& noWindowHost() {
+    static WindowHost host; // every operation of the base does nothing
+    return host;
+}
+
+Platform withDefaultServices(Platform p) {
+    static NoClock clock;
+    static NoDialogs dialogs;
+    static NoSpeaker speaker;
+    static NoShell shell;
+    static NoAutostart autostart;
+    if (!p.clock) p.clock = &clock;
+    if (!p.dialogs) p.dialogs = &dialogs;
+    if (!p.speaker) p.speaker = &speaker;
+    if (!p.shell) p.shell = &shell;
+    if (!p.autostart) p.autostart = &autostart;
+    if (!p.host) p.host = &noWindowHost();
+    if (!p.player) p.player = &noMediaPlayer();
+    return p;
+}
+
+} // namespace kelvaro
