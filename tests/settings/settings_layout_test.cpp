@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 using namespace kelvaro;
@@ -95,4 +96,20 @@ TEST(SettingsLayout, AFreshFileGetsEveryKeyInTheWriteOrder) {
 TEST(SettingsLayout, EveryStoredValueSurvivesAStartAndASave) {
     const std::string stored = "[Data]\r\nSnooze=0\r\nQuietTime=0\r\nMIDIMusic=0\r\nAlarmMilestones=0\r\nSnoozeSeconds=5\r\nShowTimeInTask=0\r\nWInOrder=1\r\nCurrDir=/elsewhere/\r\nWaveVolume=200\r\nAllowWebTime=0\r\nProgParams=-a 1\r\nAutoStart=0\r\nMuteFix1=1\r\nAMPM=PM\r\nProgramPath=/usr/bin/xclock\r\nCDVolume=300\r\nLastTimeSynch=03/04/2005 06:07:08\r\nSeperateSunday=0\r\nMIDIVolume=100\r\nMP3Path=/m/b.mp3\r\nWarnChange=0\r\nCDPlayer=0\r\nCDInOrder=0\r\nWRandom=0\r\nMP3Music=1\r\nWebRadioMusic=0\r\nLocked=1\r\nMonitorOff=1\r\nProgChoice=0\r\nN24Hour=1\r\nSnozTime=10\r\nWebRadioPath=https://radio.example/live\r\nMIDIPath=/m/a.mid\r\nMinute=41\r\nSayAlarm=0\r\nTClockH=3\r\nCDSingle=0\r\nCDWhole=0\r\nAlarmOFF=1\r\nWSingle=0\r\nSayTime=0\r\nMusicSeconds=30\r\nTClockW=-4\r\nHour=23\r\nDing=0\r\nAlarmOnce=1\r\nTimeHost=pool.example\r\nAlarmON=0\r\nSTNewMusic=0\r\nCDPath=/dev/sr0/Track03.cda\r\nCDRandom=1\r\nStopHibernate=0\r\nWarnBatteryLow=0\r\n";
     EXPECT_EQ(fileAfterStartAndSave(stored), stored);
+}
+
+TEST(SettingsLayout, BothOrdersNameEveryKeyOnce) {
+    const std::vector<std::string> read = settingsReadOrder();
+    const std::vector<std::string> written = settingsWriteOrder();
+    EXPECT_EQ(read.size(), 53u);
+    EXPECT_EQ(std::set<std::string>(read.begin(), read.end()).size(), read.size());
+    std::vector<std::string> readButCurrDir;
+    std::copy_if(read.begin(), read.end(), std::back_inserter(readButCurrDir),
+                 [](const std::string& k) { return k != "CurrDir"; });
+    std::vector<std::string> a = readButCurrDir, b = written;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    EXPECT_EQ(a, b) << "the save writes exactly the keys the load reads, \"CurrDir\" aside";
+    EXPECT_EQ(read.front(), "WInOrder");
+    EXPECT_EQ(read.back(), "Locked");
 }
