@@ -22,7 +22,9 @@ const char* const kPlainLocked[] = {
     "WeekDaysOnly1", "WeekendsOnly1", "AllDays1", "Cities1"};
 const char* const kAlarmBoxes[] = {"ComboBoxHour", "UpDown2", "ComboBoxMinute", "UpDown1"};
 const char* const kAlarmMenus[] = {"ON1", "OFF1", "SundayAlarmSeperate1", "N24HourFormat1",
-                                   "LabelSundayAlarm", "LabelSundayAlarm1"};
+                                   "LabelSundayAlarm", "LabelSundayAlarm1",
+                                   // their double-click flips the alarm switch
+                                   "ImageAlarmON", "ImageAlarmOFF", "LabelAlarmOFF"};
 
 void setEnabled(Application& app, const char* name, bool enabled) {
     if (Control* c = app.find(name)) c->enabled = enabled;
@@ -60,6 +62,14 @@ void ApplySettingsLock(Application& app) {
 
 bool ConfirmSettingChange(Application& app) { return askToConfirm(app, true); }
 bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); }
+
+bool RefuseCheckBoxChange(Application& app, Control& box) {
+    // Loading the file sets the marks too; that is no change of the user's, so it
+    // asks nothing, or a user with "WarnChange" on would be asked at every start.
+    if (!app.main.SettingsLoaded || !ConfirmSettingChange(app)) return false;
+    box.checked = !box.checked;
+    return true;
+}
 
 void installSettingsLock(Application& app) {
     mainWindow(app).CheckBoxLock.handlers[Event::Click] = "CheckBoxLockClick";
