@@ -9,6 +9,7 @@
 #include "sound/sound_paths.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace kelvaro {
@@ -19,6 +20,13 @@ namespace {
 MediaPlayer& requirePlayer(Application& app) {
     if (MediaPlayer* player = app.platform().player) return *player;
     throw MediaError("no media device");
+}
+
+// A MIDI file that is not there falls back before the device is asked: the
+// device's first open can take seconds, and the ding must sound in this tick.
+void requireFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) throw MediaError(path + ": no such file");
 }
 
 void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
@@ -115,6 +123,7 @@ void serviceMidi(Application& app) {
     SoundState& s = soundState(app);
     if (!s.MidiRequested || playerMode(app) == PlayerMode::Paused) return;
     try {
+        requireFile(app.main.MIDIPath);
         MediaPlayer& player = requirePlayer(app);
         player.setDeviceType(DeviceType::Automatic);
         player.setFileName(app.main.MIDIPath);
