@@ -125,7 +125,8 @@ void FormPaint(Application& app) {
     mainWindow(app).Labelver.caption = "v" + m.versionText;
     step(app, [&] {
         // The session starts the program on the folder it runs on now, not on the default one.
-        if (p.autostart) p.autostart->writeEntry(kRunValue, p.programFile, {"--dir", programFolderArgument(m.ProgramDir), "auto"});
+        if (p.autostart)
+            p.autostart->writeEntry(kRunValue, p.programFile, {"--dir", programFolderArgument(m.ProgramDir), "auto"});
     });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });

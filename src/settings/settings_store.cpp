@@ -41,8 +41,12 @@ struct Key {
     bool inProgramDir = false; // the default is a file of the program folder
 };
 
-Key check(const char* name, int at, ControlOf c, bool def) { return {name, at, Kind::Check, c, nullptr, nullptr, "", def}; }
-Key text(const char* name, int at, ControlOf c, const char* def) { return {name, at, Kind::Text, c, nullptr, nullptr, def}; }
+Key check(const char* name, int at, ControlOf c, bool def) {
+    return {name, at, Kind::Check, c, nullptr, nullptr, "", def};
+}
+Key text(const char* name, int at, ControlOf c, const char* def) {
+    return {name, at, Kind::Text, c, nullptr, nullptr, def};
+}
 Key caption(const char* name, int at, ControlOf c) { return {name, at, Kind::Caption, c}; }
 Key amPm(const char* name, int at, ControlOf c) { return {name, at, Kind::AmPm, c}; }
 Key currDir(const char* name) { return {name, kNotWritten, Kind::CurrDir}; }
@@ -56,22 +60,22 @@ Key integer(const char* name, int at, int MainState::*m, int def) {
 // Every key in the order the first paint reads them, each with its place in the save.
 const std::vector<Key>& keys() {
     static const std::vector<Key> table = {
-        check("WInOrder",  0, NB(RadioButtonWInOrder), false),
-        check("WRandom",  1, NB(RadioButtonWRandom), true),
-        check("WSingle",  2, NB(RadioButtonWSingle), false),
-        check("STNewMusic",  3, NB(CheckBoxSTNewMusic), true),
+        check("WInOrder", 0, NB(RadioButtonWInOrder), false),
+        check("WRandom", 1, NB(RadioButtonWRandom), true),
+        check("WSingle", 2, NB(RadioButtonWSingle), false),
+        check("STNewMusic", 3, NB(CheckBoxSTNewMusic), true),
         check("AlarmON", 13, MW(ON1), true),
         check("AlarmOFF", 14, MW(OFF1), false),
         check("AlarmOnce", 15, NB(CheckBoxAlarmOnce1), false),
         check("MonitorOff", 16, NB(CheckBoxMonitorOff), false),
         check("MuteFix1", 17, NB(CheckBoxVolumeMuteFix1), false),
         check("StopHibernate", 18, NB(CheckBoxStopHybernateandSleep1), true),
-        check("ShowTimeInTask",  5, NB(CheckBoxShowKVTimeinTaskBar1), true),
-        check("AlarmMilestones",  4, NB(CheckBoxShowMilestones), true),
-        check("WarnChange",  6, NB(CheckBoxWarnifChangingSettings1), false),
-        check("SayTime",  7, NB(CheckBoxSayTimeEveryHour1), true),
-        check("QuietTime",  8, NB(CheckBoxQuietAfterBedTime1), true),
-        check("SayAlarm",  9, NB(CheckBoxSpeakDuringAlarm1), true),
+        check("ShowTimeInTask", 5, NB(CheckBoxShowKVTimeinTaskBar1), true),
+        check("AlarmMilestones", 4, NB(CheckBoxShowMilestones), true),
+        check("WarnChange", 6, NB(CheckBoxWarnifChangingSettings1), false),
+        check("SayTime", 7, NB(CheckBoxSayTimeEveryHour1), true),
+        check("QuietTime", 8, NB(CheckBoxQuietAfterBedTime1), true),
+        check("SayAlarm", 9, NB(CheckBoxSpeakDuringAlarm1), true),
         check("AllowWebTime", 21, NB(CheckBoxAllowTimeUpdate), true),
         check("AutoStart", 11, NB(CheckBoxAutoStartwithWindows1), true),
         check("N24Hour", 12, MW(N24HourFormat1), false),
