@@ -1,6 +1,6 @@
-// The alarm boxes under the clock. Nothing can be typed into the hour, minute
-// and snooze boxes; a bad value that reaches them another way is answered on
-// leaving with a note, an error box and a fixed value.
+// The alarm boxes under the clock. Digits can be typed into the hour and minute
+// boxes, nothing into the snooze box; a bad value is answered on leaving with a
+// note, an error box and a fixed value.
 #include "alarm/alarm_entry.h"
 #include "app/windows.h"
 #include "app/steps.h"
@@ -60,16 +60,29 @@ void rewriteTwoDigits(Control& box) {
     box.text = TwoDigits(strToInt(box.text));
 }
 
+// A typed box may be left empty; that is no hour or minute either.
+bool typedOutOfRange(const std::string& text, bool (*outOfRange)(int)) {
+    const auto value = tryStrToInt(text);
+    return !value || outOfRange(*value);
+}
+
+// A typed "7" is shown as the lists show it, "07".
+void rewriteIfNumber(Control& box) {
+    if (const auto value = tryStrToInt(box.text)) box.text = TwoDigits(*value);
+}
+
 void checkAlarmHour(Application& app, const char* message24) {
     HoldWindowDown hold(app.main);
     const std::string before = alarmCaption(app);
     Control& hour = mainWindow(app).ComboBoxHour;
     const bool h24 = is24Hour(app);
-    if (hourOutOfRange(strToInt(hour.text), h24)) {
+    if (typedOutOfRange(hour.text, h24 ? [](int h) { return hourOutOfRange(h, true); }
+                                       : [](int h) { return hourOutOfRange(h, false); })) {
         ShowNote(app, h24 ? message24 : "Maximum hours is 12.  Try again!", true);
         app.box(BoxKind::Error, h24 ? "Maximum '23' hours" : "Maximum '12' hours");
         hour.text = "07";
     }
+    rewriteIfNumber(hour);
     rebuildAlarmTime(app);
     keepIfChanged(app, before);
 }
@@ -85,11 +98,22 @@ void validateAlarmBoxes(Application& app) {
     syncUpDowns(app);
 }
 
+// Enter checks every box. The hour and minute boxes take digits and Backspace;
+// a digit typed into a full box starts it again, so "41" over "30" gives "41".
 void alarmBoxKeyPress(Application& app) {
     KeyEvent* key = app.currentKey();
     if (!key) return;
-    if (key->character() == '\r') validateAlarmBoxes(app);
-    key->suppressed = true;
+    const char c = key->character();
+    if (c == '\r') validateAlarmBoxes(app);
+    MainWindow& w = mainWindow(app);
+    Control* box = app.focused() == w.ComboBoxHour.name     ? &w.ComboBoxHour
+                   : app.focused() == w.ComboBoxMinute.name ? &w.ComboBoxMinute
+                                                            : nullptr;
+    if (!box || c == '\r' || !passesDigitFilter(c)) {
+        key->suppressed = true;
+        return;
+    }
+    if (c != 8 && box->text.size() >= 2) box->text.clear();
 }
 
 void ampmKeyPress(Application& app) {
@@ -133,8 +157,9 @@ void setBoxLists(Application& app) {
     mainWindow(app).ComboBoxMinute.items = {"00", "05", "10", "15", "20", "25", "30",
                                        "35", "40", "45", "50", "55", "59"};
     mainWindow(app).ComboBoxSnooze.items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};
-    // Capitals must be typeable here; the key filter lets nothing else through.
-    mainWindow(app).ComboBoxAMPM.readOnly = false;
+    // Typeable; the key filters let only capitals, or digits, through.
+    for (Control* box : {&mainWindow(app).ComboBoxAMPM, &mainWindow(app).ComboBoxHour, &mainWindow(app).ComboBoxMinute})
+        box->readOnly = false;
     mainWindow(app).ComboBoxHour.hint = "Alarm Hour";
     mainWindow(app).ComboBoxMinute.hint = "Alarm Minute";
     mainWindow(app).ComboBoxAMPM.hint = "Alarm AM / PM";
@@ -180,11 +205,12 @@ void ComboBoxMinuteExit(Application& app) {
     HoldWindowDown hold(app.main);
     const std::string before = alarmCaption(app);
     Control& minute = mainWindow(app).ComboBoxMinute;
-    if (minuteOutOfRange(strToInt(minute.text))) {
+    if (typedOutOfRange(minute.text, [](int m) { return m < 0 || minuteOutOfRange(m); })) {
         ShowNote(app, "Maximum minutes in an hour are 59.  Try again!", true);
         app.box(BoxKind::Error, "Maximum '59' minutes!");
         minute.text = "59";
     }
+    rewriteIfNumber(minute);
     rebuildAlarmTime(app);
     keepIfChanged(app, before);
 }

@@ -116,6 +116,8 @@ void ON1Click(Application& app, bool on) {
     setSwitch(app, on);
     refreshTaskbar(app, true);
     showSwitchIndicators(app);
+    // Saved at once, or a crash would bring back a switch the user changed.
+    SaveAllSettings(app);
     ShowNote(app, mainWindow(app).ON1.checked ? alarmOnNote(app, "on") : kAlarmOffNote, true);
 }
 

@@ -4,6 +4,8 @@
 
 #include "cities/city_list.h"
 #include "framework/application.h"
+#include "settings/profile_file.h"
+#include "settings/settings_store.h"
 
 #include <algorithm>
 
@@ -11,9 +13,27 @@ namespace kelvaro {
 
 namespace {
 
+// Without a current city the days and the Sunday time live in the settings file,
+// so a fresh folder keeps them and "Cities.txt" stays as the user left it.
+constexpr const char* kData = "Data";
+constexpr const char* kDaysKey = "NoCityDays";
+constexpr const char* kSundayKey = "NoCitySundayAlarm";
+
 struct StandInRow {
     std::vector<std::string> cells = std::vector<std::string>(kDayMaskColumn + 1);
+    bool read = false;
 };
+
+std::vector<std::string>& standInCells(Application& app) {
+    StandInRow& row = app.feature<StandInRow>();
+    if (!row.read) {
+        row.read = true;
+        ProfileFile file(app.filePath(kSettingsFile));
+        row.cells[kDayMaskColumn] = file.readString(kData, kDaysKey, "");
+        row.cells[kSundayAlarmColumn] = file.readString(kData, kSundayKey, "");
+    }
+    return row.cells;
+}
 
 } // namespace
 
@@ -31,11 +51,20 @@ std::vector<std::string>& currentCityCells(Application& app) {
         if (cells.size() < wanted) cells.resize(wanted);
         return cells;
     }
-    return app.feature<StandInRow>().cells;
+    return standInCells(app);
 }
 
 void saveCityList(Application& app) {
-    if (currentCityRow(app) >= 1) runStep(app, Step::SaveCityList);
+    if (currentCityRow(app) >= 1) {
+        runStep(app, Step::SaveCityList);
+        return;
+    }
+    if (!app.main.SettingsLoaded) return; // nothing is written while the settings load
+    const std::vector<std::string>& cells = standInCells(app);
+    ProfileFile file(app.filePath(kSettingsFile));
+    file.writeString(kData, kDaysKey, cells[kDayMaskColumn]);
+    file.writeString(kData, kSundayKey, cells[kSundayAlarmColumn]);
+    file.flush();
 }
 
 } // namespace kelvaro

@@ -1,7 +1,7 @@
 #pragma once
 // The current city's row of the city list as the alarm days see it. Without a
-// city list, or with no city marked, a row kept in memory stands in for it, so
-// that the day items and the Sunday time still work and are simply not stored.
+// city list, or with no city marked, a stand-in row takes its place; its day mask
+// and Sunday time are kept in the settings file.
 #include <string>
 #include <vector>
 
@@ -17,7 +17,7 @@ constexpr int kDayMaskColumn = 5;
 int currentCityRow(Application& app);
 // The cells of the current city's row (at least up to the day mask column).
 std::vector<std::string>& currentCityCells(Application& app);
-// Writes the city list when there is a city to store.
+// Writes the city list, or without a current city the stand-in row's keys.
 void saveCityList(Application& app);
 
 } // namespace kelvaro

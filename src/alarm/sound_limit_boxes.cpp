@@ -57,13 +57,7 @@ void minuteBoxKeyPress(Application& app, MinuteBox which) {
     if (enter) minuteBoxExit(app, which);
 }
 
-// A refused confirmation puts the box back as it was. Loading the settings
-// checks the boxes too; that is no change of the user's to confirm.
-bool confirmBox(Application& app, Control& box) {
-    if (!app.main.SettingsLoaded || !ConfirmSettingChange(app)) return true;
-    box.checked = !box.checked;
-    return false;
-}
+void openSettingsPage(Application& app) { OpenNotebookOn(app, &notebook(app).TabSheetSettings); }
 
 } // namespace
 
@@ -99,16 +93,20 @@ void installSoundLimitBoxes(Application& app) {
         app.defineOperation(box + "Change", [&app, which] { minuteBoxExit(app, which); });
         app.defineOperation(box + "KeyPress", [&app, which] { minuteBoxKeyPress(app, which); });
         app.defineOperation(c.upDown.name + "MouseUp", [&app, which] { minuteBoxExit(app, which); });
+        c.label.handlers[Event::DblClick] = c.label.name + "DblClick";
+        app.defineOperation(c.label.name + "DblClick", [&app] { openSettingsPage(app); });
     }
     notebook(app).CheckBoxSnooze1.handlers[Event::Click] = "CheckBoxSnooze1Click";
     app.defineOperation("CheckBoxSnooze1Click", [&app] {
-        if (!confirmBox(app, notebook(app).CheckBoxSnooze1)) return;
-        mainWindow(app).ComboBoxSnooze.visible = notebook(app).CheckBoxSnooze1.checked;
+        if (RefuseCheckBoxChange(app, notebook(app).CheckBoxSnooze1)) return;
+        const bool snooze = notebook(app).CheckBoxSnooze1.checked;
+        mainWindow(app).ComboBoxSnooze.visible = snooze;
+        mainWindow(app).ComboBoxSnooze.enabled = snooze && !mainWindow(app).CheckBoxLock.checked;
         SaveAllSettings(app);
     });
     notebook(app).CheckBoxAlarmOnce1.handlers[Event::Click] = "CheckBoxAlarmOnce1Click";
     app.defineOperation("CheckBoxAlarmOnce1Click", [&app] {
-        if (!confirmBox(app, notebook(app).CheckBoxAlarmOnce1)) return;
+        if (RefuseCheckBoxChange(app, notebook(app).CheckBoxAlarmOnce1)) return;
         SaveAllSettings(app);
     });
 }

@@ -23,6 +23,8 @@ MinuteBoxReading readMinuteBox(const std::string& text) {
     const auto value = tryStrToInt(text);
     if (!value) {
         r.text = "120";
+    } else if (*value < 0) {
+        r.text = "0"; // the up-down's bottom; no count of minutes is negative
     } else if (*value > 9999) {
         r.text = "60";
         r.tooLarge = true;

@@ -18,7 +18,7 @@ std::string snoozeCountdown(DateTime snoozeUntil, DateTime cityTimeOfDay, const 
 bool limitReached(DateTime alarmStart, DateTime now, int minutes);
 
 // The text and value a minute box ends with. Above 9999 it becomes "60" (and
-// the user is told); a text that is not a number becomes "120".
+// the user is told), below 0 it becomes "0"; a text that is not a number becomes "120".
 struct MinuteBoxReading {
     std::string text;
     int value = 0;

@@ -122,8 +122,25 @@ void firstPaint(Application& app) {
     app.guarded([&] { FormPaint(app); });
 }
 
+namespace {
+struct TickError {
+    std::string shown; // the message of the last failed tick, empty after a good one
+};
+} // namespace
+
 void mainTick(Application& app) {
-    app.guarded([&] { Timer1Timer(app); });
+    // A fault that fails every tick would open a box a second, each over the last.
+    std::string& shown = app.feature<TickError>().shown;
+    try {
+        Timer1Timer(app);
+        shown.clear();
+    } catch (const std::logic_error&) {
+        throw; // a caller's mistake, as in the error guard
+    } catch (const std::exception& e) {
+        if (shown == e.what()) return;
+        shown = e.what();
+        app.showException(shown);
+    }
 }
 
 void flashTick(Application& app) {

@@ -40,6 +40,11 @@ void step(Application& app, const std::function<void()>& action) {
     }
 }
 
+std::string programFolderArgument(std::string dir) {
+    if (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    return dir;
+}
+
 int minutesIn(const Control& box) { return strToIntDef(trim(box.text), 0); }
 
 } // namespace
@@ -119,7 +124,8 @@ void FormPaint(Application& app) {
     mainWindow(app).LabelBattery.visible = false;
     mainWindow(app).Labelver.caption = "v" + m.versionText;
     step(app, [&] {
-        p.autostart->writeEntry(kRunValue, p.programFile, "auto");
+        // The session starts the program on the folder it runs on now, not on the default one.
+        p.autostart->writeEntry(kRunValue, p.programFile, {"--dir", programFolderArgument(m.ProgramDir), "auto"});
     });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });

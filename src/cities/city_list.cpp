@@ -1,6 +1,8 @@
 #include "cities/city_list.h"
 
+#include "app/show_note.h"
 #include "app/windows.h"
+#include "cities/hour_difference.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "sound/list_file.h"
@@ -20,6 +22,26 @@ ListRow headerRow() {
     header[kCityName] = "City";
     header[kCityHours] = "Hours Diff";
     return header;
+}
+
+struct HourDifferenceNote {
+    bool shown = false;
+};
+
+// The file gets the check the grid makes on a key: an hour difference the clock
+// cannot use (24, -99, 1e30) would make every tick fail. True when one was mended.
+bool mendHourDifferences(Control& grid, const LocaleInfo& locale) {
+    bool mended = false;
+    for (int row = 1; row <= lastCityRow(grid); ++row) {
+        const std::string& hours = cityCell(grid, row, kCityHours);
+        if (hours.empty()) continue;
+        const HourDifferenceCheck check = checkHourDifference(hours, locale);
+        if (check == HourDifferenceCheck::Keep) continue;
+        setCityCell(grid, row, kCityHours, "0");
+        if (check == HourDifferenceCheck::NotANumber) setCityCell(grid, row, kCityMark, "0");
+        mended = true;
+    }
+    return mended;
 }
 
 } // namespace
@@ -89,6 +111,11 @@ void loadCityList(Application& app) {
     }
     grid.row = std::clamp(row, 1, lastCityRow(grid));
     grid.col = std::clamp(col, 0, static_cast<int>(kCityListColumns) - 1);
+    // The list is read again at every choice of a city until it is saved: one note a run.
+    if (mendHourDifferences(grid, app.locale()) && !app.feature<HourDifferenceNote>().shown) {
+        app.feature<HourDifferenceNote>().shown = true;
+        ShowNote(app, std::string("An hour difference in ") + kCitiesFile + " could not be used and is now 0.", false);
+    }
 }
 
 void SaveCityList(Application& app) {

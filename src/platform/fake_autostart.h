@@ -9,13 +9,16 @@ namespace kelvaro {
 
 class FakeAutostart : public Autostart {
 public:
-    void writeEntry(const std::string& name, const std::string& program, const std::string& argument) override {
-        entries_[name] = argument.empty() ? program : program + " " + argument;
+    void writeEntry(const std::string& name, const std::string& program,
+                    const std::vector<std::string>& arguments) override {
+        std::string line = program;
+        for (const std::string& argument : arguments) line += " " + argument;
+        entries_[name] = line;
     }
     void removeEntry(const std::string& name) override { entries_.erase(name); }
     bool hasEntry(const std::string& name) const override { return entries_.count(name) > 0; }
 
-    // "program argument", or empty when there is no such entry.
+    // "program argument...", blank-separated, or empty when there is no such entry.
     std::string entry(const std::string& name) const {
         auto it = entries_.find(name);
         return it == entries_.end() ? std::string() : it->second;

@@ -61,9 +61,9 @@ std::string desktopExecArgument(const std::string& argument) {
     return value;
 }
 
-std::string autostartEntryText(const std::string& program, const std::string& argument) {
+std::string autostartEntryText(const std::string& program, const std::vector<std::string>& arguments) {
     std::string exec = desktopExecArgument(program);
-    if (!argument.empty())
+    for (const std::string& argument : arguments)
         exec += " " + desktopExecArgument(argument);
     return "[Desktop Entry]\n"
            "Type=Application\n"
@@ -82,7 +82,8 @@ std::string XdgAutostart::entryPath(const std::string& name) const {
     return folder() + "/" + desktopFileName(name);
 }
 
-void XdgAutostart::writeEntry(const std::string& name, const std::string& program, const std::string& argument) {
+void XdgAutostart::writeEntry(const std::string& name, const std::string& program,
+                              const std::vector<std::string>& arguments) {
     std::error_code ec;
     std::filesystem::create_directories(folder(), ec);
     // QSaveFile writes a temporary file and renames it over the entry, so a
@@ -90,7 +91,7 @@ void XdgAutostart::writeEntry(const std::string& name, const std::string& progra
     QSaveFile file(QString::fromStdString(entryPath(name)));
     if (!file.open(QIODevice::WriteOnly))
         return;
-    file.write(QByteArray::fromStdString(autostartEntryText(program, argument)));
+    file.write(QByteArray::fromStdString(autostartEntryText(program, arguments)));
     file.commit();
 }
 

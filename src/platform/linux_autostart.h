@@ -12,7 +12,8 @@ public:
     // An empty folder means the autostart folder of the environment at each call.
     explicit XdgAutostart(std::string autostartFolder = {});
 
-    void writeEntry(const std::string& name, const std::string& program, const std::string& argument) override;
+    void writeEntry(const std::string& name, const std::string& program,
+                    const std::vector<std::string>& arguments) override;
     void removeEntry(const std::string& name) override;
     bool hasEntry(const std::string& name) const override;
 
@@ -32,6 +33,6 @@ std::string desktopFileName(const std::string& entryName);
 // and escaped for the key file's string value.
 std::string desktopExecArgument(const std::string& argument);
 // The whole desktop entry text.
-std::string autostartEntryText(const std::string& program, const std::string& argument);
+std::string autostartEntryText(const std::string& program, const std::vector<std::string>& arguments);
 
 } // namespace kelvaro

@@ -38,7 +38,7 @@ public:
 
 class NoAutostart : public Autostart {
 public:
-    void writeEntry(const std::string&, const std::string&, const std::string&) override {}
+    void writeEntry(const std::string&, const std::string&, const std::vector<std::string>&) override {}
     void removeEntry(const std::string&) override {}
     bool hasEntry(const std::string&) const override { return false; }
 };

@@ -17,7 +17,7 @@ void wireGlyphMirror(Application& app, Control& box, Control& label) {
     const std::string handler = box.name + "Click";
     box.handlers[Event::Click] = handler;
     app.defineOperation(handler, [&app, &box, &label] {
-        if (ConfirmSettingChange(app)) return;
+        if (RefuseCheckBoxChange(app, box)) return;
         label.caption = box.checked ? kCheckedGlyph : kUncheckedGlyph;
         SaveAllSettings(app);
     });
@@ -41,8 +41,8 @@ void installSettingCheckBoxes(Application& app) {
         if (!box->handler(Event::Click).empty()) continue; // a feature wired its own
         const std::string handler = box->name + "Click";
         box->handlers[Event::Click] = handler;
-        app.defineOperation(handler, [&app] {
-            if (ConfirmSettingChange(app)) return;
+        app.defineOperation(handler, [&app, box] {
+            if (RefuseCheckBoxChange(app, *box)) return;
             SaveAllSettings(app);
         });
     }

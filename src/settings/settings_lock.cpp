@@ -6,27 +6,34 @@
 #include "app/show_note.h"
 #include "settings/settings_store.h"
 
+#include <vector>
+
 namespace kelvaro {
 
 namespace {
 
 constexpr const char* kQuestion = "Are you sure you want to Change This Setting?";
 
-// Controls the lock simply disables, in the order they are switched.
-const char* const kPlainLocked[] = {
-    "CheckBoxLowBattCheck1", "GradBtnnMSetAlarm", "GradBtnnMUseDefaults", "CheckBoxWarnifChangingSettings1",
-    "CheckBoxSnooze1", "CheckBoxAlarmOnce1", "CheckBoxVolumeMuteFix1", "CheckBoxShowKVTimeinTaskBar1",
-    "GradBtnnChangeTimeFontSize1", "CheckBoxStopHybernateandSleep1", "CheckBoxAutoStartwithWindows1",
-    "CDPlayer1", "MIDIMusic1", "MP3Music1", "ProgramofYourChoice1", "Ding1",
-    "Sunday1", "Monday1", "Tuesday1", "Wednesday1", "Thursday1", "Friday1", "Saturday1",
-    "WeekDaysOnly1", "WeekendsOnly1", "AllDays1", "Cities1"};
-const char* const kAlarmBoxes[] = {"ComboBoxHour", "UpDown2", "ComboBoxMinute", "UpDown1"};
-const char* const kAlarmMenus[] = {"ON1", "OFF1", "SundayAlarmSeperate1", "N24HourFormat1",
-                                   "LabelSundayAlarm", "LabelSundayAlarm1"};
-
-void setEnabled(Application& app, const char* name, bool enabled) {
-    if (Control* c = app.find(name)) c->enabled = enabled;
+// Controls the lock simply disables.
+std::vector<Control*> plainLocked(Application& app) {
+    MainWindow& w = mainWindow(app);
+    SettingsNotebook& nb = notebook(app);
+    return {&nb.CheckBoxLowBattCheck1, &nb.CheckBoxWarnifChangingSettings1, &nb.CheckBoxSnooze1,
+            &nb.CheckBoxAlarmOnce1, &nb.CheckBoxVolumeMuteFix1, &nb.CheckBoxShowKVTimeinTaskBar1,
+            &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxAutoStartwithWindows1,
+            &w.CDPlayer1, &w.MIDIMusic1, &w.MP3Music1, &w.ProgramofYourChoice1, &w.Ding1,
+            &w.Sunday1, &w.Monday1, &w.Tuesday1, &w.Wednesday1, &w.Thursday1, &w.Friday1, &w.Saturday1,
+            &w.WeekDaysOnly1, &w.WeekendsOnly1, &w.AllDays1, &w.Cities1,
+            &w.ComboBoxHour, &w.UpDown2, &w.ComboBoxMinute, &w.UpDown1,
+            &w.ON1, &w.OFF1, &w.SundayAlarmSeperate1, &w.N24HourFormat1, &w.LabelSundayAlarm,
+            &w.LabelSundayAlarm1,
+            // their double-click flips the alarm switch
+            &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF};
 }
+
+// The planner's buttons and the city clock's font button come with features that
+// are not always built, so they are found by name.
+const char* const kLaterLocked[] = {"GradBtnnMSetAlarm", "GradBtnnMUseDefaults", "GradBtnnChangeTimeFontSize1"};
 
 // The notebook's own copy of the question; `raiseFlag` says whether it guards MayRaiseWindow.
 bool askToConfirm(Application& app, bool raiseFlag) {
@@ -49,17 +56,26 @@ void ApplySettingsLock(Application& app) {
     const bool snooze = notebook(app).CheckBoxSnooze1.checked;
     mainWindow(app).ComboBoxSnooze.visible = snooze;
     mainWindow(app).AdvPanelSetting.visible = !locked;
-    for (const char* name : kPlainLocked) setEnabled(app, name, !locked);
+    for (Control* c : plainLocked(app))
+        c->enabled = !locked;
+    for (const char* name : kLaterLocked)
+        if (Control* c = app.find(name)) c->enabled = !locked;
     mainWindow(app).ComboBoxSnooze.enabled = !locked && snooze;
-    for (const char* name : kAlarmBoxes) setEnabled(app, name, !locked);
     mainWindow(app).ComboBoxAMPM.enabled = !locked && !mainWindow(app).N24HourFormat1.checked;
-    for (const char* name : kAlarmMenus) setEnabled(app, name, !locked);
     mainWindow(app).EditProgramParams.enabled = !locked && mainWindow(app).ProgramofYourChoice1.checked;
     mainWindow(app).LockSettings1.checked = locked;
 }
 
 bool ConfirmSettingChange(Application& app) { return askToConfirm(app, true); }
 bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); }
+
+bool RefuseCheckBoxChange(Application& app, Control& box) {
+    // Loading the file sets the marks too; that is no change of the user's, so it
+    // asks nothing, or a user with "WarnChange" on would be asked at every start.
+    if (!app.main.SettingsLoaded || !ConfirmSettingChange(app)) return false;
+    box.checked = !box.checked;
+    return true;
+}
 
 void installSettingsLock(Application& app) {
     mainWindow(app).CheckBoxLock.handlers[Event::Click] = "CheckBoxLockClick";

@@ -2,11 +2,14 @@
 #include "app/steps.h"
 #include "app/windows.h"
 
+#include "alarm/alarm_rules.h"
+#include "alarm/sounding_rules.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "settings/profile_file.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,113 +19,120 @@ namespace kelvaro {
 namespace {
 
 constexpr const char* kData = "Data";
+constexpr int kTopLevel = 32767; // the alarm levels run from 0 to here
+constexpr int kNotWritten = -1;
 
-enum class Kind { Check, Text, Caption, Member, Integer, AmPm, CurrDir };
+using ControlOf = Control& (*)(Application&);
+#define MW(control) [](Application& a) -> Control& { return mainWindow(a).control; }
+#define NB(control) [](Application& a) -> Control& { return notebook(a).control; }
+
+enum class Kind { Check, Text, Caption, AmPm, CurrDir, Path, Integer };
 
 struct Key {
     const char* name;
+    int writeAt; // place in the order the save writes, kNotWritten for none
     Kind kind;
-    // The control the key is kept in, by the name the file knows it by; or the
-    // member name for Member/Integer.
-    const char* where;
+    ControlOf control = nullptr;             // Check, Text, Caption, AmPm
+    std::string MainState::*path = nullptr;  // Path
+    int MainState::*number = nullptr;        // Integer
     const char* textDefault = "";
     bool boolDefault = false;
     int intDefault = 0;
+    bool inProgramDir = false; // the default is a file of the program folder
 };
 
-// The keys in the order the first paint reads them.
+Key check(const char* name, int at, ControlOf c, bool def) {
+    return {name, at, Kind::Check, c, nullptr, nullptr, "", def};
+}
+Key text(const char* name, int at, ControlOf c, const char* def) {
+    return {name, at, Kind::Text, c, nullptr, nullptr, def};
+}
+Key caption(const char* name, int at, ControlOf c) { return {name, at, Kind::Caption, c}; }
+Key amPm(const char* name, int at, ControlOf c) { return {name, at, Kind::AmPm, c}; }
+Key currDir(const char* name) { return {name, kNotWritten, Kind::CurrDir}; }
+Key path(const char* name, int at, std::string MainState::*m, const char* def, bool inProgramDir = false) {
+    return {name, at, Kind::Path, nullptr, m, nullptr, def, false, 0, inProgramDir};
+}
+Key integer(const char* name, int at, int MainState::*m, int def) {
+    return {name, at, Kind::Integer, nullptr, nullptr, m, "", false, def};
+}
+
+// Every key in the order the first paint reads them, each with its place in the save.
 const std::vector<Key>& keys() {
     static const std::vector<Key> table = {
-        {"WInOrder", Kind::Check, "RadioButtonWInOrder", "", false},
-        {"WRandom", Kind::Check, "RadioButtonWRandom", "", true},
-        {"WSingle", Kind::Check, "RadioButtonWSingle", "", false},
-        {"STNewMusic", Kind::Check, "CheckBoxSTNewMusic", "", true},
-        {"AlarmON", Kind::Check, "ON1", "", true},
-        {"AlarmOFF", Kind::Check, "OFF1", "", false},
-        {"AlarmOnce", Kind::Check, "CheckBoxAlarmOnce1", "", false},
-        {"MonitorOff", Kind::Check, "CheckBoxMonitorOff", "", false},
-        {"MuteFix1", Kind::Check, "CheckBoxVolumeMuteFix1", "", false},
-        {"StopHibernate", Kind::Check, "CheckBoxStopHybernateandSleep1", "", true},
-        {"ShowTimeInTask", Kind::Check, "CheckBoxShowKVTimeinTaskBar1", "", true},
-        {"AlarmMilestones", Kind::Check, "CheckBoxShowMilestones", "", true},
-        {"WarnChange", Kind::Check, "CheckBoxWarnifChangingSettings1", "", false},
-        {"SayTime", Kind::Check, "CheckBoxSayTimeEveryHour1", "", true},
-        {"QuietTime", Kind::Check, "CheckBoxQuietAfterBedTime1", "", true},
-        {"SayAlarm", Kind::Check, "CheckBoxSpeakDuringAlarm1", "", true},
-        {"AllowWebTime", Kind::Check, "CheckBoxAllowTimeUpdate", "", true},
-        {"AutoStart", Kind::Check, "CheckBoxAutoStartwithWindows1", "", true},
-        {"N24Hour", Kind::Check, "N24HourFormat1", "", false},
-        {"SeperateSunday", Kind::Check, "SundayAlarmSeperate1", "", false},
-        {"WarnBatteryLow", Kind::Check, "CheckBoxLowBattCheck1", "", true},
-        {"Snooze", Kind::Check, "CheckBoxSnooze1", "", true},
-        {"CDPlayer", Kind::Check, "CDPlayer1", "", false},
-        {"Ding", Kind::Check, "Ding1", "", false},
-        {"CDInOrder", Kind::Check, "RadioButtonCDInOrder", "", false},
-        {"CDRandom", Kind::Check, "RadioButtonCDRandom", "", false},
-        {"CDSingle", Kind::Check, "RadioButtonCDSingle", "", false},
-        {"CDWhole", Kind::Check, "RadioButtonCDWhole", "", true},
-        {"MIDIMusic", Kind::Check, "MIDIMusic1", "", true},
-        {"MP3Music", Kind::Check, "MP3Music1", "", false},
-        {"WebRadioMusic", Kind::Check, "WebRadioTV1", "", false},
-        {"ProgChoice", Kind::Check, "ProgramofYourChoice1", "", false},
-        {"MusicSeconds", Kind::Text, "ComboBoxMusicSeconds", "120"},
-        {"SnoozeSeconds", Kind::Text, "ComboBoxSnoozeSeconds", "0"},
-        {"TimeHost", Kind::Text, "ComboBoxTimeHostName", kDefaultTimeHost},
-        {"LastTimeSynch", Kind::Caption, "LabelLastTimeSynch"}, // default: now
-        {"SnozTime", Kind::Text, "ComboBoxSnooze", "05"},
-        {"Hour", Kind::Text, "ComboBoxHour", "07"},
-        {"Minute", Kind::Text, "ComboBoxMinute", "30"},
-        {"AMPM", Kind::AmPm, "ComboBoxAMPM"},
-        {"CurrDir", Kind::CurrDir, ""},
-        {"CDPath", Kind::Member, "CDPath", "D:\\Track01.cda"},
-        {"WebRadioPath", Kind::Member, "WebRadioPath", kDefaultWebRadio},
-        {"MIDIPath", Kind::Member, "MIDIPath"},       // default: ProgramDir + "Mission2.mid"
-        {"MP3Path", Kind::Member, "MP3Path"},         // default: ProgramDir + "TaDa.mp3"
-        {"ProgramPath", Kind::Member, "ProgramPath"}, // default: ProgramDir + "australia.exe"
-        {"ProgParams", Kind::Text, "EditProgramParams", ""},
-        {"TClockH", Kind::Integer, "TClockH", "", false, 0},
-        {"TClockW", Kind::Integer, "TClockW", "", false, 0},
-        {"MIDIVolume", Kind::Integer, "MIDIVolume", "", false, 32767},
-        {"WaveVolume", Kind::Integer, "WaveVolume", "", false, 32767},
-        {"CDVolume", Kind::Integer, "CDVolume", "", false, 32767},
-        {"Locked", Kind::Check, "CheckBoxLock", "", false},
+        check("WInOrder", 0, NB(RadioButtonWInOrder), false),
+        check("WRandom", 1, NB(RadioButtonWRandom), true),
+        check("WSingle", 2, NB(RadioButtonWSingle), false),
+        check("STNewMusic", 3, NB(CheckBoxSTNewMusic), true),
+        check("AlarmON", 13, MW(ON1), true),
+        check("AlarmOFF", 14, MW(OFF1), false),
+        check("AlarmOnce", 15, NB(CheckBoxAlarmOnce1), false),
+        check("MonitorOff", 16, NB(CheckBoxMonitorOff), false),
+        check("MuteFix1", 17, NB(CheckBoxVolumeMuteFix1), false),
+        check("StopHibernate", 18, NB(CheckBoxStopHybernateandSleep1), true),
+        check("ShowTimeInTask", 5, NB(CheckBoxShowKVTimeinTaskBar1), true),
+        check("AlarmMilestones", 4, NB(CheckBoxShowMilestones), true),
+        check("WarnChange", 6, NB(CheckBoxWarnifChangingSettings1), false),
+        check("SayTime", 7, NB(CheckBoxSayTimeEveryHour1), true),
+        check("QuietTime", 8, NB(CheckBoxQuietAfterBedTime1), true),
+        check("SayAlarm", 9, NB(CheckBoxSpeakDuringAlarm1), true),
+        check("AllowWebTime", 21, NB(CheckBoxAllowTimeUpdate), true),
+        check("AutoStart", 11, NB(CheckBoxAutoStartwithWindows1), true),
+        check("N24Hour", 12, MW(N24HourFormat1), false),
+        check("SeperateSunday", 10, MW(SundayAlarmSeperate1), false),
+        check("WarnBatteryLow", 32, NB(CheckBoxLowBattCheck1), true),
+        check("Snooze", 19, NB(CheckBoxSnooze1), true),
+        check("CDPlayer", 20, MW(CDPlayer1), false),
+        check("Ding", 29, MW(Ding1), false),
+        check("CDInOrder", 22, NB(RadioButtonCDInOrder), false),
+        check("CDRandom", 23, NB(RadioButtonCDRandom), false),
+        check("CDSingle", 24, NB(RadioButtonCDSingle), false),
+        check("CDWhole", 25, NB(RadioButtonCDWhole), true),
+        check("MIDIMusic", 26, MW(MIDIMusic1), true),
+        check("MP3Music", 28, MW(MP3Music1), false),
+        check("WebRadioMusic", 27, MW(WebRadioTV1), false),
+        check("ProgChoice", 30, MW(ProgramofYourChoice1), false),
+        text("MusicSeconds", 34, NB(ComboBoxMusicSeconds), "120"),
+        text("SnoozeSeconds", 35, NB(ComboBoxSnoozeSeconds), "0"),
+        text("TimeHost", 36, NB(ComboBoxTimeHostName), kDefaultTimeHost),
+        caption("LastTimeSynch", 33, NB(LabelLastTimeSynch)), // default: now
+        text("SnozTime", 37, MW(ComboBoxSnooze), "05"),
+        text("Hour", 38, MW(ComboBoxHour), "07"),
+        text("Minute", 39, MW(ComboBoxMinute), "30"),
+        amPm("AMPM", 40, MW(ComboBoxAMPM)),
+        currDir("CurrDir"),
+        path("CDPath", 42, &MainState::CDPath, "D:\\Track01.cda"),
+        path("WebRadioPath", 43, &MainState::WebRadioPath, kDefaultWebRadio),
+        path("MIDIPath", 44, &MainState::MIDIPath, "Mission2.mid", true),
+        path("MP3Path", 45, &MainState::MP3Path, "TaDa.mp3", true),
+        path("ProgramPath", 46, &MainState::ProgramPath, "australia.exe", true),
+        text("ProgParams", 41, MW(EditProgramParams), ""),
+        integer("TClockH", 47, &MainState::TClockH, 0),
+        integer("TClockW", 48, &MainState::TClockW, 0),
+        integer("MIDIVolume", 49, &MainState::MIDIVolume, kTopLevel),
+        integer("WaveVolume", 50, &MainState::WaveVolume, kTopLevel),
+        integer("CDVolume", 51, &MainState::CDVolume, kTopLevel),
+        check("Locked", 31, MW(CheckBoxLock), false),
     };
     return table;
 }
 
-const char* const kSaveOrder[] = {
-    "WInOrder", "WRandom", "WSingle", "STNewMusic", "AlarmMilestones", "ShowTimeInTask", "WarnChange",
-    "SayTime", "QuietTime", "SayAlarm", "SeperateSunday", "AutoStart", "N24Hour", "AlarmON", "AlarmOFF",
-    "AlarmOnce", "MonitorOff", "MuteFix1", "StopHibernate", "Snooze", "CDPlayer", "AllowWebTime",
-    "CDInOrder", "CDRandom", "CDSingle", "CDWhole", "MIDIMusic", "WebRadioMusic", "MP3Music", "Ding",
-    "ProgChoice", "Locked", "WarnBatteryLow", "LastTimeSynch", "MusicSeconds", "SnoozeSeconds", "TimeHost",
-    "SnozTime", "Hour", "Minute", "AMPM", "ProgParams", "CDPath", "WebRadioPath", "MIDIPath", "MP3Path",
-    "ProgramPath", "TClockH", "TClockW", "MIDIVolume", "WaveVolume", "CDVolume"};
-
-std::string* textMember(MainState& m, const std::string& name) {
-    if (name == "CDPath") return &m.CDPath;
-    if (name == "WebRadioPath") return &m.WebRadioPath;
-    if (name == "MIDIPath") return &m.MIDIPath;
-    if (name == "MP3Path") return &m.MP3Path;
-    if (name == "ProgramPath") return &m.ProgramPath;
-    return nullptr;
+const std::vector<const Key*>& keysInWriteOrder() {
+    static const std::vector<const Key*> ordered = [] {
+        std::vector<const Key*> list;
+        for (const Key& key : keys())
+            if (key.writeAt != kNotWritten) list.push_back(&key);
+        std::sort(list.begin(), list.end(), [](const Key* a, const Key* b) { return a->writeAt < b->writeAt; });
+        return list;
+    }();
+    return ordered;
 }
 
-int* intMember(MainState& m, const std::string& name) {
-    if (name == "TClockH") return &m.TClockH;
-    if (name == "TClockW") return &m.TClockW;
-    if (name == "MIDIVolume") return &m.MIDIVolume;
-    if (name == "WaveVolume") return &m.WaveVolume;
-    if (name == "CDVolume") return &m.CDVolume;
-    return nullptr;
-}
+#undef MW
+#undef NB
 
-std::string memberDefault(Application& app, const Key& key) {
-    const std::string name = key.where;
-    if (name == "MIDIPath") return app.main.ProgramDir + "Mission2.mid";
-    if (name == "MP3Path") return app.main.ProgramDir + "TaDa.mp3";
-    if (name == "ProgramPath") return app.main.ProgramDir + "australia.exe";
-    return key.textDefault;
+std::string pathDefault(Application& app, const Key& key) {
+    return key.inProgramDir ? app.main.ProgramDir + key.textDefault : std::string(key.textDefault);
 }
 
 // A stored alarm time that no time parser accepts must not stop every start
@@ -144,71 +154,105 @@ void repairAlarmBoxes(Application& app) {
         ampm.text = upperCaseUtf8(loc.amDesignator);
 }
 
+// The other stored numbers get the checks their boxes make on input, so a value
+// no box would take is neither shown nor written back.
+void repairStoredNumbers(Application& app) {
+    Control& snooze = mainWindow(app).ComboBoxSnooze;
+    const auto minutes = tryStrToInt(snooze.text);
+    if (!minutes || *minutes < 0)
+        snooze.text = "05";
+    else if (snoozeOutOfRange(*minutes))
+        snooze.text = "59";
+    for (Control* box : {&notebook(app).ComboBoxMusicSeconds, &notebook(app).ComboBoxSnoozeSeconds})
+        box->text = readMinuteBox(box->text).text;
+    for (int MainState::*level : {&MainState::MIDIVolume, &MainState::WaveVolume, &MainState::CDVolume})
+        if (app.main.*level < 0 || app.main.*level > kTopLevel) app.main.*level = kTopLevel;
+}
+
+// A file that leaves every sound source unchecked would give a silent alarm.
+void ensureOneSoundSource(Application& app) {
+    MainWindow& w = mainWindow(app);
+    for (const Control* item :
+         {&w.CDPlayer1, &w.Ding1, &w.MIDIMusic1, &w.MP3Music1, &w.WebRadioTV1, &w.ProgramofYourChoice1})
+        if (item->checked) return;
+    app.setChecked(w.MIDIMusic1, true);
+}
+
 } // namespace
 
+std::vector<std::string> settingsReadOrder() {
+    std::vector<std::string> names;
+    for (const Key& key : keys()) names.push_back(key.name);
+    return names;
+}
+
+std::vector<std::string> settingsWriteOrder() {
+    std::vector<std::string> names;
+    for (const Key* key : keysInWriteOrder()) names.push_back(key->name);
+    return names;
+}
+
 void LoadSettings(Application& app) {
-    const std::string path = app.filePath(kSettingsFile);
-    ProfileFile file(path);
+    const std::string file = app.filePath(kSettingsFile);
+    ProfileFile profile(file);
     for (const Key& key : keys()) {
-        const std::string name = key.name;
         switch (key.kind) {
         case Kind::Check:
-            app.setChecked(key.where, file.readBool(kData, name, key.boolDefault));
+            app.setChecked(key.control(app), profile.readBool(kData, key.name, key.boolDefault));
             break;
         case Kind::Text:
-            app.ctl(key.where).text = file.readString(kData, name, key.textDefault);
+            key.control(app).text = profile.readString(kData, key.name, key.textDefault);
             break;
         case Kind::Caption:
-            app.ctl(key.where).caption =
-                file.readString(kData, name, dateTimeToStr(app.now(), app.locale()));
+            key.control(app).caption = profile.readString(kData, key.name, dateTimeToStr(app.now(), app.locale()));
             break;
         case Kind::AmPm:
-            app.ctl(key.where).text = upperCaseUtf8(file.readString(kData, name, app.locale().amDesignator));
+            key.control(app).text = upperCaseUtf8(profile.readString(kData, key.name, app.locale().amDesignator));
             break;
         case Kind::CurrDir:
-            if (file.readString(kData, name, "").empty()) writeProfileString(path, kData, name, app.main.ProgramDir);
+            if (profile.readString(kData, key.name, "").empty())
+                writeProfileString(file, kData, key.name, app.main.ProgramDir);
             break;
-        case Kind::Member:
-            if (name == "CDPath") runStep(app, Step::LogProgress, {"3"});
-            *textMember(app.main, key.where) = file.readString(kData, name, memberDefault(app, key));
+        case Kind::Path:
+            if (key.path == &MainState::CDPath) runStep(app, Step::LogProgress, {"3"});
+            app.main.*key.path = profile.readString(kData, key.name, pathDefault(app, key));
             break;
         case Kind::Integer:
-            *intMember(app.main, key.where) = file.readInteger(kData, name, key.intDefault);
+            app.main.*key.number = profile.readInteger(kData, key.name, key.intDefault);
             break;
         }
     }
     repairAlarmBoxes(app);
+    repairStoredNumbers(app);
+    ensureOneSoundSource(app);
 }
 
 void SaveAllSettings(Application& app) {
     if (!app.main.SettingsLoaded) return;
-    ProfileFile file(app.filePath(kSettingsFile));
-    for (const char* saved : kSaveOrder) {
-        for (const Key& key : keys()) {
-            if (std::string(key.name) != saved) continue;
-            switch (key.kind) {
-            case Kind::Check:
-                file.writeBool(kData, key.name, app.ctl(key.where).checked);
-                break;
-            case Kind::Text:
-            case Kind::AmPm:
-                file.writeString(kData, key.name, app.ctl(key.where).text);
-                break;
-            case Kind::Caption:
-                file.writeString(kData, key.name, app.ctl(key.where).caption);
-                break;
-            case Kind::Member:
-                file.writeString(kData, key.name, *textMember(app.main, key.where));
-                break;
-            case Kind::Integer:
-                file.writeInteger(kData, key.name, *intMember(app.main, key.where));
-                break;
-            case Kind::CurrDir:
-                break;
-            }
+    ProfileFile profile(app.filePath(kSettingsFile));
+    for (const Key* key : keysInWriteOrder()) {
+        switch (key->kind) {
+        case Kind::Check:
+            profile.writeBool(kData, key->name, key->control(app).checked);
+            break;
+        case Kind::Text:
+        case Kind::AmPm:
+            profile.writeString(kData, key->name, key->control(app).text);
+            break;
+        case Kind::Caption:
+            profile.writeString(kData, key->name, key->control(app).caption);
+            break;
+        case Kind::Path:
+            profile.writeString(kData, key->name, app.main.*key->path);
+            break;
+        case Kind::Integer:
+            profile.writeInteger(kData, key->name, app.main.*key->number);
+            break;
+        case Kind::CurrDir:
+            break;
         }
     }
-    file.flush(); // one atomic replacement for the whole save
+    profile.flush(); // one atomic replacement for the whole save
 }
 
 void installSettingsStore(Application& app) {

@@ -9,6 +9,7 @@
 #include "sound/sound_paths.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace kelvaro {
@@ -18,6 +19,13 @@ namespace {
 // Without a device every open fails, so the chain ends at the ding.
 MediaPlayer& requirePlayer(Application& app) {
     return *app.platform().player;
+}
+
+// A MIDI file that is not there falls back before the device is asked: the
+// device's first open can take seconds, and the ding must sound in this tick.
+void requireFile(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) throw MediaError(path + ": no such file");
 }
 
 void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
@@ -114,6 +122,7 @@ void serviceMidi(Application& app) {
     SoundState& s = soundState(app);
     if (!s.MidiRequested || playerMode(app) == PlayerMode::Paused) return;
     try {
+        requireFile(app.main.MIDIPath);
         MediaPlayer& player = requirePlayer(app);
         player.setDeviceType(DeviceType::Automatic);
         player.setFileName(app.main.MIDIPath);
@@ -272,7 +281,7 @@ void installSoundService(Application& app) {
                         [&app](const Args&) { return yes(playerIsPlaying(app)); });
     defineStep(app, Step::PausePlayerForNote, [&app] {
         MediaPlayer* player = app.platform().player;
-        if (!player || player->mode() != PlayerMode::Playing) return;
+        if (player->mode() != PlayerMode::Playing) return;
         player->setNotify(false);
         player->pause();
     });

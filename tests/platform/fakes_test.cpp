@@ -55,8 +55,8 @@ TEST(FakeShell, RecordsRequestsAndAnswersFromItsSettings) {
 
 TEST(FakeAutostart, KeepsOneEntryPerName) {
     FakeAutostart autostart;
-    autostart.writeEntry("Alarm Clock", "/opt/kelvaro/kelvaro", "auto");
-    autostart.writeEntry("Alarm Clock", "/usr/bin/kelvaro", "auto");
+    autostart.writeEntry("Alarm Clock", "/opt/kelvaro/kelvaro", {"auto"});
+    autostart.writeEntry("Alarm Clock", "/usr/bin/kelvaro", {"auto"});
     EXPECT_EQ(autostart.entry("Alarm Clock"), "/usr/bin/kelvaro auto");
     EXPECT_EQ(autostart.entries().size(), 1u);
     autostart.removeEntry("Alarm Clock");

@@ -42,20 +42,20 @@ TEST(XdgAutostart, WritesAValidEntryAndRemovesIt) {
     ASSERT_EQ(autostart.entryPath("Alarm Clock"), path);
     EXPECT_FALSE(autostart.hasEntry("Alarm Clock"));
 
-    autostart.writeEntry("Alarm Clock", "/opt/Kelvaro Clock/kelvaro", "auto");
+    autostart.writeEntry("Alarm Clock", "/opt/Kelvaro Clock/kelvaro", {"--dir", "/home/me/My Clock", "auto"});
     ASSERT_TRUE(autostart.hasEntry("Alarm Clock"));
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-    EXPECT_TRUE(text.contains("\nExec=\"/opt/Kelvaro Clock/kelvaro\" auto\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/opt/Kelvaro Clock/kelvaro\" --dir \"/home/me/My Clock\" auto\n"));
     EXPECT_TRUE(text.contains("\nX-GNOME-Autostart-enabled=true\n"));
     // Nothing but the entry is left in the folder (the temporary file was renamed).
     EXPECT_EQ(QDir(config.path() + QStringLiteral("/autostart")).entryList(QDir::Files).size(), 1);
 
     const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (!validator.isEmpty()) {
-        autostart.writeEntry("Tricky", "/opt/it's $HOME \\ \"x\"/100%", "auto");
+        autostart.writeEntry("Tricky", "/opt/it's $HOME \\ \"x\"/100%", {"--dir", "/tmp/50% $x", "auto"});
         for (const std::string& entry : {path, autostart.entryPath("Tricky")}) {
             QProcess run;
             run.start(validator, {QString::fromStdString(entry)});

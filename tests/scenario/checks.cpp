@@ -59,6 +59,12 @@ void Session::expect(const Words& a) {
             return;
         }
         if (!present) throw ScenarioFailure("autostart " + a[1] + ": expected " + quoteText(a[3]) + ", got missing");
+        if (a[2] == "contains") {
+            if (autostart_.entry(a[1]).find(a[3]) == std::string::npos)
+                throw ScenarioFailure("autostart " + a[1] + ": expected to contain " + quoteText(a[3]) + ", got " +
+                                      quoteText(autostart_.entry(a[1])));
+            return;
+        }
         return compare("autostart " + a[1], ValueKind::Text, a[2], a[3], autostart_.entry(a[1]));
     }
     if (what == "file") return expectFile(a);

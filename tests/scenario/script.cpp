@@ -68,7 +68,10 @@ void checkExpect(const Words& a) {
     if (what == "state") return checkComparison(a, 2, ValueKind::Loose, "expected: expect state NAME = VALUE");
     if (what == "ini") return checkValueOrMissing(a, "expected: expect ini KEY = VALUE | missing");
     if (what == "handover") return checkValueOrMissing(a, "expected: expect handover KEY = VALUE | missing");
-    if (what == "autostart") return checkValueOrMissing(a, "expected: expect autostart NAME = TEXT | missing");
+    if (what == "autostart") {
+        if (a.size() == 4 && a[2] == "contains") return;
+        return checkValueOrMissing(a, "expected: expect autostart NAME = TEXT | missing | contains TEXT");
+    }
     if (what == "file") {
         if (a.size() == 3 && a[2] == "missing") return;
         if (a.size() == 4 && a[2] == "contains") return;

@@ -23,10 +23,13 @@ namespace fs = std::filesystem;
 // A program started at 06:59:58 on a Monday whose alarm is 07:00.
 class AlarmSound : public ::testing::Test {
   protected:
-    void start(const std::string& settings, bool withPlayer = true) {
+    // "{dir}" in the settings names the program folder, which holds a MIDI file "wake.mid".
+    void start(std::string settings, bool withPlayer = true) {
         char pattern[] = "/tmp/kelvaro-sound-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
+        std::ofstream(dir_ / "wake.mid", std::ios::binary) << "MThd";
+        for (size_t at; (at = settings.find("{dir}")) != std::string::npos;) settings.replace(at, 5, dir_.string());
         std::ofstream(dir_ / "Kelvaro.ini", std::ios::binary)
             << "[Data]\r\nMinute=00\r\n"
             << (settings.find("Hour=") == std::string::npos ? "Hour=07\r\n" : "") << settings;
@@ -113,7 +116,7 @@ TEST_F(AlarmSound, ACdPreviewThatEndsDoesNotBecomeAnAlarm) {
 }
 
 TEST_F(AlarmSound, APieceResumedAfterAMessageStillStartsTheNextOne) {
-    start("MIDIPath=/music/wake.mid\r\n");
+    start("MIDIPath={dir}/wake.mid\r\n");
     tick(2);
     ASSERT_EQ(player_.mode(), PlayerMode::Playing);
     app_->run("PausePlayerForNote");
@@ -127,7 +130,7 @@ TEST_F(AlarmSound, APieceResumedAfterAMessageStillStartsTheNextOne) {
 }
 
 TEST_F(AlarmSound, AStopAlsoEndsAPlayerPausedForAMessage) {
-    start("MIDIPath=/music/wake.mid\r\n");
+    start("MIDIPath={dir}/wake.mid\r\n");
     tick(2);
     app_->run("PausePlayerForNote");
     app_->run("StopAlarmSound");
@@ -139,7 +142,7 @@ TEST_F(AlarmSound, AStopAlsoEndsAPlayerPausedForAMessage) {
 
 // A piece that breaks off is not played again; the ding keeps the alarm audible.
 TEST_F(AlarmSound, APieceThatBreaksOffGivesWayToTheDing) {
-    start("MIDIPath=/music/wake.mid\r\n");
+    start("MIDIPath={dir}/wake.mid\r\n");
     tick(2);
     player_.fail();
     EXPECT_EQ(state("SoundPlaying"), "false");
@@ -150,7 +153,7 @@ TEST_F(AlarmSound, APieceThatBreaksOffGivesWayToTheDing) {
 }
 
 TEST_F(AlarmSound, TheNotificationDoesNotOutliveTheProgram) {
-    start("MIDIPath=/music/wake.mid\r\n");
+    start("MIDIPath={dir}/wake.mid\r\n");
     tick(2);
     app_.reset();
     EXPECT_FALSE(player_.onNotify);
