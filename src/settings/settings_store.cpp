@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "app/show_note.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
@@ -140,11 +141,18 @@ void repairAlarmBoxes(Application& app) {
         ampm.text = upperCaseUtf8(loc.amDesignator);
 }
 
+std::string keptFileNote(const ProfileFile& file) {
+    const bool tooLarge = file.loadOutcome() == ReadOutcome::TooLarge;
+    return std::string(kSettingsFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
+           file.loadProblem() + "). The clock runs on its default settings and will not save them over that file.";
+}
+
 } // namespace
 
 void LoadSettings(Application& app) {
     const std::string path = app.filePath(kSettingsFile);
     ProfileFile file(path);
+    if (!file.mayReplace()) ShowNote(app, keptFileNote(file), false);
     for (const Key& key : keys()) {
         const std::string name = key.name;
         switch (key.kind) {
@@ -162,7 +170,8 @@ void LoadSettings(Application& app) {
             app.ctl(key.where).text = upperCaseUtf8(file.readString(kData, name, app.locale().amDesignator));
             break;
         case Kind::CurrDir:
-            if (file.readString(kData, name, "").empty()) writeProfileString(path, kData, name, app.main.ProgramDir);
+            if (file.mayReplace() && file.readString(kData, name, "").empty())
+                writeProfileString(path, kData, name, app.main.ProgramDir);
             break;
         case Kind::Member:
             if (name == "CDPath") app.run("LogProgress", {"3"});
@@ -179,6 +188,7 @@ void LoadSettings(Application& app) {
 void SaveAllSettings(Application& app) {
     if (!app.main.SettingsLoaded) return;
     ProfileFile file(app.filePath(kSettingsFile));
+    if (!file.mayReplace()) return; // the start told the user; their file stays as it is
     for (const char* saved : kSaveOrder) {
         for (const Key& key : keys()) {
             if (std::string(key.name) != saved) continue;

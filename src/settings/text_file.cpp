@@ -1,11 +1,10 @@
 #include "settings/text_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,38 +13,47 @@ namespace kelvaro {
 FileWriteError::FileWriteError(const std::string& path, const std::string& reason)
     : std::runtime_error("Cannot write file " + path + ": " + reason), path_(path) {}
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence starting at bytes[i]; 0 when there is none.
+std::size_t utf8SequenceLength(std::string_view bytes, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + extra >= bytes.size()) return 0;
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if ((next & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return extra + 1;
+}
+
+} // namespace
+
 bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t extra = 0;
-        char32_t cp = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            cp = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            cp = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + extra >= bytes.size()) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = utf8SequenceLength(bytes, i);
+        if (length == 0) return false;
+        i += length;
     }
     return true;
 }
@@ -75,16 +83,21 @@ std::string describeErrno(int error) { return std::strerror(error); }
 
 } // namespace
 
+namespace {
+
+void appendWindows1252(std::string& out, unsigned char b) {
+    if (b >= 0x80 && b <= 0x9F)
+        appendUtf8(out, kHighControls[b - 0x80]);
+    else
+        appendUtf8(out, b);
+}
+
+} // namespace
+
 std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b <= 0x9F)
-            appendUtf8(out, kHighControls[b - 0x80]);
-        else
-            appendUtf8(out, b);
-    }
+    for (const char c : bytes) appendWindows1252(out, static_cast<unsigned char>(c));
     return out;
 }
 
@@ -92,19 +105,67 @@ std::string decodeText(std::string_view bytes) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     // All of them: a second mark left in the text would be lost on the next read after a write.
     while (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
-    if (isValidUtf8(bytes)) return std::string(bytes);
-    return windows1252ToUtf8(bytes);
+    // Sequence by sequence: a file edited in both encodings keeps its UTF-8 text as it is.
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = utf8SequenceLength(bytes, i);
+        if (length == 0) {
+            appendWindows1252(out, static_cast<unsigned char>(bytes[i]));
+            ++i;
+        } else {
+            out.append(bytes.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
 }
 
-std::optional<std::string> readTextFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return decodeText(bytes.str());
+TextFileContent readTextFileLimited(const std::string& path, std::size_t maxBytes) {
+    TextFileContent result;
+    auto refuse = [&](ReadOutcome outcome, std::string reason) {
+        result.outcome = outcome;
+        result.reason = std::move(reason);
+        return result;
+    };
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return result;
+        return refuse(ReadOutcome::Unreadable, describeErrno(errno));
+    }
+    if (!S_ISREG(st.st_mode)) return refuse(ReadOutcome::Unreadable, "not a regular file");
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        return refuse(ReadOutcome::TooLarge, "larger than " + std::to_string(maxBytes >> 20) + " MB");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return refuse(ReadOutcome::Unreadable, describeErrno(errno));
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return refuse(ReadOutcome::Unreadable, describeErrno(error));
+        }
+        if (n == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > maxBytes) { // grew while being read
+            ::close(fd);
+            return refuse(ReadOutcome::TooLarge, "larger than " + std::to_string(maxBytes >> 20) + " MB");
+        }
+    }
+    ::close(fd);
+    result.outcome = ReadOutcome::Read;
+    result.text = decodeText(bytes);
+    return result;
+}
+
+std::optional<std::string> readTextFile(const std::string& path, std::size_t maxBytes) {
+    TextFileContent content = readTextFileLimited(path, maxBytes);
+    if (content.outcome != ReadOutcome::Read) return std::nullopt;
+    return std::move(content.text);
 }
 
 std::vector<std::string> splitLines(std::string_view text) {
