@@ -161,7 +161,10 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
         return;
     }
     if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(trim(section)) + "]");
+    std::string header = "["; // appended, not "[" + ...: GCC 12 warns falsely (-Wrestrict) at -O2
+    header.append(trim(section));
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(std::move(line));
 }
 

@@ -1,10 +1,12 @@
 #include "settings/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -213,6 +215,34 @@ void syncFolder(const std::filesystem::path& folder) {
 
 } // namespace
 
+std::string tempFilePrefix(const std::string& fileName) {
+    std::string prefix = "."; // appended: "." + name trips GCC 12's false -Wrestrict at -O2
+    prefix += fileName;
+    prefix += ".tmp-";
+    return prefix;
+}
+
+namespace {
+
+constexpr std::size_t kTempSuffixLength = 6; // mkstemp's XXXXXX
+
+// A new temporary file, locked before anyone can take it for a stale one: a cleaner may lock
+// and remove it between mkstemp and flock, so a file that lost its name is made again.
+int openLockedTempFile(std::string& name, const std::string& pattern) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        name = pattern;
+        const int fd = ::mkstemp(name.data());
+        if (fd < 0) return -1;
+        struct stat st {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -221,29 +251,46 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
     if (ec) target = path;
 
     const fs::path folder = target.parent_path();
-    std::string tempName = (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-    const int fd = ::mkstemp(tempName.data());
+    std::string tempName;
+    const int fd = openLockedTempFile(
+        tempName, (folder / tempFilePrefix(target.filename().string())).string() + std::string(kTempSuffixLength, 'X'));
     if (fd < 0) throw FileWriteError(path, describeErrno(errno));
 
     auto fail = [&](int error) {
-        ::close(fd);
         ::unlink(tempName.c_str());
+        ::close(fd);
         throw FileWriteError(path, describeErrno(error));
     };
     if (::fchmod(fd, modeForReplacement(target.string())) != 0) fail(errno);
     if (!writeAll(fd, bytes)) fail(errno);
     if (::fsync(fd) != 0) fail(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(tempName.c_str());
-        throw FileWriteError(path, describeErrno(error));
-    }
-    if (::rename(tempName.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(tempName.c_str());
-        throw FileWriteError(path, describeErrno(error));
-    }
+    // Renamed while still open and locked, so no cleaner takes it for a stale one.
+    if (::rename(tempName.c_str(), target.c_str()) != 0) fail(errno);
+    ::close(fd); // the data is on disk already
     syncFolder(folder);
+}
+
+int removeStaleTempFiles(const std::string& folder, const std::vector<std::string>& fileNames) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    int removed = 0;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const bool ours = std::any_of(fileNames.begin(), fileNames.end(), [&](const std::string& file) {
+            const std::string prefix = tempFilePrefix(file);
+            return name.size() == prefix.size() + kTempSuffixLength && name.compare(0, prefix.size(), prefix) == 0;
+        });
+        if (!ours) continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        // A lock held means a save is writing it right now, here or in another process.
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+            ::unlink(it->path().c_str()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 } // namespace kelvaro

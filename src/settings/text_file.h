@@ -54,6 +54,14 @@ std::vector<std::string> splitLines(std::string_view text);
 
 // Replaces the file in one step: a temporary file in the same folder, flushed to disk, renamed
 // over the old one. A crash at any moment leaves either the old or the new file, never a torn one.
+// The temporary file is ".<name>.tmp-" and six characters, locked (flock) while it is written.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
+
+std::string tempFilePrefix(const std::string& fileName);
+
+// Removes the temporary files that interrupted saves of these files (names in `folder`) left
+// behind: only names of the form above, only regular files, never one whose save still runs.
+// Returns how many were removed.
+int removeStaleTempFiles(const std::string& folder, const std::vector<std::string>& fileNames);
 
 } // namespace kelvaro

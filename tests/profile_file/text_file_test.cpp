@@ -1,7 +1,12 @@
 #include "settings/text_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include "../support/file_modes_as_user.h"
 #include "temp_folder.h"
@@ -93,4 +98,26 @@ TEST(AtomicWrite, MissingFolderThrows) {
     TempFolder dir;
     EXPECT_THROW(writeFileAtomically(dir.file("no/such.txt"), "x"), FileWriteError);
     EXPECT_FALSE(readTextFile(dir.file("no/such.txt")).has_value());
+}
+
+TEST(StaleTempFiles, OnlyOursAndNeverOneASaveIsWriting) {
+    TempFolder dir;
+    dir.put("Kelvaro.ini", "kept");
+    dir.put(".Kelvaro.ini.tmp-AbC123", "left by a kill");
+    dir.put(".Kelvaro.ini.tmp-AbC12", "too short for ours");
+    dir.put(".Other.ini.tmp-AbC123", "not one of the names");
+    std::filesystem::create_directory(dir.file(".Kelvaro.ini.tmp-folder"));
+    // A save in progress holds the lock on its file.
+    dir.put(".Kelvaro.ini.tmp-saving", "being written");
+    const int writing = open(dir.file(".Kelvaro.ini.tmp-saving").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(writing, LOCK_EX), 0);
+
+    EXPECT_EQ(removeStaleTempFiles(dir.path().string(), {"Kelvaro.ini", "Cities.txt"}), 1);
+    std::vector<std::string> left = dir.names();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".Kelvaro.ini.tmp-AbC12", ".Kelvaro.ini.tmp-folder",
+                                              ".Kelvaro.ini.tmp-saving", ".Other.ini.tmp-AbC123", "Kelvaro.ini"}));
+    close(writing);
+    EXPECT_EQ(removeStaleTempFiles(dir.path().string(), {"Kelvaro.ini"}), 1); // its save was killed
+    EXPECT_EQ(removeStaleTempFiles(dir.file("no-such-folder"), {"Kelvaro.ini"}), 0);
 }
