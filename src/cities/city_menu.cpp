@@ -9,6 +9,8 @@
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 
 namespace {
@@ -25,20 +27,26 @@ std::string menuCaption(const Control& grid, int row) {
     return cityCell(grid, row, kCityName) + "\t" + cityCell(grid, row, kCityHours);
 }
 
-void clearCityMenu(Application& app) {
-    Form& window = app.form(kMainWindow);
-    std::vector<std::string> names;
-    for (Control* item : window.children(kMenu))
-        names.push_back(item->name);
-    for (const auto& name : names)
-        window.remove(name);
+// City items made so far: CityItem1 .. CityItem<count>. They stay between rebuilds and are
+// updated in place, since taking a control off a window costs a pass over all its controls.
+struct CityMenuItems {
+    int count = 0;
+};
+
+constexpr int kSeparatorCount = 10;
+const char* const kCommands[] = {"CitySetSuperAlarm", "CityAddEdit"};
+
+// The separators and commands after the cities, taken off so that new cities go before them.
+void removeMenuTail(Form& window) {
+    for (int serial = 1; serial <= kSeparatorCount; ++serial) window.remove("CitySeparator" + std::to_string(serial));
+    for (const char* name : kCommands) window.remove(name);
 }
 
 void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
         Control& sep = app.form(kMainWindow)
                            .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, kMenu);
-        sep.caption = "-";
+        sep.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     }
 }
 
@@ -122,25 +130,38 @@ void StoreCityAlarm(Application& app) {
 }
 
 void RebuildCityMenu(Application& app) {
-    clearCityMenu(app);
+    Form& window = app.form(kMainWindow);
+    removeMenuTail(window);
     loadCityList(app);
     Control& grid = cityGrid(app);
-    for (int row = 1; row <= lastCityRow(grid); ++row) {
-        if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
+    CityMenuItems& made = app.feature<CityMenuItems>();
+    const int rows = lastCityRow(grid);
+    for (int row = 1; row <= std::max(rows, made.count); ++row) {
         const std::string name = itemName(row);
-        Control& item = app.form(kMainWindow).add(name, ControlKind::MenuItem, kMenu);
+        if (row > made.count) {
+            Control& added = window.add(name, ControlKind::MenuItem, kMenu);
+            added.handlers[Event::Click] = name + "Click";
+            app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
+        }
+        Control& item = *window.find(name);
+        item.visible = row <= rows; // an item past the list waits, hidden, for a longer one
+        if (!item.visible) {
+            item.caption.clear();
+            item.checked = false;
+            continue;
+        }
+        if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
         item.caption = menuCaption(grid, row);
         item.checked = isCityMark(cityCell(grid, row, kCityMark));
-        item.handlers[Event::Click] = name + "Click";
-        app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
         if (item.checked) applyCity(app, row, item.caption);
     }
+    made.count = std::max(rows, made.count);
     app.hook("ShowCityDays", {"0"});
     int serial = 0;
     addSeparators(app, 4, serial);
-    addCommand(app, "CitySetSuperAlarm", "Set Super Alarm", plannerPage(app));
+    addCommand(app, kCommands[0], "Set Super Alarm", plannerPage(app));
     addSeparators(app, 3, serial);
-    addCommand(app, "CityAddEdit", "Add / Edit Cities && Time Zones", "TabSheetCities");
+    addCommand(app, kCommands[1], "Add / Edit Cities && Time Zones", "TabSheetCities");
     addSeparators(app, 3, serial);
     SaveCityList(app);
     app.hook("LoadCityPlan");
