@@ -66,7 +66,12 @@ int main(int argc, char** argv) {
     const std::string handover = handoverFilePath();
 
     InstanceGuard guard;
-    if (!guard.acquire()) {
+    const InstanceCheck instance = guard.check();
+    if (instance == InstanceCheck::Unverifiable) {
+        // Better two clocks than none: a stranger's file must not stop this user's alarm.
+        std::fprintf(stderr, "kelvaro: cannot check for a running instance (%s); starting anyway\n",
+                     guard.problem().toLocal8Bit().constData());
+    } else if (instance == InstanceCheck::AnotherRuns) {
         // Another instance runs: ask it to come to the front, then leave.
         const std::string token = ProfileFile(handover).readString("app", "apphdl", "");
         if (!token.empty()) InstanceGuard::askFirstToRaise(QString::fromStdString(token));

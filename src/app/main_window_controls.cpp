@@ -7,6 +7,13 @@ namespace kelvaro {
 
 namespace {
 
+// "07"; not "0" + text, which GCC 12 flags with a false -Wrestrict at -O2.
+std::string twoDigits(int value) {
+    std::string text = std::to_string(value);
+    if (text.size() < 2) text.insert(text.begin(), '0');
+    return text;
+}
+
 void addMainMenu(Form& f) {
     f.add("MainMenu", ControlKind::Menu);
     addMenu(f, "Alarm1", "&Alarm");
@@ -97,7 +104,7 @@ void addAlarmPanel(Form& f) {
     addLabel(f, "LabelHr", "Hr", {218, 12, 20, 14}, p);
     Control& minute = addCombo(f, "ComboBoxMinute", "30", {240, 8, 40, 22}, p);
     minute.readOnly = true;
-    for (int m = 0; m < 60; ++m) minute.items.push_back((m < 10 ? "0" : "") + std::to_string(m));
+    for (int m = 0; m < 60; ++m) minute.items.push_back(twoDigits(m));
     addUpDown(f, "UpDown1", "ComboBoxMinute", 0, 59, {281, 8, 16, 22}, p).position = 30;
     addLabel(f, "LabelMin", "Min", {298, 12, 24, 14}, p);
     Control& ampm = addCombo(f, "ComboBoxAMPM", "", {326, 8, 50, 22}, p);
@@ -105,7 +112,7 @@ void addAlarmPanel(Form& f) {
     addLabel(f, "LabelAMPM", "", {326, 34, 60, 14}, p).fontSize = 7;
     Control& snooze = addCombo(f, "ComboBoxSnooze", "05", {160, 40, 40, 22}, p);
     snooze.readOnly = true;
-    for (int m = 1; m < 60; ++m) snooze.items.push_back((m < 10 ? "0" : "") + std::to_string(m));
+    for (int m = 1; m < 60; ++m) snooze.items.push_back(twoDigits(m));
     addLabel(f, "LabelSnooze", "Snooze min", {204, 44, 70, 14}, p);
     Control& params = place(f.add("EditProgramParams", ControlKind::Edit), {8, 240, 200, 20});
     params.visible = false;

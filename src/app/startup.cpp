@@ -9,6 +9,7 @@
 #include "app/clock_formats.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "cities/city_list.h"
 #include "settings/profile_file.h"
 #include "sound/default_sounds.h"
 #include "settings/settings_lock.h"
@@ -93,6 +94,12 @@ void FormPaint(Application& app) {
             app.applicationWindowShown = true;
         }
     }
+    // Saves killed half-way leave their temporary files; none of ours can be running yet.
+    step(app, [&] {
+        removeStaleTempFiles(m.ProgramDir, {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva", "WebRadio.wva"});
+        const std::filesystem::path handover(p.handoverFile);
+        removeStaleTempFiles(handover.parent_path().string(), {handover.filename().string()});
+    });
     step(app, [&] {
         std::error_code ec; // a fresh account may have no configuration folder yet
         std::filesystem::create_directories(std::filesystem::path(p.handoverFile).parent_path(), ec);

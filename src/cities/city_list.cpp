@@ -8,6 +8,7 @@
 #include "sound/list_file.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace kelvaro {
 
@@ -16,6 +17,12 @@ namespace {
 ListRow emptyRow() {
     return ListRow(kCityListColumns);
 }
+
+// Set when Cities.txt exists but could not be read: the list is then never saved over it.
+struct CityFileState {
+    bool kept = false;
+    bool told = false;
+};
 
 ListRow headerRow() {
     ListRow header = emptyRow();
@@ -104,10 +111,21 @@ void loadCityList(Application& app) {
     Control& grid = cityGrid(app);
     const int row = grid.row, col = grid.col;
     resetCityGrid(grid);
-    auto rows = readListFile(app.filePath(kCitiesFile), kCityListColumns);
-    if (rows && !rows->empty()) {
+    ListFileContent file = loadListFile(app.filePath(kCitiesFile), kCityListColumns);
+    CityFileState& state = app.feature<CityFileState>();
+    state.kept = !file.mayReplace();
+    if (state.kept && !state.told) { // once: the menu reloads the file often
+        state.told = true;
+        const bool tooLarge = file.outcome == ReadOutcome::TooLarge;
+        ShowNote(app,
+                 std::string(kCitiesFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
+                     file.reason + "). The city list stays empty and will not be saved over that file.",
+                 false);
+    }
+    if (!file.rows.empty()) {
         grid.cells.resize(1);
-        grid.cells.insert(grid.cells.end(), rows->begin(), rows->end());
+        grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
+                          std::make_move_iterator(file.rows.end()));
     }
     grid.row = std::clamp(row, 1, lastCityRow(grid));
     grid.col = std::clamp(col, 0, static_cast<int>(kCityListColumns) - 1);
@@ -119,7 +137,7 @@ void loadCityList(Application& app) {
 }
 
 void SaveCityList(Application& app) {
-    if (!app.main.SettingsLoaded) return;
+    if (!app.main.SettingsLoaded || app.feature<CityFileState>().kept) return;
     const Control& grid = cityGrid(app);
     std::vector<ListRow> rows;
     if (grid.cells.size() > 1) rows.assign(grid.cells.begin() + 1, grid.cells.end());

@@ -11,6 +11,8 @@
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 
 namespace {
@@ -24,20 +26,27 @@ std::string menuCaption(const Control& grid, int row) {
     return cityCell(grid, row, kCityName) + "\t" + cityCell(grid, row, kCityHours);
 }
 
-void clearCityMenu(Application& app) {
-    Form& window = mainWindow(app).form;
-    std::vector<std::string> names;
-    for (Control* item : window.children(mainWindow(app).Cities1.name))
-        names.push_back(item->name);
-    for (const auto& name : names)
-        window.remove(name);
+// City items made so far: CityItem1 .. CityItem<count>. They stay between rebuilds and are
+// updated in place, since taking a control off a window costs a pass over all its controls.
+struct CityMenuItems {
+    int count = 0;
+};
+
+constexpr int kSeparatorCount = 10;
+const char* const kCommands[] = {"CitySetSuperAlarm", "CityAddEdit"};
+
+// The separators and commands after the cities, taken off so that new cities go before them.
+void removeMenuTail(Form& window) {
+    for (int serial = 1; serial <= kSeparatorCount; ++serial) window.remove("CitySeparator" + std::to_string(serial));
+    for (const char* name : kCommands) window.remove(name);
 }
 
 void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
         Control& sep = mainWindow(app).form
-                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem, mainWindow(app).Cities1.name);
-        sep.caption = "-";
+                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem,
+                                mainWindow(app).Cities1.name);
+        sep.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     }
 }
 
@@ -116,26 +125,39 @@ void StoreCityAlarm(Application& app) {
 }
 
 void RebuildCityMenu(Application& app) {
-    clearCityMenu(app);
+    Form& window = mainWindow(app).form;
+    removeMenuTail(window);
     loadCityList(app);
     Control& grid = cityGrid(app);
-    for (int row = 1; row <= lastCityRow(grid); ++row) {
-        if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
+    CityMenuItems& made = app.feature<CityMenuItems>();
+    const int rows = lastCityRow(grid);
+    for (int row = 1; row <= std::max(rows, made.count); ++row) {
         const std::string name = itemName(row);
-        Control& item = mainWindow(app).form.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
+        if (row > made.count) {
+            Control& added = window.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
+            added.handlers[Event::Click] = name + "Click";
+            app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
+        }
+        Control& item = *window.find(name);
+        item.visible = row <= rows; // an item past the list waits, hidden, for a longer one
+        if (!item.visible) {
+            item.caption.clear();
+            item.checked = false;
+            continue;
+        }
+        if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
         item.caption = menuCaption(grid, row);
         item.checked = isCityMark(cityCell(grid, row, kCityMark));
-        item.handlers[Event::Click] = name + "Click";
-        app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
         if (item.checked) applyCity(app, row, item.caption);
     }
+    made.count = std::max(rows, made.count);
     runStep(app, Step::ShowCityDays, {"0"});
     int serial = 0;
     addSeparators(app, 4, serial);
     const Control* planner = plannerPage(app);
-    addCommand(app, "CitySetSuperAlarm", "Set Super Alarm", planner ? planner->name : std::string());
+    addCommand(app, kCommands[0], "Set Super Alarm", planner ? planner->name : std::string());
     addSeparators(app, 3, serial);
-    addCommand(app, "CityAddEdit", "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
+    addCommand(app, kCommands[1], "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
     addSeparators(app, 3, serial);
     SaveCityList(app);
     runStep(app, Step::LoadCityPlan);

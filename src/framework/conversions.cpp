@@ -16,9 +16,15 @@ bool isBlank(char c)
     return static_cast<unsigned char>(c) <= ' ';
 }
 
+// Built by appends: GCC 12 at -O2 warns falsely (-Wrestrict) about "'" + std::string + "'".
 std::string quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '\'';
+    out.append(text);
+    out += '\'';
+    return out;
 }
 
 int hexDigit(char c)
@@ -38,17 +44,40 @@ struct Decimal {
     int exponent = 0;
 };
 
-Decimal toDecimal(double magnitude, int significant)
+// "d.ddde+X" as printed in scientific form.
+Decimal fromScientific(const char* p)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, magnitude);
     Decimal d;
-    const char* p = buf;
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
             d.digits += *p;
     d.exponent = *p ? std::atoi(p + 1) : 0;
     return d;
+}
+
+Decimal toDecimal(double magnitude, int significant)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, magnitude);
+    return fromScientific(buf);
+}
+
+// The fewest digits that read back as exactly `magnitude`.
+Decimal shortestDecimal(double magnitude)
+{
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf - 1, magnitude, std::chars_format::scientific).ptr;
+    *end = '\0';
+    return fromScientific(buf);
+}
+
+// Rounding to fewer digits can carry past the largest double (DBL_MAX to 1.79769313486232E308).
+bool readsBackFinite(const Decimal& d)
+{
+    const std::string text = d.digits + "e" + std::to_string(d.exponent - static_cast<int>(d.digits.size()) + 1);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && std::isfinite(value);
 }
 
 // |value| rounded half away from zero to `decimals` places, as the digits of value * 10^decimals.
@@ -207,6 +236,8 @@ std::string floatToStr(double value, const LocaleInfo& locale)
     if (value == 0)
         return "0";
     Decimal d = toDecimal(std::fabs(value), 15);
+    if (!readsBackFinite(d))
+        d = shortestDecimal(std::fabs(value));
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     std::string out = value < 0 ? "-" : "";
     if (d.exponent >= 15 || d.exponent < -5) {

@@ -25,7 +25,9 @@ int strToIntDef(std::string_view text, int fallback);
 // [sign] digits [decimal separator digits] [E [sign] digits], blanks around allowed.
 std::optional<double> tryStrToFloat(std::string_view text, const LocaleInfo& locale);
 double strToFloat(std::string_view text, const LocaleInfo& locale); // "'x' is not a valid floating point value"
-// Shortest general form of up to 15 significant digits ("0.5", "12", "1E20", "1E-7").
+// Shortest general form of up to 15 significant digits ("0.5", "12", "1E20", "1E-7"); more digits
+// only where 15 would round past the largest double, so every finite value reads back with
+// strToFloat. NaN and infinities give "NAN", "INF" and "-INF", which strToFloat refuses.
 std::string floatToStr(double value, const LocaleInfo& locale);
 // Patterns of '0' (digit), '#' (optional digit), '.' (decimal separator), ',' (thousands),
 // other characters copied. Rounds half away from zero on the decimal value ("0" of 2.5 is "3").

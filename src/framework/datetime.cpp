@@ -53,6 +53,9 @@ Split split(DateTime value)
 
 std::int64_t toMilliseconds(DateTime value)
 {
+    // NaN and values whose milliseconds do not fit 64 bits have no date; refuse them before rounding.
+    if (!(std::fabs(value) <= MaxDateTimeDays))
+        throw ConvertError("Invalid date-time value");
     return std::llround(value * static_cast<double>(MillisecondsPerDay));
 }
 

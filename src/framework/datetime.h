@@ -31,7 +31,13 @@ struct TimeParts {
     friend bool operator==(const TimeParts&, const TimeParts&) = default;
 };
 
+// Largest distance from day 0 that has a date (about 270 million years either way): its
+// milliseconds still fit 64 bits, its year an int.
+inline constexpr double MaxDateTimeDays = 1e11;
+
 // The value rounded to the nearest millisecond. Compare times with this, never as doubles.
+// Throws ConvertError "Invalid date-time value" for NaN, infinities and |value| > MaxDateTimeDays;
+// so does everything that takes a date-time apart (decodeDate, formatDateTime, ...).
 std::int64_t toMilliseconds(DateTime value);
 DateTime fromMilliseconds(std::int64_t milliseconds);
 

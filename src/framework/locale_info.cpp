@@ -14,25 +14,26 @@ LocaleInfo LocaleInfo::enUS()
     return l;
 }
 
+// Built in one initialisation: assigning the short texts one by one trips GCC 12's false
+// -Wrestrict at -O2 and above.
 LocaleInfo LocaleInfo::deDE()
 {
-    LocaleInfo l;
-    l.timeSeparator = ":";
-    l.dateSeparator = ".";
-    l.decimalSeparator = ",";
-    l.amDesignator = "AM";
-    l.pmDesignator = "PM";
-    l.shortDateFormat = "dd.mm.yyyy";
-    l.longDateFormat = "dddd, d. mmmm yyyy";
-    l.shortTimeFormat = "hh:mm";
-    l.longTimeFormat = "hh:mm:ss";
-    l.longDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
-    l.shortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-    l.longMonthNames = {"Januar", "Februar", "M\u00e4rz",    "April",   "Mai",      "Juni",
-                        "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    l.shortMonthNames = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
-                         "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    return l;
+    return LocaleInfo{
+        .timeSeparator = ":",
+        .dateSeparator = ".",
+        .decimalSeparator = ",",
+        .amDesignator = "AM",
+        .pmDesignator = "PM",
+        .shortDateFormat = "dd.mm.yyyy",
+        .longDateFormat = "dddd, d. mmmm yyyy",
+        .shortTimeFormat = "hh:mm",
+        .longTimeFormat = "hh:mm:ss",
+        .longDayNames = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
+        .shortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"},
+        .longMonthNames = {"Januar", "Februar", "M\u00e4rz", "April", "Mai", "Juni", "Juli", "August",
+                           "September", "Oktober", "November", "Dezember"},
+        .shortMonthNames = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
+    };
 }
 
 std::optional<LocaleInfo> LocaleInfo::preset(std::string_view name)

@@ -63,15 +63,21 @@ std::string desktopExecArgument(const std::string& argument) {
 
 std::string autostartEntryText(const std::string& program, const std::vector<std::string>& arguments) {
     std::string exec = desktopExecArgument(program);
-    for (const std::string& argument : arguments)
-        exec += " " + desktopExecArgument(argument);
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Kelvaro Clock\n"
-           "Comment=Alarm clock for travellers\n"
-           "Exec=" + exec + "\n"
-           "Terminal=false\n"
-           "X-GNOME-Autostart-enabled=true\n";
+    for (const std::string& argument : arguments) {
+        exec += ' ';
+        exec += desktopExecArgument(argument);
+    }
+    // Appended, not "..." + exec: GCC 12 flags that with a false -Wrestrict at -O2.
+    std::string text = "[Desktop Entry]\n"
+                       "Type=Application\n"
+                       "Name=Kelvaro Clock\n"
+                       "Comment=Alarm clock for travellers\n"
+                       "Exec=";
+    text += exec;
+    text += "\n"
+            "Terminal=false\n"
+            "X-GNOME-Autostart-enabled=true\n";
+    return text;
 }
 
 XdgAutostart::XdgAutostart(std::string autostartFolder) : folder_(std::move(autostartFolder)) {}

@@ -5,6 +5,11 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include "platform/linux_paths.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvaro {
@@ -14,7 +19,14 @@ const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
 // Room for a socket path in sockaddr_un.sun_path (108 bytes with its terminator).
 constexpr int LongestSocketPath = 100;
 
+// With no safe folder the lock is never taken (check() says why); the name is a placeholder.
+QString lockPathFor(const QString& folder, const QString& key) {
+    return (folder.isEmpty() ? QDir::tempPath() : folder) + u'/' + key + QStringLiteral(".lock");
+}
+
 QString socketNameFor(const QString& folder, const QString& key) {
+    if (folder.isEmpty())
+        return key + u'-' + QString::number(getuid());
     const QString path = folder + u'/' + key + QStringLiteral(".socket");
     if (path.toLocal8Bit().size() <= LongestSocketPath)
         return path;
@@ -24,19 +36,61 @@ QString socketNameFor(const QString& folder, const QString& key) {
 
 } // namespace
 
-QString InstanceGuard::runtimeFolder() {
+namespace {
+
+// Empty when `path` is a folder (not a link) of this user that no one else may write or enter;
+// else why not. A folder of this user's own that is open to others is closed first.
+QString unsafeFolderReason(const QString& path, bool followLink, bool closeIfOpen) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if ((followLink ? ::stat(native.constData(), &st) : ::lstat(native.constData(), &st)) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("not a folder");
+    if (st.st_uid != ::geteuid())
+        return QStringLiteral("owned by another user");
+    if ((st.st_mode & 077) != 0 && !(closeIfOpen && ::chmod(native.constData(), 0700) == 0))
+        return QStringLiteral("open to other users");
+    return {};
+}
+
+// `path`, made private (0700) when missing, if it then is safe; else empty and the reason.
+QString ownedFolder(const QString& path, QStringList& reasons) {
+    ::mkdir(QFile::encodeName(path).constData(), 0700); // an existing one is checked below
+    const QString reason = unsafeFolderReason(path, false, true);
+    if (reason.isEmpty())
+        return path;
+    reasons << path + QStringLiteral(": ") + reason;
+    return {};
+}
+
+} // namespace
+
+QString InstanceGuard::runtimeFolder(QString* problem) {
+    QStringList reasons;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir() && QFileInfo(runtime).isWritable())
-        return runtime;
-    const QString folder = QDir::tempPath() + QStringLiteral("/kelvaro-") + QString::number(getuid());
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!runtime.isEmpty()) {
+        const QString reason = unsafeFolderReason(runtime, true, false);
+        if (reason.isEmpty())
+            return runtime;
+        reasons << runtime + QStringLiteral(": ") + reason;
+    }
+    const QString uid = QString::number(::geteuid());
+    QString folder = ownedFolder(QDir::tempPath() + QStringLiteral("/kelvaro-") + uid, reasons);
+    if (folder.isEmpty()) {
+        // Someone else took the name in the shared temp folder: the home folder is the user's own.
+        const QString cache = QString::fromStdString(userHomeFolder()) + QStringLiteral("/.cache");
+        ::mkdir(QFile::encodeName(cache).constData(), 0700);
+        folder = ownedFolder(cache + QStringLiteral("/kelvaro-run"), reasons);
+    }
+    if (folder.isEmpty() && problem)
+        *problem = QStringLiteral("no private folder for the lock (") + reasons.join(QStringLiteral("; ")) + u')';
     return folder;
 }
 
 InstanceGuard::InstanceGuard(const QString& key, QObject* parent)
-    : QObject(parent), lock_(runtimeFolder() + u'/' + key + QStringLiteral(".lock")),
-      serverName_(socketNameFor(runtimeFolder(), key)) {
+    : QObject(parent), folder_(runtimeFolder(&folderProblem_)), lockPath_(lockPathFor(folder_, key)),
+      lock_(lockPath_), serverName_(socketNameFor(folder_, key)) {
     // Age alone never makes the lock stale: the first instance may run for weeks.
     // A lock whose process is gone is still taken over (QLockFile checks the PID).
     lock_.setStaleLockTime(0);
@@ -47,15 +101,32 @@ InstanceGuard::~InstanceGuard() {
         server_->close();
 }
 
-bool InstanceGuard::acquire() {
+InstanceCheck InstanceGuard::check() {
+    problem_.clear();
     if (lock_.isLocked())
-        return true;
+        return InstanceCheck::First;
+    if (!folderProblem_.isEmpty()) {
+        problem_ = folderProblem_;
+        return InstanceCheck::Unverifiable;
+    }
     if (lock_.tryLock(0))
-        return true;
+        return InstanceCheck::First;
     // A dead holder's file on another host name or a damaged file: check once more.
-    if (lock_.error() == QLockFile::LockFailedError && lock_.removeStaleLockFile())
-        return lock_.tryLock(0);
-    return false;
+    if (lock_.error() == QLockFile::LockFailedError && lock_.removeStaleLockFile() && lock_.tryLock(0))
+        return InstanceCheck::First;
+    if (lock_.error() != QLockFile::LockFailedError) {
+        const bool denied = lock_.error() == QLockFile::PermissionError;
+        problem_ = QStringLiteral("the lock file ") + lockPath_ +
+                   (denied ? QStringLiteral(" cannot be written") : QStringLiteral(" cannot be used"));
+        return InstanceCheck::Unverifiable;
+    }
+    // Held: by this user's program only if the file is this user's.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(lockPath_).constData(), &st) == 0 && st.st_uid != ::geteuid()) {
+        problem_ = QStringLiteral("the lock file ") + lockPath_ + QStringLiteral(" belongs to another user");
+        return InstanceCheck::Unverifiable;
+    }
+    return InstanceCheck::AnotherRuns;
 }
 
 bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {

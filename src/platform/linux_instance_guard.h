@@ -14,6 +14,12 @@ class QLocalSocket;
 
 namespace kelvaro {
 
+enum class InstanceCheck {
+    First,        // this start holds the lock
+    AnotherRuns,  // this user's program already runs
+    Unverifiable, // no safe place for the lock, or a lock file of someone else: start anyway
+};
+
 class InstanceGuard : public QObject {
     Q_OBJECT
 public:
@@ -21,9 +27,14 @@ public:
     explicit InstanceGuard(const QString& key = QStringLiteral("kelvaro"), QObject* parent = nullptr);
     ~InstanceGuard() override;
 
-    // True when this is the first instance. A lock left by a process that died
-    // does not count. Keeps the lock until destruction.
-    bool acquire();
+    // Takes the lock when free. A lock left by a process that died does not count;
+    // only a lock file of this user in a folder of this user counts as another
+    // instance. Keeps the lock until destruction.
+    InstanceCheck check();
+    // True when this is the first instance (check() gave First).
+    bool acquire() { return check() == InstanceCheck::First; }
+    // Why the last check() gave Unverifiable.
+    const QString& problem() const { return problem_; }
     bool isFirst() const { return lock_.isLocked(); }
 
     // Starts listening for raise requests (first instance only). False when the
@@ -37,14 +48,20 @@ public:
     // nothing answered within the time-out.
     static bool askFirstToRaise(const QString& serverName, int timeoutMs = 1000);
 
-    // $XDG_RUNTIME_DIR, or a private folder under the temp folder.
-    static QString runtimeFolder();
+    // The first folder of this user that no one else may write or enter (0700):
+    // $XDG_RUNTIME_DIR, else kelvaro-<uid> in the temp folder, else ~/.cache/kelvaro-run
+    // (both made when missing). Empty, with the reason in `problem`, when none is.
+    static QString runtimeFolder(QString* problem = nullptr);
 
 private:
     void serve(QLocalSocket* socket);
 
+    QString folderProblem_; // set while folder_ is found
+    QString folder_;
+    QString lockPath_;
     QLockFile lock_;
     QString serverName_;
+    QString problem_;
     QLocalServer* server_ = nullptr;
     std::function<void()> onRaise_;
 };

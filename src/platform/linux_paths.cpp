@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -12,17 +14,12 @@ namespace {
 constexpr const char* DirOption = "--dir";
 constexpr const char* DirOptionJoined = "--dir=";
 
-std::string homeFolder() {
-    const char* home = std::getenv("HOME");
-    return home && *home ? home : "/tmp";
-}
-
 std::string xdgFolder(const char* variable, const char* fallbackUnderHome) {
     const char* value = std::getenv(variable);
     // The base directory rules say relative values are to be ignored.
     if (value && *value == '/')
         return value;
-    return homeFolder() + fallbackUnderHome;
+    return userHomeFolder() + fallbackUnderHome;
 }
 
 std::string withTrailingSlash(std::string path) {
@@ -49,6 +46,15 @@ std::vector<std::string> toVector(int argc, char** argv) {
 }
 
 } // namespace
+
+std::string userHomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home && *home == '/')
+        return home;
+    // Not /tmp: a folder there may have been made by another user before this one starts.
+    const passwd* account = ::getpwuid(::geteuid());
+    return account && account->pw_dir && *account->pw_dir == '/' ? account->pw_dir : "/";
+}
 
 std::string xdgConfigHome() { return xdgFolder("XDG_CONFIG_HOME", "/.config"); }
 std::string xdgDataHome() { return xdgFolder("XDG_DATA_HOME", "/.local/share"); }

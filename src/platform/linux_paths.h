@@ -5,6 +5,8 @@
 
 namespace kelvaro {
 
+// $HOME, else the home folder of the user's account; never a shared folder such as /tmp.
+std::string userHomeFolder();
 // $XDG_CONFIG_HOME, or $HOME/.config when unset or not absolute. No trailing '/'.
 std::string xdgConfigHome();
 // $XDG_DATA_HOME, or $HOME/.local/share. No trailing '/'.

@@ -94,7 +94,10 @@ bool parseProfileInteger(std::string_view text, int& value) {
 }
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) {
-    if (auto text = readTextFile(path_)) lines_ = splitLines(*text);
+    TextFileContent content = readTextFileLimited(path_, kMaxSettingsFileBytes);
+    outcome_ = content.outcome;
+    problem_ = std::move(content.reason);
+    if (outcome_ == ReadOutcome::Read) lines_ = splitLines(content.text);
 }
 
 ProfileFile::Place ProfileFile::find(std::string_view section, std::string_view key) const {
@@ -158,7 +161,10 @@ void ProfileFile::writeString(std::string_view section, std::string_view key, st
         return;
     }
     if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(trim(section)) + "]");
+    std::string header = "["; // appended, not "[" + ...: GCC 12 warns falsely (-Wrestrict) at -O2
+    header.append(trim(section));
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(std::move(line));
 }
 
@@ -181,6 +187,7 @@ std::string ProfileFile::text() const {
 
 void ProfileFile::flush() {
     if (!dirty_) return;
+    if (!mayReplace()) throw FileWriteError(path_, "the file could not be read (" + problem_ + "), so it is kept");
     writeFileAtomically(path_, text());
     dirty_ = false;
 }

@@ -20,10 +20,15 @@ public:
     // Longest text a read returns, in characters (the old 1,024-byte read buffer).
     static constexpr std::size_t kMaxTextLength = 1023;
 
-    // A missing or unreadable file reads as empty.
+    // A missing, unreadable or too large file reads as empty; only a missing one may be replaced.
     explicit ProfileFile(std::string path);
 
     const std::string& path() const { return path_; }
+    ReadOutcome loadOutcome() const { return outcome_; }
+    // Why the file could not be read; empty when it was read or is missing.
+    const std::string& loadProblem() const { return problem_; }
+    // False when the file exists but could not be read: saving would lose everything in it.
+    bool mayReplace() const { return outcome_ == ReadOutcome::Read || outcome_ == ReadOutcome::Missing; }
 
     bool hasKey(std::string_view section, std::string_view key) const;
 
@@ -41,7 +46,7 @@ public:
 
     bool hasUnsavedChanges() const { return dirty_; }
     // Replaces the file when anything was written since loading or the last flush.
-    // Throws FileWriteError; the file on disk is then unchanged.
+    // Throws FileWriteError, also when mayReplace() is false; the file on disk is then unchanged.
     void flush();
 
     // The file's bytes as flush() would write them.
@@ -58,6 +63,8 @@ private:
 
     std::string path_;
     std::vector<std::string> lines_;
+    ReadOutcome outcome_ = ReadOutcome::Missing;
+    std::string problem_;
     bool dirty_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "alarm/alarm_rules.h"
 #include "alarm/sounding_rules.h"
+#include "app/show_note.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
@@ -178,6 +179,12 @@ void ensureOneSoundSource(Application& app) {
     app.setChecked(w.MIDIMusic1, true);
 }
 
+std::string keptFileNote(const ProfileFile& file) {
+    const bool tooLarge = file.loadOutcome() == ReadOutcome::TooLarge;
+    return std::string(kSettingsFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
+           file.loadProblem() + "). The clock runs on its default settings and will not save them over that file.";
+}
+
 } // namespace
 
 std::vector<std::string> settingsReadOrder() {
@@ -195,6 +202,7 @@ std::vector<std::string> settingsWriteOrder() {
 void LoadSettings(Application& app) {
     const std::string file = app.filePath(kSettingsFile);
     ProfileFile profile(file);
+    if (!profile.mayReplace()) ShowNote(app, keptFileNote(profile), false);
     for (const Key& key : keys()) {
         switch (key.kind) {
         case Kind::Check:
@@ -210,7 +218,7 @@ void LoadSettings(Application& app) {
             key.control(app).text = upperCaseUtf8(profile.readString(kData, key.name, app.locale().amDesignator));
             break;
         case Kind::CurrDir:
-            if (profile.readString(kData, key.name, "").empty())
+            if (profile.mayReplace() && profile.readString(kData, key.name, "").empty())
                 writeProfileString(file, kData, key.name, app.main.ProgramDir);
             break;
         case Kind::Path:
@@ -230,6 +238,7 @@ void LoadSettings(Application& app) {
 void SaveAllSettings(Application& app) {
     if (!app.main.SettingsLoaded) return;
     ProfileFile profile(app.filePath(kSettingsFile));
+    if (!profile.mayReplace()) return; // the start told the user; their file stays as it is
     for (const Key* key : keysInWriteOrder()) {
         switch (key->kind) {
         case Kind::Check:

@@ -38,10 +38,19 @@ std::string formatList(const std::vector<ListRow>& rows, std::size_t columns) {
     return out;
 }
 
+ListFileContent loadListFile(const std::string& path, std::size_t columns) {
+    TextFileContent text = readTextFileLimited(path, kMaxListFileBytes);
+    ListFileContent list;
+    list.outcome = text.outcome;
+    list.reason = std::move(text.reason);
+    if (text.outcome == ReadOutcome::Read) list.rows = parseList(text.text, columns);
+    return list;
+}
+
 std::optional<std::vector<ListRow>> readListFile(const std::string& path, std::size_t columns) {
-    const auto text = readTextFile(path);
-    if (!text) return std::nullopt;
-    return parseList(*text, columns);
+    ListFileContent list = loadListFile(path, columns);
+    if (list.outcome != ReadOutcome::Read) return std::nullopt;
+    return std::move(list.rows);
 }
 
 void writeListFile(const std::string& path, const std::vector<ListRow>& rows, std::size_t columns) {

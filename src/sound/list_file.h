@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/text_file.h"
+
 namespace kelvaro {
 
 // The grid list file shared by "Cities.txt" and the music lists ("Waves.wva", "CDs.wva",
@@ -26,7 +28,16 @@ std::vector<ListRow> parseList(std::string_view text, std::size_t columns);
 // break the line apart, so each becomes a blank.
 std::string formatList(const std::vector<ListRow>& rows, std::size_t columns);
 
-// Nothing when the file is missing or cannot be read. UTF-8, or Windows-1252 when not UTF-8.
+struct ListFileContent {
+    ReadOutcome outcome = ReadOutcome::Missing;
+    std::string reason; // why it could not be read
+    std::vector<ListRow> rows;
+    bool mayReplace() const { return outcome == ReadOutcome::Read || outcome == ReadOutcome::Missing; }
+};
+
+// At most kMaxListFileBytes; UTF-8, and Windows-1252 for the bytes that are not UTF-8.
+ListFileContent loadListFile(const std::string& path, std::size_t columns);
+// The rows; nothing when the file is missing, cannot be read or is too large.
 std::optional<std::vector<ListRow>> readListFile(const std::string& path, std::size_t columns);
 
 // Replaces the whole file atomically, as UTF-8. Throws FileWriteError.

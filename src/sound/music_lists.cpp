@@ -6,11 +6,14 @@
 
 #include "framework/application.h"
 #include "app/features.h"
+#include "app/show_note.h"
 #include "framework/form_builder.h"
 #include "sound/list_file.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
+#include <set>
 
 namespace kelvaro {
 
@@ -36,11 +39,20 @@ ListRow emptyRow() {
     return ListRow(kMusicListColumns);
 }
 
+// Lists over the size limit that the user has been told about.
+struct OversizedLists {
+    std::set<std::string> told;
+};
+
 void loadList(Application& app, const MusicList& list) {
     Control& grid = list.handle(notebook(app));
     grid.cells = {ListRow{list.header0, list.header1}};
-    if (auto rows = readListFile(app.filePath(list.file), kMusicListColumns))
-        grid.cells.insert(grid.cells.end(), rows->begin(), rows->end());
+    ListFileContent file = loadListFile(app.filePath(list.file), kMusicListColumns);
+    if (file.outcome == ReadOutcome::TooLarge && app.feature<OversizedLists>().told.insert(list.file).second)
+        ShowNote(app, std::string(list.file) + " is too large to read (" + file.reason + "). The list stays empty.",
+                 false);
+    grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
+                      std::make_move_iterator(file.rows.end()));
     if (grid.cells.size() < 2) grid.cells.push_back(emptyRow()); // a grid keeps one data row
     grid.row = std::clamp(grid.row, 1, static_cast<int>(grid.cells.size()) - 1);
     grid.col = 0;

@@ -45,7 +45,7 @@ void MenuView::addChildren(const Form& form, const std::string& parent, QWidget*
             sep->setSeparator(true);
             addEntry(into, sep);
             actions_[name] = sep;
-        } else if (c->kind == ControlKind::Menu || !form.children(name).empty()) {
+        } else if (c->kind == ControlKind::Menu || parents_.count(name)) {
             auto* sub = new QMenu(into);
             addEntry(into, sub->menuAction());
             menus_[name] = sub;
@@ -72,6 +72,10 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     popups_.clear();
     actions_.clear();
     menus_.clear();
+    // Asking the form for each item's children would pass over every control per item.
+    parents_.clear();
+    for (const auto& c : form.controls())
+        if (!c->parent.empty()) parents_.insert(c->parent);
     for (const auto& c : form.controls()) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
         if (c->name == "MainMenu") {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace kelvaro {
@@ -39,6 +40,7 @@ private:
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
+    std::set<std::string> parents_; // controls with children, found in one pass per rebuild
 };
 
 } // namespace kelvaro

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace kelvaro;
 
 namespace {
@@ -56,6 +59,34 @@ TEST(FloatToStr, ShortestGeneralForm)
     for (const auto& c : cases)
         EXPECT_EQ(floatToStr(c.value, us), c.enUS) << c.value;
     EXPECT_EQ(floatToStr(5.3, de), "5,3");
+}
+
+TEST(FloatToStr, EveryFiniteValueReadsBack)
+{
+    const double max = std::numeric_limits<double>::max();
+    // Fifteen digits of the largest double round past it; those two need all their digits.
+    EXPECT_EQ(floatToStr(max, us), "1.7976931348623157E308");
+    EXPECT_EQ(floatToStr(-max, de), "-1,7976931348623157E308");
+    EXPECT_EQ(strToFloat(floatToStr(max, us), us), max);
+    EXPECT_EQ(strToFloat(floatToStr(-max, de), de), -max);
+    EXPECT_EQ(floatToStr(1.79769313486231e308, us), "1.79769313486231E308"); // just below: 15 digits
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(floatToStr(smallest, us), "4.94065645841247E-324");
+    for (const double tiny : {smallest, -smallest, 1e-310, std::numeric_limits<double>::min() / 3}) {
+        const auto back = tryStrToFloat(floatToStr(tiny, us), us);
+        ASSERT_TRUE(back.has_value()) << floatToStr(tiny, us);
+        EXPECT_NEAR(*back, tiny, std::fabs(tiny) * 1e-14) << floatToStr(tiny, us);
+    }
+}
+
+TEST(FloatToStr, NotANumberAndInfinitiesAreNamedButNeverReadAsNumbers)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(floatToStr(std::nan(""), us), "NAN");
+    EXPECT_EQ(floatToStr(inf, us), "INF");
+    EXPECT_EQ(floatToStr(-inf, us), "-INF");
+    for (const char* text : {"NAN", "INF", "-INF", "1E309"})
+        EXPECT_FALSE(tryStrToFloat(text, us).has_value()) << text;
 }
 
 TEST(FormatFloat, RoundsHalfAwayFromZero)

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using namespace kelvaro;
 
 namespace {
@@ -46,6 +49,30 @@ TEST(DateTimeRounding, SplitsOnTheNearestMillisecond)
     EXPECT_EQ(decodeTime(780.0 / 86400.0), (TimeParts{0, 13, 0, 0}));
     EXPECT_EQ(decodeTime(encodeTime(7, 5, 30, 250)), (TimeParts{7, 5, 30, 250}));
     EXPECT_EQ(toMilliseconds(encodeTime(8, 0, 0) - 111.0 / 1440.0), toMilliseconds(encodeTime(6, 9, 0)));
+}
+
+TEST(DateTimeRange, ValuesWithoutADateRaiseTheConversionError)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const double bad : {std::nan(""), inf, -inf, 1.07e11, -1.07e11, 1e300, MaxDateTimeDays * 1.0000001}) {
+        EXPECT_THROW(formatDateTime("yyyy-mm-dd hh:nn:ss", bad, LocaleInfo::enUS()), ConvertError) << bad;
+        EXPECT_THROW(decodeDate(bad), ConvertError) << bad;
+        EXPECT_THROW(timeOfDay(bad), ConvertError) << bad;
+    }
+    try {
+        toMilliseconds(std::nan(""));
+        FAIL();
+    } catch (const ConvertError& e) {
+        EXPECT_STREQ(e.what(), "Invalid date-time value");
+    }
+    // The edges themselves still have a date, and a time of day that fits the day.
+    for (const double edge : {MaxDateTimeDays, -MaxDateTimeDays, MaxDateTimeDays - 0.5}) {
+        const DateParts date = decodeDate(edge);
+        EXPECT_GE(date.month, 1);
+        EXPECT_LE(date.day, 31);
+        EXPECT_LT(decodeTime(edge).hour, 24);
+        EXPECT_FALSE(formatDateTime("yyyy-mm-dd hh:nn:ss", edge, LocaleInfo::enUS()).empty());
+    }
 }
 
 TEST(DateTimeEncode, RejectsOutOfRangeParts)

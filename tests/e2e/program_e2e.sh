@@ -49,5 +49,23 @@ timeout 20 "$BIN" --dir "$W/prog" 2>/dev/null; code=$?
 check "and holds the single-instance lock" test "$code" -eq 0
 kill -TERM "$again"; wait "$again"
 
+# Folders another local user made where the lock would go must not stop this
+# user's clock. Root obeys file modes here, as any user does (capsh drops the
+# capabilities that override them).
+if [ "$(id -u)" -eq 0 ] && command -v capsh >/dev/null; then
+  mkdir -p "$W/tmp/kelvaro-0" "$W/home/.cache/kelvaro-run"
+  chown nobody "$W/tmp/kelvaro-0" "$W/home/.cache/kelvaro-run"
+  env -u XDG_RUNTIME_DIR TMPDIR="$W/tmp" HOME="$W/home" KELVARO_REPORT_STARTUP=1 \
+    capsh --drop=cap_dac_override,cap_dac_read_search,cap_fowner -- -c 'exec "$0" --dir "$1"' "$BIN" "$W/prog" \
+    2>"$W/err5" & stranger=$!; PIDS+=($stranger)
+  check "another user's lock folders: the start says so on standard error" \
+    waitfor grep -q "cannot check for a running instance" "$W/err5"
+  check "and the program starts" waitfor grep -q "first paint done" "$W/err5"
+  kill -TERM "$stranger"; wait "$stranger"; code=$?; [ "$code" -eq 0 ] || cat "$W/err5"
+  check "and ends normally" test "$code" -eq 0
+else
+  echo "skip - another user's lock folders: needs root and capsh to stand in for two users"
+fi
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

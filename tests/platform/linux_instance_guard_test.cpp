@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "../support/file_modes_as_user.h"
 
 using namespace kelvaro;
 
@@ -29,7 +32,86 @@ pid_t deadPid() {
     return child;
 }
 
+constexpr uid_t Nobody = 65534;
+
+// Makes `path` another user's, as another local user could have made it.
+bool giveAway(const QString& path, mode_t mode) {
+    const QByteArray native = QFile::encodeName(path);
+    return ::chmod(native.constData(), mode) == 0 && ::chown(native.constData(), Nobody, Nobody) == 0;
+}
+
+// No XDG_RUNTIME_DIR; the temp folder and the home folder are fresh ones of the test.
+class FallbackFolderTest : public ::testing::Test {
+protected:
+    FallbackFolderTest() { testApp(); }
+    QTemporaryDir tmp_, home_;
+    ScopedEnv runtime_{"XDG_RUNTIME_DIR", std::nullopt};
+    ScopedEnv tmpEnv_{"TMPDIR", tmp_.path().toStdString()};
+    ScopedEnv homeEnv_{"HOME", home_.path().toStdString()};
+    QString tmpFolder() const { return tmp_.filePath(QStringLiteral("kelvaro-") + QString::number(geteuid())); }
+    QString homeFolder() const { return home_.filePath(QStringLiteral(".cache/kelvaro-run")); }
+};
+
+mode_t modeOf(const QString& path) {
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
 } // namespace
+
+TEST_F(InstanceGuardTest, ALockFileOfAnotherUserIsNotAnotherInstance) {
+    if (geteuid() != 0) GTEST_SKIP() << "making a file another user's needs root";
+    QByteArray contents; // a lock file naming a live process: this one
+    {
+        InstanceGuard original;
+        ASSERT_TRUE(original.acquire());
+        QFile file(lockPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        contents = file.readAll();
+    }
+    QFile planted(lockPath());
+    ASSERT_TRUE(planted.open(QIODevice::WriteOnly));
+    planted.write(contents);
+    planted.close();
+    ASSERT_TRUE(giveAway(lockPath(), 0644));
+
+    FileModesAsUser asUser;
+    InstanceGuard guard;
+    EXPECT_EQ(guard.check(), InstanceCheck::Unverifiable);
+    EXPECT_TRUE(guard.problem().contains(QStringLiteral("another user")));
+}
+
+TEST_F(FallbackFolderTest, AFolderAnotherUserMadeInTheTempFolderIsPassedOver) {
+    if (geteuid() != 0) GTEST_SKIP() << "making a folder another user's needs root";
+    ASSERT_EQ(::mkdir(QFile::encodeName(tmpFolder()).constData(), 0755), 0);
+    ASSERT_TRUE(giveAway(tmpFolder(), 0755));
+    FileModesAsUser asUser;
+    EXPECT_EQ(InstanceGuard::runtimeFolder(), homeFolder());
+    EXPECT_EQ(modeOf(homeFolder()), 0700u);
+    InstanceGuard guard;
+    EXPECT_EQ(guard.check(), InstanceCheck::First);
+    EXPECT_TRUE(QFile::exists(homeFolder() + QStringLiteral("/kelvaro.lock")));
+
+    // With the home fallback taken as well, nothing is safe: say why, and let the start go on.
+    ASSERT_TRUE(giveAway(homeFolder(), 0777));
+    InstanceGuard stranded;
+    EXPECT_EQ(stranded.check(), InstanceCheck::Unverifiable);
+    EXPECT_TRUE(stranded.problem().contains(tmpFolder())) << stranded.problem().toStdString();
+    EXPECT_TRUE(stranded.problem().contains(QStringLiteral("owned by another user")));
+}
+
+TEST_F(FallbackFolderTest, ARuntimeFolderOfAnotherUserIsNotUsedAndOurOwnIsClosed) {
+    QTemporaryDir foreign;
+    if (geteuid() == 0) ASSERT_TRUE(giveAway(foreign.path(), 0700));
+    else ASSERT_TRUE(QFile::setPermissions(foreign.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner | QFileDevice::WriteOther));
+    ScopedEnv runtime("XDG_RUNTIME_DIR", foreign.path().toStdString());
+    ASSERT_EQ(::mkdir(QFile::encodeName(tmpFolder()).constData(), 0700), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(tmpFolder()).constData(), 0777), 0); // ours, but open
+    EXPECT_EQ(InstanceGuard::runtimeFolder(), tmpFolder());
+    EXPECT_EQ(modeOf(tmpFolder()), 0700u);
+}
 
 TEST_F(InstanceGuardTest, SecondGuardFailsUntilTheFirstIsGone) {
     auto first = std::make_unique<InstanceGuard>();
@@ -37,6 +119,7 @@ TEST_F(InstanceGuardTest, SecondGuardFailsUntilTheFirstIsGone) {
     EXPECT_TRUE(first->acquire()); // asking again keeps it
     {
         InstanceGuard second;
+        EXPECT_EQ(second.check(), InstanceCheck::AnotherRuns);
         EXPECT_FALSE(second.acquire());
         EXPECT_FALSE(second.isFirst());
     }

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "../support/file_modes_as_user.h"
 #include "temp_folder.h"
 
 using kelvaro::FileWriteError;
@@ -162,10 +163,10 @@ TEST(ProfileWrite, ObjectsDoNotShareState) {
 }
 
 TEST(ProfileWrite, FailureThrowsNamingTheFileAndKeepsTheOldOne) {
-    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     TempFolder dir;
     auto ini = load(dir, "[Data]\nA=1\n");
     ini.writeString("Data", "A", "2");
+    FileModesAsUser asUser;
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     try {
         ini.flush();
@@ -177,6 +178,39 @@ TEST(ProfileWrite, FailureThrowsNamingTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(dir.get("Kelvaro.ini"), "[Data]\nA=1\n");
     EXPECT_TRUE(ini.hasUnsavedChanges());
     EXPECT_EQ(dir.names(), std::vector<std::string>{"Kelvaro.ini"});
+}
+
+TEST(ProfileKeep, AFileThatCannotBeReadIsNeverReplaced) {
+    TempFolder dir;
+    const std::string stored = "[Data]\r\nHour=09\r\nMinute=15\r\n";
+    dir.put("Kelvaro.ini", stored);
+    chmod(dir.file("Kelvaro.ini").c_str(), 0);
+    {
+        FileModesAsUser asUser;
+        ProfileFile ini(dir.file("Kelvaro.ini"));
+        EXPECT_FALSE(ini.mayReplace());
+        EXPECT_EQ(ini.loadOutcome(), kelvaro::ReadOutcome::Unreadable);
+        EXPECT_EQ(ini.readString("Data", "Hour", "07"), "07"); // defaults meanwhile
+        ini.writeString("Data", "Hour", "07");
+        EXPECT_THROW(ini.flush(), FileWriteError);
+        EXPECT_THROW(kelvaro::writeProfileString(dir.file("Kelvaro.ini"), "Data", "CurrDir", "/x/"), FileWriteError);
+    }
+    chmod(dir.file("Kelvaro.ini").c_str(), 0600);
+    EXPECT_EQ(dir.get("Kelvaro.ini"), stored);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"Kelvaro.ini"});
+}
+
+TEST(ProfileKeep, AFileOverTheLimitIsRefusedWholeAndKept) {
+    TempFolder dir;
+    std::string big = "[Data]\r\nHour=09\r\n; " + std::string(kelvaro::kMaxSettingsFileBytes, 'x') + "\r\n";
+    dir.put("Kelvaro.ini", big);
+    ProfileFile ini(dir.file("Kelvaro.ini"));
+    EXPECT_EQ(ini.loadOutcome(), kelvaro::ReadOutcome::TooLarge);
+    EXPECT_NE(ini.loadProblem().find("4 MB"), std::string::npos) << ini.loadProblem();
+    EXPECT_EQ(ini.readString("Data", "Hour", "07"), "07");
+    ini.writeString("Data", "Hour", "07");
+    EXPECT_THROW(ini.flush(), FileWriteError);
+    EXPECT_EQ(dir.get("Kelvaro.ini").size(), big.size());
 }
 
 TEST(ProfileWrite, PathThatIsAFolderThrows) {

@@ -49,6 +49,16 @@ void Session::setScene(const Command& command) {
         clock_.setUtcOffsetMinutes(*parseUtcOffset(a[0]));
     } else if (verb == "write") {
         writeFile(a[0], a[1]);
+    } else if (verb == "unreadable") {
+        const fs::path path = resolvePath(a[0]);
+        std::error_code ec;
+        fs::permissions(path, fs::perms::none, ec);
+        if (ec) throw ScenarioFailure("cannot take the permissions of " + path.string() + ": " + ec.message());
+        if (!modesAsUser_) modesAsUser_ = std::make_unique<FileModesAsUser>();
+    } else if (verb == "readable") {
+        std::error_code ec;
+        fs::permissions(resolvePath(a[0]), fs::perms::owner_read | fs::perms::owner_write, ec);
+        if (ec) throw ScenarioFailure("cannot give back the permissions of " + a[0] + ": " + ec.message());
     } else if (verb == "args") {
         arguments_ = a;
     } else if (verb == "answer") {

@@ -118,6 +118,7 @@ void checkWords(const std::string& verb, const Words& a) {
         return require(parseUtcOffset(a[0]).has_value(), "not an offset: " + a[0]);
     }
     if (verb == "write") return count(2, "write NAME TEXT");
+    if (verb == "unreadable" || verb == "readable") return count(1, verb + " NAME");
     if (verb == "args") return;
     if (verb == "start" || verb == "close-program" || verb == "crash") return count(0, verb);
     if (verb == "tick") {

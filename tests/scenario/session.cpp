@@ -39,6 +39,7 @@ Session::Session() : locale_(LocaleInfo::enUS()) {
 
 Session::~Session() {
     app_.reset();
+    modesAsUser_.reset();
     std::error_code ignored;
     fs::remove_all(root_, ignored);
 }
@@ -167,7 +168,7 @@ void Session::run(const Command& command) {
         serviceFor(*kit).command(verb, command.args);
         return afterStep();
     }
-    static const std::vector<std::string> scene = {"locale", "now", "utc-offset", "write", "args",
+    static const std::vector<std::string> scene = {"locale", "now", "utc-offset", "write", "unreadable", "readable", "args",
                                                    "answer", "answer-file"};
     if (std::find(scene.begin(), scene.end(), verb) != scene.end()) return setScene(command);
     act(command);

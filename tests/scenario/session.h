@@ -3,6 +3,7 @@
 // (when started) and the fake time that drives the timers.
 #include "script.h"
 #include "services.h"
+#include "../support/file_modes_as_user.h"
 
 #include "framework/application.h"
 #include "platform/fake_autostart.h"
@@ -16,6 +17,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class FileModesAsUser;
 
 namespace kelvaro::scenario {
 
@@ -102,6 +105,8 @@ private:
 
     std::size_t boxesChecked_ = 0;
     std::optional<std::string> lastResult_;
+    // After `unreadable`, root too obeys file modes until the scenario ends.
+    std::unique_ptr<FileModesAsUser> modesAsUser_;
 };
 
 } // namespace kelvaro::scenario
