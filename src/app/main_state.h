@@ -3,6 +3,8 @@
 // Everything else lives in the controls.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kelvaro {
 
@@ -21,6 +23,10 @@ struct MainState {
 
     bool firstPaintPending = true; // cleared at the start of the first paint
     bool tickEnabled = false;
+    // Notes about the files read during the first paint wait until the clock runs,
+    // so that an unattended start does not hold the alarm behind an OK box.
+    bool holdingStartNotes = false;
+    std::vector<std::pair<std::string, bool>> startNotes; // text, beep
     bool closing = false;      // the tick does nothing until the first paint ends
     double CityTimeOfDay = 0;
     uint16_t CityHour = 0, CityMinute = 0, CitySecond = 0;

@@ -6,6 +6,10 @@
 namespace kelvaro {
 
 void ShowNote(Application& app, const std::string& text, bool beep) {
+    if (app.main.holdingStartNotes) {
+        app.main.startNotes.emplace_back(text, beep);
+        return;
+    }
     try {
         runStep(app, Step::PausePlayerForNote);
         runStep(app, Step::RaiseLevelsForNote);

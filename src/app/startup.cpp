@@ -3,6 +3,7 @@
 #include "app/startup.h"
 #include "app/program.h"
 #include "app/windows.h"
+#include "app/show_note.h"
 #include "app/steps.h"
 
 #include "framework/application.h"
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <utility>
 
 namespace kelvaro {
 
@@ -82,6 +84,11 @@ void FormPaint(Application& app) {
     MainState& m = app.main;
     if (!m.firstPaintPending) return;
     m.firstPaintPending = false;
+    m.holdingStartNotes = true;
+    struct Release {
+        MainState& m;
+        ~Release() { m.holdingStartNotes = false; }
+    } release{m};
     Platform& p = app.platform();
 
     mainWindow(app).form.visible = false;
@@ -160,6 +167,9 @@ void FormPaint(Application& app) {
     if (playerIsPlaying(app)) step(app, [&] { runStep(app, Step::StopAlarmSound); });
     logProgress(app, "6");
     m.tickEnabled = true;
+    m.holdingStartNotes = false;
+    for (const auto& [text, beep] : std::exchange(m.startNotes, {}))
+        ShowNote(app, text, beep);
 }
 
 void FormClose(Application& app) {
