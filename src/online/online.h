@@ -19,6 +19,7 @@ struct OnlineState {
     int Top1Max = 30;
     int topMore[3] = {30, 30, 30}; // top2Max ... top4Max: read, kept, not used
     bool fetching = false;         // an update fetch is under way
+    std::string BannerPage;        // the page last shown
 };
 
 OnlineState& online(Application& app);

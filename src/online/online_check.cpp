@@ -63,6 +63,7 @@ void BannerStep(Application& app) {
     w.LabelMaxB.caption = std::to_string(s.BannerType) + "~" + std::to_string(s.BannerCount) + "~" +
                           std::to_string(s.TopMax) + "~" + std::to_string(s.Top1Max);
     s.BannerType = s.BannerType == 5 ? 1 : s.BannerType + 1;
+    s.BannerPage = page;
     w.WebBrowserTop.text = "file://" + app.filePath(page);
 }
 
@@ -118,6 +119,7 @@ void installOnline(Application& app) {
     app.defineState("BannerCount", [&app] { return std::to_string(online(app).BannerCount); });
     app.defineState("TopMax", [&app] { return std::to_string(online(app).TopMax); });
     app.defineState("Top1Max", [&app] { return std::to_string(online(app).Top1Max); });
+    app.defineState("BannerPage", [&app] { return online(app).BannerPage; });
     app.defineState("UpdateFetching", [&app] { return flag(online(app).fetching); });
 }
 

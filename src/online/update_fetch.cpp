@@ -75,7 +75,8 @@ std::vector<std::string> sites(std::initializer_list<std::string> candidates) {
 double localFileDate(Application& app, const std::string& path) {
     std::error_code ec;
     const auto written = fs::last_write_time(path, ec);
-    if (ec) return app.now() - 1000.0;
+    if (ec) return -1e9; // a missing file is always fetched, however old the release
+
     const auto system = fs::file_time_type::clock::to_sys(written);
     const double seconds = std::chrono::duration<double>(system.time_since_epoch()).count();
     return 25569.0 + seconds / 86'400.0 + app.platform().clock->utcOffsetMinutes() / 1440.0;
