@@ -19,7 +19,8 @@ constexpr int kQuietTimeoutMs = 5'000;
 } // namespace
 
 std::int64_t unixMicroseconds(double utc) {
-    return std::llround((utc - 25569.0) * 86'400'000'000.0);
+    // The clock is set in whole milliseconds.
+    return std::llround((utc - 25569.0) * 86'400'000.0) * 1000;
 }
 
 bool TimedatedClockSetter::setUtc(double utc, bool mayAsk) {
