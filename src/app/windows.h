@@ -44,7 +44,7 @@ class Application;
     X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
     X(CheckBoxEnableDualAlarm1) X(GradBtnnGetTime) X(GradBtnnSetTime) X(LightCheckgettime) X(LabelWebTimeTitle) \
-    X(LabelWebTime) X(LabelLocalTimeTitle) X(LabelLocalTime) X(LabelWebTimeNote) X(GradBtnnOKWT) \
+    X(LabelWebTime) X(LabelLocalTimeTitle) X(LabelLocalTime) X(LabelWebTimeNote) X(LabelWebTimeNote2) X(GradBtnnOKWT) \
     X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;

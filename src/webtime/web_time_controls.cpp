@@ -25,11 +25,10 @@ void addWebTimeControls(Form& main, Form& book) {
     addLabel(book, "LabelWebTime", "", {104, 80, 430, 16}, p);
     addLabel(book, "LabelLocalTimeTitle", "Local Time:", {10, 104, 90, 16}, p);
     addLabel(book, "LabelLocalTime", "", {104, 104, 430, 16}, p);
-    Control& note = addLabel(book, "LabelWebTimeNote",
-                             "Leave the Alarm Clock Running Every Day while on the web and it will check and "
-                             "update your system clock automatically every day. ",
-                             {10, 140, 530, 40}, p);
-    note.fontSize = 8;
+    // One text on two lines (labels do not wrap).
+    addLabel(book, "LabelWebTimeNote", "Leave the Alarm Clock Running Every Day while on the web and it will check and",
+             {10, 140, 540, 16}, p);
+    addLabel(book, "LabelWebTimeNote2", "update your system clock automatically every day. ", {10, 158, 540, 16}, p);
     addButton(book, "GradBtnnOKWT", "OK", {470, 300, 80, 26}, p);
 }
 
