@@ -14,7 +14,8 @@ BannerBrowser::BannerBrowser(QWidget* parent) : QTextBrowser(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
         const QString scheme = url.scheme().toLower();
-        if (scheme == QLatin1String("https") || scheme == QLatin1String("http")) QDesktopServices::openUrl(url);
+        if (scheme == QLatin1String("https") || scheme == QLatin1String("http"))
+            QDesktopServices::openUrl(url);
     });
 }
 

@@ -6,16 +6,16 @@
 namespace kelvaro {
 
 class BannerBrowser : public QTextBrowser {
-public:
+  public:
     explicit BannerBrowser(QWidget* parent);
     // Shows a "file://" page; anything else (or "") clears the view.
     void showPage(const QString& url);
     const QString& page() const { return page_; }
 
-protected:
+  protected:
     QVariant loadResource(int type, const QUrl& name) override;
 
-private:
+  private:
     QString page_;
     QString folder_; // the shown page's folder; pictures come from there only
 };

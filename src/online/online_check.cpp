@@ -43,15 +43,15 @@ void CheckOnline(Application& app) {
     s.LookupDone = false;
     SettingsNotebook& nb = notebook(app);
     const std::string host = (s.UseSecondTestHost ? nb.EditMyIP2 : nb.EditMyIP1).text;
-    app.platform().lookup->lookup(host, [&app](bool found) {
-        app.guarded([&] { lookupAnswered(app, found); });
-    });
+    app.platform().lookup->lookup(host,
+                                  [&app](bool found) { app.guarded([&] { lookupAnswered(app, found); }); });
 }
 
 void BannerStep(Application& app) {
     OnlineState& s = online(app);
     MainWindow& w = mainWindow(app);
-    if (!w.LightCheckOnLine.checked || w.LightCheckUpDated.offcolor == colors::DarkRed || app.main.SleepModeActive)
+    if (!w.LightCheckOnLine.checked || w.LightCheckUpDated.offcolor == colors::DarkRed ||
+        app.main.SleepModeActive)
         return;
     std::string page;
     if (s.BannerType == 1) {
@@ -67,13 +67,19 @@ void BannerStep(Application& app) {
     w.WebBrowserTop.text = "file://" + app.filePath(page);
 }
 
-std::string flag(bool v) { return v ? "true" : "false"; }
+std::string flag(bool v) {
+    return v ? "true" : "false";
+}
 
 } // namespace
 
-OnlineState& online(Application& app) { return app.feature<OnlineState>(); }
+OnlineState& online(Application& app) {
+    return app.feature<OnlineState>();
+}
 
-void logUpdate(Application& app, const std::string& line) { runStep(app, Step::LogProgress, {line}); }
+void logUpdate(Application& app, const std::string& line) {
+    runStep(app, Step::LogProgress, {line});
+}
 
 void addOnlineControls(Form& main, Form& book) {
     addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 72, 10, 10});

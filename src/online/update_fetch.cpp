@@ -29,7 +29,9 @@ constexpr int Lime = 0x00FF00;
 constexpr int Magenta = 0xFF00FF;
 constexpr int Teal = 0x808000;
 
-Control& lamp(Application& app) { return mainWindow(app).LightCheckUpDated; }
+Control& lamp(Application& app) {
+    return mainWindow(app).LightCheckUpDated;
+}
 
 // One file to get: where from, where to, what it must be.
 struct Download {
@@ -59,7 +61,8 @@ void fetchInto(Application& app, std::shared_ptr<Download> d, std::size_t baseIn
             fs::remove(temp, ec);
             logUpdate(app, "its bad " + d->name + " status=" + std::to_string(r.status) +
                                " size=" + std::to_string(r.bytes) + (r.error.empty() ? "" : " " + r.error));
-            if (baseIndex == 0 && d->bases.size() > 1) logUpdate(app, d->name == kUpdateDescription ? "Trying FC" : "Get- failed 1");
+            if (baseIndex == 0 && d->bases.size() > 1)
+                logUpdate(app, d->name == kUpdateDescription ? "Trying FC" : "Get- failed 1");
             fetchInto(app, d, baseIndex + 1, done);
         });
     });
@@ -93,7 +96,8 @@ void finish(Application& app, const std::shared_ptr<Fetch>& f) {
     const ProfileFile& ini = *f->description;
     s.TopMax = ini.readInteger("Main", "topMax", 30);
     s.Top1Max = ini.readInteger("Main", "top1Max", 30);
-    for (int i = 0; i < 3; ++i) s.topMore[i] = ini.readInteger("Main", "top" + std::to_string(i + 2) + "Max", 30);
+    for (int i = 0; i < 3; ++i)
+        s.topMore[i] = ini.readInteger("Main", "top" + std::to_string(i + 2) + "Max", 30);
     const int deletes = ini.readInteger("Delete", "Count", 0);
     for (int i = 1; i <= deletes; ++i) {
         const std::string name = ini.readString("Delete", "PathP" + std::to_string(i), "");

@@ -17,8 +17,8 @@ bool endsWith(const std::string& text, const std::string& tail) {
 bool updateMayTouch(const std::string& name) {
     if (name.empty() || name.size() > 64 || name.front() == '.') return false;
     const bool plain = std::all_of(name.begin(), name.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-' ||
-               c == '.';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+               c == '-' || c == '.';
     });
     if (!plain || name.find("..") != std::string::npos) return false;
     const std::string lower = lowerCase(name);
@@ -35,6 +35,8 @@ bool isUpdateSite(const std::string& url) {
            url.find_first_of(" \t\r\n?#") == std::string::npos;
 }
 
-std::string downloadName(const std::string& name) { return "." + name + ".download"; }
+std::string downloadName(const std::string& name) {
+    return "." + name + ".download";
+}
 
 } // namespace kelvaro

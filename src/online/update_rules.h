@@ -7,8 +7,8 @@
 namespace kelvaro {
 
 constexpr const char* kUpdateDescription = "KVCWeb5.ini";
-constexpr std::uint64_t kDescriptionLimit = 64 * 1024;        // bytes
-constexpr std::uint64_t kUpdateFileLimit = 4 * 1024 * 1024;   // bytes, one page or picture
+constexpr std::uint64_t kDescriptionLimit = 64 * 1024;      // bytes
+constexpr std::uint64_t kUpdateFileLimit = 4 * 1024 * 1024; // bytes, one page or picture
 
 // A plain file name (no folder part, no "..", not absolute) of a banner page
 // ("b1.htm" ... "b6.htm") or a picture (.gif, .jpg, .jpeg, .png).

@@ -3,7 +3,7 @@
 namespace kelvaro {
 
 class ClockSetter {
-public:
+  public:
     virtual ~ClockSetter() = default;
     // Sets the system clock to a UTC date-time (days since 1899-12-30); false when
     // the system refused (no privilege, the user said no).

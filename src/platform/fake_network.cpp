@@ -25,7 +25,8 @@ void FakeTimeClient::connect(const std::string& host, int port, int timeoutMs, T
     if (plan.kind == Plan::Refuse) throw std::runtime_error("connection refused");
     later(0, [events] { events.connected(); });
     if (plan.kind == Plan::Reply && plan.afterMs < timeoutMs) {
-        const std::size_t first = plan.split == 0 || plan.split > plan.bytes.size() ? plan.bytes.size() : plan.split;
+        const std::size_t first =
+            plan.split == 0 || plan.split > plan.bytes.size() ? plan.bytes.size() : plan.split;
         std::vector<std::uint8_t> head(plan.bytes.begin(), plan.bytes.begin() + static_cast<long>(first));
         std::vector<std::uint8_t> tail(plan.bytes.begin() + static_cast<long>(first), plan.bytes.end());
         later(plan.afterMs, [this, events, head, tail] {

@@ -21,7 +21,7 @@ namespace kelvaro {
 using PostEvent = std::function<void(std::int64_t delayMs, std::function<void()> event)>;
 
 class FakeTimeClient : public TimeClient {
-public:
+  public:
     struct Plan {
         enum Kind { Reply, Silent, Refuse } kind = Reply;
         std::vector<std::uint8_t> bytes;
@@ -31,7 +31,9 @@ public:
 
     explicit FakeTimeClient(PostEvent post) : post_(std::move(post)) {}
 
-    void plan(Plan next) { plans_.push_back(std::move(next)); } // for the next connect; default: host not found
+    void plan(Plan next) {
+        plans_.push_back(std::move(next));
+    } // for the next connect; default: host not found
     void connect(const std::string& host, int port, int timeoutMs, TimeClientEvents events) override;
     void abort() override { ++generation_; }
     double elapsedSeconds() const override { return elapsedMs_ / 1000.0; }
@@ -39,7 +41,7 @@ public:
     int connects() const { return connects_; }
     const std::string& lastHost() const { return lastHost_; }
 
-private:
+  private:
     void later(std::int64_t delayMs, std::function<void()> event);
 
     PostEvent post_;
@@ -51,7 +53,7 @@ private:
 };
 
 class FakeClockSetter : public ClockSetter {
-public:
+  public:
     explicit FakeClockSetter(FakeClock& clock) : clock_(clock) {}
     bool setUtc(double utc, bool mayAsk) override;
     bool ntpSynchronized() override { return ntp; }
@@ -61,23 +63,23 @@ public:
     int sets = 0;
     std::optional<double> lastSet; // UTC
 
-private:
+  private:
     FakeClock& clock_;
 };
 
 class FakeHostLookup : public HostLookup {
-public:
+  public:
     explicit FakeHostLookup(PostEvent post) : post_(std::move(post)) {}
     void lookup(const std::string& host, std::function<void(bool)> done) override;
     bool online = false;
     int lookups = 0;
 
-private:
+  private:
     PostEvent post_;
 };
 
 class FakeHttpClient : public HttpClient {
-public:
+  public:
     struct Answer {
         bool connects = false;
         int status = 0;
@@ -90,7 +92,7 @@ public:
     int requests = 0;
     std::string last;
 
-private:
+  private:
     PostEvent post_;
     std::map<std::string, Answer> answers_;
 };

@@ -47,7 +47,8 @@ struct FakePlatform {
         elapsedMs = ms;
     }
     void runPending() {
-        while (!pending.empty()) runUntil(pending.rbegin()->first);
+        while (!pending.empty())
+            runUntil(pending.rbegin()->first);
     }
 
     // The bundle the program borrows; the player and host stay empty unless given.

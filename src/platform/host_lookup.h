@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class HostLookup {
-public:
+  public:
     virtual ~HostLookup() = default;
     virtual void lookup(const std::string& host, std::function<void(bool found)> done) = 0;
 };

@@ -7,15 +7,15 @@
 namespace kelvaro {
 
 struct HttpResult {
-    bool transferred = false;   // a complete answer came (any status)
-    int status = 0;             // HTTP status, 0 when none
-    std::uint64_t bytes = 0;    // body bytes written to the file
-    bool tooLarge = false;      // the body passed the limit and was cut off
-    std::string error;          // why nothing (or not all) came
+    bool transferred = false; // a complete answer came (any status)
+    int status = 0;           // HTTP status, 0 when none
+    std::uint64_t bytes = 0;  // body bytes written to the file
+    bool tooLarge = false;    // the body passed the limit and was cut off
+    std::string error;        // why nothing (or not all) came
 };
 
 class HttpClient {
-public:
+  public:
     virtual ~HttpClient() = default;
     // Writes the body to `file` (replaced), stopping with tooLarge once it passes
     // maxBytes. Redirects are not followed.

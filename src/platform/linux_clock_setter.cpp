@@ -32,10 +32,11 @@ bool TimedatedClockSetter::setUtc(double utc, bool mayAsk) {
 }
 
 bool TimedatedClockSetter::ntpSynchronized() {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                       QStringLiteral("Get"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     call << kService << QStringLiteral("NTPSynchronized");
-    const QDBusReply<QDBusVariant> reply = QDBusConnection::systemBus().call(call, QDBus::Block, kQuietTimeoutMs);
+    const QDBusReply<QDBusVariant> reply =
+        QDBusConnection::systemBus().call(call, QDBus::Block, kQuietTimeoutMs);
     return reply.isValid() && reply.value().variant().toBool();
 }
 

@@ -8,7 +8,7 @@
 namespace kelvaro {
 
 class TimedatedClockSetter : public ClockSetter {
-public:
+  public:
     bool setUtc(double utc, bool mayAsk) override;
     bool ntpSynchronized() override;
 };

@@ -7,10 +7,10 @@
 namespace kelvaro {
 
 class LinuxHostLookup : public HostLookup {
-public:
+  public:
     void lookup(const std::string& host, std::function<void(bool found)> done) override;
 
-private:
+  private:
     QObject context_; // answers stop coming once this adapter is gone
 };
 

@@ -7,12 +7,12 @@
 namespace kelvaro {
 
 class LinuxHttpClient : public HttpClient {
-public:
+  public:
     explicit LinuxHttpClient(int transferTimeoutMs = 30'000);
     void get(const std::string& url, const std::string& file, std::uint64_t maxBytes,
              std::function<void(const HttpResult&)> done) override;
 
-private:
+  private:
     QNetworkAccessManager manager_;
 };
 

@@ -9,7 +9,9 @@ namespace kelvaro {
 
 LinuxTimeClient::LinuxTimeClient() = default;
 
-LinuxTimeClient::~LinuxTimeClient() { drop(); }
+LinuxTimeClient::~LinuxTimeClient() {
+    drop();
+}
 
 void LinuxTimeClient::drop() {
     ++generation_;
@@ -26,7 +28,9 @@ void LinuxTimeClient::drop() {
     }
 }
 
-void LinuxTimeClient::abort() { drop(); }
+void LinuxTimeClient::abort() {
+    drop();
+}
 
 double LinuxTimeClient::elapsedSeconds() const {
     return stopwatch_.isValid() ? static_cast<double>(stopwatch_.nsecsElapsed()) / 1e9 : 0.0;

@@ -13,14 +13,14 @@ class QTimer;
 namespace kelvaro {
 
 class LinuxTimeClient : public TimeClient {
-public:
+  public:
     LinuxTimeClient();
     ~LinuxTimeClient() override;
     void connect(const std::string& host, int port, int timeoutMs, TimeClientEvents events) override;
     void abort() override;
     double elapsedSeconds() const override;
 
-private:
+  private:
     void drop();
 
     QObject context_; // owns the socket and timer of the running connection

@@ -16,7 +16,7 @@ struct TimeClientEvents {
 };
 
 class TimeClient {
-public:
+  public:
     virtual ~TimeClient() = default;
     // Starts connecting; returns at once. A host that cannot be reached may throw
     // std::runtime_error here or report `failed` later. With no reply and no close

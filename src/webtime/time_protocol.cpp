@@ -10,8 +10,8 @@ constexpr double EraSeconds = 4'294'967'296.0;
 
 std::optional<std::uint32_t> timeProtocolSeconds(const std::vector<std::uint8_t>& reply) {
     if (reply.size() != 4) return std::nullopt;
-    return (std::uint32_t{reply[0]} << 24) | (std::uint32_t{reply[1]} << 16) | (std::uint32_t{reply[2]} << 8) |
-           std::uint32_t{reply[3]};
+    return (std::uint32_t{reply[0]} << 24) | (std::uint32_t{reply[1]} << 16) |
+           (std::uint32_t{reply[2]} << 8) | std::uint32_t{reply[3]};
 }
 
 double timeProtocolDateTime(std::uint32_t seconds) {

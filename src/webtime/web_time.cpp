@@ -69,7 +69,9 @@ void connectionClosed(Application& app) {
 
 } // namespace
 
-WebTimeState& webTime(Application& app) { return app.feature<WebTimeState>(); }
+WebTimeState& webTime(Application& app) {
+    return app.feature<WebTimeState>();
+}
 
 double utcNow(Application& app) {
     return app.now() - app.platform().clock->utcOffsetMinutes() / 1440.0;
@@ -103,7 +105,8 @@ void StartTimeQuery(Application& app, bool quiet) {
     events.data = current([&app](const std::vector<std::uint8_t>& bytes) {
         std::vector<std::uint8_t>& held = webTime(app).received;
         const std::size_t room = kBufferBytes - 1 - std::min(held.size(), kBufferBytes - 1);
-        held.insert(held.end(), bytes.begin(), bytes.begin() + static_cast<long>(std::min(room, bytes.size())));
+        held.insert(held.end(), bytes.begin(),
+                    bytes.begin() + static_cast<long>(std::min(room, bytes.size())));
     });
     events.closed = current([&app] { connectionClosed(app); });
     events.failed = current([&app](const std::string&) { queryFailed(app); });

@@ -12,9 +12,9 @@ class Application;
 struct WebTimeState {
     double WebTimeOffset = 0; // server time minus the computer's UTC time, in days
     std::vector<std::uint8_t> received;
-    unsigned query = 0;         // the running query; events of older ones are dropped
+    unsigned query = 0; // the running query; events of older ones are dropped
     bool queryOpen = false;
-    bool quiet = false;         // the running query is the automatic step's: no notes
+    bool quiet = false;                 // the running query is the automatic step's: no notes
     std::optional<double> measuredAt;   // local time of the reply that gave the offset
     std::optional<double> autoFailedAt; // local time of the automatic step's last failure
 };

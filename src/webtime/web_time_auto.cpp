@@ -16,8 +16,8 @@ namespace kelvaro {
 namespace {
 
 constexpr double Minute = 1.0 / 1440.0;
-constexpr double FreshFor = 5 * Minute;      // a measurement older than this is asked again
-constexpr double RetryAfter = 60 * Minute;   // after a failure
+constexpr double FreshFor = 5 * Minute;    // a measurement older than this is asked again
+constexpr double RetryAfter = 60 * Minute; // after a failure
 constexpr double LargestAutomatic = 15 * Minute;
 
 void automaticStep(Application& app) {

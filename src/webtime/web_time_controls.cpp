@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 // Public servers that answer the Time Protocol on TCP port 37 (see docs/web-time.md).
-const char* const kTimeHosts[] = {"time.nist.gov",      "time-a-g.nist.gov",   "time-b-g.nist.gov",
+const char* const kTimeHosts[] = {"time.nist.gov",       "time-a-g.nist.gov",   "time-b-g.nist.gov",
                                   "time-a-wwv.nist.gov", "time-b-wwv.nist.gov", "time-a-b.nist.gov"};
 
 void addWebTimeControls(Form& main, Form& book) {
@@ -26,9 +26,11 @@ void addWebTimeControls(Form& main, Form& book) {
     addLabel(book, "LabelLocalTimeTitle", "Local Time:", {10, 104, 90, 16}, p);
     addLabel(book, "LabelLocalTime", "", {104, 104, 430, 16}, p);
     // One text on two lines (labels do not wrap).
-    addLabel(book, "LabelWebTimeNote", "Leave the Alarm Clock Running Every Day while on the web and it will check and",
+    addLabel(book, "LabelWebTimeNote",
+             "Leave the Alarm Clock Running Every Day while on the web and it will check and",
              {10, 140, 540, 16}, p);
-    addLabel(book, "LabelWebTimeNote2", "update your system clock automatically every day. ", {10, 158, 540, 16}, p);
+    addLabel(book, "LabelWebTimeNote2", "update your system clock automatically every day. ",
+             {10, 158, 540, 16}, p);
     addButton(book, "GradBtnnOKWT", "OK", {470, 300, 80, 26}, p);
 }
 

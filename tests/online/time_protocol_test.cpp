@@ -7,7 +7,9 @@
 using namespace kelvaro;
 
 namespace {
-double at(int y, int mo, int d, int h, int mi, int s) { return encodeDate(y, mo, d) + encodeTime(h, mi, s); }
+double at(int y, int mo, int d, int h, int mi, int s) {
+    return encodeDate(y, mo, d) + encodeTime(h, mi, s);
+}
 } // namespace
 
 TEST(TimeProtocol, OnlyExactlyFourBytesAreAReply) {

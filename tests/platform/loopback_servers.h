@@ -4,13 +4,13 @@
 #include <QString>
 #include <QStringList>
 
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 // A Python program run in the background; its first output line is read as a value
 // (the port it listens on). Stopped when the object goes.
 class PythonServer {
-public:
+  public:
     explicit PythonServer(const QString& program, const QStringList& args = {}) {
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral("-c"), program} + args);
@@ -29,9 +29,11 @@ public:
     bool running() const { return !firstLine_.empty(); }
     const std::string& firstLine() const { return firstLine_; }
 
-private:
+  private:
     QProcess process_;
     std::string firstLine_;
 };
 
-inline bool havePython() { return access("/usr/bin/python3", X_OK) == 0; }
+inline bool havePython() {
+    return access("/usr/bin/python3", X_OK) == 0;
+}

@@ -20,7 +20,7 @@ using namespace kelvaro;
 namespace {
 
 class PrivateTimedated {
-public:
+  public:
     explicit PrivateTimedated(bool ntp) {
         if (access("/usr/bin/dbus-daemon", X_OK) != 0) {
             why_ = "needs dbus-daemon";
@@ -42,7 +42,8 @@ public:
                      QStringLiteral("--template"), QStringLiteral("timedated"), QStringLiteral("-p"),
                      ntp ? QStringLiteral("{\"NTP\": true}") : QStringLiteral("{\"NTP\": false}")});
         mock_.waitForStarted(3000);
-        if (!processEventsUntil([&] { return hasName(address) || mock_.state() == QProcess::NotRunning; }, 8000) ||
+        if (!processEventsUntil([&] { return hasName(address) || mock_.state() == QProcess::NotRunning; },
+                                8000) ||
             mock_.state() == QProcess::NotRunning)
             why_ = "needs python3-dbusmock (its timedated template did not start)";
     }
@@ -59,13 +60,14 @@ public:
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
-private:
+  private:
     static bool hasName(const QByteArray& address) {
         QProcess ask;
         ask.start(QStringLiteral("dbus-send"),
                   {QStringLiteral("--bus=") + QString::fromUtf8(address), QStringLiteral("--print-reply"),
                    QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/"),
-                   QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:org.freedesktop.timedate1")});
+                   QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
+                   QStringLiteral("string:org.freedesktop.timedate1")});
         ask.waitForFinished(2000);
         return ask.readAllStandardOutput().contains("boolean true");
     }

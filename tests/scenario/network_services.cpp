@@ -26,11 +26,12 @@ std::optional<std::vector<std::uint8_t>> hexBytes(const std::string& hex) {
 }
 
 PostEvent poster(ServiceHost& host) {
-    return [&host](std::int64_t delayMs, std::function<void()> event) { host.post(delayMs, std::move(event)); };
+    return
+        [&host](std::int64_t delayMs, std::function<void()> event) { host.post(delayMs, std::move(event)); };
 }
 
 class TimeServerService : public FakeService {
-public:
+  public:
     explicit TimeServerService(ServiceHost& host) : client_(poster(host)), setter_(host.clock()) {}
 
     void attach(Platform& platform) override {
@@ -43,8 +44,9 @@ public:
         if (pseudo == "TimeServer" && property == "host") return client_.lastHost();
         if (pseudo == "Clock" && property == "sets") return std::to_string(setter_.sets);
         if (pseudo == "Clock" && property == "lastset")
-            return setter_.lastSet ? formatDateTime("yyyy-mm-dd hh:nn:ss.zzz", *setter_.lastSet, LocaleInfo::enUS())
-                                   : std::string();
+            return setter_.lastSet
+                       ? formatDateTime("yyyy-mm-dd hh:nn:ss.zzz", *setter_.lastSet, LocaleInfo::enUS())
+                       : std::string();
         if (pseudo == "Clock" && property == "ntp") return setter_.ntp ? "on" : "off";
         throw ScenarioFailure(pseudo + " has no property " + property);
     }
@@ -69,13 +71,13 @@ public:
         }
     }
 
-private:
+  private:
     FakeTimeClient client_;
     FakeClockSetter setter_;
 };
 
 class WebService : public FakeService {
-public:
+  public:
     explicit WebService(ServiceHost& host) : lookup_(poster(host)), http_(poster(host)) {}
 
     void attach(Platform& platform) override {
@@ -100,7 +102,7 @@ public:
         }
     }
 
-private:
+  private:
     FakeHostLookup lookup_;
     FakeHttpClient http_;
 };
@@ -108,7 +110,8 @@ private:
 } // namespace
 
 std::string checkTimeServer(const Words& a) {
-    const std::string usage = "expected: timeserver reply HEX [split N] [after MS] | timeserver silent | timeserver refuse";
+    const std::string usage =
+        "expected: timeserver reply HEX [split N] [after MS] | timeserver silent | timeserver refuse";
     if (a.size() == 1 && (a[0] == "silent" || a[0] == "refuse")) return {};
     if (a.size() < 2 || a[0] != "reply" || !hexBytes(a[1])) return usage;
     if (a.size() % 2) return usage;
@@ -142,6 +145,8 @@ std::unique_ptr<FakeService> makeTimeServerService(ServiceHost& host) {
     return std::make_unique<TimeServerService>(host);
 }
 
-std::unique_ptr<FakeService> makeWebService(ServiceHost& host) { return std::make_unique<WebService>(host); }
+std::unique_ptr<FakeService> makeWebService(ServiceHost& host) {
+    return std::make_unique<WebService>(host);
+}
 
 } // namespace kelvaro::scenario

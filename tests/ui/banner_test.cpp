@@ -20,7 +20,7 @@ namespace kelvaro {
 namespace {
 
 class OpenBanner : public BannerBrowser {
-public:
+  public:
     using BannerBrowser::BannerBrowser;
     using BannerBrowser::loadResource;
 };
@@ -45,7 +45,8 @@ TEST(BannerBrowser, LoadsOnlyFromThePagesOwnFolder) {
     const int image = QTextDocument::ImageResource;
     EXPECT_TRUE(banner.loadResource(image, QUrl(QStringLiteral("pic.txt"))).isValid());
     EXPECT_FALSE(banner.loadResource(image, QUrl(QStringLiteral("../secret.txt"))).isValid());
-    EXPECT_FALSE(banner.loadResource(image, QUrl::fromLocalFile(dir.filePath(QStringLiteral("secret.txt")))).isValid());
+    EXPECT_FALSE(banner.loadResource(image, QUrl::fromLocalFile(dir.filePath(QStringLiteral("secret.txt"))))
+                     .isValid());
     EXPECT_FALSE(banner.loadResource(image, QUrl(QStringLiteral("http://127.0.0.1:9/x.png"))).isValid());
     banner.showPage(QStringLiteral("https://example.org/b1.htm"));
     EXPECT_TRUE(banner.toPlainText().isEmpty());
@@ -77,7 +78,10 @@ TEST(Screenshots, BannerAndWebTimePage) {
     ASSERT_NE(banner, nullptr);
     EXPECT_TRUE(banner->toPlainText().contains(QStringLiteral("Kelvaro Clock")));
     QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
-    EXPECT_TRUE(view.window("TFormKelvaro")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/main-banner.png")));
+    EXPECT_TRUE(view.window("TFormKelvaro")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/main-banner.png")));
 
     app->run("GetWebTimeSynch1Click");
     app->run("GradBtnnGetTimeClick");
@@ -86,7 +90,10 @@ TEST(Screenshots, BannerAndWebTimePage) {
     auto* tabs = qobject_cast<QTabWidget*>(view.widget("PageControl1"));
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentWidget(), view.widget("TabSheetWebTime"));
-    EXPECT_TRUE(view.window("TFormCity")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/web-time-reply.png")));
+    EXPECT_TRUE(view.window("TFormCity")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/web-time-reply.png")));
 }
 
 } // namespace
