@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 
 #include <memory>
 
@@ -23,6 +24,11 @@ void LinuxHttpClient::get(const std::string& url, const std::string& file, std::
     }
     QNetworkRequest request(QUrl(QString::fromStdString(url)));
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
+    if (!extraAuthorities_.isEmpty()) {
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.addCaCertificates(extraAuthorities_);
+        request.setSslConfiguration(tls);
+    }
     QNetworkReply* reply = manager_.get(request);
     QObject::connect(reply, &QNetworkReply::readyRead, reply, [reply, out, result, maxBytes] {
         const QByteArray chunk = reply->readAll();
