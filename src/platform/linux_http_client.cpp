@@ -14,6 +14,14 @@ LinuxHttpClient::LinuxHttpClient(int transferTimeoutMs) {
     manager_.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
+LinuxHttpClient::~LinuxHttpClient() {
+    // Transfers still running end without an answer: the program is gone.
+    for (QNetworkReply* reply : manager_.findChildren<QNetworkReply*>()) {
+        reply->disconnect();
+        reply->abort();
+    }
+}
+
 void LinuxHttpClient::get(const std::string& url, const std::string& file, std::uint64_t maxBytes,
                           std::function<void(const HttpResult&)> done) {
     auto out = std::make_shared<QFile>(QString::fromStdString(file));
