@@ -5,7 +5,7 @@
 set -euo pipefail
 BIN=${1:-build/src/kelvaro}
 RUNS=${2:-5}
-export QT_QPA_PLATFORM=offscreen KELVARO_REPORT_STARTUP=1
+export QT_QPA_PLATFORM=offscreen KELVARO_REPORT_STARTUP=1 KELVARO_NO_NETWORK=1
 WORK=$(mktemp -d)
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_RUNTIME_DIR=$WORK/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"

@@ -10,14 +10,16 @@ class Application;
 struct Form;
 
 // Controls, added before the handles are bound.
-void addCitiesControls(Form& mainWindow, Form& notebook); // cities/
-void addDaysControls(Form& mainWindow);                   // alarm/
-void addSundayLabels(Form& mainWindow);                   // alarm/
-void addSoundControls(Form& mainWindow);                  // sound/
-void addMusicListControls(Form& notebook);                // sound/
-void addSnoozeLabels(Form& mainWindow);                   // alarm/
-void addMinuteBoxControls(Form& notebook);                // alarm/
-void addMoonControls(Form& mainWindow);                   // moon/
+void addCitiesControls(Form& mainWindow, Form& notebook);  // cities/
+void addDaysControls(Form& mainWindow);                    // alarm/
+void addSundayLabels(Form& mainWindow);                    // alarm/
+void addSoundControls(Form& mainWindow);                   // sound/
+void addMusicListControls(Form& notebook);                 // sound/
+void addSnoozeLabels(Form& mainWindow);                    // alarm/
+void addMinuteBoxControls(Form& notebook);                 // alarm/
+void addMoonControls(Form& mainWindow);                    // moon/
+void addWebTimeControls(Form& mainWindow, Form& notebook); // webtime/
+void addOnlineControls(Form& mainWindow, Form& notebook);  // online/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -27,5 +29,7 @@ void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
 void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
+void installWebTime(Application& app);       // webtime/
+void installOnline(Application& app);        // online/
 
 } // namespace kelvaro

@@ -4,6 +4,9 @@
 #include "app/second_timer.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
+#include "platform/linux_clock_setter.h"
+#include "platform/linux_host_lookup.h"
+#include "platform/linux_http_client.h"
 #include "platform/linux_instance_guard.h"
 #include "platform/linux_media_player.h"
 #include "platform/linux_media_env.h"
@@ -11,6 +14,7 @@
 #include "platform/linux_quit_signals.h"
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
+#include "platform/linux_time_client.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
 #include "sound/default_sounds.h"
@@ -84,6 +88,10 @@ int main(int argc, char** argv) {
     LinuxShell shell;
     XdgAutostart autostart;
     LinuxMediaPlayer player;
+    LinuxTimeClient timeClient;
+    TimedatedClockSetter clockSetter;
+    LinuxHostLookup lookup;
+    LinuxHttpClient http;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -91,6 +99,14 @@ int main(int argc, char** argv) {
     platform.shell = &shell;
     platform.autostart = &autostart;
     platform.player = &player;
+    // KELVARO_NO_NETWORK=1 (tests of the whole program): no look-up, connection or
+    // clock setting leaves the program; the do-nothing services answer "offline".
+    if (!std::getenv("KELVARO_NO_NETWORK")) {
+        platform.timeClient = &timeClient;
+        platform.clockSetter = &clockSetter;
+        platform.lookup = &lookup;
+        platform.http = &http;
+    }
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

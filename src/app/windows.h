@@ -26,7 +26,8 @@ class Application;
     X(Monday1) X(Tuesday1) X(Wednesday1) X(Thursday1) X(Friday1) X(Saturday1) X(DaysPresetsSeparator1) \
     X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) X(LabelSound) X(LabelSort) X(LabelDays) \
     X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
-    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1)
+    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) \
+    X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) X(WebBrowserTop) X(LabelMaxB)
 
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \
@@ -42,7 +43,9 @@ class Application;
     X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) X(LabelCitiesInsert) \
     X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
-    X(CheckBoxEnableDualAlarm1)
+    X(CheckBoxEnableDualAlarm1) X(GradBtnnGetTime) X(GradBtnnSetTime) X(LightCheckgettime) X(LabelWebTimeTitle) \
+    X(LabelWebTime) X(LabelLocalTimeTitle) X(LabelLocalTime) X(LabelWebTimeNote) X(LabelWebTimeNote2) X(GradBtnnOKWT) \
+    X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -4,10 +4,14 @@
 #include "platform/fake_autostart.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
+#include "platform/fake_network.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/platform.h"
 
+#include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 
 namespace kelvaro {
@@ -18,8 +22,34 @@ struct FakePlatform {
     FakeSpeaker speaker;
     FakeShell shell;
     FakeAutostart autostart;
+    // The network fakes' answers wait here until runPending (or runUntil) delivers them.
+    std::multimap<std::int64_t, std::function<void()>> pending;
+    std::int64_t elapsedMs = 0;
+    PostEvent post = [this](std::int64_t delayMs, std::function<void()> e) {
+        pending.emplace(elapsedMs + delayMs, std::move(e));
+    };
+    FakeTimeClient timeClient{post};
+    FakeClockSetter clockSetter{clock};
+    FakeHostLookup lookup{post};
+    FakeHttpClient http{post};
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
+
+    // Delivers the events due up to `ms` of fake time, in order.
+    void runUntil(std::int64_t ms) {
+        while (!pending.empty() && pending.begin()->first <= ms) {
+            auto next = pending.begin();
+            elapsedMs = next->first;
+            auto event = std::move(next->second);
+            pending.erase(next);
+            event();
+        }
+        elapsedMs = ms;
+    }
+    void runPending() {
+        while (!pending.empty())
+            runUntil(pending.rbegin()->first);
+    }
 
     // The bundle the program borrows; the player and host stay empty unless given.
     Platform platform(const std::string& handoverFile, MediaPlayer* player = nullptr) {
@@ -30,6 +60,10 @@ struct FakePlatform {
         p.shell = &shell;
         p.autostart = &autostart;
         p.player = player;
+        p.timeClient = &timeClient;
+        p.clockSetter = &clockSetter;
+        p.lookup = &lookup;
+        p.http = &http;
         p.handoverFile = handoverFile;
         return p;
     }

@@ -1,6 +1,7 @@
 #include "platform/no_services.h"
 
 #include <ctime>
+#include <stdexcept>
 
 namespace kelvaro {
 
@@ -71,6 +72,37 @@ private:
     std::string file_;
 };
 
+// No network: every connection and look-up fails at once, and nothing is fetched.
+class NoTimeClient : public TimeClient {
+public:
+    void connect(const std::string&, int, int, TimeClientEvents) override {
+        throw std::runtime_error("no network");
+    }
+    void abort() override {}
+    double elapsedSeconds() const override { return 0; }
+};
+
+class NoClockSetter : public ClockSetter {
+public:
+    bool setUtc(double, bool) override { return false; }
+    bool ntpSynchronized() override { return false; }
+};
+
+class NoHostLookup : public HostLookup {
+public:
+    void lookup(const std::string&, std::function<void(bool)> done) override { done(false); }
+};
+
+class NoHttpClient : public HttpClient {
+public:
+    void get(const std::string&, const std::string&, std::uint64_t,
+             std::function<void(const HttpResult&)> done) override {
+        HttpResult none;
+        none.error = "no network";
+        done(none);
+    }
+};
+
 } // namespace
 
 MediaPlayer& noMediaPlayer() {
@@ -96,6 +128,14 @@ Platform withDefaultServices(Platform p) {
     if (!p.autostart) p.autostart = &autostart;
     if (!p.host) p.host = &noWindowHost();
     if (!p.player) p.player = &noMediaPlayer();
+    static NoTimeClient timeClient;
+    static NoClockSetter clockSetter;
+    static NoHostLookup lookup;
+    static NoHttpClient http;
+    if (!p.timeClient) p.timeClient = &timeClient;
+    if (!p.clockSetter) p.clockSetter = &clockSetter;
+    if (!p.lookup) p.lookup = &lookup;
+    if (!p.http) p.http = &http;
     return p;
 }
 

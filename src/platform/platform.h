@@ -3,10 +3,14 @@
 // program (the real main or a test); the application only borrows them.
 #include "platform/autostart.h"
 #include "platform/clock.h"
+#include "platform/clock_setter.h"
 #include "platform/dialogs.h"
+#include "platform/host_lookup.h"
+#include "platform/http_client.h"
 #include "platform/media_player.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
+#include "platform/time_client.h"
 #include "platform/window_host.h"
 
 #include <string>
@@ -21,6 +25,10 @@ struct Platform {
     Autostart* autostart = nullptr;
     WindowHost* host = nullptr;
     MediaPlayer* player = nullptr; // MediaPlayer1
+    TimeClient* timeClient = nullptr;   // WSocket1
+    ClockSetter* clockSetter = nullptr;
+    HostLookup* lookup = nullptr;       // Ping1
+    HttpClient* http = nullptr;         // HttpCliFTP
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")

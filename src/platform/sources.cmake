@@ -3,13 +3,18 @@ target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_dialogs.cpp)
 target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
 target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_autostart.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_clock_setter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_host_lookup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_http_client.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_time_client.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_instance_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_media_env.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_paths.cpp

@@ -1,6 +1,7 @@
 #include "ui/feature_widgets.h"
 
 #include "moon/moon_widget.h"
+#include "online/banner_browser.h"
 #include "ui/program_view.h"
 
 #include <QFrame>
@@ -60,6 +61,11 @@ void registerFeatureWidgets(ProgramView& view) {
         frame->setLineWidth(2);
         return frame;
     });
+    view.registerCustomWidget(
+        "WebBrowserTop", [](QWidget* parent, Control&) { return new BannerBrowser(parent); },
+        [](QWidget* widget, const Control& c) {
+            if (auto* banner = dynamic_cast<BannerBrowser*>(widget)) banner->showPage(QString::fromStdString(c.text));
+        });
     view.registerCustomWidget(
         "Moon1",
         [](QWidget* parent, Control& c) {

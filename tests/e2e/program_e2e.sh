@@ -5,6 +5,7 @@ set -u
 BIN=$1
 W=$(mktemp -d)
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$W/config XDG_DATA_HOME=$W/data XDG_RUNTIME_DIR=$W/run
+export KELVARO_NO_NETWORK=1 # the program looks nothing up and connects nowhere
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 PIDS=()
 cleanup() { for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$W"; }

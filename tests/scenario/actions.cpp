@@ -5,6 +5,7 @@
 
 #include "framework/datetime.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -59,6 +60,15 @@ void Session::setScene(const Command& command) {
         std::error_code ec;
         fs::permissions(resolvePath(a[0]), fs::perms::owner_read | fs::perms::owner_write, ec);
         if (ec) throw ScenarioFailure("cannot give back the permissions of " + a[0] + ": " + ec.message());
+    } else if (verb == "touch") {
+        // Local time of the fake clock's zone, as the program reads file dates.
+        const std::int64_t localMs = *parseNow(a[1], a[2]);
+        const std::int64_t unixMs = localMs - 25569LL * 86'400'000LL - clock_.utcOffsetMinutes() * 60'000LL;
+        const auto at = fs::file_time_type::clock::from_sys(std::chrono::sys_time<std::chrono::milliseconds>(
+            std::chrono::milliseconds(unixMs)));
+        std::error_code ec;
+        fs::last_write_time(resolvePath(a[0]), at, ec);
+        if (ec) throw ScenarioFailure("cannot touch " + a[0] + ": " + ec.message());
     } else if (verb == "args") {
         arguments_ = a;
     } else if (verb == "answer") {

@@ -67,6 +67,7 @@ void writeForm(Application& app, Form& f, const std::string& p, const std::strin
 std::string readControl(const Control& c, const std::string& p) {
     if (p == "caption") return c.caption;
     if (p == "text") return c.text;
+    if (p == "url") return c.text; // the banner view's page
     if (p == "hint") return c.hint;
     if (p == "items") return joinItems(c.items);
     if (p == "checked") return flag(c.checked);

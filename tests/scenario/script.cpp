@@ -119,6 +119,11 @@ void checkWords(const std::string& verb, const Words& a) {
     }
     if (verb == "write") return count(2, "write NAME TEXT");
     if (verb == "unreadable" || verb == "readable") return count(1, verb + " NAME");
+    if (verb == "settle") return count(0, "settle");
+    if (verb == "touch") {
+        count(3, "touch NAME YYYY-MM-DD HH:MM:SS");
+        return require(parseNow(a[1], a[2]).has_value(), "not a date and time: " + a[1] + " " + a[2]);
+    }
     if (verb == "args") return;
     if (verb == "start" || verb == "close-program" || verb == "crash") return count(0, verb);
     if (verb == "tick") {
@@ -286,7 +291,7 @@ bool isBoxKindName(std::string_view word) {
 }
 
 std::optional<ValueKind> propertyKind(std::string_view property) {
-    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint", "items", "page"};
+    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint", "items", "page", "url"};
     static const std::set<std::string, std::less<>> flags = {"checked", "enabled", "visible", "minimized", "modal"};
     static const std::set<std::string, std::less<>> colours = {"color", "bgcolor", "oncolor", "offcolor"};
     static const std::set<std::string, std::less<>> numbers = {"rows", "cols", "row", "col", "position", "min",

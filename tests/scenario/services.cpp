@@ -1,6 +1,7 @@
 #include "services.h"
 
 #include "fake_player_service.h"
+#include "network_services.h"
 
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
@@ -76,6 +77,10 @@ const std::vector<ServiceKit>& serviceKits() {
         {"shell", {"Shell"}, {}, factory<ShellService>()},
         {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}},
          makeFakePlayerService},
+        {"time server", {"TimeServer", "Clock"},
+         {{"timeserver", checkTimeServer}, {"clockset", checkClockSet}, {"clock", checkClockNtp}},
+         makeTimeServerService},
+        {"name look-up and HTTP", {"DNS", "HTTP"}, {{"dns", checkDns}, {"http", checkHttp}}, makeWebService},
     };
     return kits;
 }

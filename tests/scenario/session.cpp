@@ -134,6 +134,17 @@ void Session::tickOnce() {
     afterStep();
 }
 
+// Runs the events due now; events they post for now run too. No time passes.
+void Session::settle() {
+    while (app_) {
+        auto due = events_.nextDue();
+        if (!due || *due > elapsedMs_) break;
+        auto callback = events_.takeNext();
+        guarded(callback);
+        afterStep();
+    }
+}
+
 // The blink timer restarts its interval whenever it is switched on or retimed.
 void Session::watchBlinkTimer() {
     Control* flash = app_ ? app_->find("Flash1") : nullptr;
@@ -161,6 +172,7 @@ void Session::run(const Command& command) {
         app();
         return endProgram();
     }
+    if (verb == "settle") return settle();
     if (verb == "tick") return tick(command.args.empty() ? 1 : *parseTickCount(command.args[0]));
     if (verb == "expect") return expect(command.args);
     if (verb == "expect-failure") return expectFailure(command);
@@ -168,7 +180,8 @@ void Session::run(const Command& command) {
         serviceFor(*kit).command(verb, command.args);
         return afterStep();
     }
-    static const std::vector<std::string> scene = {"locale", "now", "utc-offset", "write", "unreadable", "readable", "args",
+    static const std::vector<std::string> scene = {"locale",   "now",  "utc-offset", "write", "unreadable",
+                                                   "readable", "touch", "args",
                                                    "answer", "answer-file"};
     if (std::find(scene.begin(), scene.end(), verb) != scene.end()) return setScene(command);
     act(command);

@@ -1,0 +1,16 @@
+#pragma once
+// Setting the system clock, and whether the system keeps it itself.
+namespace kelvaro {
+
+class ClockSetter {
+  public:
+    virtual ~ClockSetter() = default;
+    // Sets the system clock to a UTC date-time (days since 1899-12-30); false when
+    // the system refused (no privilege, the user said no).
+    // mayAsk: the user is there, so the system may ask for a password.
+    virtual bool setUtc(double utc, bool mayAsk) = 0;
+    // True while the system reports its clock as kept by NTP.
+    virtual bool ntpSynchronized() = 0;
+};
+
+} // namespace kelvaro

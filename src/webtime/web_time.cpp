@@ -1,0 +1,157 @@
+#include "webtime/web_time.h"
+
+#include "app/features.h"
+#include "app/show_note.h"
+#include "app/steps.h"
+#include "app/windows.h"
+#include "framework/application.h"
+#include "framework/colors.h"
+#include "framework/datetime.h"
+#include "webtime/time_protocol.h"
+
+#include <cmath>
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* kShownFormat = "h:mm:ss AMPM dddd, dd mmmm yyyy";
+constexpr std::size_t kBufferBytes = 2048;
+
+void queryFailed(Application& app) {
+    WebTimeState& s = webTime(app);
+    SettingsNotebook& nb = notebook(app);
+    s.queryOpen = false;
+    nb.LightCheckgettime.checked = false;
+    nb.LightCheckgettime.offcolor = colors::Red; // until the next Get Time
+    app.touch();
+    if (s.quiet) {
+        s.autoFailedAt = app.now();
+        return;
+    }
+    if (mainWindow(app).LightCheckOnLine.checked) {
+        ShowNote(app, "Unable to get Web time. select another Time Server!", true);
+        nb.LabelWebTime.caption = "Unable to get Web time, try another Time Server";
+    } else {
+        ShowNote(app, "You Must be on the Web To Set Time to the Atomic Clock!", true);
+        nb.LabelWebTime.caption = "Must be on the Web To Set Time to the Atomic Clock!";
+    }
+}
+
+void replyArrived(Application& app, std::uint32_t seconds) {
+    WebTimeState& s = webTime(app);
+    SettingsNotebook& nb = notebook(app);
+    const double travel = app.platform().timeClient->elapsedSeconds();
+    const double server = timeProtocolDateTime(seconds) - travel * 0.5 / 86'400.0;
+    const double utc = utcNow(app);
+    const double local = app.now();
+    nb.LabelLocalTime.caption = formatDateTime(kShownFormat, local, app.locale());
+    s.WebTimeOffset = server - utc;
+    s.measuredAt = local;
+    nb.LabelWebTime.caption = formatDateTime(kShownFormat, local + s.WebTimeOffset, app.locale());
+    nb.GradBtnnSetTime.enabled = true;
+}
+
+// The reply is complete when the server closes: a reply may come in pieces.
+void connectionClosed(Application& app) {
+    WebTimeState& s = webTime(app);
+    s.queryOpen = false;
+    notebook(app).LightCheckgettime.checked = false;
+    std::vector<std::uint8_t> reply;
+    reply.swap(s.received);
+    app.touch();
+    if (auto seconds = timeProtocolSeconds(reply)) {
+        replyArrived(app, *seconds);
+    } else if (s.quiet) {
+        s.autoFailedAt = app.now(); // no usable reply: not worth asking again at once
+    }
+}
+
+} // namespace
+
+WebTimeState& webTime(Application& app) {
+    return app.feature<WebTimeState>();
+}
+
+double utcNow(Application& app) {
+    return app.now() - app.platform().clock->utcOffsetMinutes() / 1440.0;
+}
+
+void StartTimeQuery(Application& app, bool quiet) {
+    WebTimeState& s = webTime(app);
+    SettingsNotebook& nb = notebook(app);
+    TimeClient& client = *app.platform().timeClient;
+    nb.LightCheckgettime.offcolor = colors::Black;
+    runStep(app, Step::CheckOnline);
+    nb.LabelWebTime.caption.clear();
+    nb.LabelLocalTime.caption.clear();
+    if (s.queryOpen) client.abort(); // a new query replaces an unfinished one
+    nb.LightCheckgettime.checked = false;
+    s.received.clear();
+    s.quiet = quiet;
+    s.queryOpen = true;
+    const unsigned query = ++s.query;
+    auto current = [&app, query](auto&& action) {
+        return [&app, query, action](auto&&... args) {
+            if (webTime(app).query != query || !webTime(app).queryOpen) return;
+            app.guarded([&] { action(args...); });
+        };
+    };
+    TimeClientEvents events;
+    events.connected = current([&app] {
+        notebook(app).LightCheckgettime.checked = true;
+        app.touch();
+    });
+    events.data = current([&app](const std::vector<std::uint8_t>& bytes) {
+        std::vector<std::uint8_t>& held = webTime(app).received;
+        const std::size_t room = kBufferBytes - 1 - std::min(held.size(), kBufferBytes - 1);
+        held.insert(held.end(), bytes.begin(),
+                    bytes.begin() + static_cast<long>(std::min(room, bytes.size())));
+    });
+    events.closed = current([&app] { connectionClosed(app); });
+    events.failed = current([&app](const std::string&) { queryFailed(app); });
+    try {
+        client.connect(nb.ComboBoxTimeHostName.text, TimePort, QueryTimeoutMs, std::move(events));
+    } catch (const std::exception&) {
+        queryFailed(app);
+    }
+}
+
+bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
+    WebTimeState& s = webTime(app);
+    const double utc = utcNow(app) + s.WebTimeOffset;
+    // Whole milliseconds, as the clock is set.
+    const double target = std::round(utc * 86'400'000.0) / 86'400'000.0;
+    if (!app.platform().clockSetter->setUtc(target, !quiet)) {
+        if (!quiet) ShowNote(app, "The system clock could not be set.", true);
+        return false;
+    }
+    // The clock now agrees with the server: pressing Set Time again must not move it twice.
+    s.WebTimeOffset = 0;
+    s.measuredAt.reset();
+    notebook(app).LabelLastTimeSynch.caption = dateTimeToStr(app.now(), app.locale());
+    if (closeNotebook && notebook(app).form.visible) app.closeForm(SettingsNotebook::kName);
+    return true;
+}
+
+void installWebTime(Application& app) {
+    SettingsNotebook& nb = notebook(app);
+    mainWindow(app).GetWebTimeSynch1.handlers[Event::Click] = "GetWebTimeSynch1Click";
+    app.defineOperation("GetWebTimeSynch1Click", [&app] {
+        notebook(app).LabelWebTime.caption.clear();
+        notebook(app).LabelLocalTime.caption.clear();
+        OpenNotebookOn(app, &notebook(app).TabSheetWebTime);
+    });
+    nb.GradBtnnGetTime.handlers[Event::Click] = "GradBtnnGetTimeClick";
+    app.defineOperation("GradBtnnGetTimeClick", [&app] { StartTimeQuery(app, false); });
+    nb.GradBtnnSetTime.handlers[Event::Click] = "GradBtnnSetTimeClick";
+    app.defineOperation("GradBtnnSetTimeClick", [&app] { ApplyWebTimeOffset(app, false, true); });
+    nb.GradBtnnOKWT.handlers[Event::Click] = "GradBtnnOKWTClick";
+    app.defineOperation("GradBtnnOKWTClick", [&app] { app.closeForm(SettingsNotebook::kName); });
+    app.defineState("WebTimeOffset", [&app] {
+        return std::to_string(std::llround(webTime(app).WebTimeOffset * 86'400'000.0)) + " ms";
+    });
+    installWebTimeAuto(app);
+}
+
+} // namespace kelvaro
