@@ -115,10 +115,6 @@ void mainTick(Application& app) {
     app.guarded([&] { app.run("Timer1Timer"); });
 }
 
-void flashTick(Application& app) {
-    app.guarded([&] { app.hook("Flash1Timer"); });
-}
-
 void closeMainWindow(Application& app) {
     if (app.main.closing) return;
     app.main.closing = true;

@@ -2,6 +2,7 @@
 
 #include "ui/control_widgets.h"
 #include "ui/qt_convert.h"
+#include "ui/text_cursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -65,7 +66,10 @@ void syncCombo(const Control& c, QComboBox* box) {
         if (index >= 0) box->setCurrentIndex(index);
         box->setEditText(text); // the program may write a text that is not an item
     }
-    if (box->lineEdit()) box->lineEdit()->setReadOnly(c.readOnly);
+    if (box->lineEdit()) {
+        box->lineEdit()->setReadOnly(c.readOnly);
+        showCursor(c, box->lineEdit());
+    }
 }
 
 void syncGrid(const Control& c, QTableWidget* grid) {
@@ -196,6 +200,7 @@ void syncContent(const Control& c, QWidget* w) {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != qs(c.text)) edit->setText(qs(c.text));
         edit->setReadOnly(c.readOnly);
+        showCursor(c, edit);
         break;
     }
     case ControlKind::Memo: {

@@ -4,6 +4,8 @@
 #include "ui/control_widgets.h"
 #include "ui/menu_view.h"
 #include "ui/qt_convert.h"
+#include "ui/timer_host.h"
+#include "app/timer_controls.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -50,6 +52,9 @@ QRect clockFace(const Form& form) {
 
 ProgramView::ProgramView(Application& app) : app_(app) {
     app_.platform().host = this;
+    timers_ = std::make_unique<TimerHost>(app_, [this](const std::string& timer) {
+        user([this, timer] { timerTick(app_, timer); });
+    });
     refreshAll();
 }
 
@@ -112,6 +117,7 @@ void ProgramView::refreshAll() {
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     for (const auto& form : app_.forms()) syncForm(*form);
+    timers_->sync();
 }
 
 ProgramView::FormView& ProgramView::formView(Form& form) {
@@ -301,6 +307,32 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
             w->showMinimized();
         else
             w->showNormal();
+    }
+}
+
+// The window manager minimised or restored a window: the model takes the real state,
+// so what it shows next (and what the program tests) is what the user sees.
+void ProgramView::reportWindowState(QWidget* window) {
+    for (auto& [name, view] : forms_) {
+        if (view->window.get() != window) continue;
+        Form* form = app_.findForm(name);
+        if (!form || !form->visible) return;
+        const bool isMain = app_.forms().front().get() == form;
+        const bool minimized = window->isMinimized();
+        view->minimizedShown = minimized;
+        const bool modelMinimized = form->minimized || (isMain && app_.applicationMinimized);
+        if (minimized == modelMinimized) return;
+        user([this, form, isMain, minimized] {
+            app_.touch();
+            if (isMain) {
+                app_.applicationMinimized = minimized;
+                if (!minimized) form->minimized = false;
+                if (minimized) app_.hook("ApplicationMinimize"); // the program's minimise handling
+            } else {
+                form->minimized = minimized;
+            }
+        });
+        return;
     }
 }
 

@@ -16,6 +16,7 @@
 #include <string>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QWidget;
 
@@ -23,6 +24,7 @@ namespace kelvaro {
 
 class FormWindow;
 class MenuView;
+class TimerHost;
 
 class ProgramView : public QObject, public WindowHost {
     Q_OBJECT
@@ -83,8 +85,12 @@ private:
     void syncPages(Form& form, Control& pageControl, QWidget* tabs);
     void watch(QWidget* widget, const std::string& controlName);
     void dropRemoved(Form& form);
+    void reportWindowState(QWidget* window);
 
+    void bindTextBox(const std::string& name, QLineEdit* edit);
     void typeIntoCell(Control& grid, const std::string& key);
+    void selectWholeCell(Control& grid);
+    void keepWidgetCursor(const std::string& control);
     bool handleKey(QWidget* target, QEvent* event);
     bool handleMouse(QWidget* target, QEvent* event);
     std::string controlOf(QObject* object) const;
@@ -97,6 +103,7 @@ private:
     std::map<QObject*, std::string> names_; // watched widget -> control name
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
+    std::unique_ptr<TimerHost> timers_; // the timer controls besides the main tick
     unsigned shownRevision_ = 0;
     bool everRefreshed_ = false;
     bool refreshing_ = false;
@@ -104,7 +111,6 @@ private:
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;
     QPoint dragOffset_;
-    std::map<std::string, std::pair<int, int>> lastTypedCell_; // grid -> cell being typed into
 };
 
 } // namespace kelvaro
