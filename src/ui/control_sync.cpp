@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -150,7 +151,13 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         auto* grid = new QTableWidget(parent);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
         grid->setAlternatingRowColors(true);
-        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // columns past the edge stay hidden
+        // Columns past the edge hold the program's own data: they never scroll into view,
+        // not even when the current cell is only partly visible.
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QScrollBar* across = grid->horizontalScrollBar();
+        QObject::connect(across, &QScrollBar::valueChanged, across, [across](int value) {
+            if (value != 0) across->setValue(0);
+        });
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
         grid->verticalHeader()->setVisible(false);
         grid->verticalHeader()->setDefaultSectionSize(20);

@@ -76,6 +76,12 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
         if (c->name == "MainMenu") {
             bar_ = new QMenuBar(window);
+            // The windows were laid out for the framework's 8-point menu titles with
+            // narrow margins; the style's own would push the last menus under an overflow arrow.
+            QFont font = bar_->font();
+            font.setPointSize(8);
+            bar_->setFont(font);
+            bar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
             addChildren(form, c->name, bar_);
         } else {
             popups_.push_back(std::make_unique<QMenu>());

@@ -190,7 +190,9 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
     });
     // A swallowed key reaches no widget (Space would still tick a check box); the
     // model types characters into text boxes itself.
-    return swallowed || (typesCharacter(*name) && isTextWidget(target));
+    // Nor do grids, whose own key search would jump to a cell that starts with the letter.
+    const bool modelTypes = isTextWidget(target) || qobject_cast<QTableWidget*>(target);
+    return swallowed || (typesCharacter(*name) && modelTypes);
 }
 
 // Typing goes in at the cell's cursor; a freshly selected cell is selected whole,
