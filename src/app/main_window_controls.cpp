@@ -58,9 +58,9 @@ void addClock(Form& f) {
     addLabel(f, "LabelBattery", "", {400, 164, 110, 16}).visible = false;
     addLabel(f, "Labelsteh", "\xc3\xbe", {0, 0, 0, 0}).visible = false; // glyph mirror of "Say Hour"
     addLabel(f, "Labelsda", "\xc3\xbe", {0, 0, 0, 0}).visible = false;
-    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10});
-    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10});
-    addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10});
+    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10}).hint = "Clock running = blinks every second";
+    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10}); // its hint comes with the snooze
+    addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10}).hint = "On Line = Green";
     place(f.add("ImageMain", ControlKind::Image), {0, 0, 0, 0}).visible = false;
     Control& stop = addButton(f, "ButtonStopAlarm", "Stop Alarm", {410, 104, 100, 26});
     stop.enabled = false;

@@ -59,7 +59,7 @@ void addGrids(Application& app) {
     // The media and CD lists show the file names only; the folder sits out of view.
     app.ctl(kMediaGrid).colWidths = {396, 300};
     app.ctl(kCdGrid).colWidths = {396, 300};
-    app.ctl(kWebRadioGrid).colWidths = {160, 236};
+    app.ctl(kWebRadioGrid).colWidths = {192, 204}; // both headers read whole
 }
 
 } // namespace

@@ -18,7 +18,7 @@ void addSoundControls(Application& app) {
     Control& test = addButton(f, "ButtonTestVolume", "Test Volume", {410, 234, 100, 24});
     test.hint = "Test Alarm Sound";
     // Lit while a volume test sounds; a stop then is no alarm's end.
-    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10});
+    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10}).hint = "Volume Test = Green";
     app.ctl("CDPlayer1").shortcut = "Ctrl+C";
     app.ctl("MP3Music1").shortcut = "Ctrl+P";
     app.ctl("WebRadioTV1").shortcut = "Ctrl+W";

@@ -159,6 +159,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
             if (value != 0) across->setValue(0);
         });
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->horizontalHeader()->setHighlightSections(false); // a bold title would not fit its column
         grid->verticalHeader()->setVisible(false);
         grid->verticalHeader()->setDefaultSectionSize(20);
         return grid;

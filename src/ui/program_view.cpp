@@ -10,7 +10,11 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QTabWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace kelvaro {
 
@@ -19,6 +23,8 @@ struct ProgramView::FormView {
     std::unique_ptr<MenuView> menus;
     bool shownModal = false;
     bool flagsSet = false;
+    Qt::WindowFlags flags; // as set: Qt adds hints of its own to windowFlags()
+    bool onScreenChecked = false; // the first show, once the frame is known
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
     QSize sizedTo;
@@ -258,10 +264,11 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     Qt::WindowFlags flags = Qt::Window;
     if (form.borderless) flags |= Qt::FramelessWindowHint;
     if (form.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
-    if (!view.flagsSet || w->windowFlags() != flags) {
+    if (!view.flagsSet || view.flags != flags) {
         const bool wasVisible = w->isVisible();
         w->setWindowFlags(flags); // hides the window; shown again below
         view.flagsSet = true;
+        view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
     w->setRounded(isMain && form.borderless);
@@ -284,8 +291,9 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     const QPoint place(form.left, form.top);
     if (place != view.placedAt) {
         view.placedAt = place;
-        if (form.left != 0 || form.top != 0) w->move(place);
+        if (form.left != 0 || form.top != 0) w->move(place); // the frame's corner
     }
+    if (form.visible && !w->isVisible()) keepOnScreen(form, view);
 
     if (!form.visible) {
         if (w->isVisible()) w->hide();
@@ -308,6 +316,59 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
         else
             w->showNormal();
     }
+}
+
+// A window opens whole on the screen's free area: where the program put it when
+// that fits, else centred. The frame is estimated until the window manager has
+// framed the window once; the view checks again then (windowMoved).
+void ProgramView::keepOnScreen(Form& form, FormView& view) {
+    FormWindow* w = view.window.get();
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = form.borderless ? QMargins() : frameOf(w);
+    QRect outer(w->pos(), w->size().grownBy(frame));
+    const bool placed = form.left != 0 || form.top != 0;
+    if (placed && area.contains(outer)) return;
+    if (!placed) outer.moveCenter(area.center());
+    outer.moveLeft(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
+    w->move(outer.topLeft());
+    form.left = outer.left(); // the model holds where the window is
+    form.top = outer.top();
+    view.placedAt = outer.topLeft();
+}
+
+// The user (or the window manager) moved a window: the model takes the new place,
+// so the view never moves it back. The first move after the window is framed
+// also tells the real frame: a window that then sticks out is brought in once.
+void ProgramView::windowMoved(QWidget* window) {
+    for (auto& [name, view] : forms_) {
+        if (view->window.get() != window || !window->isVisible()) continue;
+        Form* form = app_.findForm(name);
+        if (!form) return;
+        if (!view->onScreenChecked && window->windowHandle() && !window->windowHandle()->frameMargins().isNull()) {
+            view->onScreenChecked = true;
+            knownFrame_ = window->windowHandle()->frameMargins();
+            const QScreen* screen = window->screen();
+            if (screen && !screen->availableGeometry().contains(window->frameGeometry())) {
+                form->left = form->top = 0; // not placed: centre it
+                Raise guard(refreshing_);
+                keepOnScreen(*form, *view);
+                return;
+            }
+        }
+        form->left = window->x();
+        form->top = window->y();
+        view->placedAt = QPoint(form->left, form->top);
+        return;
+    }
+}
+
+QMargins ProgramView::frameOf(QWidget* window) const {
+    if (window->windowHandle() && !window->windowHandle()->frameMargins().isNull())
+        return window->windowHandle()->frameMargins();
+    return knownFrame_;
 }
 
 // The window manager minimised or restored a window: the model takes the real state,

@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "platform/window_host.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
@@ -86,6 +87,9 @@ private:
     void watch(QWidget* widget, const std::string& controlName);
     void dropRemoved(Form& form);
     void reportWindowState(QWidget* window);
+    void windowMoved(QWidget* window);
+    void keepOnScreen(Form& form, FormView& view);
+    QMargins frameOf(QWidget* window) const;
 
     void bindTextBox(const std::string& name, QLineEdit* edit);
     void typeIntoCell(Control& grid, const std::string& key);
@@ -108,6 +112,7 @@ private:
     bool everRefreshed_ = false;
     bool refreshing_ = false;
     bool minimizedShown_ = false;
+    QMargins knownFrame_{1, 24, 1, 1}; // a title bar and thin borders until a window manager tells
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;
     QPoint dragOffset_;

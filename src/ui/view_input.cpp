@@ -135,6 +135,7 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::KeyPress: return handleKey(target, event);
     case QEvent::WindowStateChange: reportWindowState(target); return false;
+    case QEvent::Move: windowMoved(target); return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

@@ -108,5 +108,41 @@ TEST(Layout, TheLockHidesTheAlarmBoxesButNotTheAlarmTime) {
     EXPECT_EQ(alarm->mapTo(main, QPoint(0, 0)), place);
 }
 
+// Every control of every notebook page lies inside the page, every grid header
+// reads whole, every status lamp says what it shows.
+TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    p.app->form("TFormCity").visible = true;
+    p.app->touch();
+    p.view->refresh();
+    auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) continue;
+        tabs->setCurrentIndex(i);
+        QWidget* page = tabs->widget(i);
+        SCOPED_TRACE(page->objectName().toStdString());
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
+            EXPECT_TRUE(page->rect().contains(w->geometry()))
+                << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
+                << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
+        }
+        for (auto* grid : page->findChildren<QTableWidget*>()) {
+            QHeaderView* header = grid->horizontalHeader();
+            for (int col = 0; col < grid->columnCount(); ++col) {
+                QTableWidgetItem* item = grid->horizontalHeaderItem(col);
+                if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
+                const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
+                EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+            }
+        }
+    }
+    for (const auto& c : p.app->form("TFormKelvaro").controls())
+        if (c->kind == ControlKind::Lamp) {
+            EXPECT_FALSE(c->hint.empty()) << c->name;
+        }
+}
+
 } // namespace
 } // namespace kelvaro
