@@ -97,7 +97,10 @@ int main(int argc, char** argv) {
     registerFeatureWidgets(view);
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
-    QuitSignals quitSignals([&](int) { closeMainWindow(*app); });
+    QuitSignals quitSignals([&](int) {
+        dialogs.answerOnStandardError(); // a signal never waits on a box
+        closeMainWindow(*app);
+    });
 
     SecondTimer ticker([&] {
         mainTick(*app);

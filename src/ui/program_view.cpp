@@ -7,6 +7,7 @@
 #include "ui/timer_host.h"
 #include "app/timer_controls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QTabWidget>
@@ -113,7 +114,7 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
 }
 
 void ProgramView::refresh() {
-    if (everRefreshed_ && app_.revision == shownRevision_) return;
+    if (everRefreshed_ && app_.revision == shownRevision_ && !minimizeWaits_) return;
     refreshAll();
 }
 
@@ -122,6 +123,7 @@ void ProgramView::refreshAll() {
     Raise guard(refreshing_);
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
+    minimizeWaits_ = false;
     for (const auto& form : app_.forms()) syncForm(*form);
     timers_->sync();
 }
@@ -299,7 +301,12 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
         if (w->isVisible()) w->hide();
         return;
     }
-    const bool minimized = form.minimized || (isMain && app_.applicationMinimized);
+    bool minimized = form.minimized || (isMain && app_.applicationMinimized);
+    // Not under an open message box: it would go down with its window, out of reach.
+    if (minimized && !view.minimizedShown && boxIsOpen()) {
+        minimized = false;
+        minimizeWaits_ = true;
+    }
     if (!w->isVisible() || view.shownModal != form.modal) {
         if (w->isVisible()) w->hide(); // modality changes only on a hidden window
         w->setWindowModality(form.modal ? Qt::ApplicationModal : Qt::NonModal);
@@ -395,6 +402,14 @@ void ProgramView::reportWindowState(QWidget* window) {
         });
         return;
     }
+}
+
+bool ProgramView::boxIsOpen() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    for (const auto& [name, view] : forms_)
+        if (modal == view->window.get()) return false;
+    return true;
 }
 
 bool ProgramView::isWatched(QWidget* widget) const {

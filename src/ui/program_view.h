@@ -99,6 +99,7 @@ private:
     bool handleMouse(QWidget* target, QEvent* event);
     std::string controlOf(QObject* object) const;
     bool isWatched(QWidget* widget) const;
+    bool boxIsOpen() const;
     QWidget* mainBody() const;
 
     Application& app_;
@@ -112,6 +113,7 @@ private:
     bool everRefreshed_ = false;
     bool refreshing_ = false;
     bool minimizedShown_ = false;
+    bool minimizeWaits_ = false; // a minimise held back while a message box is open
     QMargins knownFrame_{1, 24, 1, 1}; // a title bar and thin borders until a window manager tells
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;
