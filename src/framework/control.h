@@ -64,6 +64,7 @@ struct Control {
 
     const std::string& handler(Event e) const;
     bool isChecked() const { return checked; }
+    bool operator==(const Control&) const = default; // views compare against what they last showed
 };
 
 const char* kindName(ControlKind kind);

@@ -91,15 +91,19 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     }
 }
 
-void MenuView::sync(const Form& form, QWidget* window) {
+void MenuView::sync(const Form& form, QWidget* window, bool force) {
     const std::string shape = menuShape(form);
     if (shape != shape_) {
         shape_ = shape;
         rebuild(form, window);
+        shown_.clear();
     }
     for (auto& [name, action] : actions_) {
         const Control* c = form.find(name);
         if (!c) continue;
+        auto shown = shown_.find(name);
+        if (!force && shown != shown_.end() && shown->second == *c) continue;
+        shown_.insert_or_assign(name, *c);
         if (action->isVisible() != c->visible) action->setVisible(c->visible);
         if (action->isEnabled() != c->enabled) action->setEnabled(c->enabled);
         if (action->isSeparator()) continue;

@@ -23,8 +23,9 @@ public:
     MenuView(const MenuView&) = delete;
     MenuView& operator=(const MenuView&) = delete;
 
-    // Rebuilds when the menus changed shape, then writes every caption and state.
-    void sync(const Form& form, QWidget* window);
+    // Rebuilds when the menus changed shape, then writes the captions and states
+    // that changed since the last sync (every one when `force`).
+    void sync(const Form& form, QWidget* window, bool force = true);
     QMenuBar* bar() const { return bar_; }
     QAction* action(const std::string& name) const;
     QMenu* menu(const std::string& name) const;
@@ -39,6 +40,7 @@ private:
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
+    std::map<std::string, Control> shown_; // item as last written
 };
 
 } // namespace kelvaro

@@ -26,6 +26,8 @@ struct ProgramView::FormView {
     bool flagsSet = false;
     Qt::WindowFlags flags; // as set: Qt adds hints of its own to windowFlags()
     bool onScreenChecked = false; // the first show, once the frame is known
+    QMenuBar* sizedBar = nullptr;
+    int barHeight = 0;
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
     QSize sizedTo;
@@ -115,16 +117,21 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
 
 void ProgramView::refresh() {
     if (everRefreshed_ && app_.revision == shownRevision_ && !minimizeWaits_) return;
-    refreshAll();
+    sync(false);
 }
 
-void ProgramView::refreshAll() {
+void ProgramView::refreshAll() { sync(true); }
+
+// Without `force` only controls that changed since they were last written are
+// written again (the tick's path: a second costs a few labels). With it every
+// widget is compared, which also puts back what a widget changed on its own.
+void ProgramView::sync(bool force) {
     if (refreshing_) return;
     Raise guard(refreshing_);
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;
-    for (const auto& form : app_.forms()) syncForm(*form);
+    for (const auto& form : app_.forms()) syncForm(*form, force);
     timers_->sync();
 }
 
@@ -157,12 +164,14 @@ ProgramView::FormView& ProgramView::formView(Form& form) {
     return *slot;
 }
 
-void ProgramView::syncForm(Form& form) {
+void ProgramView::syncForm(Form& form, bool force) {
     FormView& view = formView(form);
-    view.menus->sync(form, view.window.get());
+    view.menus->sync(form, view.window.get(), force); // pop-up menus serve hidden windows too
+    // A window not shown is built, and kept in step, from its first show on.
+    if (!form.visible && !view.window->isVisible()) return;
     dropRemoved(form);
-    syncControls(form, view);
-    syncWindow(form, view);
+    syncControls(form, view, force);
+    syncWindow(form, view, force);
 }
 
 void ProgramView::dropRemoved(Form& form) {
@@ -192,7 +201,8 @@ QWidget* ProgramView::containerFor(Form& form, FormView& view, const Control& co
 }
 
 QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
-    Bound bound{form.name};
+    Bound bound;
+    bound.form = form.name;
     if (control.kind == ControlKind::TabSheet) {
         auto* tabs = qobject_cast<QTabWidget*>(containerFor(form, view, control));
         if (tabs) {
@@ -222,15 +232,17 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
     return bound.widget;
 }
 
-void ProgramView::syncControls(Form& form, FormView& view) {
+void ProgramView::syncControls(Form& form, FormView& view, bool force) {
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem) continue;
         auto it = widgets_.find(c.name);
         QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
         if (!w || c.kind == ControlKind::TabSheet) continue;
+        Bound& bound = widgets_[c.name];
+        if (!force && !bound.custom && bound.shown == c) continue;
+        bound.shown = c;
         syncCommon(c, w);
-        const Bound& bound = widgets_[c.name];
         if (bound.custom) {
             if (const auto& update = custom_[c.name].second) update(w, c);
         } else {
@@ -257,7 +269,7 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
 }
 
-void ProgramView::syncWindow(Form& form, FormView& view) {
+void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     FormWindow* w = view.window.get();
     const bool isMain = app_.forms().front().get() == &form;
     if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
@@ -279,8 +291,12 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     QMenuBar* bar = view.menus->bar();
     const int width = form.width > 0 ? form.width : 400;
     const int height = form.height > 0 ? form.height : 300;
-    const int barHeight = bar ? bar->sizeHint().height() : 0;
-    if (bar) bar->setGeometry(0, 0, width, barHeight);
+    if (bar != view.sizedBar || force) { // a new bar: measure it once, and on user actions
+        view.sizedBar = bar;
+        view.barHeight = bar ? bar->sizeHint().height() : 0;
+    }
+    const int barHeight = view.barHeight;
+    if (bar && bar->geometry() != QRect(0, 0, width, barHeight)) bar->setGeometry(0, 0, width, barHeight);
     // Only the program's own changes of place and size are applied, so a window
     // the user moved or resized stays where it is.
     const QSize size(width, height + barHeight);

@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -73,12 +74,14 @@ private:
         std::string form;
         QWidget* widget = nullptr;
         bool custom = false;
+        std::optional<Control> shown; // the control as last written to the widget
     };
 
     FormView& formView(Form& form);
-    void syncForm(Form& form);
-    void syncControls(Form& form, FormView& view);
-    void syncWindow(Form& form, FormView& view);
+    void sync(bool force);
+    void syncForm(Form& form, bool force);
+    void syncControls(Form& form, FormView& view, bool force);
+    void syncWindow(Form& form, FormView& view, bool force);
     QWidget* containerFor(Form& form, FormView& view, const Control& control);
     QWidget* build(Form& form, FormView& view, Control& control);
     void bindSignals(Control& control, QWidget* widget);
