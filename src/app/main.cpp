@@ -108,6 +108,9 @@ int main(int argc, char** argv) {
     });
     QTimer::singleShot(0, [&] {
         firstPaint(*app);
+        // The tick shows the main window; waiting for the next whole second
+        // would keep the screen empty for half a second on average.
+        mainTick(*app);
         view.refresh();
         reportStartup();
         ticker.start();

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -35,7 +36,7 @@ private:
     void addChildren(const Form& form, const std::string& parent, QWidget* into);
 
     Notify onClick_, onOpen_;
-    std::string shape_;
+    std::uint64_t shape_ = 0;
     QMenuBar* bar_ = nullptr;
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;

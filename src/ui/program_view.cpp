@@ -27,6 +27,7 @@ struct ProgramView::FormView {
     Qt::WindowFlags flags; // as set: Qt adds hints of its own to windowFlags()
     bool onScreenChecked = false; // the first show, once the frame is known
     QMenuBar* sizedBar = nullptr;
+    bool menusBuilt = false;
     int barHeight = 0;
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
@@ -166,9 +167,12 @@ ProgramView::FormView& ProgramView::formView(Form& form) {
 
 void ProgramView::syncForm(Form& form, bool force) {
     FormView& view = formView(form);
-    view.menus->sync(form, view.window.get(), force); // pop-up menus serve hidden windows too
+    const bool shown = form.visible || view.window->isVisible();
+    // Pop-up menus serve hidden windows too; they open on a user action, which forces a sync.
+    if (shown || force || !view.menusBuilt) view.menus->sync(form, view.window.get(), force);
+    view.menusBuilt = true;
     // A window not shown is built, and kept in step, from its first show on.
-    if (!form.visible && !view.window->isVisible()) return;
+    if (!shown) return;
     dropRemoved(form);
     syncControls(form, view, force);
     syncWindow(form, view, force);
@@ -240,7 +244,11 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
         QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
         if (!w || c.kind == ControlKind::TabSheet) continue;
         Bound& bound = widgets_[c.name];
-        if (!force && !bound.custom && bound.shown == c) continue;
+        if (!force && bound.shown == c) {
+            if (bound.custom)
+                if (const auto& update = custom_[c.name].second) update(w, c); // may read more than the control
+            continue;
+        }
         bound.shown = c;
         syncCommon(c, w);
         if (bound.custom) {
