@@ -118,7 +118,10 @@ int main(int argc, char** argv) {
     registerFeatureWidgets(view);
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
-    QuitSignals quitSignals([&](int) { closeMainWindow(*app); });
+    QuitSignals quitSignals([&](int) {
+        dialogs.answerOnStandardError(); // a signal never waits on a box
+        closeMainWindow(*app);
+    });
 
     SecondTimer ticker([&] {
         mainTick(*app);
@@ -126,6 +129,9 @@ int main(int argc, char** argv) {
     });
     QTimer::singleShot(0, [&] {
         firstPaint(*app);
+        // The tick shows the main window; waiting for the next whole second
+        // would keep the screen empty for half a second on average.
+        mainTick(*app);
         view.refresh();
         reportStartup();
         ticker.start();

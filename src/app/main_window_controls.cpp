@@ -50,12 +50,13 @@ void addMainMenu(Form& f) {
 }
 
 void addClock(Form& f) {
-    Control& time = addLabel(f, "LabelTime", "", {96, 104, 250, 58});
-    time.fontSize = 40;
+    // Wide enough for the widest 12-hour time ("10:00 AM") at this size.
+    Control& time = addLabel(f, "LabelTime", "", {96, 104, 272, 58});
+    time.fontSize = 38;
     time.bold = true;
     time.color = 0x000000;
     addLabel(f, "LabelTime2", "", {0, 0, 0, 0}).visible = false; // the shadow copy of the clock
-    Control& seconds = addLabel(f, "LabelSeconds", "", {352, 110, 50, 30});
+    Control& seconds = addLabel(f, "LabelSeconds", "", {370, 110, 38, 30});
     seconds.fontSize = 18;
     addLabel(f, "LabelSeconds2", "", {0, 0, 0, 0}).visible = false;
     Control& date = addLabel(f, "LabelDate", "", {96, 164, 330, 20});
@@ -64,9 +65,9 @@ void addClock(Form& f) {
     addLabel(f, "LabelBattery", "", {400, 164, 110, 16}).visible = false;
     addLabel(f, "Labelsteh", "\xc3\xbe", {0, 0, 0, 0}).visible = false; // glyph mirror of "Say Hour"
     addLabel(f, "Labelsda", "\xc3\xbe", {0, 0, 0, 0}).visible = false;
-    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10});
-    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10});
-    addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10});
+    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10}).hint = "Clock running = blinks every second";
+    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10}); // its hint comes with the snooze
+    addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10}).hint = "On Line = Green";
     place(f.add("ImageMain", ControlKind::Image), {0, 0, 0, 0}).visible = false;
     Control& stop = addButton(f, "ButtonStopAlarm", "Stop Alarm", {410, 104, 100, 26});
     stop.enabled = false;
@@ -91,13 +92,14 @@ void addAlarmPanel(Form& f) {
     Control& panel = place(f.add("AdvPanelSetting", ControlKind::Panel), {0, 190, 400, 70});
     panel.bgcolor = -1;
     const std::string p = "AdvPanelSetting";
-    Control& alarm = addLabel(f, "LabelAlarmTime", "", {8, 4, 140, 28}, p);
+    // The alarm time stays on the window itself: the lock hides the boxes, not the time.
+    Control& alarm = addLabel(f, "LabelAlarmTime", "", {8, 194, 140, 28});
     alarm.fontSize = 16;
     alarm.bold = true;
     alarm.color = 128;
-    addLabel(f, "LabelATimeShadow", "", {0, 0, 0, 0}, p).visible = false;
-    addLabel(f, "Label1224", "Atomic Clock 12hr Time", {8, 34, 150, 14}, p).fontSize = 7;
-    place(f.add("ImagePM", ControlKind::Image, p), {136, 8, 20, 14}).visible = false;
+    addLabel(f, "LabelATimeShadow", "", {0, 0, 0, 0}).visible = false;
+    addLabel(f, "Label1224", "Atomic Clock 12hr Time", {8, 224, 150, 14}).fontSize = 7;
+    place(f.add("ImagePM", ControlKind::Image), {136, 198, 20, 14}).visible = false;
     Control& hour = addCombo(f, "ComboBoxHour", "07", {160, 8, 40, 22}, p);
     hour.readOnly = true;
     addUpDown(f, "UpDown2", "ComboBoxHour", 1, 12, {201, 8, 16, 22}, p).position = 7;

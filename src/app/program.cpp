@@ -147,11 +147,6 @@ void mainTick(Application& app) {
     }
 }
 
-void flashTick(Application& app) {
-    Control& timer = mainWindow(app).Flash1;
-    if (timer.enabled) app.guarded([&] { app.fire(timer, Event::Click); });
-}
-
 void closeMainWindow(Application& app) {
     if (app.main.closing) return;
     app.main.closing = true;

@@ -16,8 +16,6 @@ std::unique_ptr<Application> createProgram(const Platform& platform, const Local
 void firstPaint(Application& app);
 // One pass of the main tick (the host calls it once a second).
 void mainTick(Application& app);
-// One pass of the blink timer, when it is enabled.
-void flashTick(Application& app);
 // Closes the main window as the user would: its close handling runs and the settings are saved.
 void closeMainWindow(Application& app);
 

@@ -184,6 +184,8 @@ void Application::userFocus(const std::string& name) {
     if (focused_ == name) return;
     if (!focused_.empty()) userLeave(focused_);
     focused_ = name;
+    c.cursor = -1; // focus puts the cursor at the end
+    c.selLength = 0;
     fire(c, Event::Enter);
 }
 
@@ -245,17 +247,10 @@ void Application::typeInto(Control& target, const KeyEvent& event) {
     if (target.kind != ControlKind::Edit && target.kind != ControlKind::ComboBox &&
         target.kind != ControlKind::Memo)
         return;
-    char ch = event.character();
-    if (ch == 8) {
-        // Remove one whole character, not one byte of it.
-        while (!target.text.empty() && (static_cast<unsigned char>(target.text.back()) & 0xC0) == 0x80)
-            target.text.pop_back();
-        if (!target.text.empty()) target.text.pop_back();
-    } else if (ch == '\r' || ch == 27 || ch == '\t') {
-        return;
-    } else {
-        target.text += event.key.size() > 1 && event.key != "Space" ? event.key : std::string(1, ch);
-    }
+    const char ch = event.character();
+    if (ch == '\r' || ch == 27 || ch == '\t') return;
+    const std::string typed = ch == 8 ? "" : event.key.size() > 1 && event.key != "Space" ? event.key : std::string(1, ch);
+    typeAtCursor(target.text, target.cursor, target.selLength, typed);
     fire(target, Event::Change);
 }
 

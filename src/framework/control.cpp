@@ -1,5 +1,7 @@
 #include "framework/control.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 
 const std::string& Control::handler(Event e) const {
@@ -31,6 +33,29 @@ const char* kindName(ControlKind kind) {
     case ControlKind::Other: return "control";
     }
     return "control";
+}
+
+namespace {
+bool continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+} // namespace
+
+void typeAtCursor(std::string& text, int& cursor, int& selLength, const std::string& typed) {
+    const size_t size = text.size();
+    const bool atEnd = cursor < 0 || static_cast<size_t>(cursor) >= size;
+    size_t at = atEnd ? size : static_cast<size_t>(cursor);
+    while (at > 0 && at < size && continuation(text[at])) --at;
+    size_t cut = selLength > 0 && !atEnd ? std::min(static_cast<size_t>(selLength), size - at) : 0;
+    if (typed.empty() && cut == 0) {
+        // Backspace without a selection: one whole character before the cursor.
+        if (at == 0) return;
+        size_t from = at - 1;
+        while (from > 0 && continuation(text[from])) --from;
+        cut = at - from;
+        at = from;
+    }
+    text.replace(at, cut, typed);
+    selLength = 0;
+    cursor = atEnd ? -1 : static_cast<int>(at + typed.size());
 }
 
 } // namespace kelvaro

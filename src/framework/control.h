@@ -42,6 +42,11 @@ struct Control {
     std::string group;              // radio group of radio buttons and radio menu items
     std::string shortcut;           // menu items ("Ctrl+O"); shown by the view only
     bool readOnly = false;          // combo boxes that take no typing
+    // Edit and combo boxes, and a grid's current cell: the cursor as a byte offset
+    // into the text (at a character boundary; -1: at the end, where focus puts it)
+    // and the length of the selection that starts there.
+    int cursor = -1;
+    int selLength = 0;
 
     int position = 0, min = 0, max = 100; // up-down buttons, track bars
     std::string associate;                // up-down's box
@@ -59,8 +64,14 @@ struct Control {
 
     const std::string& handler(Event e) const;
     bool isChecked() const { return checked; }
+    bool operator==(const Control&) const = default; // views compare against what they last showed
 };
 
 const char* kindName(ControlKind kind);
+
+// One typed key at the cursor: a text replaces the selection (or goes in at the
+// cursor), an empty text is Backspace (deletes the selection or the character
+// before the cursor). A cursor at the end stays at the end.
+void typeAtCursor(std::string& text, int& cursor, int& selLength, const std::string& typed);
 
 } // namespace kelvaro

@@ -82,7 +82,7 @@ void logUpdate(Application& app, const std::string& line) {
 }
 
 void addOnlineControls(Form& main, Form& book) {
-    addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 72, 10, 10});
+    addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 86, 10, 10}).hint = "Updated = Green";
     Control& panel = place(main.add("PanelBanner", ControlKind::Panel), {21, 300, 477, 69});
     panel.bgcolor = colors::Black;
     // The banner view: local pages only; `text` holds the page shown ("file://...").

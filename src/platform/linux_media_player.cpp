@@ -27,12 +27,12 @@ int trackOf(int tmsf) { return tmsf & 0xFF; }
 
 } // namespace
 
-LinuxMediaPlayer::LinuxMediaPlayer(QObject* parent) : QObject(parent) {
-    preferCdioCdSource();
-    newQtPlayer();
-}
+// The Qt player (and GStreamer behind it) is made by the first open: starting
+// the media back end costs a few hundred milliseconds the window should not wait for.
+LinuxMediaPlayer::LinuxMediaPlayer(QObject* parent) : QObject(parent) {}
 
 LinuxMediaPlayer::~LinuxMediaPlayer() {
+    if (!player_) return;
     // The Qt player still talks while it goes; nobody should be listening by then.
     QObject::disconnect(player_.get(), nullptr, this, nullptr);
     player_->stop();
@@ -162,7 +162,7 @@ void LinuxMediaPlayer::stop() {
 
 void LinuxMediaPlayer::close() {
     stop();
-    player_->setSource(QUrl());
+    if (player_) player_->setSource(QUrl());
     opened_ = false;
     disc_.reset();
     broken_.reset();

@@ -75,7 +75,7 @@ void addMusicListControls(Form& f) {
     // The media and CD lists show the file names only; the folder sits out of view.
     f.find(kMediaGrid)->colWidths = {396, 300};
     f.find(kCdGrid)->colWidths = {396, 300};
-    f.find(kWebRadioGrid)->colWidths = {160, 236};
+    f.find(kWebRadioGrid)->colWidths = {192, 204}; // both headers read whole
 }
 
 ListPlayState& listPlayState(Application& app) {

@@ -20,7 +20,7 @@ void addSoundControls(Form& f) {
     Control& test = addButton(f, "ButtonTestVolume", "Test Volume", {410, 234, 100, 24});
     test.hint = "Test Alarm Sound";
     // Lit while a volume test sounds; a stop then is no alarm's end.
-    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10});
+    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10}).hint = "Volume Test = Green";
     f.find("CDPlayer1")->shortcut = "Ctrl+C";
     f.find("MP3Music1")->shortcut = "Ctrl+P";
     f.find("WebRadioTV1")->shortcut = "Ctrl+W";

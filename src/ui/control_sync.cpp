@@ -2,6 +2,7 @@
 
 #include "ui/control_widgets.h"
 #include "ui/qt_convert.h"
+#include "ui/text_cursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -65,7 +67,10 @@ void syncCombo(const Control& c, QComboBox* box) {
         if (index >= 0) box->setCurrentIndex(index);
         box->setEditText(text); // the program may write a text that is not an item
     }
-    if (box->lineEdit()) box->lineEdit()->setReadOnly(c.readOnly);
+    if (box->lineEdit()) {
+        box->lineEdit()->setReadOnly(c.readOnly);
+        showCursor(c, box->lineEdit());
+    }
 }
 
 void syncGrid(const Control& c, QTableWidget* grid) {
@@ -146,8 +151,15 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         auto* grid = new QTableWidget(parent);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
         grid->setAlternatingRowColors(true);
-        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // columns past the edge stay hidden
+        // Columns past the edge hold the program's own data: they never scroll into view,
+        // not even when the current cell is only partly visible.
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QScrollBar* across = grid->horizontalScrollBar();
+        QObject::connect(across, &QScrollBar::valueChanged, across, [across](int value) {
+            if (value != 0) across->setValue(0);
+        });
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->horizontalHeader()->setHighlightSections(false); // a bold title would not fit its column
         grid->verticalHeader()->setVisible(false);
         grid->verticalHeader()->setDefaultSectionSize(20);
         return grid;
@@ -196,6 +208,7 @@ void syncContent(const Control& c, QWidget* w) {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != qs(c.text)) edit->setText(qs(c.text));
         edit->setReadOnly(c.readOnly);
+        showCursor(c, edit);
         break;
     }
     case ControlKind::Memo: {

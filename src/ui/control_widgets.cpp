@@ -1,5 +1,7 @@
 #include "ui/control_widgets.h"
 
+#include <QPaintEvent>
+
 #include <QCloseEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -75,6 +77,7 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new
 void FormWindow::setBackground(const QColor& color) {
     if (color == background_) return;
     background_ = color;
+    painted_ = QPixmap();
     update();
 }
 
@@ -94,12 +97,24 @@ void FormWindow::setClientArea(int top, int width, int height) {
 void FormWindow::setFace(const QRect& face) {
     if (face == face_) return;
     face_ = face;
+    painted_ = QPixmap();
     update();
 }
 
-void FormWindow::paintEvent(QPaintEvent*) {
+void FormWindow::paintEvent(QPaintEvent* event) {
     if (!background_.isValid()) return;
-    QPainter p(this);
+    const qreal ratio = devicePixelRatio();
+    if (painted_.size() != size() * ratio) {
+        painted_ = QPixmap(size() * ratio);
+        painted_.setDevicePixelRatio(ratio);
+        paintBackground(painted_);
+    }
+    QPainter(this).drawPixmap(event->rect(), painted_, QRectF(QPointF(event->rect().topLeft()) * ratio,
+                                                            QSizeF(event->rect().size()) * ratio));
+}
+
+void FormWindow::paintBackground(QPaintDevice& device) {
+    QPainter p(&device);
     // A soft vertical sheen over the form's own colour.
     QLinearGradient g(0, 0, 0, height());
     g.setColorAt(0, background_.lighter(112));

@@ -74,9 +74,11 @@ protected:
 
 private:
     void applyShape();
+    void paintBackground(QPaintDevice& device);
 
     QWidget* body_;
     QColor background_;
+    QPixmap painted_; // the background as last drawn: a second's repaint copies a corner of it
     QRect face_;
     bool rounded_ = false;
 };

@@ -1,5 +1,8 @@
 #include "ui/menu_view.h"
 
+#include <cstdint>
+#include <string_view>
+
 #include "ui/qt_convert.h"
 
 namespace kelvaro {
@@ -10,12 +13,21 @@ bool isMenuKind(ControlKind k) { return k == ControlKind::Menu || k == ControlKi
 bool isSeparator(const Control& c) { return c.kind == ControlKind::MenuItem && c.caption == "-"; }
 
 // Names, kinds and parents of all menu controls: what decides the structure.
-std::string menuShape(const Form& form) {
-    std::string shape;
+// A fingerprint of the menus' structure (names, nesting, separators), computed
+// without allocating: the tick checks it every second.
+std::uint64_t menuShape(const Form& form) {
+    std::uint64_t hash = 1469598103934665603ull;
+    auto mix = [&hash](std::string_view text) {
+        for (const char ch : text) hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+        hash = (hash ^ 0x01u) * 1099511628211ull;
+    };
     for (const auto& c : form.controls())
-        if (isMenuKind(c->kind))
-            shape += c->name + '\x01' + c->parent + '\x01' + (isSeparator(*c) ? "-" : kindName(c->kind)) + '\x02';
-    return shape;
+        if (isMenuKind(c->kind)) {
+            mix(c->name);
+            mix(c->parent);
+            mix(isSeparator(*c) ? "-" : kindName(c->kind));
+        }
+    return hash;
 }
 
 void addEntry(QWidget* into, QAction* action) { into->addAction(action); }
@@ -80,6 +92,12 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
         if (c->name == "MainMenu") {
             bar_ = new QMenuBar(window);
+            // The windows were laid out for the framework's 8-point menu titles with
+            // narrow margins; the style's own would push the last menus under an overflow arrow.
+            QFont font = bar_->font();
+            font.setPointSize(8);
+            bar_->setFont(font);
+            bar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
             addChildren(form, c->name, bar_);
         } else {
             popups_.push_back(std::make_unique<QMenu>());
@@ -89,15 +107,19 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     }
 }
 
-void MenuView::sync(const Form& form, QWidget* window) {
-    const std::string shape = menuShape(form);
+void MenuView::sync(const Form& form, QWidget* window, bool force) {
+    const std::uint64_t shape = menuShape(form);
     if (shape != shape_) {
         shape_ = shape;
         rebuild(form, window);
+        shown_.clear();
     }
     for (auto& [name, action] : actions_) {
         const Control* c = form.find(name);
         if (!c) continue;
+        auto shown = shown_.find(name);
+        if (!force && shown != shown_.end() && shown->second == *c) continue;
+        shown_.insert_or_assign(name, *c);
         if (action->isVisible() != c->visible) action->setVisible(c->visible);
         if (action->isEnabled() != c->enabled) action->setEnabled(c->enabled);
         if (action->isSeparator()) continue;

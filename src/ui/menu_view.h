@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,8 +25,9 @@ public:
     MenuView(const MenuView&) = delete;
     MenuView& operator=(const MenuView&) = delete;
 
-    // Rebuilds when the menus changed shape, then writes every caption and state.
-    void sync(const Form& form, QWidget* window);
+    // Rebuilds when the menus changed shape, then writes the captions and states
+    // that changed since the last sync (every one when `force`).
+    void sync(const Form& form, QWidget* window, bool force = true);
     QMenuBar* bar() const { return bar_; }
     QAction* action(const std::string& name) const;
     QMenu* menu(const std::string& name) const;
@@ -35,12 +37,13 @@ private:
     void addChildren(const Form& form, const std::string& parent, QWidget* into);
 
     Notify onClick_, onOpen_;
-    std::string shape_;
+    std::uint64_t shape_ = 0;
     QMenuBar* bar_ = nullptr;
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
     std::set<std::string> parents_; // controls with children, found in one pass per rebuild
+    std::map<std::string, Control> shown_; // item as last written
 };
 
 } // namespace kelvaro

@@ -5,11 +5,18 @@
 #include "ui/control_widgets.h"
 #include "ui/menu_view.h"
 #include "ui/qt_convert.h"
+#include "ui/timer_host.h"
+#include "app/timer_controls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QTabWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace kelvaro {
 
@@ -18,6 +25,11 @@ struct ProgramView::FormView {
     std::unique_ptr<MenuView> menus;
     bool shownModal = false;
     bool flagsSet = false;
+    Qt::WindowFlags flags; // as set: Qt adds hints of its own to windowFlags()
+    bool onScreenChecked = false; // the first show, once the frame is known
+    QMenuBar* sizedBar = nullptr;
+    bool menusBuilt = false;
+    int barHeight = 0;
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
     QSize sizedTo;
@@ -51,6 +63,9 @@ QRect clockFace(const Form& form) {
 
 ProgramView::ProgramView(Application& app) : app_(app) {
     app_.platform().host = this;
+    timers_ = std::make_unique<TimerHost>(app_, [this](const std::string& timer) {
+        user([this, timer] { timerTick(app_, timer); });
+    });
     refreshAll();
 }
 
@@ -103,16 +118,23 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
 }
 
 void ProgramView::refresh() {
-    if (everRefreshed_ && app_.revision == shownRevision_) return;
-    refreshAll();
+    if (everRefreshed_ && app_.revision == shownRevision_ && !minimizeWaits_) return;
+    sync(false);
 }
 
-void ProgramView::refreshAll() {
+void ProgramView::refreshAll() { sync(true); }
+
+// Without `force` only controls that changed since they were last written are
+// written again (the tick's path: a second costs a few labels). With it every
+// widget is compared, which also puts back what a widget changed on its own.
+void ProgramView::sync(bool force) {
     if (refreshing_) return;
     Raise guard(refreshing_);
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
-    for (const auto& form : app_.forms()) syncForm(*form);
+    minimizeWaits_ = false;
+    for (const auto& form : app_.forms()) syncForm(*form, force);
+    timers_->sync();
 }
 
 ProgramView::FormView& ProgramView::formView(Form& form) {
@@ -144,12 +166,17 @@ ProgramView::FormView& ProgramView::formView(Form& form) {
     return *slot;
 }
 
-void ProgramView::syncForm(Form& form) {
+void ProgramView::syncForm(Form& form, bool force) {
     FormView& view = formView(form);
-    view.menus->sync(form, view.window.get());
+    const bool shown = form.visible || view.window->isVisible();
+    // Pop-up menus serve hidden windows too; they open on a user action, which forces a sync.
+    if (shown || force || !view.menusBuilt) view.menus->sync(form, view.window.get(), force);
+    view.menusBuilt = true;
+    // A window not shown is built, and kept in step, from its first show on.
+    if (!shown) return;
     dropRemoved(form);
-    syncControls(form, view);
-    syncWindow(form, view);
+    syncControls(form, view, force);
+    syncWindow(form, view, force);
 }
 
 void ProgramView::dropRemoved(Form& form) {
@@ -179,7 +206,8 @@ QWidget* ProgramView::containerFor(Form& form, FormView& view, const Control& co
 }
 
 QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
-    Bound bound{form.name};
+    Bound bound;
+    bound.form = form.name;
     if (control.kind == ControlKind::TabSheet) {
         auto* tabs = qobject_cast<QTabWidget*>(containerFor(form, view, control));
         if (tabs) {
@@ -209,15 +237,21 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
     return bound.widget;
 }
 
-void ProgramView::syncControls(Form& form, FormView& view) {
+void ProgramView::syncControls(Form& form, FormView& view, bool force) {
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem) continue;
         auto it = widgets_.find(c.name);
         QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
         if (!w || c.kind == ControlKind::TabSheet) continue;
+        Bound& bound = widgets_[c.name];
+        if (!force && bound.shown == c) {
+            if (bound.custom)
+                if (const auto& update = custom_[c.name].second) update(w, c); // may read more than the control
+            continue;
+        }
+        bound.shown = c;
         syncCommon(c, w);
-        const Bound& bound = widgets_[c.name];
         if (bound.custom) {
             if (const auto& update = custom_[c.name].second) update(w, c);
         } else {
@@ -244,7 +278,7 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
 }
 
-void ProgramView::syncWindow(Form& form, FormView& view) {
+void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     FormWindow* w = view.window.get();
     const bool isMain = app_.forms().front().get() == &form;
     if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
@@ -253,10 +287,11 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     Qt::WindowFlags flags = Qt::Window;
     if (form.borderless) flags |= Qt::FramelessWindowHint;
     if (form.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
-    if (!view.flagsSet || w->windowFlags() != flags) {
+    if (!view.flagsSet || view.flags != flags) {
         const bool wasVisible = w->isVisible();
         w->setWindowFlags(flags); // hides the window; shown again below
         view.flagsSet = true;
+        view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
     w->setRounded(isMain && form.borderless);
@@ -265,8 +300,12 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     QMenuBar* bar = view.menus->bar();
     const int width = form.width > 0 ? form.width : 400;
     const int height = form.height > 0 ? form.height : 300;
-    const int barHeight = bar ? bar->sizeHint().height() : 0;
-    if (bar) bar->setGeometry(0, 0, width, barHeight);
+    if (bar != view.sizedBar || force) { // a new bar: measure it once, and on user actions
+        view.sizedBar = bar;
+        view.barHeight = bar ? bar->sizeHint().height() : 0;
+    }
+    const int barHeight = view.barHeight;
+    if (bar && bar->geometry() != QRect(0, 0, width, barHeight)) bar->setGeometry(0, 0, width, barHeight);
     // Only the program's own changes of place and size are applied, so a window
     // the user moved or resized stays where it is.
     const QSize size(width, height + barHeight);
@@ -279,14 +318,20 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
     const QPoint place(form.left, form.top);
     if (place != view.placedAt) {
         view.placedAt = place;
-        if (form.left != 0 || form.top != 0) w->move(place);
+        if (form.left != 0 || form.top != 0) w->move(place); // the frame's corner
     }
+    if (form.visible && !w->isVisible()) keepOnScreen(form, view);
 
     if (!form.visible) {
         if (w->isVisible()) w->hide();
         return;
     }
-    const bool minimized = form.minimized || (isMain && app_.applicationMinimized);
+    bool minimized = form.minimized || (isMain && app_.applicationMinimized);
+    // Not under an open message box: it would go down with its window, out of reach.
+    if (minimized && !view.minimizedShown && boxIsOpen()) {
+        minimized = false;
+        minimizeWaits_ = true;
+    }
     if (!w->isVisible() || view.shownModal != form.modal) {
         if (w->isVisible()) w->hide(); // modality changes only on a hidden window
         w->setWindowModality(form.modal ? Qt::ApplicationModal : Qt::NonModal);
@@ -303,6 +348,94 @@ void ProgramView::syncWindow(Form& form, FormView& view) {
         else
             w->showNormal();
     }
+}
+
+// A window opens whole on the screen's free area: where the program put it when
+// that fits, else centred. The frame is estimated until the window manager has
+// framed the window once; the view checks again then (windowMoved).
+void ProgramView::keepOnScreen(Form& form, FormView& view) {
+    FormWindow* w = view.window.get();
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = form.borderless ? QMargins() : frameOf(w);
+    QRect outer(w->pos(), w->size().grownBy(frame));
+    const bool placed = form.left != 0 || form.top != 0;
+    if (placed && area.contains(outer)) return;
+    if (!placed) outer.moveCenter(area.center());
+    outer.moveLeft(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
+    w->move(outer.topLeft());
+    form.left = outer.left(); // the model holds where the window is
+    form.top = outer.top();
+    view.placedAt = outer.topLeft();
+}
+
+// The user (or the window manager) moved a window: the model takes the new place,
+// so the view never moves it back. The first move after the window is framed
+// also tells the real frame: a window that then sticks out is brought in once.
+void ProgramView::windowMoved(QWidget* window) {
+    for (auto& [name, view] : forms_) {
+        if (view->window.get() != window || !window->isVisible()) continue;
+        Form* form = app_.findForm(name);
+        if (!form) return;
+        if (!view->onScreenChecked && window->windowHandle() && !window->windowHandle()->frameMargins().isNull()) {
+            view->onScreenChecked = true;
+            knownFrame_ = window->windowHandle()->frameMargins();
+            const QScreen* screen = window->screen();
+            if (screen && !screen->availableGeometry().contains(window->frameGeometry())) {
+                form->left = form->top = 0; // not placed: centre it
+                Raise guard(refreshing_);
+                keepOnScreen(*form, *view);
+                return;
+            }
+        }
+        form->left = window->x();
+        form->top = window->y();
+        view->placedAt = QPoint(form->left, form->top);
+        return;
+    }
+}
+
+QMargins ProgramView::frameOf(QWidget* window) const {
+    if (window->windowHandle() && !window->windowHandle()->frameMargins().isNull())
+        return window->windowHandle()->frameMargins();
+    return knownFrame_;
+}
+
+// The window manager minimised or restored a window: the model takes the real state,
+// so what it shows next (and what the program tests) is what the user sees.
+void ProgramView::reportWindowState(QWidget* window) {
+    for (auto& [name, view] : forms_) {
+        if (view->window.get() != window) continue;
+        Form* form = app_.findForm(name);
+        if (!form || !form->visible) return;
+        const bool isMain = app_.forms().front().get() == form;
+        const bool minimized = window->isMinimized();
+        view->minimizedShown = minimized;
+        const bool modelMinimized = form->minimized || (isMain && app_.applicationMinimized);
+        if (minimized == modelMinimized) return;
+        user([this, form, isMain, minimized] {
+            app_.touch();
+            if (isMain) {
+                app_.applicationMinimized = minimized;
+                if (!minimized) form->minimized = false;
+                // The program's minimise handling, when a feature has one (the tray's).
+                if (minimized && app_.hasOperation("ApplicationMinimize")) app_.run("ApplicationMinimize");
+            } else {
+                form->minimized = minimized;
+            }
+        });
+        return;
+    }
+}
+
+bool ProgramView::boxIsOpen() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return false;
+    for (const auto& [name, view] : forms_)
+        if (modal == view->window.get()) return false;
+    return true;
 }
 
 bool ProgramView::isWatched(QWidget* widget) const {

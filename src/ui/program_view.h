@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "platform/window_host.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
@@ -13,9 +14,11 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QWidget;
 
@@ -23,6 +26,7 @@ namespace kelvaro {
 
 class FormWindow;
 class MenuView;
+class TimerHost;
 
 class ProgramView : public QObject, public WindowHost {
     Q_OBJECT
@@ -70,12 +74,14 @@ private:
         std::string form;
         QWidget* widget = nullptr;
         bool custom = false;
+        std::optional<Control> shown; // the control as last written to the widget
     };
 
     FormView& formView(Form& form);
-    void syncForm(Form& form);
-    void syncControls(Form& form, FormView& view);
-    void syncWindow(Form& form, FormView& view);
+    void sync(bool force);
+    void syncForm(Form& form, bool force);
+    void syncControls(Form& form, FormView& view, bool force);
+    void syncWindow(Form& form, FormView& view, bool force);
     QWidget* containerFor(Form& form, FormView& view, const Control& control);
     QWidget* build(Form& form, FormView& view, Control& control);
     void bindSignals(Control& control, QWidget* widget);
@@ -83,12 +89,20 @@ private:
     void syncPages(Form& form, Control& pageControl, QWidget* tabs);
     void watch(QWidget* widget, const std::string& controlName);
     void dropRemoved(Form& form);
+    void reportWindowState(QWidget* window);
+    void windowMoved(QWidget* window);
+    void keepOnScreen(Form& form, FormView& view);
+    QMargins frameOf(QWidget* window) const;
 
+    void bindTextBox(const std::string& name, QLineEdit* edit);
     void typeIntoCell(Control& grid, const std::string& key);
+    void selectWholeCell(Control& grid);
+    void keepWidgetCursor(const std::string& control);
     bool handleKey(QWidget* target, QEvent* event);
     bool handleMouse(QWidget* target, QEvent* event);
     std::string controlOf(QObject* object) const;
     bool isWatched(QWidget* widget) const;
+    bool boxIsOpen() const;
     QWidget* mainBody() const;
 
     Application& app_;
@@ -97,14 +111,16 @@ private:
     std::map<QObject*, std::string> names_; // watched widget -> control name
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
+    std::unique_ptr<TimerHost> timers_; // the timer controls besides the main tick
     unsigned shownRevision_ = 0;
     bool everRefreshed_ = false;
     bool refreshing_ = false;
     bool minimizedShown_ = false;
+    bool minimizeWaits_ = false; // a minimise held back while a message box is open
+    QMargins knownFrame_{1, 24, 1, 1}; // a title bar and thin borders until a window manager tells
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;
     QPoint dragOffset_;
-    std::map<std::string, std::pair<int, int>> lastTypedCell_; // grid -> cell being typed into
 };
 
 } // namespace kelvaro

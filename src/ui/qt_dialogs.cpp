@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace kelvaro {
 
 namespace {
@@ -39,9 +41,17 @@ QMessageBox::StandardButton buttonFor(Answer answer) {
 
 Answer QtDialogs::messageBox(BoxKind kind, const std::string& title, const std::string& text,
                              const std::vector<Answer>& buttons) {
-    QMessageBox box(iconFor(kind), qs(title), qs(text), QMessageBox::NoButton, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
     const std::vector<Answer> offered = buttons.empty() ? std::vector<Answer>{Answer::OK} : buttons;
+    if (unattended_) {
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return offered.front();
+    }
+    // A window of its own, on top: a box must never go down with a window being
+    // minimised or closed, or the program would wait for an answer nobody can give.
+    QMessageBox box(iconFor(kind), qs(title), qs(text), QMessageBox::NoButton);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setTextFormat(Qt::PlainText);
     for (Answer a : offered) box.addButton(buttonFor(a));
     box.setDefaultButton(buttonFor(offered.front()));
     if (kind == BoxKind::BeepNote) QApplication::beep();
@@ -63,6 +73,7 @@ QString qtFileFilter(const std::string& filter) {
 }
 
 std::optional<std::string> QtDialogs::chooseFile(const FileRequest& request) {
+    if (unattended_) return std::nullopt;
     QWidget* parent = QApplication::activeWindow();
     const QString title = qs(request.title);
     const QString dir = qs(request.initialDir);

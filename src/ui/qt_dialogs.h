@@ -12,6 +12,13 @@ public:
     Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                       const std::vector<Answer>& buttons) override;
     std::optional<std::string> chooseFile(const FileRequest& request) override;
+
+    // Quitting on a signal: nobody may be there to answer, so boxes go to standard
+    // error and take their default button; file dialogs choose nothing.
+    void answerOnStandardError() { unattended_ = true; }
+
+private:
+    bool unattended_ = false;
 };
 
 // "Label|*.a;*.b|Label2|*" becomes "Label (*.a *.b);;Label2 (*)".

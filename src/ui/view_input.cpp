@@ -3,6 +3,7 @@
 #include "ui/key_names.h"
 #include "ui/program_view.h"
 #include "ui/qt_convert.h"
+#include "ui/text_cursor.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,17 +64,11 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
                 const std::string value = stdString(box->itemText(index));
                 user([=, this] { app_.userChoose(name, value); });
             });
-            if (box->lineEdit())
-                connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                    user([=, this] { app_.userEditText(name, stdString(text)); });
-                });
+            if (box->lineEdit()) bindTextBox(name, box->lineEdit());
         }
         break;
     case ControlKind::Edit:
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            connect(edit, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-                user([=, this] { app_.userEditText(name, stdString(text)); });
-            });
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) bindTextBox(name, edit);
         break;
     case ControlKind::UpDown:
         if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
@@ -85,11 +80,11 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
     case ControlKind::Grid:
         if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
             connect(grid, &QTableWidget::cellClicked, this, [this, name](int row, int col) {
-                lastTypedCell_.erase(name); // a new selection: the next key replaces the cell
                 user([=, this] {
                     Control& g = app_.ctl(name);
                     g.row = row + 1; // row 0 is the header row
                     g.col = col;
+                    selectWholeCell(g); // a new selection: the next key replaces the cell
                     app_.userClick(name);
                 });
             });
@@ -100,6 +95,22 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
     case ControlKind::PageControl: bindPages(control, widget); break;
     default: break;
     }
+}
+
+void ProgramView::bindTextBox(const std::string& name, QLineEdit* edit) {
+    connect(edit, &QLineEdit::textEdited, this, [this, name, edit](const QString& text) {
+        user([=, this] {
+            app_.userEditText(name, stdString(text));
+            takeCursor(app_.ctl(name), edit);
+        });
+    });
+    // The user's cursor moves and selections go to the model as they happen; no handler runs.
+    auto moved = [this, name, edit] {
+        if (refreshing_) return;
+        if (Control* c = app_.find(name)) takeCursor(*c, edit);
+    };
+    connect(edit, &QLineEdit::cursorPositionChanged, this, moved);
+    connect(edit, &QLineEdit::selectionChanged, this, moved);
 }
 
 void ProgramView::bindPages(Control& pageControl, QWidget* widget) {
@@ -123,6 +134,8 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (!target || refreshing_) return false;
     switch (event->type()) {
     case QEvent::KeyPress: return handleKey(target, event);
+    case QEvent::WindowStateChange: reportWindowState(target); return false;
+    case QEvent::Move: windowMoved(target); return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -140,7 +153,10 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, [this, name, in] {
             Control* c = app_.find(name);
             if (!c) return;
-            if (in && c->enabled && app_.focused() != name) user([=, this] { app_.userFocus(name); });
+            if (in && c->enabled && app_.focused() != name) user([=, this] {
+                app_.userFocus(name);
+                keepWidgetCursor(name); // a click placed it; focus alone would put it at the end
+            });
             if (!in && app_.focused() == name) user([=, this] { app_.userLeave(name); });
         });
         return false;
@@ -163,34 +179,50 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
     bool swallowed = false;
     user([&, this] {
         Control* c = control.empty() ? nullptr : app_.find(control);
-        if (c && c->enabled && app_.focused() != control) app_.userFocus(control);
-        if (c && c->kind == ControlKind::Grid) {
-            if (typesCharacter(*name) && *name != "Backspace")
-                typeIntoCell(*c, *name);
-            else
-                lastTypedCell_.erase(control); // moving keys end the typing into this cell
+        if (c && c->enabled && app_.focused() != control) {
+            app_.userFocus(control);
+            keepWidgetCursor(control);
         }
+        const bool typesIntoCell = c && c->kind == ControlKind::Grid && typesCharacter(*name);
+        if (typesIntoCell) typeIntoCell(*c, *name);
         swallowed = app_.userKey(*name);
+        // Moving keys end the typing into a cell: the next key replaces the cell it reaches.
+        if (c && c->kind == ControlKind::Grid && !typesIntoCell) selectWholeCell(*c);
     });
     // A swallowed key reaches no widget (Space would still tick a check box); the
     // model types characters into text boxes itself.
-    return swallowed || (typesCharacter(*name) && isTextWidget(target));
+    // Nor do grids, whose own key search would jump to a cell that starts with the letter.
+    const bool modelTypes = isTextWidget(target) || qobject_cast<QTableWidget*>(target);
+    return swallowed || (typesCharacter(*name) && modelTypes);
 }
 
-// Typing into a selected cell replaces its text; the next keys append. The grid's
-// key handlers then see the cell as it now reads.
+// Typing goes in at the cell's cursor; a freshly selected cell is selected whole,
+// so its first key replaces it. The grid's key handlers then see the cell as it now reads.
 void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
-    if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size())) return;
+    if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size()) || grid.col < 0) return;
     auto& row = grid.cells[static_cast<size_t>(grid.row)];
-    if (grid.col < 0) return;
     if (static_cast<size_t>(grid.col) >= row.size()) row.resize(static_cast<size_t>(grid.col) + 1);
-    const std::string character = key == "Space" ? " " : key;
-    const std::pair<int, int> at{grid.row, grid.col};
-    auto& last = lastTypedCell_[grid.name];
-    std::string& cell = row[static_cast<size_t>(grid.col)];
-    cell = last == at ? cell + character : character;
-    last = at;
+    const std::string typed = key == "Space" ? " " : key == "Backspace" ? "" : key;
+    typeAtCursor(row[static_cast<size_t>(grid.col)], grid.cursor, grid.selLength, typed);
     app_.touch();
+}
+
+void ProgramView::selectWholeCell(Control& grid) {
+    const std::string* cell = nullptr;
+    if (grid.row >= 0 && grid.row < static_cast<int>(grid.cells.size()) && grid.col >= 0) {
+        const auto& row = grid.cells[static_cast<size_t>(grid.row)];
+        if (static_cast<size_t>(grid.col) < row.size()) cell = &row[static_cast<size_t>(grid.col)];
+    }
+    grid.cursor = cell && !cell->empty() ? 0 : -1;
+    grid.selLength = cell ? static_cast<int>(cell->size()) : 0;
+}
+
+// After the model's focus: the widget's cursor is where the user put it.
+void ProgramView::keepWidgetCursor(const std::string& control) {
+    QWidget* w = widget(control);
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (auto* box = qobject_cast<QComboBox*>(w)) edit = box->lineEdit();
+    if (Control* c = app_.find(control); c && edit) takeCursor(*c, edit);
 }
 
 bool ProgramView::handleMouse(QWidget* target, QEvent* event) {

@@ -4,6 +4,7 @@
 
 #include "framework/datetime.h"
 #include "app/program.h"
+#include "app/timer_controls.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -72,7 +73,7 @@ void Session::afterStep() {
         throw ScenarioFailure(failure);
     }
     if (app_ && host_.quitRequested) endProgram();
-    watchBlinkTimer();
+    watchTimers();
 }
 
 void Session::start() {
@@ -95,7 +96,7 @@ void Session::start() {
 void Session::endProgram() {
     app_.reset();
     events_.clear();
-    blinking_ = false;
+    timers_.clear();
 }
 
 void Session::tick(long count) {
@@ -115,13 +116,18 @@ void Session::tickOnce() {
     };
     while (app_) {
         auto event = events_.nextDue();
-        const bool blinkFirst = blinking_ && (!event || nextBlinkMs_ < *event);
-        const std::int64_t due = blinkFirst ? nextBlinkMs_ : event.value_or(target);
+        // The earliest running timer (on a tie, the first by name).
+        const std::string* timer = nullptr;
+        for (const auto& [name, due] : timers_)
+            if (!timer || due.nextMs < timers_[*timer].nextMs) timer = &name;
+        const bool timerFirst = timer && (!event || timers_[*timer].nextMs < *event);
+        const std::int64_t due = timerFirst ? timers_[*timer].nextMs : event.value_or(target);
         if (due >= target) break;
         moveTo(due);
-        if (blinkFirst) {
-            nextBlinkMs_ += blinkInterval_;
-            guarded([this] { flashTick(*app_); });
+        if (timerFirst) {
+            const std::string name = *timer;
+            timers_[name].nextMs += timers_[name].interval;
+            guarded([this, name] { timerTick(*app_, name); });
         } else {
             auto callback = events_.takeNext();
             guarded(callback);
@@ -145,19 +151,17 @@ void Session::settle() {
     }
 }
 
-// The blink timer restarts its interval whenever it is switched on or retimed.
-void Session::watchBlinkTimer() {
-    Control* flash = app_ ? app_->find("Flash1") : nullptr;
-    const bool on = flash && flash->enabled && flash->interval > 0;
-    if (!on) {
-        blinking_ = false;
-        return;
-    }
-    if (!blinking_ || blinkInterval_ != flash->interval) {
-        blinking_ = true;
-        blinkInterval_ = flash->interval;
-        nextBlinkMs_ = elapsedMs_ + blinkInterval_;
-    }
+// A timer restarts its interval whenever it is switched on or retimed.
+void Session::watchTimers() {
+    std::map<std::string, TimerDue> running;
+    if (app_)
+        for (const RunningTimer& t : runningTimers(*app_)) {
+            auto was = timers_.find(t.name);
+            running[t.name] = was != timers_.end() && was->second.interval == t.interval
+                                  ? was->second
+                                  : TimerDue{t.interval, elapsedMs_ + t.interval};
+        }
+    timers_ = std::move(running);
 }
 
 void Session::run(const Command& command) {

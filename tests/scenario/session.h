@@ -65,7 +65,7 @@ private:
     void tick(long count);
     void tickOnce();
     void settle();
-    void watchBlinkTimer();
+    void watchTimers();
     void guarded(const std::function<void()>& action);
     void afterStep();
     Application& app();
@@ -100,9 +100,11 @@ private:
 
     std::int64_t elapsedMs_ = 0; // monotonic fake time, as timers see it
     PendingEvents events_;
-    bool blinking_ = false;
-    int blinkInterval_ = 0;
-    std::int64_t nextBlinkMs_ = 0;
+    struct TimerDue {
+        int interval = 0;
+        std::int64_t nextMs = 0;
+    };
+    std::map<std::string, TimerDue> timers_; // running timer controls besides the main tick
 
     std::size_t boxesChecked_ = 0;
     std::optional<std::string> lastResult_;

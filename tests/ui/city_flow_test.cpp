@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,45 @@ TEST(CityFlow, ACityTypedIntoTheGridReachesTheMenuAndTheFile) {
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().startsWith("Lima\x07-5\x07"));
     EXPECT_TRUE(fakes.dialogs.failure().empty()) << fakes.dialogs.failure();
+}
+
+// The grid keeps the current mark, the stored alarm time and the day mask in
+// columns past its edge; whatever is typed, only the city and hours show.
+TEST(CityFlow, TypingAnHourDifferenceNeverScrollsToTheHiddenColumns) {
+    uiApp();
+    QTemporaryDir dir;
+    QFile list(dir.filePath(QStringLiteral("Cities.txt")));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    // More cities than the grid shows: with its vertical scroll bar the hours column no longer fits whole.
+    for (int i = 0; i < 16; ++i)
+        list.write(QStringLiteral("City%1\x07%2\x07" "0\x07" "07:00\x07" "1111111\x07\r\n").arg(i).arg(i % 5).toUtf8());
+    list.close();
+    FakePlatform fakes;
+    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view(*app);
+    firstPaint(*app);
+    view.refresh();
+    view.action("AddNewTimeZone1")->trigger();
+    auto* grid = qobject_cast<QTableWidget*>(view.widget("MgridCities"));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_GE(grid->rowCount(), 16);
+    auto onlyShownColumns = [grid](const char* after) {
+        EXPECT_EQ(grid->horizontalScrollBar()->value(), 0) << after;
+        EXPECT_EQ(grid->columnViewportPosition(0), 0) << after;
+        EXPECT_LE(grid->currentColumn(), 1) << after;
+    };
+    clickCell(grid, 1, 1);
+    for (QChar key : QStringLiteral("-10011")) {
+        QTest::keyClicks(grid, QString(key));
+        onlyShownColumns(qPrintable(QString(key)));
+    }
+    QTest::keyClick(grid, Qt::Key_Backspace);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    onlyShownColumns("Tab");
+    clickCell(grid, 0, 1);
+    QTest::keyClicks(grid, QStringLiteral("07"));
+    onlyShownColumns("07");
 }
 
 } // namespace

@@ -196,5 +196,31 @@ TEST_F(ViewTest, ApplicationMinimisedFollowsTheModel) {
     EXPECT_FALSE(view.window("Main")->isMinimized());
 }
 
+TEST_F(ViewTest, TheWindowManagersMinimiseRestoreAndCloseReachTheModel) {
+    int minimiseHandled = 0;
+    app.defineOperation("ApplicationMinimize", [&] { ++minimiseHandled; });
+    ProgramView view(app);
+    QWidget* main = view.window("Main");
+    main->setWindowState(Qt::WindowMinimized); // as the window manager reports it
+    EXPECT_TRUE(app.applicationMinimized);
+    EXPECT_EQ(minimiseHandled, 1);
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(app.applicationMinimized);
+    EXPECT_FALSE(main->isMinimized()) << "the view put back a state the user left";
+
+    app.form("Dialog").visible = true;
+    app.touch();
+    view.refresh();
+    QWidget* dlg = view.window("Dialog");
+    dlg->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(app.form("Dialog").minimized);
+    EXPECT_FALSE(app.applicationMinimized);
+    dlg->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(app.form("Dialog").minimized);
+    dlg->close();
+    EXPECT_FALSE(app.form("Dialog").visible);
+    EXPECT_EQ(minimiseHandled, 1);
+}
+
 } // namespace
 } // namespace kelvaro

@@ -88,6 +88,8 @@ TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
     ProgramView view(*app);
     registerFeatureWidgets(view);
     firstPaint(*app);
+    mainTick(*app); // shows the main window; its widgets are built then
+    view.refresh();
     auto* moonWidget = qobject_cast<MoonWidget*>(view.widget("Moon1"));
     ASSERT_NE(moonWidget, nullptr);
     EXPECT_EQ(moonWidget->geometry(), QRect(32, 115, 32, 32));

@@ -91,6 +91,61 @@ TEST_F(InputTest, TypingGoesThroughTheModel) {
     EXPECT_EQ(app.focused(), "Edit");
 }
 
+TEST_F(InputTest, TheCursorLivesInTheModelBothWays) {
+    app.ctl("Edit").text = "abc";
+    ProgramView view(app);
+    auto* edit = qobject_cast<QLineEdit*>(view.widget("Edit"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Right); // after "a"
+    EXPECT_EQ(app.ctl("Edit").cursor, 1);
+    QTest::keyClick(edit, Qt::Key_X);
+    EXPECT_EQ(app.ctl("Edit").text, "axbc");
+    EXPECT_EQ(edit->cursorPosition(), 2);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(app.ctl("Edit").text, "bc");
+    EXPECT_EQ(edit->cursorPosition(), 0);
+    // A selection is replaced by the next key.
+    edit->setSelection(0, 1);
+    EXPECT_EQ(app.ctl("Edit").selLength, 1);
+    QTest::keyClick(edit, Qt::Key_Q);
+    EXPECT_EQ(edit->text(), QStringLiteral("qc"));
+    // The program moves the cursor; the widget follows. Multi-byte text counts characters there.
+    Control& c = app.ctl("Edit");
+    c.text = "ä1";
+    c.cursor = 2; // bytes: after "ä"
+    app.touch();
+    view.refresh();
+    EXPECT_EQ(edit->cursorPosition(), 1);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(c.text, "1");
+}
+
+TEST(TypeAtCursor, InsertsDeletesAndReplacesWholeCharacters) {
+    std::string text = "abc";
+    int cursor = 1, sel = 0;
+    typeAtCursor(text, cursor, sel, "x");
+    EXPECT_EQ(text, "axbc");
+    EXPECT_EQ(cursor, 2);
+    cursor = -1;
+    typeAtCursor(text, cursor, sel, "y");
+    EXPECT_EQ(text, "axbcy");
+    EXPECT_EQ(cursor, -1); // still at the end
+    text = "aäb";
+    cursor = 3; // after "ä" (two bytes)
+    typeAtCursor(text, cursor, sel, "");
+    EXPECT_EQ(text, "ab");
+    EXPECT_EQ(cursor, 1);
+    cursor = 0;
+    typeAtCursor(text, cursor, sel, ""); // nothing before the cursor
+    EXPECT_EQ(text, "ab");
+    sel = 2;
+    typeAtCursor(text, cursor, sel, "z");
+    EXPECT_EQ(text, "z");
+    EXPECT_EQ(sel, 0);
+}
+
 TEST_F(InputTest, ComboChoiceUpDownAndMenuReachTheModel) {
     m.handle("Combo", Event::Change, "ComboChange");
     m.handle("Arrows", Event::Click, "ArrowsClick");

@@ -1,0 +1,150 @@
+// The windows at their real fonts: every caption fits its control, every menu is
+// reachable, every control stays inside its page.
+#include "framework/datetime.h"
+#include "app/program.h"
+#include "platform/fake_platform.h"
+#include "ui/feature_widgets.h"
+#include "ui/program_view.h"
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+struct Program {
+    QTemporaryDir dir;
+    FakePlatform fakes;
+    std::unique_ptr<Application> app;
+    std::unique_ptr<ProgramView> view;
+
+    Program(const LocaleInfo& locale, double localNow) : fakes(localNow) {
+        uiApp();
+        app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()), locale,
+                            dir.path().toStdString(), {"kelvaro"});
+        view = std::make_unique<ProgramView>(*app);
+        registerFeatureWidgets(*view);
+        firstPaint(*app);
+        second();
+    }
+    void second() {
+        mainTick(*app);
+        view->refresh();
+    }
+    void clickMenu(const std::string& item) {
+        view->action(item)->trigger();
+        view->refresh();
+    }
+};
+
+// Captions of the shown labels and buttons of a window that are wider than their widget.
+std::vector<std::string> clippedCaptions(QWidget* window) {
+    std::vector<std::string> clipped;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty() || label->objectName().isEmpty()) continue;
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        if (needed > label->contentsRect().width())
+            clipped.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() + "\" needs " +
+                              std::to_string(needed) + " of " + std::to_string(label->contentsRect().width()));
+    }
+    return clipped;
+}
+
+TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
+    for (const LocaleInfo& locale : {LocaleInfo::enUS(), LocaleInfo::deDE()})
+        for (const DateTime at : {encodeDate(2026, 9, 30) + encodeTime(12, 59, 58),
+                                  encodeDate(2026, 9, 30) + encodeTime(10, 0, 58)}) {
+            Program p(locale, at);
+            for (bool twelveHour : {true, false}) {
+                SCOPED_TRACE(locale.amDesignator + (twelveHour ? " 12h " : " 24h ") + p.app->ctl("LabelTime").caption);
+                EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
+                const auto clipped = clippedCaptions(p.view->window("TFormKelvaro"));
+                EXPECT_TRUE(clipped.empty()) << clipped.front();
+                // The seconds sit right of the time, not over it.
+                const QWidget* time = p.view->widget("LabelTime");
+                const auto* label = qobject_cast<const QLabel*>(time);
+                const int textRight = time->x() + QFontMetrics(label->font()).horizontalAdvance(label->text());
+                EXPECT_LE(textRight, p.view->widget("LabelSeconds")->x());
+                p.clickMenu("N24HourFormat1");
+                p.second();
+            }
+        }
+}
+
+TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrow) {
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    QWidget* main = p.view->window("TFormKelvaro");
+    QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
+    for (QMenuBar* b : main->findChildren<QMenuBar*>())
+        if (b->isVisible()) bar = b;
+    ASSERT_NE(bar, nullptr);
+    for (QAction* menu : bar->actions()) {
+        if (!menu->isVisible()) continue;
+        const QRect place = bar->actionGeometry(menu);
+        EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+            << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in " << bar->width();
+    }
+}
+
+TEST(Layout, TheLockHidesTheAlarmBoxesButNotTheAlarmTime) {
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    QWidget* main = p.view->window("TFormKelvaro");
+    QWidget* alarm = p.view->widget("LabelAlarmTime");
+    const QPoint place = alarm->mapTo(main, QPoint(0, 0));
+    EXPECT_EQ(place - p.view->widget("AdvPanelSetting")->mapTo(main, QPoint(0, 0)), QPoint(8, 4));
+    qobject_cast<QAbstractButton*>(p.view->widget("CheckBoxLock"))->click();
+    ASSERT_TRUE(p.app->ctl("CheckBoxLock").checked);
+    EXPECT_FALSE(p.view->widget("ComboBoxHour")->isVisibleTo(main));
+    EXPECT_TRUE(alarm->isVisibleTo(main));
+    EXPECT_TRUE(p.view->widget("Label1224")->isVisibleTo(main));
+    EXPECT_EQ(alarm->mapTo(main, QPoint(0, 0)), place);
+}
+
+// Every control of every notebook page lies inside the page, every grid header
+// reads whole, every status lamp says what it shows.
+TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    p.app->form("TFormCity").visible = true;
+    p.app->touch();
+    p.view->refresh();
+    auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) continue;
+        tabs->setCurrentIndex(i);
+        QWidget* page = tabs->widget(i);
+        SCOPED_TRACE(page->objectName().toStdString());
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
+            EXPECT_TRUE(page->rect().contains(w->geometry()))
+                << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
+                << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
+        }
+        for (auto* grid : page->findChildren<QTableWidget*>()) {
+            QHeaderView* header = grid->horizontalHeader();
+            for (int col = 0; col < grid->columnCount(); ++col) {
+                QTableWidgetItem* item = grid->horizontalHeaderItem(col);
+                if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
+                const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
+                EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+            }
+        }
+    }
+    for (const auto& c : p.app->form("TFormKelvaro").controls())
+        if (c->kind == ControlKind::Lamp) {
+            EXPECT_FALSE(c->hint.empty()) << c->name;
+        }
+}
+
+} // namespace
+} // namespace kelvaro
