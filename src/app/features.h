@@ -15,6 +15,7 @@ void addDaysControls(Form& mainWindow);                   // alarm/
 void addSundayLabels(Form& mainWindow);                   // alarm/
 void addSoundControls(Form& mainWindow);                  // sound/
 void addMusicListControls(Form& notebook);                // sound/
+void addVolumeControls(Form& mainWindow);                 // sound/
 void addSnoozeLabels(Form& mainWindow);                   // alarm/
 void addMinuteBoxControls(Form& notebook);                // alarm/
 void addMoonControls(Form& mainWindow);                   // moon/
@@ -25,6 +26,7 @@ void installAlarmEntry(Application& app);    // alarm/
 void installAlarmDays(Application& app);     // alarm/
 void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
+void installVolumeControl(Application& app); // sound/
 void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
 

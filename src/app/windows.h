@@ -26,7 +26,8 @@ class Application;
     X(Monday1) X(Tuesday1) X(Wednesday1) X(Thursday1) X(Friday1) X(Saturday1) X(DaysPresetsSeparator1) \
     X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) X(LabelSound) X(LabelSort) X(LabelDays) \
     X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
-    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1)
+    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) \
+    X(BevelCD) X(TrackBarCD)
 
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \

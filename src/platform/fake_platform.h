@@ -4,6 +4,7 @@
 #include "platform/fake_autostart.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
+#include "platform/fake_mixer.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/platform.h"
@@ -18,6 +19,7 @@ struct FakePlatform {
     FakeSpeaker speaker;
     FakeShell shell;
     FakeAutostart autostart;
+    FakeMixer mixer;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -29,6 +31,7 @@ struct FakePlatform {
         p.speaker = &speaker;
         p.shell = &shell;
         p.autostart = &autostart;
+        p.mixer = &mixer;
         p.player = player;
         p.handoverFile = handoverFile;
         return p;

@@ -71,7 +71,22 @@ private:
     std::string file_;
 };
 
+// No mixer device: discovery finds none and the slider never works.
+class NoMixer : public Mixer {
+public:
+    int deviceCount() override { return 0; }
+    std::vector<std::string> destinations() override { throw MixerError("no mixer device"); }
+    std::vector<std::string> connections(int) override { throw MixerError("no mixer device"); }
+    int volume(int, int) override { throw MixerError("no mixer device"); }
+    void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
+};
+
 } // namespace
+
+Mixer& noMixer() {
+    static NoMixer mixer;
+    return mixer;
+}
 
 MediaPlayer& noMediaPlayer() {
     static NoMediaPlayer player;
@@ -96,6 +111,7 @@ Platform withDefaultServices(Platform p) {
     if (!p.autostart) p.autostart = &autostart;
     if (!p.host) p.host = &noWindowHost();
     if (!p.player) p.player = &noMediaPlayer();
+    if (!p.mixer) p.mixer = &noMixer();
     return p;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/media_player.h"
+#include "platform/mixer.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/window_host.h"
@@ -21,6 +22,7 @@ struct Platform {
     Autostart* autostart = nullptr;
     WindowHost* host = nullptr;
     MediaPlayer* player = nullptr; // MediaPlayer1
+    Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")

@@ -3,7 +3,8 @@ target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_dialogs.cpp)
 target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 

@@ -119,7 +119,7 @@ void checkWords(const std::string& verb, const Words& a) {
     }
     if (verb == "write") return count(2, "write NAME TEXT");
     if (verb == "args") return;
-    if (verb == "start" || verb == "close-program" || verb == "crash") return count(0, verb);
+    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "settle") return count(0, verb);
     if (verb == "tick") {
         require(a.size() <= 1, "expected: tick [N|Nm|Nh]");
         if (a.empty()) return;

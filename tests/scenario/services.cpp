@@ -1,5 +1,6 @@
 #include "services.h"
 
+#include "fake_mixer_service.h"
 #include "fake_player_service.h"
 
 #include "platform/fake_shell.h"
@@ -76,6 +77,7 @@ const std::vector<ServiceKit>& serviceKits() {
         {"shell", {"Shell"}, {}, factory<ShellService>()},
         {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}},
          makeFakePlayerService},
+        {"mixer", {"Mixer"}, {{"mixer", checkMixer}}, makeFakeMixerService},
     };
     return kits;
 }

@@ -133,6 +133,17 @@ void Session::tickOnce() {
     afterStep();
 }
 
+// The platform events due now run, in order; no time passes.
+void Session::settle() {
+    while (app_) {
+        auto due = events_.nextDue();
+        if (!due || *due > elapsedMs_) break;
+        auto callback = events_.takeNext();
+        guarded(callback);
+        afterStep();
+    }
+}
+
 // The blink timer restarts its interval whenever it is switched on or retimed.
 void Session::watchBlinkTimer() {
     Control* flash = app_ ? app_->find("Flash1") : nullptr;
@@ -160,6 +171,7 @@ void Session::run(const Command& command) {
         app();
         return endProgram();
     }
+    if (verb == "settle") return settle();
     if (verb == "tick") return tick(command.args.empty() ? 1 : *parseTickCount(command.args[0]));
     if (verb == "expect") return expect(command.args);
     if (verb == "expect-failure") return expectFailure(command);

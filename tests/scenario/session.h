@@ -61,6 +61,7 @@ private:
     void endProgram();
     void tick(long count);
     void tickOnce();
+    void settle();
     void watchBlinkTimer();
     void guarded(const std::function<void()>& action);
     void afterStep();
