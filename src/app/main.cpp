@@ -6,6 +6,7 @@
 #include "platform/linux_clock.h"
 #include "platform/linux_instance_guard.h"
 #include "platform/linux_media_player.h"
+#include "platform/linux_pulse_mixer.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_quit_signals.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     LinuxShell shell;
     XdgAutostart autostart;
     LinuxMediaPlayer player;
+    LinuxPulseMixer mixer; // no sound server: no mixer device
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -86,6 +88,7 @@ int main(int argc, char** argv) {
     platform.shell = &shell;
     platform.autostart = &autostart;
     platform.player = &player;
+    platform.mixer = &mixer;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

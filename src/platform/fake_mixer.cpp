@@ -24,6 +24,10 @@ int FakeMixer::volume(int destination, int line) {
     return lineAt(destination, line).value;
 }
 
+bool FakeMixer::muted(int destination, int line) {
+    return lineAt(destination, line).muted;
+}
+
 void FakeMixer::setVolume(int destination, int line, int left, int, bool mute) {
     Line& l = lineAt(destination, line);
     l.value = left < 0 ? 0 : left > 65535 ? 65535 : left;

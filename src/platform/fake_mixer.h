@@ -19,6 +19,7 @@ public:
     std::vector<std::string> destinations() override;
     std::vector<std::string> connections(int destination) override;
     int volume(int destination, int line) override;
+    bool muted(int destination, int line) override;
     void setVolume(int destination, int line, int left, int right, bool mute) override;
 
     void setPresent(bool present) { present_ = present; }

@@ -24,6 +24,8 @@ public:
     virtual std::vector<std::string> connections(int destination) = 0;
     // Left channel 0..65535, or -1 when the line has no volume control. Throws MixerError.
     virtual int volume(int destination, int line) = 0;
+    // Whether the line is muted (false for a line without a mute control). Throws MixerError.
+    virtual bool muted(int destination, int line) = 0;
     // Both channels and the mute state; throws MixerError.
     virtual void setVolume(int destination, int line, int left, int right, bool mute) = 0;
 

@@ -78,6 +78,7 @@ public:
     std::vector<std::string> destinations() override { throw MixerError("no mixer device"); }
     std::vector<std::string> connections(int) override { throw MixerError("no mixer device"); }
     int volume(int, int) override { throw MixerError("no mixer device"); }
+    bool muted(int, int) override { throw MixerError("no mixer device"); }
     void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
 };
 

@@ -54,13 +54,17 @@ int& savedLevel(VolumeState& v, SourceLine line) {
     return line == SourceLine::Wave ? v.SavedWaveLevel : line == SourceLine::Synth ? v.SavedSynthLevel : v.SavedCdLevel;
 }
 
+bool savedMuted(const VolumeState& v, SourceLine line) {
+    return line == SourceLine::Wave ? v.SavedWaveMuted : line == SourceLine::Synth ? v.SavedSynthMuted : v.SavedCdMuted;
+}
+
 int readLine(Application& app, int line) {
     return mixer(app).volume(volumeState(app).PlaybackDestination, line);
 }
 
-// Every write also un-mutes the line.
-void writeLine(Application& app, int line, int value) {
-    mixer(app).setVolume(volumeState(app).PlaybackDestination, line, value, value, false);
+// Every write un-mutes the line, unless it puts a user's mute back.
+void writeLine(Application& app, int line, int value, bool mute = false) {
+    mixer(app).setVolume(volumeState(app).PlaybackDestination, line, value, value, mute);
 }
 
 void showSlider(Application& app, bool shown) {
@@ -75,16 +79,17 @@ void removeSlider(Application& app) {
 }
 
 // A line the device lacks (or a server that went away) keeps the remembered level.
-void readSaved(Application& app, int line, int& saved) {
+void readSaved(Application& app, int line, int& saved, bool& muted) {
     try {
         saved = readLine(app, line) / 2;
+        muted = mixer(app).muted(volumeState(app).PlaybackDestination, line);
     } catch (const MixerError&) {
     }
 }
 
-void writeQuietly(Application& app, int line, int value) {
+void writeQuietly(Application& app, int line, int value, bool mute = false) {
     try {
-        writeLine(app, line, value);
+        writeLine(app, line, value, mute);
     } catch (const MixerError&) {
     }
 }
@@ -143,12 +148,12 @@ void SaveLineVolumes(Application& app) {
     Control& slider = mainWindow(app).TrackBarCD;
     const SourceLine source = sourceLine(app);
     const SoundSource checked = checkedSource(app);
-    readSaved(app, v.MasterLine, v.SavedMasterLevel);
-    readSaved(app, v.WaveLine, v.SavedWaveLevel);
+    readSaved(app, v.MasterLine, v.SavedMasterLevel, v.SavedMasterMuted);
+    readSaved(app, v.WaveLine, v.SavedWaveLevel, v.SavedWaveMuted);
     if (source == SourceLine::Wave) slider.selEnd = v.SavedWaveLevel;
-    readSaved(app, v.SynthLine, v.SavedSynthLevel);
+    readSaved(app, v.SynthLine, v.SavedSynthLevel, v.SavedSynthMuted);
     if (source == SourceLine::Synth) slider.selEnd = v.SavedSynthLevel;
-    readSaved(app, v.CdLine, v.SavedCdLevel);
+    readSaved(app, v.CdLine, v.SavedCdLevel, v.SavedCdMuted);
     if (checked == SoundSource::Cd) slider.selEnd = v.SavedCdLevel; // the web stream matches no line here
     slider.selStart = 0;
     v.CurrentLine = v.CdLine;
@@ -180,9 +185,9 @@ void RestoreLineVolumes(Application& app) {
     const bool fix = muteFix(app);
     const SourceLine source = sourceLine(app);
     v.CurrentLine = v.MasterLine;
-    if (!fix) writeQuietly(app, v.MasterLine, v.SavedMasterLevel * 2);
+    if (!fix) writeQuietly(app, v.MasterLine, v.SavedMasterLevel * 2, v.SavedMasterMuted);
     v.CurrentLine = lineNumber(v, source);
-    if (!fix) writeQuietly(app, v.CurrentLine, savedLevel(v, source) * 2);
+    if (!fix) writeQuietly(app, v.CurrentLine, savedLevel(v, source) * 2, savedMuted(v, source));
 }
 
 void OnVolumeSlider(Application& app) {
@@ -228,8 +233,12 @@ void raiseLevelsForNote(Application& app) {
     v.noteMasterLevel = v.noteWaveLevel = -1;
     if (!v.mixerFound || muteFix(app)) return;
     try {
-        v.noteMasterLevel = readLine(app, v.MasterLine) / 2;
-        v.noteWaveLevel = readLine(app, v.WaveLine) / 2;
+        const int master = readLine(app, v.MasterLine) / 2;
+        const int wave = readLine(app, v.WaveLine) / 2;
+        v.noteMasterMuted = mixer(app).muted(v.PlaybackDestination, v.MasterLine);
+        v.noteWaveMuted = mixer(app).muted(v.PlaybackDestination, v.WaveLine);
+        v.noteMasterLevel = master;
+        v.noteWaveLevel = wave;
         writeLine(app, v.MasterLine, kFullScale);
         writeLine(app, v.WaveLine, kFullScale);
     } catch (const MixerError&) {
@@ -243,15 +252,14 @@ void restoreLevelsAfterNote(Application& app, bool beep) {
     const PlayerMode mode = playerMode(app);
     const bool playerIdle = mode != PlayerMode::Playing && mode != PlayerMode::Paused;
     const bool noRequest = !s.CdRequested && !s.MidiRequested && !s.MediaRequested;
-    const int master = v.noteMasterLevel >= 0 ? v.noteMasterLevel : v.SavedMasterLevel;
-    const int wave = v.noteWaveLevel >= 0 ? v.noteWaveLevel : v.SavedWaveLevel;
+    if (v.noteMasterLevel < 0) return; // the raise did not happen
     if (playerIdle || mainWindow(app).LightCheckSnooze.checked || (noRequest && !beep)) {
-        writeQuietly(app, v.MasterLine, master * 2);
-        writeQuietly(app, v.WaveLine, wave * 2);
+        writeQuietly(app, v.MasterLine, v.noteMasterLevel * 2, v.noteMasterMuted);
+        writeQuietly(app, v.WaveLine, v.noteWaveLevel * 2, v.noteWaveMuted);
     } else if (s.MediaRequested || beep) {
         writeQuietly(app, v.WaveLine, app.main.WaveVolume * 2);
     } else {
-        writeQuietly(app, v.WaveLine, wave * 2);
+        writeQuietly(app, v.WaveLine, v.noteWaveLevel * 2, v.noteWaveMuted);
     }
 }
 

@@ -18,10 +18,13 @@ struct VolumeState {
     int SavedWaveLevel = 32767;
     int SavedSynthLevel = 32767;
     int SavedCdLevel = 32767;
+    // The user's mute states, put back with the levels: an alarm un-mutes, its end does not.
+    bool SavedMasterMuted = false, SavedWaveMuted = false, SavedSynthMuted = false, SavedCdMuted = false;
     bool mixerFound = false;   // discovery found a device
     bool levelsRaised = false; // the alarm levels are in the mixer; a restore puts the user's back
     // The levels just before a message raised them for its beep.
     int noteMasterLevel = -1, noteWaveLevel = -1;
+    bool noteMasterMuted = false, noteWaveMuted = false;
 };
 VolumeState& volumeState(Application& app);
 

@@ -82,6 +82,10 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
                     [this, name] { user([=, this] { app_.userUpDown(name, false); }); });
         }
         break;
+    case ControlKind::TrackBar:
+        if (auto* bar = qobject_cast<QSlider*>(widget))
+            connect(bar, &QSlider::valueChanged, this, [this, name](int value) { user([=, this] { app_.userSlide(name, value); }); });
+        break;
     case ControlKind::Grid:
         if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
             connect(grid, &QTableWidget::cellClicked, this, [this, name](int row, int col) {
