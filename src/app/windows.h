@@ -43,7 +43,9 @@ class Application;
     X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) X(LabelCitiesInsert) \
     X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
-    X(CheckBoxEnableDualAlarm1)
+    X(CheckBoxEnableDualAlarm1) X(ButtonAddWave) X(ButtonSortWave) X(ButtonUpdateWave) X(ButtonAddCD) \
+    X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) X(LabelAddWebRadio) \
+    X(LabelMoveRow) X(LabelSTSteps)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -99,6 +99,19 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
             });
             connect(grid, &QTableWidget::cellDoubleClicked, this,
                     [this, name](int, int) { user([=, this] { app_.userDblClick(name); }); });
+            // The right button on a row: the grid's mouse-down handler with "right" (the music list's moves).
+            if (!control.handler(Event::MouseDown).empty()) {
+                grid->setContextMenuPolicy(Qt::CustomContextMenu);
+                connect(grid, &QWidget::customContextMenuRequested, this, [this, name, grid](const QPoint& at) {
+                    const int row = grid->rowAt(at.y());
+                    if (row < 0) return;
+                    user([=, this] {
+                        Control& g = app_.ctl(name);
+                        g.row = row + 1; // row 0 is the header row
+                        app_.run(g.handler(Event::MouseDown), {"right"});
+                    });
+                });
+            }
         }
         break;
     case ControlKind::PageControl: bindPages(control, widget); break;
@@ -169,7 +182,7 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
         Control* c = control.empty() ? nullptr : app_.find(control);
         if (c && c->enabled && app_.focused() != control) app_.userFocus(control);
         if (c && c->kind == ControlKind::Grid) {
-            if (typesCharacter(*name) && *name != "Backspace")
+            if (typesCharacter(*name) && *name != "Backspace" && !c->readOnly)
                 typeIntoCell(*c, *name);
             else
                 lastTypedCell_.erase(control); // moving keys end the typing into this cell
