@@ -292,8 +292,8 @@ void addMusicListButtons(Form& f) {
         .enabled = false;
     addLabel(f, "LabelMoveRow", "...", {372, 150, 188, 18}, "TabSheetWave");
     // Beside rows 1 to 5 of the list: the planner's steps that each take one entry.
-    Control& steps = addLabel(f, "LabelSTSteps", "WakeUp\nShower\nDress\nEat\nDrive", {314, 62, 56, 100}, "TabSheetWave");
-    steps.fontSize = 8;
+    Control& steps = addLabel(f, "LabelSTSteps", "WakeUp\nShower\nDress\nEat\nDrive", {304, 83, 68, 100}, "TabSheetWave");
+    steps.fontSize = 12; // a line a row
 }
 
 void installMusicListEditing(Application& app) {

@@ -58,15 +58,15 @@ void addMusicListControls(Form& f) {
         if (f.find("TabSheetWebTime")) f.moveBefore(page.name, "TabSheetWebTime");
     }
     for (const MusicList& list : kLists) {
-        Control& grid = place(f.add(list.grid, ControlKind::Grid, list.page), {10, 40, 300, 242});
+        Control& grid = place(f.add(list.grid, ControlKind::Grid, list.page), {10, 40, 290, 242});
         grid.colCount = static_cast<int>(kMusicListColumns);
         grid.cells = {ListRow{list.header0, list.header1}, emptyRow()};
         grid.row = 1;
     }
     // The media and CD lists show the file names only; the folder sits out of view.
-    f.find(kMediaGrid)->colWidths = {296, 300};
-    f.find(kCdGrid)->colWidths = {296, 300};
-    f.find(kWebRadioGrid)->colWidths = {120, 176};
+    f.find(kMediaGrid)->colWidths = {286, 300};
+    f.find(kCdGrid)->colWidths = {286, 300};
+    f.find(kWebRadioGrid)->colWidths = {150, 136};
     addMusicListButtons(f);
 }
 

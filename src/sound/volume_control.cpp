@@ -275,10 +275,10 @@ struct MixerLink {
 } // namespace
 
 void addVolumeControls(Form& f) {
-    Control& bevel = place(f.add("BevelCD", ControlKind::Shape), {300, 196, 206, 36});
+    Control& bevel = place(f.add("BevelCD", ControlKind::Shape), {176, 253, 262, 36});
     bevel.visible = false;
-    bevel.bgcolor = -1;
-    Control& slider = place(f.add("TrackBarCD", ControlKind::TrackBar), {303, 199, 200, 30});
+    bevel.bgcolor = 0xD8D8D8; // the frame: a grey field behind the slider
+    Control& slider = place(f.add("TrackBarCD", ControlKind::TrackBar), {179, 255, 256, 32});
     slider.min = 250;
     slider.max = 32767;
     slider.lineStep = 12;
