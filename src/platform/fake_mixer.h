@@ -12,7 +12,7 @@ namespace kelvaro {
 enum class FakeMixerLine { Master, Wave, Synth, Cd };
 
 class FakeMixer : public Mixer {
-public:
+  public:
     static constexpr int kFullScale = 65534; // 32767 doubled, the default of every line
 
     int deviceCount() override { return present_ ? 1 : 0; }
@@ -33,7 +33,7 @@ public:
     std::function<void()> deliverChange;
     void raiseChange();
 
-private:
+  private:
     struct Line {
         int value = kFullScale;
         bool muted = false;

@@ -49,8 +49,7 @@ struct LinuxPulseMixer::Impl {
     bool streamMuted = false;
 
     // Runs one request and waits for its answer; the loop is locked around it.
-    template <class Start>
-    void request(Start start) {
+    template <class Start> void request(Start start) {
         pa_threaded_mainloop_lock(loop);
         pa_operation* op = ready ? start() : nullptr;
         if (!op) {
@@ -58,14 +57,17 @@ struct LinuxPulseMixer::Impl {
             pa_threaded_mainloop_unlock(loop);
             throw MixerError("mixer: " + why);
         }
-        while (pa_operation_get_state(op) == PA_OPERATION_RUNNING) pa_threaded_mainloop_wait(loop);
+        while (pa_operation_get_state(op) == PA_OPERATION_RUNNING)
+            pa_threaded_mainloop_wait(loop);
         const bool done = pa_operation_get_state(op) == PA_OPERATION_DONE;
         pa_operation_unref(op);
         pa_threaded_mainloop_unlock(loop);
         if (!done) throw MixerError("mixer: the sound server went away");
     }
 
-    static void signal(void* loop) { pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0); }
+    static void signal(void* loop) {
+        pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+    }
     static void succeeded(pa_context*, int, void* loop) { signal(loop); }
 
     std::string defaultSink() {
@@ -99,7 +101,8 @@ struct LinuxPulseMixer::Impl {
                 [](pa_context*, const pa_sink_info* info, int eol, void* data) {
                     auto* a = static_cast<Answer*>(data);
                     if (!eol && info) {
-                        a->level = {pulseToMixer(info->volume.values[0]), info->mute != 0, info->volume.channels};
+                        a->level = {pulseToMixer(info->volume.values[0]), info->mute != 0,
+                                    info->volume.channels};
                         a->found = true;
                     }
                     if (eol) signal(a->loop);
@@ -126,7 +129,8 @@ struct LinuxPulseMixer::Impl {
                     auto* a = static_cast<Answer*>(data);
                     if (!eol && info && ownStream(info))
                         a->streams.push_back(
-                            {info->index, {pulseToMixer(info->volume.values[0]), info->mute != 0, info->volume.channels}});
+                            {info->index,
+                             {pulseToMixer(info->volume.values[0]), info->mute != 0, info->volume.channels}});
                     if (eol) signal(a->loop);
                 },
                 &answer);
@@ -186,12 +190,14 @@ void LinuxPulseMixer::connect() {
             d.context,
             [](pa_context*, pa_subscription_event_type_t type, std::uint32_t index, void* self) {
                 static_cast<LinuxPulseMixer*>(self)->serverEvent(type & PA_SUBSCRIPTION_EVENT_FACILITY_MASK,
-                                                                 type & PA_SUBSCRIPTION_EVENT_TYPE_MASK, index);
+                                                                 type & PA_SUBSCRIPTION_EVENT_TYPE_MASK,
+                                                                 index);
             },
             this);
-        const auto mask = static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SINK_INPUT |
-                                                              PA_SUBSCRIPTION_MASK_SERVER);
-        if (pa_operation* op = pa_context_subscribe(d.context, mask, nullptr, nullptr)) pa_operation_unref(op);
+        const auto mask = static_cast<pa_subscription_mask_t>(
+            PA_SUBSCRIPTION_MASK_SINK | PA_SUBSCRIPTION_MASK_SINK_INPUT | PA_SUBSCRIPTION_MASK_SERVER);
+        if (pa_operation* op = pa_context_subscribe(d.context, mask, nullptr, nullptr))
+            pa_operation_unref(op);
     }
     pa_threaded_mainloop_unlock(d.loop);
 }
@@ -204,7 +210,8 @@ void LinuxPulseMixer::serverEvent(unsigned facility, unsigned type, std::uint32_
             impl_->context, index,
             [](pa_context*, const pa_sink_input_info* info, int eol, void* self) {
                 if (!eol && info && ownStream(info))
-                    static_cast<LinuxPulseMixer*>(self)->impl_->giveStreamLevel(info->index, info->volume.channels);
+                    static_cast<LinuxPulseMixer*>(self)->impl_->giveStreamLevel(info->index,
+                                                                                info->volume.channels);
             },
             this);
         if (op) pa_operation_unref(op);
@@ -272,8 +279,12 @@ void LinuxPulseMixer::setVolume(int destination, int line, int left, int right, 
     if (line == kMasterLine) {
         const std::string sink = d.defaultSink();
         const pa_cvolume cv = volumeOf(d.sinkLevel(sink).channels, left, right);
-        d.request([&] { return pa_context_set_sink_volume_by_name(d.context, sink.c_str(), &cv, Impl::succeeded, d.loop); });
-        d.request([&] { return pa_context_set_sink_mute_by_name(d.context, sink.c_str(), mute, Impl::succeeded, d.loop); });
+        d.request([&] {
+            return pa_context_set_sink_volume_by_name(d.context, sink.c_str(), &cv, Impl::succeeded, d.loop);
+        });
+        d.request([&] {
+            return pa_context_set_sink_mute_by_name(d.context, sink.c_str(), mute, Impl::succeeded, d.loop);
+        });
         return;
     }
     {
@@ -285,8 +296,12 @@ void LinuxPulseMixer::setVolume(int destination, int line, int left, int right, 
     }
     for (const auto& stream : d.ownStreams()) {
         const pa_cvolume cv = volumeOf(stream.level.channels, left, right);
-        d.request([&] { return pa_context_set_sink_input_volume(d.context, stream.index, &cv, Impl::succeeded, d.loop); });
-        d.request([&] { return pa_context_set_sink_input_mute(d.context, stream.index, mute, Impl::succeeded, d.loop); });
+        d.request([&] {
+            return pa_context_set_sink_input_volume(d.context, stream.index, &cv, Impl::succeeded, d.loop);
+        });
+        d.request([&] {
+            return pa_context_set_sink_input_mute(d.context, stream.index, mute, Impl::succeeded, d.loop);
+        });
     }
 }
 

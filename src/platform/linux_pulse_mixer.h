@@ -20,7 +20,7 @@ struct pa_context;
 namespace kelvaro {
 
 class LinuxPulseMixer : public Mixer {
-public:
+  public:
     LinuxPulseMixer();
     ~LinuxPulseMixer() override;
     LinuxPulseMixer(const LinuxPulseMixer&) = delete;
@@ -36,7 +36,7 @@ public:
     // Number of change events the server sent (for tests).
     int changeEvents() const { return changeEvents_.load(); }
 
-private:
+  private:
     struct Impl;
     void connect();
     void requireLine(int destination, int line) const;

@@ -16,7 +16,7 @@ struct MixerError : std::runtime_error {
 };
 
 class Mixer {
-public:
+  public:
     virtual ~Mixer() = default;
 
     virtual int deviceCount() = 0; // 0: no mixer at all

@@ -24,8 +24,9 @@ constexpr const char* kNotACdTrack = "Not a valid CD Track, Try Again!";
 constexpr const char* kUnlistableName =
     "This file name holds a line break or a bell character, which the music list cannot keep. "
     "Rename the file and try again.";
-constexpr const char* kMediaFilter = "Alarm Music & Mpeg Videos|*.avi;*.asf;*.mpg;*.mpeg;*.wm;*.wma;*.wmv;*.mp3;*.m3u;"
-                                     "*.asx;*.wax;*.wav;*.wvx;*.au;*.aif;*.aifc";
+constexpr const char* kMediaFilter =
+    "Alarm Music & Mpeg Videos|*.avi;*.asf;*.mpg;*.mpeg;*.wm;*.wma;*.wmv;*.mp3;*.m3u;"
+    "*.asx;*.wax;*.wav;*.wvx;*.au;*.aif;*.aifc";
 constexpr const char* kDefaultCdDrive = "/dev/cdrom";
 
 struct MoveState {
@@ -45,7 +46,8 @@ std::vector<ListRow> dataRows(const Control& grid) {
     std::vector<ListRow> rows;
     for (std::size_t r = 1; r < grid.cells.size(); ++r) {
         const ListRow& row = grid.cells[r];
-        if (std::any_of(row.begin(), row.end(), [](const std::string& cell) { return !cell.empty(); })) rows.push_back(row);
+        if (std::any_of(row.begin(), row.end(), [](const std::string& cell) { return !cell.empty(); }))
+            rows.push_back(row);
     }
     return rows;
 }
@@ -86,7 +88,8 @@ void invalidFile(Application& app, const char* note, const char* error) {
 
 void addMediaEntry(Application& app) {
     app.main.MayRaiseWindow = false;
-    const auto file = app.platform().dialogs->chooseFile({"Add music to the list", kMediaFilter, folderPart(app.main.MP3Path)});
+    const auto file = app.platform().dialogs->chooseFile(
+        {"Add music to the list", kMediaFilter, folderPart(app.main.MP3Path)});
     std::error_code ec;
     if (file && !std::filesystem::is_regular_file(*file, ec)) {
         invalidFile(app, kNotASoundFile, kNotASoundFile);
@@ -151,8 +154,9 @@ void deleteRow(Application& app, Control& grid) {
 
 void sortList(Application& app, Control& grid) {
     if (grid.cells.size() > 2)
-        std::stable_sort(grid.cells.begin() + 1, grid.cells.end(),
-                         [](const ListRow& a, const ListRow& b) { return (a.empty() ? "" : a[0]) < (b.empty() ? "" : b[0]); });
+        std::stable_sort(grid.cells.begin() + 1, grid.cells.end(), [](const ListRow& a, const ListRow& b) {
+            return (a.empty() ? "" : a[0]) < (b.empty() ? "" : b[0]);
+        });
     updateButtonOf(app, grid).enabled = true;
 }
 
@@ -224,11 +228,14 @@ void moveEntry(Application& app) {
     MoveState& move = app.feature<MoveState>();
     const int row = grid.row;
     if (row < 1 || row >= static_cast<int>(grid.cells.size())) return;
-    auto name = [&grid](int r) { return grid.cells[static_cast<size_t>(r)].empty() ? std::string() : grid.cells[static_cast<size_t>(r)][0]; };
+    auto name = [&grid](int r) {
+        return grid.cells[static_cast<size_t>(r)].empty() ? std::string()
+                                                          : grid.cells[static_cast<size_t>(r)][0];
+    };
     Control& label = notebook(app).LabelMoveRow;
     if (!move.pending) {
-        if (app.box(BoxKind::Confirmation, " Move \n" + name(row) + "\n to a new Location? \n", {Answer::Yes, Answer::No}) !=
-            Answer::Yes)
+        if (app.box(BoxKind::Confirmation, " Move \n" + name(row) + "\n to a new Location? \n",
+                    {Answer::Yes, Answer::No}) != Answer::Yes)
             return;
         move = {true, row};
         label.caption += std::to_string(row);
@@ -259,7 +266,8 @@ void webRadioKeyDown(Application& app, Control& grid) {
     if (key->key == "Delete") {
         deleteRow(app, grid);
     } else if (key->key == "Insert") {
-        grid.cells.insert(grid.cells.begin() + std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size())),
+        grid.cells.insert(grid.cells.begin() +
+                              std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size())),
                           ListRow(kMusicListColumns));
         grid.row = std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size()) - 1);
         grid.col = 0;
@@ -280,19 +288,23 @@ void webRadioKeyDown(Application& app, Control& grid) {
 } // namespace
 
 void addMusicListButtons(Form& f) {
-    auto column = [&f](const char* page, const char* add, const char* addCaption, const char* sort, const char* update) {
+    auto column = [&f](const char* page, const char* add, const char* addCaption, const char* sort,
+                       const char* update) {
         if (add) addButton(f, add, addCaption, {372, 40, 188, 26}, page);
         addButton(f, sort, "SORT", {372, 76, 188, 26}, page);
         addButton(f, update, "Update Music List", {372, 112, 188, 26}, page).enabled = false;
     };
-    column("TabSheetWave", "ButtonAddWave", "    Add MP3 && Video Music to List   ", "ButtonSortWave", "ButtonUpdateWave");
+    column("TabSheetWave", "ButtonAddWave", "    Add MP3 && Video Music to List   ", "ButtonSortWave",
+           "ButtonUpdateWave");
     column("TabSheetCD", "ButtonAddCD", "ADD CD Tracks to Music List", "ButtonSortCD", "ButtonUpdateCD");
     column("TabSheetWebRadio", nullptr, "", "ButtonSortWebRadio", "ButtonUpdateWebRadio");
-    addLabel(f, "LabelAddWebRadio", "Click Below to ADD Web Radio to Music List", {10, 16, 300, 18}, "TabSheetWebRadio")
+    addLabel(f, "LabelAddWebRadio", "Click Below to ADD Web Radio to Music List", {10, 16, 300, 18},
+             "TabSheetWebRadio")
         .enabled = false;
     addLabel(f, "LabelMoveRow", "...", {372, 150, 188, 18}, "TabSheetWave");
     // Beside rows 1 to 5 of the list: the planner's steps that each take one entry.
-    Control& steps = addLabel(f, "LabelSTSteps", "WakeUp\nShower\nDress\nEat\nDrive", {304, 83, 68, 100}, "TabSheetWave");
+    Control& steps =
+        addLabel(f, "LabelSTSteps", "WakeUp\nShower\nDress\nEat\nDrive", {304, 83, 68, 100}, "TabSheetWave");
     steps.fontSize = 12; // a line a row
 }
 
@@ -310,13 +322,15 @@ void installMusicListEditing(Application& app) {
         Control& update;
         const char* prefix;
     };
-    for (const List& l : {List{nb.MgridWave, nb.ButtonSortWave, nb.ButtonUpdateWave, "Wave"},
-                          List{nb.MgridCD, nb.ButtonSortCD, nb.ButtonUpdateCD, "CD"},
-                          List{nb.MgridWebRadio, nb.ButtonSortWebRadio, nb.ButtonUpdateWebRadio, "WebRadio"}}) {
+    for (const List& l :
+         {List{nb.MgridWave, nb.ButtonSortWave, nb.ButtonUpdateWave, "Wave"},
+          List{nb.MgridCD, nb.ButtonSortCD, nb.ButtonUpdateCD, "CD"},
+          List{nb.MgridWebRadio, nb.ButtonSortWebRadio, nb.ButtonUpdateWebRadio, "WebRadio"}}) {
         Control* grid = &l.grid;
         const std::string p = l.prefix;
         on(l.sort, Event::Click, "ButtonSort" + p + "Click", [&app, grid] { sortList(app, *grid); });
-        on(l.update, Event::Click, "ButtonUpdate" + p + "Click", [&app, grid] { updateMusicList(app, *grid); });
+        on(l.update, Event::Click, "ButtonUpdate" + p + "Click",
+           [&app, grid] { updateMusicList(app, *grid); });
         if (grid == &nb.MgridWebRadio) continue;
         grid->readOnly = true; // entries come from the file dialog or the disc
         // The file name is the only column the user sees.
@@ -337,8 +351,10 @@ void installMusicListEditing(Application& app) {
     on(nb.MgridWave, Event::DblClick, "MgridWaveDblClick", [&app] { previewMedia(app); });
     on(nb.MgridCD, Event::DblClick, "MgridCDDblClick", [&app] { previewCd(app); });
     on(nb.MgridWebRadio, Event::DblClick, "MgridWebRadioDblClick", [&app] { chooseWebRadio(app); });
-    on(nb.MgridWebRadio, Event::Click, "MgridWebRadioClick", [&app] { notebook(app).ButtonUpdateWebRadio.enabled = true; });
-    on(nb.MgridWebRadio, Event::KeyDown, "MgridWebRadioKeyDown", [&app] { webRadioKeyDown(app, notebook(app).MgridWebRadio); });
+    on(nb.MgridWebRadio, Event::Click, "MgridWebRadioClick",
+       [&app] { notebook(app).ButtonUpdateWebRadio.enabled = true; });
+    on(nb.MgridWebRadio, Event::KeyDown, "MgridWebRadioKeyDown",
+       [&app] { webRadioKeyDown(app, notebook(app).MgridWebRadio); });
     // The play-order buttons write their list and close the notebook, as "Update Music List" does.
     for (Control* radio : {&nb.RadioButtonWInOrder, &nb.RadioButtonWRandom})
         radio->handlers[Event::Click] = "ButtonUpdateWaveClick";

@@ -51,11 +51,15 @@ int& alarmLevel(Application& app, SourceLine line) {
 }
 
 int& savedLevel(VolumeState& v, SourceLine line) {
-    return line == SourceLine::Wave ? v.SavedWaveLevel : line == SourceLine::Synth ? v.SavedSynthLevel : v.SavedCdLevel;
+    return line == SourceLine::Wave    ? v.SavedWaveLevel
+           : line == SourceLine::Synth ? v.SavedSynthLevel
+                                       : v.SavedCdLevel;
 }
 
 bool savedMuted(const VolumeState& v, SourceLine line) {
-    return line == SourceLine::Wave ? v.SavedWaveMuted : line == SourceLine::Synth ? v.SavedSynthMuted : v.SavedCdMuted;
+    return line == SourceLine::Wave    ? v.SavedWaveMuted
+           : line == SourceLine::Synth ? v.SavedSynthMuted
+                                       : v.SavedCdMuted;
 }
 
 int readLine(Application& app, int line) {
@@ -116,7 +120,8 @@ void DiscoverMixerLines(Application& app) {
         const auto destinations = mixer(app).destinations();
         for (int i = 0; i < static_cast<int>(destinations.size()); ++i) {
             const std::string& name = destinations[static_cast<std::size_t>(i)];
-            if (contains(name, "Vol") || contains(name, "Spe") || contains(name, "Play Con")) v.PlaybackDestination = i;
+            if (contains(name, "Vol") || contains(name, "Spe") || contains(name, "Play Con"))
+                v.PlaybackDestination = i;
         }
         v.MasterLine = v.PlaybackDestination;
         v.SavedMasterLevel = readLine(app, v.MasterLine) / 2;

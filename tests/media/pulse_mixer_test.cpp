@@ -34,7 +34,8 @@ int pactl(const std::string& args) {
 }
 
 TEST(PulseVolumeScale, EveryMixerValueComesBackUnchanged) {
-    for (int v = 0; v <= 65535; ++v) ASSERT_EQ(pulseToMixer(mixerToPulse(v)), v) << v;
+    for (int v = 0; v <= 65535; ++v)
+        ASSERT_EQ(pulseToMixer(mixerToPulse(v)), v) << v;
     EXPECT_EQ(mixerToPulse(65535), 65536u); // full scale is the server's 100 %
     EXPECT_EQ(pulseToMixer(150000), 65535); // over 100 % reads as the top
 }

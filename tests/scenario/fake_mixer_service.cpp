@@ -18,13 +18,14 @@ std::optional<FakeMixerLine> lineNamed(const std::string& name) {
 }
 
 bool mixerValue(const std::string& text) {
-    if (text.empty() || text.size() > 5 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 5 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     return std::stoi(text) <= 65535;
 }
 
 class FakeMixerService : public FakeService {
-public:
+  public:
     explicit FakeMixerService(ServiceHost& host) : host_(host) {
         // A change reaches the program as a platform event, before the next tick.
         mixer_.deliverChange = [this] {
@@ -54,7 +55,7 @@ public:
         mixer_.raiseChange();
     }
 
-private:
+  private:
     ServiceHost& host_;
     FakeMixer mixer_;
 };
@@ -63,8 +64,8 @@ private:
 
 std::string checkMixer(const Words& args) {
     if (args.size() == 1 && args[0] == "none") return {};
-    if ((args.size() == 3 || (args.size() == 4 && args[3] == "muted")) && args[0] == "set" && lineNamed(args[1]) &&
-        mixerValue(args[2]))
+    if ((args.size() == 3 || (args.size() == 4 && args[3] == "muted")) && args[0] == "set" &&
+        lineNamed(args[1]) && mixerValue(args[2]))
         return {};
     return "expected: mixer none | mixer set master|wave|synth|cd 0..65535 [muted]";
 }
