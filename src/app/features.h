@@ -18,6 +18,7 @@ void addMusicListControls(Form& notebook);                 // sound/
 void addSnoozeLabels(Form& mainWindow);                    // alarm/
 void addMinuteBoxControls(Form& notebook);                 // alarm/
 void addMoonControls(Form& mainWindow);                    // moon/
+void addVolumeControls(Form& mainWindow);                  // sound/
 void addWebTimeControls(Form& mainWindow, Form& notebook); // webtime/
 void addOnlineControls(Form& mainWindow, Form& notebook);  // online/
 
@@ -27,6 +28,7 @@ void installAlarmEntry(Application& app);    // alarm/
 void installAlarmDays(Application& app);     // alarm/
 void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
+void installVolumeControl(Application& app); // sound/
 void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
 void installWebTime(Application& app);       // webtime/

@@ -9,6 +9,7 @@
 #include "platform/linux_http_client.h"
 #include "platform/linux_instance_guard.h"
 #include "platform/linux_media_player.h"
+#include "platform/linux_pulse_mixer.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_quit_signals.h"
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     TimedatedClockSetter clockSetter;
     LinuxHostLookup lookup;
     LinuxHttpClient http;
+    LinuxPulseMixer mixer; // no sound server: no mixer device
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -107,6 +109,7 @@ int main(int argc, char** argv) {
         platform.lookup = &lookup;
         platform.http = &http;
     }
+    platform.mixer = &mixer;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

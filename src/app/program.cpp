@@ -80,6 +80,7 @@ void assembleProgram(Application& app) {
     addSundayLabels(main);
     addSoundControls(main);
     addMusicListControls(book);
+    addVolumeControls(main);
     addSnoozeLabels(main);
     addMinuteBoxControls(book);
     addMoonControls(main);
@@ -99,6 +100,7 @@ void assembleProgram(Application& app) {
     installAlarmDays(app);
     installSoundSources(app);
     installMusicLists(app);
+    installVolumeControl(app);
     installAlarmSounding(app);
     installMoon(app);
     installWebTime(app);

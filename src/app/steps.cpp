@@ -14,13 +14,10 @@ constexpr const char* kStepNames[] = {
 };
 static_assert(std::size(kStepNames) == std::size(kAllSteps));
 
-// What the power, mixer, taskbar and planner features will fill in.
+// What the power, taskbar and planner features will fill in.
 constexpr Step kComesLater[] = {
-    Step::AfterSettingsLoaded, Step::ApplyAlarmVolume, Step::BatteryStep,
-    Step::DiscoverMixerLines,  Step::EndSessionThreadTerminate,
-    Step::LoadCityPlan,        Step::PlaceTaskbarClock,
-    Step::RaiseLevelsForNote,  Step::RefreshMilestones, Step::RestoreLevelsAfterNote,
-    Step::RestoreLineVolumes,  Step::SaveLineVolumes,  Step::ShapeMainWindow,   Step::ShowPlannerAmPm,
+    Step::AfterSettingsLoaded, Step::BatteryStep,       Step::EndSessionThreadTerminate, Step::LoadCityPlan,
+    Step::PlaceTaskbarClock,   Step::RefreshMilestones, Step::ShapeMainWindow,           Step::ShowPlannerAmPm,
     Step::SleepMinuteStep,     Step::UpdateTaskbarClock,
 };
 

@@ -27,7 +27,8 @@ class Application;
     X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) X(LabelSound) X(LabelSort) X(LabelDays) \
     X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
     X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) \
-    X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) X(WebBrowserTop) X(LabelMaxB)
+    X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) X(WebBrowserTop) X(LabelMaxB) \
+    X(BevelCD) X(TrackBarCD)
 
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \
@@ -45,7 +46,10 @@ class Application;
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
     X(CheckBoxEnableDualAlarm1) X(GradBtnnGetTime) X(GradBtnnSetTime) X(LightCheckgettime) X(LabelWebTimeTitle) \
     X(LabelWebTime) X(LabelLocalTimeTitle) X(LabelLocalTime) X(LabelWebTimeNote) X(LabelWebTimeNote2) X(GradBtnnOKWT) \
-    X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2)
+    X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2) \
+    X(ButtonAddWave) X(ButtonSortWave) X(ButtonUpdateWave) X(ButtonAddCD) \
+    X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) X(LabelAddWebRadio) \
+    X(LabelMoveRow) X(LabelSTSteps)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -177,6 +177,16 @@ void Application::userUpDown(const std::string& name, bool up) {
     fire(c, Event::MouseUp);
 }
 
+void Application::userSlide(const std::string& name, int position) {
+    Control& c = ctl(name);
+    requireUsable(c);
+    touch();
+    const int moved = std::clamp(position, c.min, c.max);
+    if (moved == c.position) return;
+    c.position = moved;
+    fire(c, Event::Change);
+}
+
 void Application::userFocus(const std::string& name) {
     Control& c = ctl(name);
     requireUsable(c);

@@ -64,6 +64,8 @@ public:
     void userDblClick(const std::string& name);
     void userChoose(const std::string& name, const std::string& value);
     void userUpDown(const std::string& name, bool up);
+    // The thumb of track bar NAME moved to `position` (kept within its range); its change handler runs.
+    void userSlide(const std::string& name, int position);
     void userFocus(const std::string& name);
     void userLeave(const std::string& name);
     // True when a handler swallowed the key, so the widget must not act on it either.

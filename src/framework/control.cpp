@@ -30,6 +30,7 @@ const char* kindName(ControlKind kind) {
     case ControlKind::PageControl: return "page control";
     case ControlKind::Timer: return "timer";
     case ControlKind::Shape: return "shape";
+    case ControlKind::TrackBar: return "track bar";
     case ControlKind::Other: return "control";
     }
     return "control";

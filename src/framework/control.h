@@ -9,7 +9,7 @@ namespace kelvaro {
 
 enum class ControlKind {
     Label, Button, CheckBox, RadioButton, ComboBox, Edit, Memo, MenuItem, Menu,
-    Lamp, Panel, Image, UpDown, Grid, TabSheet, PageControl, Timer, Shape, Other
+    Lamp, Panel, Image, UpDown, Grid, TabSheet, PageControl, Timer, Shape, TrackBar, Other
 };
 
 // Events a control can route to a named handler (an operation of the application).
@@ -49,6 +49,8 @@ struct Control {
     int selLength = 0;
 
     int position = 0, min = 0, max = 100; // up-down buttons, track bars
+    int selStart = 0, selEnd = 0;         // track bars: the range drawn as the blue selection
+    int lineStep = 1, pageStep = 10, tickStep = 0; // track bars: arrow keys, page keys, tick marks
     std::string associate;                // up-down's box
 
     int interval = 0; // timers (ms)

@@ -5,6 +5,7 @@
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
 #include "platform/fake_network.h"
+#include "platform/fake_mixer.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/platform.h"
@@ -32,6 +33,7 @@ struct FakePlatform {
     FakeClockSetter clockSetter{clock};
     FakeHostLookup lookup{post};
     FakeHttpClient http{post};
+    FakeMixer mixer;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -59,6 +61,7 @@ struct FakePlatform {
         p.speaker = &speaker;
         p.shell = &shell;
         p.autostart = &autostart;
+        p.mixer = &mixer;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

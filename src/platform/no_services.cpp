@@ -103,7 +103,23 @@ public:
     }
 };
 
+// No mixer device: discovery finds none and the slider never works.
+class NoMixer : public Mixer {
+public:
+    int deviceCount() override { return 0; }
+    std::vector<std::string> destinations() override { throw MixerError("no mixer device"); }
+    std::vector<std::string> connections(int) override { throw MixerError("no mixer device"); }
+    int volume(int, int) override { throw MixerError("no mixer device"); }
+    bool muted(int, int) override { throw MixerError("no mixer device"); }
+    void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
+};
+
 } // namespace
+
+Mixer& noMixer() {
+    static NoMixer mixer;
+    return mixer;
+}
 
 MediaPlayer& noMediaPlayer() {
     static NoMediaPlayer player;
@@ -136,6 +152,7 @@ Platform withDefaultServices(Platform p) {
     if (!p.clockSetter) p.clockSetter = &clockSetter;
     if (!p.lookup) p.lookup = &lookup;
     if (!p.http) p.http = &http;
+    if (!p.mixer) p.mixer = &noMixer();
     return p;
 }
 

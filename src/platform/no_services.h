@@ -8,6 +8,7 @@ namespace kelvaro {
 // A media player without a device: every open and play fails, so the sound
 // chain falls back to the ding.
 MediaPlayer& noMediaPlayer();
+Mixer& noMixer();
 WindowHost& noWindowHost();
 
 // The bundle with every empty slot filled by its do-nothing service.

@@ -8,6 +8,7 @@
 #include "platform/host_lookup.h"
 #include "platform/http_client.h"
 #include "platform/media_player.h"
+#include "platform/mixer.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/time_client.h"
@@ -29,6 +30,7 @@ struct Platform {
     ClockSetter* clockSetter = nullptr;
     HostLookup* lookup = nullptr;       // Ping1
     HttpClient* http = nullptr;         // HttpCliFTP
+    Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")

@@ -4,7 +4,8 @@ target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
@@ -35,3 +36,8 @@ target_link_libraries(kelvaro_platform PRIVATE PkgConfig::CDIO PkgConfig::GSTREA
 target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_media_player.cpp)
 
 target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/system_locale.cpp)
+
+# The mixer on the sound server (PulseAudio or PipeWire's pulse server).
+pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
+target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux_pulse_mixer.cpp)
+target_link_libraries(kelvaro_platform PRIVATE PkgConfig::PULSE)

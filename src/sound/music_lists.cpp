@@ -17,6 +17,9 @@
 
 namespace kelvaro {
 
+void addMusicListButtons(Form& f);               // music_list_editing.cpp
+void installMusicListEditing(Application& app); // music_list_editing.cpp
+
 namespace {
 
 struct MusicList {
@@ -67,15 +70,19 @@ void addMusicListControls(Form& f) {
         if (f.find("TabSheetWebTime")) f.moveBefore(page.name, "TabSheetWebTime");
     }
     for (const MusicList& list : kLists) {
-        Control& grid = place(f.add(list.grid, ControlKind::Grid, list.page), {10, 40, 400, 240});
+        Control& grid = place(f.add(list.grid, ControlKind::Grid, list.page), {10, 40, 290, 242});
         grid.colCount = static_cast<int>(kMusicListColumns);
         grid.cells = {ListRow{list.header0, list.header1}, emptyRow()};
         grid.row = 1;
     }
     // The media and CD lists show the file names only; the folder sits out of view.
-    f.find(kMediaGrid)->colWidths = {396, 300};
-    f.find(kCdGrid)->colWidths = {396, 300};
-    f.find(kWebRadioGrid)->colWidths = {192, 204}; // both headers read whole
+    f.find(kMediaGrid)->colWidths = {286, 300};
+    f.find(kCdGrid)->colWidths = {286, 300};
+    // No step labels beside the stream list: it takes their room, so both headers read whole.
+    Control& streams = *f.find(kWebRadioGrid);
+    streams.width = 356;
+    streams.colWidths = {192, 160};
+    addMusicListButtons(f);
 }
 
 ListPlayState& listPlayState(Application& app) {
@@ -107,6 +114,7 @@ void LoadMusicLists(Application& app) {
 }
 
 void installMusicLists(Application& app) {
+    installMusicListEditing(app);
     app.defineOperation("LoadMusicLists", [&app] { LoadMusicLists(app); });
     defineStep(app, Step::LoadMusicListsAtStart, [&app] { LoadMusicLists(app); });
     // The notebook reads the lists when it shows and again when it closes, which

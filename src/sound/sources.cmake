@@ -20,4 +20,6 @@ target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sound_sources.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_service.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_choice.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/music_lists.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/music_lists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/music_list_editing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/volume_control.cpp)

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -147,6 +148,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
     }
     case ControlKind::Image: return new ImageWidget(parent);
     case ControlKind::UpDown: return new UpDownWidget(parent);
+    case ControlKind::TrackBar: return new TrackBarWidget(parent);
     case ControlKind::Grid: {
         auto* grid = new QTableWidget(parent);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
@@ -223,6 +225,17 @@ void syncContent(const Control& c, QWidget* w) {
     case ControlKind::Panel:
     case ControlKind::Shape: setFill(w, c.bgcolor); break;
     case ControlKind::Grid: syncGrid(c, static_cast<QTableWidget*>(w)); break;
+    case ControlKind::TrackBar: {
+        auto* bar = static_cast<TrackBarWidget*>(w);
+        const QSignalBlocker quiet(bar); // the model's position is no user's move
+        bar->setRange(c.min, c.max);
+        bar->setSingleStep(c.lineStep);
+        bar->setPageStep(c.pageStep);
+        bar->setTickInterval(c.tickStep);
+        if (bar->value() != c.position) bar->setValue(c.position);
+        bar->setSelection(c.selStart, c.selEnd);
+        break;
+    }
     default: break;
     }
 }

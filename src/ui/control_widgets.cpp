@@ -1,6 +1,7 @@
 #include "ui/control_widgets.h"
 
 #include <QPaintEvent>
+#include <algorithm>
 
 #include <QCloseEvent>
 #include <QLinearGradient>
@@ -16,6 +17,30 @@ void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor
     onColor_ = onColor;
     offColor_ = offColor;
     update();
+}
+
+TrackBarWidget::TrackBarWidget(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+    setTickPosition(QSlider::TicksBelow);
+}
+
+void TrackBarWidget::setSelection(int start, int end) {
+    if (start == selStart_ && end == selEnd_) return;
+    selStart_ = start;
+    selEnd_ = end;
+    update();
+}
+
+void TrackBarWidget::paintEvent(QPaintEvent* event) {
+    if (selEnd_ > selStart_ && maximum() > minimum()) {
+        QPainter p(this);
+        const int span = width() - 16; // the thumb's half width at each end
+        auto x = [&](int value) {
+            const int v = std::clamp(value, minimum(), maximum());
+            return 8 + span * (v - minimum()) / (maximum() - minimum());
+        };
+        p.fillRect(QRect(x(selStart_), height() / 2 - 5, x(selEnd_) - x(selStart_), 3), QColor(0, 0, 255));
+    }
+    QSlider::paintEvent(event);
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {

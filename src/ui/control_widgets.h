@@ -3,6 +3,7 @@
 // pictures whose pixmap a feature supplies later, and the form window itself.
 #include <QLabel>
 #include <QPixmap>
+#include <QSlider>
 #include <QToolButton>
 #include <QWidget>
 
@@ -22,6 +23,19 @@ protected:
 private:
     bool on_ = false;
     QColor onColor_, offColor_;
+};
+
+// A horizontal track bar whose selection range is drawn as a blue band beside the groove.
+class TrackBarWidget : public QSlider {
+public:
+    explicit TrackBarWidget(QWidget* parent);
+    void setSelection(int start, int end);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int selStart_ = 0, selEnd_ = 0;
 };
 
 // Two arrow buttons stacked, as the framework's up-down control.

@@ -65,8 +65,18 @@ QString qtFileFilter(const std::string& filter) {
     const QStringList parts = qs(filter).split(QLatin1Char('|'));
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString& p : patterns) p = p.trimmed();
+        QStringList patterns;
+        for (const QString& part : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString p = part.trimmed();
+            // "*.*" means every file there, also one without a dot; a name's case
+            // does not matter there either, so "*.mp3" also shows "SONG.MP3".
+            if (p == QStringLiteral("*.*")) {
+                patterns << QStringLiteral("*");
+            } else {
+                patterns << p;
+                if (p.toUpper() != p) patterns << p.toUpper();
+            }
+        }
         out << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out.join(QStringLiteral(";;"));

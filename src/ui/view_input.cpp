@@ -77,6 +77,10 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
                     [this, name] { user([=, this] { app_.userUpDown(name, false); }); });
         }
         break;
+    case ControlKind::TrackBar:
+        if (auto* bar = qobject_cast<QSlider*>(widget))
+            connect(bar, &QSlider::valueChanged, this, [this, name](int value) { user([=, this] { app_.userSlide(name, value); }); });
+        break;
     case ControlKind::Grid:
         if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
             connect(grid, &QTableWidget::cellClicked, this, [this, name](int row, int col) {
@@ -90,6 +94,19 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
             });
             connect(grid, &QTableWidget::cellDoubleClicked, this,
                     [this, name](int, int) { user([=, this] { app_.userDblClick(name); }); });
+            // The right button on a row: the grid's mouse-down handler with "right" (the music list's moves).
+            if (!control.handler(Event::MouseDown).empty()) {
+                grid->setContextMenuPolicy(Qt::CustomContextMenu);
+                connect(grid, &QWidget::customContextMenuRequested, this, [this, name, grid](const QPoint& at) {
+                    const int row = grid->rowAt(at.y());
+                    if (row < 0) return;
+                    user([=, this] {
+                        Control& g = app_.ctl(name);
+                        g.row = row + 1; // row 0 is the header row
+                        app_.run(g.handler(Event::MouseDown), {"right"});
+                    });
+                });
+            }
         }
         break;
     case ControlKind::PageControl: bindPages(control, widget); break;
@@ -183,7 +200,7 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
             app_.userFocus(control);
             keepWidgetCursor(control);
         }
-        const bool typesIntoCell = c && c->kind == ControlKind::Grid && typesCharacter(*name);
+        const bool typesIntoCell = c && c->kind == ControlKind::Grid && typesCharacter(*name) && !c->readOnly;
         if (typesIntoCell) typeIntoCell(*c, *name);
         swallowed = app_.userKey(*name);
         // Moving keys end the typing into a cell: the next key replaces the cell it reaches.

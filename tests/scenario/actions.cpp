@@ -82,7 +82,7 @@ void Session::typeText(const std::string& name, const std::string& text) {
     Application& program = app();
     Control& target = program.ctl(name);
     guarded([&] { program.userFocus(name); });
-    const bool grid = target.kind == ControlKind::Grid;
+    const bool grid = target.kind == ControlKind::Grid && !target.readOnly; // a read-only grid takes keys, not text
     bool first = true;
     for (const auto& character : utf8Characters(text)) {
         if (!app_) break; // a key may end the program

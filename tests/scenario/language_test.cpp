@@ -91,6 +91,10 @@ TEST(ScenarioScript, ReportsTheLineOfEverySyntaxError) {
         "scenario s\nexpect file a.txt has x",
         "scenario s\nplayer stop",
         "scenario s\ncd tracks many",
+        "scenario s\nmixer set loud 5",       // no such line
+        "scenario s\nmixer set wave 65536",   // beyond the mixer's scale
+        "scenario s\nmixer set wave 5 quiet",
+        "scenario s\nsettle now",
         "scenario s\nwrite a \"unterminated",
     };
     for (const char* text : bad) {

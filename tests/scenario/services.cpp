@@ -1,5 +1,6 @@
 #include "services.h"
 
+#include "fake_mixer_service.h"
 #include "fake_player_service.h"
 #include "network_services.h"
 
@@ -81,6 +82,7 @@ const std::vector<ServiceKit>& serviceKits() {
          {{"timeserver", checkTimeServer}, {"clockset", checkClockSet}, {"clock", checkClockNtp}},
          makeTimeServerService},
         {"name look-up and HTTP", {"DNS", "HTTP"}, {{"dns", checkDns}, {"http", checkHttp}}, makeWebService},
+        {"mixer", {"Mixer"}, {{"mixer", checkMixer}}, makeFakeMixerService},
     };
     return kits;
 }

@@ -11,8 +11,10 @@ namespace kelvaro {
 namespace {
 
 TEST(QtDialogs, FileFiltersBecomeQtFilters) {
-    EXPECT_EQ(qtFileFilter("Label|*.a;*.b|Label2|*"), QStringLiteral("Label (*.a *.b);;Label2 (*)"));
-    EXPECT_EQ(qtFileFilter("Music (mp3)|*.mp3"), QStringLiteral("Music (mp3) (*.mp3)"));
+    EXPECT_EQ(qtFileFilter("Label|*.a;*.b|Label2|*"), QStringLiteral("Label (*.a *.A *.b *.B);;Label2 (*)"));
+    EXPECT_EQ(qtFileFilter("Music (mp3)|*.mp3"), QStringLiteral("Music (mp3) (*.mp3 *.MP3)"));
+    // Windows' "*.*" also shows names without a dot.
+    EXPECT_EQ(qtFileFilter("All|*.*"), QStringLiteral("All (*)"));
     EXPECT_EQ(qtFileFilter(""), QString());
 }
 

@@ -9,6 +9,7 @@
 #include "ui_test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QTabWidget>
@@ -103,6 +104,49 @@ TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
         const QImage shot = view.window("TFormKelvaro")->grab(QRect(0, 100, 120, 70)).toImage();
         EXPECT_TRUE(shot.scaled(360, 210).save(QStringLiteral("/tmp/kelvaro-shots/moon-%1.png").arg(angle)));
     }
+}
+
+} // namespace
+} // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+void writeText(const QString& path, const char* bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The three music tabs with a few rows, and the volume slider as an alarm shows it.
+TEST(Screenshots, MusicListsAndVolumeSlider) {
+    uiApp();
+    QTemporaryDir dir;
+    writeText(dir.filePath(QStringLiteral("Waves.wva")),
+              "Morning Birds.mp3\x07/home/me/Music/\x07\r\nTaDa.mp3\x07/home/me/\x07\r\nRadio Jingle.wav\x07/home/me/\x07\r\n");
+    writeText(dir.filePath(QStringLiteral("CDs.wva")), "Track01.cda\x07/dev/sr0/\x07\r\nTrack02.cda\x07/dev/sr0/\x07\r\n");
+    writeText(dir.filePath(QStringLiteral("WebRadio.wva")), "News\x07http://radio.example/news\x07\r\n");
+    FakePlatform fakes(FakeClock::DefaultStart + 7.0 / 24);
+    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view(*app);
+    firstPaint(*app);
+    app->form("TFormCity").visible = true;
+    app->touch();
+    view.refresh();
+    auto* tabs = qobject_cast<QTabWidget*>(view.widget("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
+    for (const char* page : {"TabSheetWave", "TabSheetCD", "TabSheetWebRadio"}) {
+        tabs->setCurrentWidget(view.widget(page));
+        EXPECT_TRUE(view.window("TFormCity")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/music-%1.png").arg(QLatin1String(page))));
+    }
+    app->closeForm("TFormCity");
+    app->run("TestVolume");
+    mainTick(*app);
+    view.refresh();
+    EXPECT_TRUE(view.widget("TrackBarCD")->isVisible());
+    EXPECT_TRUE(view.window("TFormKelvaro")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/volume-slider.png")));
 }
 
 } // namespace
