@@ -11,6 +11,7 @@
 #include "platform/linux_quit_signals.h"
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
+#include "platform/linux_zone_database.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
 #include "sound/default_sounds.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     LinuxShell shell;
     XdgAutostart autostart;
     LinuxMediaPlayer player;
+    LinuxZoneDatabase zones;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -86,6 +88,7 @@ int main(int argc, char** argv) {
     platform.shell = &shell;
     platform.autostart = &autostart;
     platform.player = &player;
+    platform.zones = &zones;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

@@ -6,6 +6,7 @@
 #include "platform/fake_dialogs.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_zone_database.h"
 #include "platform/platform.h"
 
 #include <string>
@@ -18,6 +19,7 @@ struct FakePlatform {
     FakeSpeaker speaker;
     FakeShell shell;
     FakeAutostart autostart;
+    FakeZoneDatabase zones;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -29,6 +31,7 @@ struct FakePlatform {
         p.speaker = &speaker;
         p.shell = &shell;
         p.autostart = &autostart;
+        p.zones = &zones;
         p.player = player;
         p.handoverFile = handoverFile;
         return p;

@@ -1,5 +1,7 @@
 #include "platform/linux_clock.h"
 
+#include <QTimeZone>
+
 #include <chrono>
 #include <cstdint>
 
@@ -52,6 +54,10 @@ double LinuxClock::now() const {
 
 int LinuxClock::utcOffsetMinutes() const {
     return static_cast<int>(localNow().local.tm_gmtoff / 60);
+}
+
+std::string LinuxClock::zoneId() const {
+    return QTimeZone::systemTimeZoneId().toStdString();
 }
 
 } // namespace kelvaro

@@ -10,6 +10,7 @@ class LinuxClock : public Clock {
 public:
     double now() const override;
     int utcOffsetMinutes() const override;
+    std::string zoneId() const override;
 };
 
 // Local date-time (days since 1899-12-30) of a broken-down local time plus milliseconds.

@@ -8,6 +8,7 @@
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/window_host.h"
+#include "platform/zone_database.h"
 
 #include <string>
 
@@ -21,6 +22,7 @@ struct Platform {
     Autostart* autostart = nullptr;
     WindowHost* host = nullptr;
     MediaPlayer* player = nullptr; // MediaPlayer1
+    ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")
