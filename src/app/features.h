@@ -18,6 +18,7 @@ void addMusicListControls(Form& notebook);                // sound/
 void addSnoozeLabels(Form& mainWindow);                   // alarm/
 void addMinuteBoxControls(Form& notebook);                // alarm/
 void addMoonControls(Form& mainWindow);                   // moon/
+void addCityZoneControls(Form& notebook);                 // cities/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -27,5 +28,6 @@ void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
 void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
+void installCityZones(Application& app);     // cities/
 
 } // namespace kelvaro

@@ -83,6 +83,7 @@ void assembleProgram(Application& app) {
     addSnoozeLabels(main);
     addMinuteBoxControls(book);
     addMoonControls(main);
+    addCityZoneControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -99,6 +100,7 @@ void assembleProgram(Application& app) {
     installMusicLists(app);
     installAlarmSounding(app);
     installMoon(app);
+    installCityZones(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

@@ -42,7 +42,8 @@ class Application;
     X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) X(LabelCitiesInsert) \
     X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
-    X(CheckBoxEnableDualAlarm1)
+    X(CheckBoxEnableDualAlarm1) X(LabelCityZone) X(ComboBoxZone) X(LabelZoneOfCity) X(GradBtnnUseZone) \
+    X(GradBtnnNoZone)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 
