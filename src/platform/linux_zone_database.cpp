@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include <climits>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -13,26 +14,33 @@ LinuxZoneDatabase::LinuxZoneDatabase(std::string tzdataFile) : tzdataFile_(std::
 
 LinuxZoneDatabase::~LinuxZoneDatabase() = default;
 
-const QTimeZone* LinuxZoneDatabase::zone(const std::string& id) const {
+LinuxZoneDatabase::Zone* LinuxZoneDatabase::zone(const std::string& id) const {
     auto it = zones_.find(id);
     if (it == zones_.end()) {
         const QByteArray name = QByteArray::fromStdString(id);
-        auto tz = QTimeZone::isTimeZoneIdAvailable(name) ? std::make_unique<QTimeZone>(name) : nullptr;
-        if (tz && !tz->isValid()) tz.reset();
-        it = zones_.emplace(id, std::move(tz)).first;
+        Zone z;
+        if (!id.empty() && QTimeZone::isTimeZoneIdAvailable(name)) z.tz = std::make_unique<QTimeZone>(name);
+        if (z.tz && !z.tz->isValid()) z.tz.reset();
+        it = zones_.emplace(id, std::move(z)).first;
     }
-    return it->second.get();
+    return &it->second;
 }
 
 bool LinuxZoneDatabase::knows(const std::string& id) const {
-    return !id.empty() && zone(id) != nullptr;
+    return zone(id)->tz != nullptr;
 }
 
 std::optional<ZoneState> LinuxZoneDatabase::stateAt(const std::string& id, std::int64_t utcSeconds) const {
-    const QTimeZone* tz = id.empty() ? nullptr : zone(id);
-    if (!tz) return std::nullopt;
+    Zone* z = zone(id);
+    if (!z->tz) return std::nullopt;
+    if (utcSeconds >= z->from && utcSeconds < z->until) return z->state;
     const QDateTime at = QDateTime::fromSecsSinceEpoch(utcSeconds, Qt::UTC);
-    return ZoneState{tz->offsetFromUtc(at), tz->abbreviation(at).toStdString()};
+    z->state = ZoneState{z->tz->offsetFromUtc(at), z->tz->abbreviation(at).toStdString()};
+    const auto previous = z->tz->previousTransition(at.addSecs(1)); // a change at this very second
+    const auto next = z->tz->nextTransition(at);
+    z->from = previous.atUtc.isValid() ? previous.atUtc.toSecsSinceEpoch() : INT64_MIN;
+    z->until = next.atUtc.isValid() ? next.atUtc.toSecsSinceEpoch() : INT64_MAX;
+    return z->state;
 }
 
 std::vector<ZoneName> LinuxZoneDatabase::names() const {

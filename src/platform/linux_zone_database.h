@@ -20,10 +20,16 @@ public:
     std::vector<ZoneName> names() const override;
 
 private:
-    const QTimeZone* zone(const std::string& id) const;
+    // Reading a zone's rules costs far more than a look-up in them: each zone is read once. Its
+    // state holds from one change to the next, so the clock's minute steps seldom ask Qt at all.
+    struct Zone {
+        std::unique_ptr<QTimeZone> tz; // null for an id the system does not know
+        ZoneState state;
+        std::int64_t from = 1, until = 0; // where `state` holds, UTC seconds; empty at first
+    };
+    Zone* zone(const std::string& id) const;
     std::string tzdataFile_;
-    // Reading a zone's rules costs far more than a look-up in them: each zone is read once.
-    mutable std::map<std::string, std::unique_ptr<QTimeZone>> zones_;
+    mutable std::map<std::string, Zone> zones_;
 };
 
 } // namespace kelvaro
