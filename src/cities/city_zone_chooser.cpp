@@ -15,7 +15,8 @@ namespace kelvaro {
 namespace {
 
 constexpr size_t kMostShown = 40;
-constexpr const char* kNoZone = "No zone: the typed hour difference is used.";
+// The label is narrow: its texts are broken into short lines.
+constexpr const char* kNoZone = "No zone: the typed\nhour difference\nis used.";
 
 struct ChooserState {
     std::vector<ZoneName> names; // read once, when first needed
@@ -129,7 +130,7 @@ void CityGridEdited(Application& app) {
     fillBox(app, {*match});
     box.text = box.items.front();
     s.offeredRow = grid.row;
-    notebook(app).LabelZoneOfCity.caption += "\nOffered: " + match->zone + " (Enter or Use Zone takes it).";
+    notebook(app).LabelZoneOfCity.caption += "\n\nOffered:\n" + match->zone + "\nEnter or Use Zone\ntakes it.";
 }
 
 } // namespace
@@ -144,7 +145,13 @@ void ShowZoneOfRow(Application& app) {
     }
     const std::string zone = cityZone(grid, row);
     const std::string& name = cityCell(grid, row, kCityName);
-    label.caption = (name.empty() ? std::string() : name + ":\n") + (zone.empty() ? kNoZone : describeCityZone(app, zone));
+    std::string text = describeCityZone(app, zone); // "Europe/Paris  CET, UTC+01:00"
+    const auto gap = text.find("  ");
+    if (gap != std::string::npos) text.replace(gap, 2, "\n");
+    const auto unknown = text.find(" (unknown zone)");
+    if (unknown != std::string::npos) text.replace(unknown, 1, "\n");
+    label.caption = (name.empty() ? std::string() : name + ":\n") + (zone.empty() ? kNoZone : text);
+    label.hint = zone.empty() ? "The time zone of the selected city" : describeCityZone(app, zone);
 }
 
 void addCityZoneControls(Form& f) {
@@ -152,12 +159,12 @@ void addCityZoneControls(Form& f) {
     addLabel(f, "LabelCityZone", "Time zone of the city:", {440, 6, 122, 16}, page);
     Control& box = addCombo(f, "ComboBoxZone", "", {440, 24, 122, 22}, page);
     box.hint = "Type a city to find its time zone, then pick it from the list";
-    Control& label = addLabel(f, "LabelZoneOfCity", "", {440, 52, 122, 140}, page);
-    label.hint = "The time zone of the selected city";
-    addButton(f, "GradBtnnUseZone", "Use Zone", {440, 196, 122, 26}, page).hint =
+    addButton(f, "GradBtnnUseZone", "Use Zone", {440, 52, 122, 26}, page).hint =
         "The zone in the box becomes the selected city's";
-    addButton(f, "GradBtnnNoZone", "No Zone", {440, 228, 122, 26}, page).hint =
+    addButton(f, "GradBtnnNoZone", "No Zone", {440, 82, 122, 26}, page).hint =
         "The selected city keeps its typed hour difference";
+    Control& label = addLabel(f, "LabelZoneOfCity", "", {440, 112, 122, 148}, page);
+    label.hint = "The time zone of the selected city";
 }
 
 void installCityZoneChooser(Application& app) {

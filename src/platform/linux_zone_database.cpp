@@ -19,7 +19,9 @@ LinuxZoneDatabase::Zone* LinuxZoneDatabase::zone(const std::string& id) const {
     if (it == zones_.end()) {
         const QByteArray name = QByteArray::fromStdString(id);
         Zone z;
-        if (!id.empty() && QTimeZone::isTimeZoneIdAvailable(name)) z.tz = std::make_unique<QTimeZone>(name);
+        // Not asked of isTimeZoneIdAvailable: it lists zones only, while links ("Asia/Katmandu")
+        // open as well.
+        if (!id.empty()) z.tz = std::make_unique<QTimeZone>(name);
         if (z.tz && !z.tz->isValid()) z.tz.reset();
         it = zones_.emplace(id, std::move(z)).first;
     }
