@@ -165,6 +165,10 @@ void addCityZoneControls(Form& f) {
         "The selected city keeps its typed hour difference";
     Control& label = addLabel(f, "LabelZoneOfCity", "", {440, 112, 122, 148}, page);
     label.hint = "The time zone of the selected city";
+    // Before the grid in the keyboard's order: the grid keeps Tab for its cells, so the chooser
+    // is reached from the page's tab with Tab.
+    for (const char* name : {"LabelCityZone", "ComboBoxZone", "GradBtnnUseZone", "GradBtnnNoZone", "LabelZoneOfCity"})
+        f.moveBefore(name, "MgridCities");
 }
 
 void installCityZoneChooser(Application& app) {

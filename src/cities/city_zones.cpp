@@ -111,7 +111,7 @@ void trackCityWallClock(Application& app, const Present& now) {
     const auto state = zone.empty() ? std::nullopt : app.platform().zones->stateAt(zone, now.utc);
     if (!state) {
         s.trackedZone.clear();
-        s.repeatedUntil = INT64_MIN;
+        s.repeatedUntil = s.skippedAt = INT64_MIN;
         return;
     }
     const std::int64_t utcMinute = floorDiv(now.utc, 60);
@@ -126,7 +126,7 @@ void trackCityWallClock(Application& app, const Present& now) {
             s.repeatedUntil = s.trackedWallMinute;
         }
     } else if (zone != s.trackedZone) {
-        s.repeatedUntil = INT64_MIN;
+        s.repeatedUntil = s.skippedAt = INT64_MIN;
     }
     s.trackedZone = zone;
     s.trackedOffset = state->offsetSeconds;
