@@ -16,9 +16,15 @@ using namespace kelvaro;
 namespace {
 
 constexpr const char* kCities[][2] = {
-    {"Paris", "Europe/Paris"},         {"New York", "America/New_York"}, {"Tokyo", "Asia/Tokyo"},
-    {"Kathmandu", "Asia/Kathmandu"},   {"Sydney", "Australia/Sydney"},   {"Sao Paulo", "America/Sao_Paulo"},
-    {"Kolkata", "Asia/Kolkata"},       {"London", "Europe/London"},      {"Los Angeles", "America/Los_Angeles"},
+    {"Paris", "Europe/Paris"},
+    {"New York", "America/New_York"},
+    {"Tokyo", "Asia/Tokyo"},
+    {"Kathmandu", "Asia/Kathmandu"},
+    {"Sydney", "Australia/Sydney"},
+    {"Sao Paulo", "America/Sao_Paulo"},
+    {"Kolkata", "Asia/Kolkata"},
+    {"London", "Europe/London"},
+    {"Los Angeles", "America/Los_Angeles"},
     {"St. John's", "America/St_Johns"},
 };
 
@@ -35,7 +41,8 @@ struct Rig {
         std::ofstream ini(dir + "/Kelvaro.ini", std::ios::binary);
         ini << "[Zones]\r\n";
         for (const auto& city : kCities) {
-            cities << city[0] << "\x07" << "0\x07" << (&city == &kCities[0] ? "1" : "0") << "\x07\r\n";
+            cities << city[0] << "\x07"
+                   << "0\x07" << (&city == &kCities[0] ? "1" : "0") << "\x07\r\n";
             ini << city[0] << "=" << city[1] << "\r\n";
         }
         cities.close();

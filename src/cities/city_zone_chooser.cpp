@@ -55,8 +55,6 @@ void fillBox(Application& app, const std::vector<ZoneMatch>& matches) {
     }
 }
 
-
-
 // The zone becomes the cursor row's; like any edit of the list it is kept by "^^ Update Cities ^^".
 void useZone(Application& app, const std::string& zone) {
     Control& grid = cityGrid(app);
@@ -130,7 +128,8 @@ void CityGridEdited(Application& app) {
     fillBox(app, {*match});
     box.text = box.items.front();
     s.offeredRow = grid.row;
-    notebook(app).LabelZoneOfCity.caption += "\n\nOffered:\n" + match->zone + "\nEnter or Use Zone\ntakes it.";
+    notebook(app).LabelZoneOfCity.caption +=
+        "\n\nOffered:\n" + match->zone + "\nEnter or Use Zone\ntakes it.";
 }
 
 } // namespace
@@ -167,7 +166,8 @@ void addCityZoneControls(Form& f) {
     label.hint = "The time zone of the selected city";
     // Before the grid in the keyboard's order: the grid keeps Tab for its cells, so the chooser
     // is reached from the page's tab with Tab.
-    for (const char* name : {"LabelCityZone", "ComboBoxZone", "GradBtnnUseZone", "GradBtnnNoZone", "LabelZoneOfCity"})
+    for (const char* name :
+         {"LabelCityZone", "ComboBoxZone", "GradBtnnUseZone", "GradBtnnNoZone", "LabelZoneOfCity"})
         f.moveBefore(name, "MgridCities");
 }
 

@@ -70,7 +70,8 @@ std::map<std::string, std::string> storedZones(Application& app) {
 
 bool refreshRow(Application& app, int row, const Present& now) {
     Control& grid = cityGrid(app);
-    const auto minutes = zoneDifferenceMinutes(*app.platform().zones, cityZone(grid, row), now.homeOffset, now.utc);
+    const auto minutes =
+        zoneDifferenceMinutes(*app.platform().zones, cityZone(grid, row), now.homeOffset, now.utc);
     if (!minutes) return false;
     const std::string text = hourDifferenceText(*minutes, app.locale());
     if (cityCell(grid, row, kCityHours) != text) setCityCell(grid, row, kCityHours, text);
@@ -164,7 +165,8 @@ void LoadCityZones(Application& app) {
     const auto zones = storedZones(app);
     for (int row = 1; row <= lastCityRow(grid); ++row) {
         auto it = zones.find(keyOf(cityCell(grid, row, kCityName)));
-        if (it != zones.end() && !trim(cityCell(grid, row, kCityName)).empty()) setCityZone(grid, row, it->second);
+        if (it != zones.end() && !trim(cityCell(grid, row, kCityName)).empty())
+            setCityZone(grid, row, it->second);
     }
     if (refreshRows(app, present(app))) zonesState(app).listOutOfDate = true;
     ShowZoneOfRow(app);
@@ -178,7 +180,8 @@ void SaveCityZones(Application& app) {
         const std::string name = trim(cityCell(grid, row, kCityName));
         const std::string& zone = cityZone(grid, row);
         // '=' would end the key, and a name in brackets would read as a section.
-        if (name.empty() || zone.empty() || name.find('=') != std::string::npos || name.front() == '[') continue;
+        if (name.empty() || zone.empty() || name.find('=') != std::string::npos || name.front() == '[')
+            continue;
         wanted.emplace(keyOf(name), std::make_pair(name, zone));
     }
     ProfileFile file(app.filePath(kSettingsFile));
@@ -228,7 +231,8 @@ bool refreshCityRow(Application& app, int row) {
 void ShowCityZone(Application& app) {
     const Control& grid = cityGrid(app);
     const std::string described = describeCityZone(app, cityZone(grid, currentCityRow(grid)));
-    mainWindow(app).LabelTZ.hint = described.empty() ? kLabelTZHint : std::string(kLabelTZHint) + "\n" + described;
+    mainWindow(app).LabelTZ.hint =
+        described.empty() ? kLabelTZHint : std::string(kLabelTZHint) + "\n" + described;
 }
 
 void installCityZones(Application& app) {
@@ -242,7 +246,8 @@ void installCityZones(Application& app) {
     q.cityZoneTip = [&app] {
         const Control& grid = cityGrid(app);
         const std::string& zone = cityZone(grid, currentCityRow(grid));
-        const auto state = zone.empty() ? std::nullopt : app.platform().zones->stateAt(zone, present(app).utc);
+        const auto state =
+            zone.empty() ? std::nullopt : app.platform().zones->stateAt(zone, present(app).utc);
         return state ? state->abbreviation + ", " + utcOffsetText(state->offsetSeconds) : std::string();
     };
     app.defineState("CityZoneTip", [&app] { return cityZoneTip(app); });

@@ -39,7 +39,8 @@ std::string utcOffsetText(int offsetSeconds) {
 std::int64_t utcSecondsOf(double localDateTime, int utcOffsetMinutes) {
     constexpr double kDaysFrom1899To1970 = 25569.0;
     // Down to the second; the millisecond allowance absorbs the error of the days held as a double.
-    const auto local = static_cast<std::int64_t>(std::floor((localDateTime - kDaysFrom1899To1970) * 86400.0 + 0.001));
+    const auto local =
+        static_cast<std::int64_t>(std::floor((localDateTime - kDaysFrom1899To1970) * 86400.0 + 0.001));
     return local - utcOffsetMinutes * 60LL;
 }
 

@@ -20,10 +20,17 @@ constexpr struct {
     const char* city;
     const char* zone;
 } kCommonCities[] = {
-    {"Mumbai", "Asia/Kolkata"},          {"Bombay", "Asia/Kolkata"},         {"Delhi", "Asia/Kolkata"},
-    {"New Delhi", "Asia/Kolkata"},       {"Beijing", "Asia/Shanghai"},       {"Washington", "America/New_York"},
-    {"Boston", "America/New_York"},      {"San Francisco", "America/Los_Angeles"},
-    {"Rio de Janeiro", "America/Sao_Paulo"}, {"Munich", "Europe/Berlin"},    {"Geneva", "Europe/Zurich"},
+    {"Mumbai", "Asia/Kolkata"},
+    {"Bombay", "Asia/Kolkata"},
+    {"Delhi", "Asia/Kolkata"},
+    {"New Delhi", "Asia/Kolkata"},
+    {"Beijing", "Asia/Shanghai"},
+    {"Washington", "America/New_York"},
+    {"Boston", "America/New_York"},
+    {"San Francisco", "America/Los_Angeles"},
+    {"Rio de Janeiro", "America/Sao_Paulo"},
+    {"Munich", "Europe/Berlin"},
+    {"Geneva", "Europe/Zurich"},
 };
 
 // One code point from UTF-8; a broken sequence gives its first byte.
@@ -32,7 +39,8 @@ char32_t nextCodePoint(std::string_view s, size_t& i) {
     const int length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
     char32_t cp = length == 1 ? b : b & (0x7F >> length);
     for (int k = 1; k < length; ++k) {
-        if (i + static_cast<size_t>(k) >= s.size() || (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0xC0) != 0x80) {
+        if (i + static_cast<size_t>(k) >= s.size() ||
+            (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0xC0) != 0x80) {
             ++i;
             return b;
         }
@@ -46,7 +54,7 @@ int rankOf(const std::string& city, const std::string& id, const std::string& ke
     if (city == key) return 0;
     if (city.rfind(key, 0) == 0) return 1;
     if (city.find(" " + key) != std::string::npos) return 2; // a later word of the city
-    if (id.find(key) != std::string::npos) return 3;          // the region, or the middle of a word
+    if (id.find(key) != std::string::npos) return 3;         // the region, or the middle of a word
     return -1;
 }
 
@@ -111,7 +119,8 @@ std::vector<ZoneMatch> findZones(const std::vector<ZoneName>& names, std::string
     if (key.empty()) {
         for (const ZoneName& n : names)
             if (n.id == n.zone && seen.insert(n.zone).second) result.push_back({n.zone, n.id});
-        std::sort(result.begin(), result.end(), [](const ZoneMatch& a, const ZoneMatch& b) { return a.zone < b.zone; });
+        std::sort(result.begin(), result.end(),
+                  [](const ZoneMatch& a, const ZoneMatch& b) { return a.zone < b.zone; });
         return result;
     }
     for (Candidate& c : candidates(names, key))

@@ -32,7 +32,8 @@ std::int64_t sunday(int year, int month, int n) {
         const std::int64_t first = daysFromCivil(year, month, 1);
         return first + (7 - weekday(first)) % 7 + 7 * (n - 1);
     }
-    const std::int64_t last = daysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) - 1;
+    const std::int64_t last =
+        daysFromCivil(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1) - 1;
     return last - weekday(last);
 }
 
@@ -136,7 +137,8 @@ bool FakeZoneDatabase::knows(const std::string& id) const {
 std::optional<ZoneState> FakeZoneDatabase::stateAt(const std::string& id, std::int64_t utcSeconds) const {
     const Zone* z = find(id);
     if (!z) return std::nullopt;
-    if (inSummer(z->rule, utcSeconds, z->standardMinutes)) return ZoneState{(z->standardMinutes + 60) * 60, z->summerName};
+    if (inSummer(z->rule, utcSeconds, z->standardMinutes))
+        return ZoneState{(z->standardMinutes + 60) * 60, z->summerName};
     return ZoneState{z->standardMinutes * 60, z->standardName};
 }
 

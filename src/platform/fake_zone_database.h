@@ -10,7 +10,7 @@
 namespace kelvaro {
 
 class FakeZoneDatabase : public ZoneDatabase {
-public:
+  public:
     enum class Rule { None, Europe, NorthAmerica, Australia };
     struct Zone {
         int standardMinutes = 0;
@@ -26,7 +26,7 @@ public:
     std::optional<ZoneState> stateAt(const std::string& id, std::int64_t utcSeconds) const override;
     std::vector<ZoneName> names() const override;
 
-private:
+  private:
     const Zone* find(const std::string& id) const;
     std::map<std::string, Zone> zones_;
     std::map<std::string, std::string> links_;

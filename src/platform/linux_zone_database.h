@@ -10,7 +10,7 @@ class QTimeZone;
 namespace kelvaro {
 
 class LinuxZoneDatabase : public ZoneDatabase {
-public:
+  public:
     // `tzdataFile`: the compiled tzdata source that names the links; missing means no links.
     explicit LinuxZoneDatabase(std::string tzdataFile = "/usr/share/zoneinfo/tzdata.zi");
     ~LinuxZoneDatabase() override;
@@ -19,7 +19,7 @@ public:
     std::optional<ZoneState> stateAt(const std::string& id, std::int64_t utcSeconds) const override;
     std::vector<ZoneName> names() const override;
 
-private:
+  private:
     // Reading a zone's rules costs far more than a look-up in them: each zone is read once. Its
     // state holds from one change to the next, so the clock's minute steps seldom ask Qt at all.
     struct Zone {

@@ -20,7 +20,7 @@ struct ZoneName {
 };
 
 class ZoneDatabase {
-public:
+  public:
     virtual ~ZoneDatabase() = default;
     virtual bool knows(const std::string& id) const = 0;
     // The zone at a UTC instant (seconds since 1970-01-01); nothing for an id it does not know.

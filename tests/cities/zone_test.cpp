@@ -32,7 +32,9 @@ TEST(HourDifferenceText, WritesMinutesAfterTheSeparatorAndTheSignOfTheWhole) {
 
 TEST(ZoneDifference, FollowsBothPlacesThroughTheirChanges) {
     const FakeZoneDatabase zones;
-    auto paris = [&](std::int64_t at, int homeMinutes) { return zoneDifferenceMinutes(zones, "Europe/Paris", homeMinutes, at); };
+    auto paris = [&](std::int64_t at, int homeMinutes) {
+        return zoneDifferenceMinutes(zones, "Europe/Paris", homeMinutes, at);
+    };
     // New York at home: 6 h, 5 h between the American and the European change, 6 h again.
     EXPECT_EQ(paris(utc(2027, 3, 10, 12, 0), -300), 360);
     EXPECT_EQ(paris(utc(2027, 3, 14, 12, 0), -240), 300);
@@ -73,7 +75,8 @@ TEST(ZoneSearch, FindsZonesAsUsersTypeTheirCities) {
     EXPECT_EQ(an[0].zone, "America/Anchorage");
     EXPECT_EQ(an[1].zone, "America/Los_Angeles");
     for (size_t i = 1; i < an.size(); ++i)
-        for (size_t j = 0; j < i; ++j) EXPECT_NE(an[i].zone, an[j].zone) << "each zone once";
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_NE(an[i].zone, an[j].zone) << "each zone once";
     EXPECT_EQ(findZones(names, "").size(), 32u) << "every zone, no links";
 }
 

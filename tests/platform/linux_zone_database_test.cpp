@@ -20,7 +20,8 @@ namespace kelvaro {
 namespace {
 
 bool haveTzdata() {
-    return QTimeZone::isTimeZoneIdAvailable("Europe/Paris") && QTimeZone::isTimeZoneIdAvailable("Asia/Kathmandu");
+    return QTimeZone::isTimeZoneIdAvailable("Europe/Paris") &&
+           QTimeZone::isTimeZoneIdAvailable("Asia/Kathmandu");
 }
 
 // Wall time of an instant in a zone, as a framework date-time.
@@ -38,14 +39,46 @@ long minuteOf(double dateTime) {
 // Half- and quarter-hour zones, both hemispheres, both sides of the date line, zones that changed
 // their rules within the years tested.
 const char* const kSample[] = {
-    "UTC",                 "Europe/London",       "Europe/Paris",      "Europe/Berlin",       "Europe/Athens",
-    "Europe/Moscow",       "Europe/Istanbul",     "Europe/Lisbon",     "Atlantic/Azores",     "Atlantic/Reykjavik",
-    "America/New_York",    "America/Chicago",     "America/Denver",    "America/Phoenix",     "America/Los_Angeles",
-    "America/Anchorage",   "America/St_Johns",    "America/Halifax",   "America/Sao_Paulo",   "America/Santiago",
-    "America/Mexico_City", "America/Havana",      "Pacific/Honolulu",  "Pacific/Auckland",    "Pacific/Chatham",
-    "Pacific/Kiritimati",  "Pacific/Apia",        "Australia/Sydney",  "Australia/Adelaide",  "Australia/Lord_Howe",
-    "Australia/Eucla",     "Asia/Kolkata",        "Asia/Kathmandu",    "Asia/Tehran",         "Asia/Kabul",
-    "Asia/Tokyo",          "Asia/Shanghai",       "Asia/Dubai",        "Africa/Cairo",        "Africa/Casablanca",
+    "UTC",
+    "Europe/London",
+    "Europe/Paris",
+    "Europe/Berlin",
+    "Europe/Athens",
+    "Europe/Moscow",
+    "Europe/Istanbul",
+    "Europe/Lisbon",
+    "Atlantic/Azores",
+    "Atlantic/Reykjavik",
+    "America/New_York",
+    "America/Chicago",
+    "America/Denver",
+    "America/Phoenix",
+    "America/Los_Angeles",
+    "America/Anchorage",
+    "America/St_Johns",
+    "America/Halifax",
+    "America/Sao_Paulo",
+    "America/Santiago",
+    "America/Mexico_City",
+    "America/Havana",
+    "Pacific/Honolulu",
+    "Pacific/Auckland",
+    "Pacific/Chatham",
+    "Pacific/Kiritimati",
+    "Pacific/Apia",
+    "Australia/Sydney",
+    "Australia/Adelaide",
+    "Australia/Lord_Howe",
+    "Australia/Eucla",
+    "Asia/Kolkata",
+    "Asia/Kathmandu",
+    "Asia/Tehran",
+    "Asia/Kabul",
+    "Asia/Tokyo",
+    "Asia/Shanghai",
+    "Asia/Dubai",
+    "Africa/Cairo",
+    "Africa/Casablanca",
 };
 static_assert(std::size(kSample) == 40);
 
@@ -63,11 +96,14 @@ TEST(ZoneDifference, EveryPairOfFortyZonesLandsOnTheCityWallClockAt200Instants) 
     std::mt19937_64 random(16);
     std::vector<qint64> instants;
     for (int i = 0; i < 170; ++i)
-        instants.push_back(from + static_cast<qint64>(random() % static_cast<std::uint64_t>(to - from)) / 60 * 60);
+        instants.push_back(from +
+                           static_cast<qint64>(random() % static_cast<std::uint64_t>(to - from)) / 60 * 60);
     for (int year = 2021; year <= 2035; year += 1)
         instants.push_back(QDateTime(QDate(year, year % 2 ? 3 : 10, 31 - year % 7), QTime(1, 0), Qt::UTC)
-                               .toSecsSinceEpoch() - (year % 3) * 60);
-    while (instants.size() < 200) instants.push_back(instants[instants.size() - 15] + 3600);
+                               .toSecsSinceEpoch() -
+                           (year % 3) * 60);
+    while (instants.size() < 200)
+        instants.push_back(instants[instants.size() - 15] + 3600);
     // The expected side comes from Qt's own conversion, once per zone and instant.
     std::vector<std::vector<int>> offsets(qt.size());
     std::vector<std::vector<double>> walls(qt.size());
