@@ -13,16 +13,16 @@ namespace kelvaro {
 // while the program runs (a traveller's computer on landing) shows at once; the C library
 // would keep the zone it read first.
 class LinuxClock : public Clock {
-public:
+  public:
     LinuxClock();
     ~LinuxClock() override;
     double now() const override;
     int utcOffsetMinutes() const override;
     std::string zoneId() const override;
 
-private:
+  private:
     int offsetSecondsAt(std::time_t utc) const;
-    mutable std::string zoneName_;           // the zone `zone_` was made for
+    mutable std::string zoneName_;            // the zone `zone_` was made for
     mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
 };
 
