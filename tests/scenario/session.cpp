@@ -105,12 +105,17 @@ void Session::tick(long count) {
 // the clock reaches the next whole step and the main tick runs. An event due at
 // the very moment of a tick runs after that tick.
 void Session::tickOnce() {
-    const std::int64_t target = elapsedMs_ + 1000;
-    // Time moves on, not the wall clock: in a zone that changes, local time jumps.
+    const std::int64_t startElapsed = elapsedMs_;
+    const std::int64_t startWall = toMilliseconds(clock_.now());
+    const std::int64_t target = startElapsed + 1000;
+    const bool inZone = !clock_.zoneId().empty();
     auto moveTo = [&](std::int64_t elapsed) {
-        const std::int64_t step = std::max<std::int64_t>(0, elapsed - elapsedMs_);
-        elapsedMs_ += step;
-        clock_.advanceSeconds(static_cast<double>(step) / 1000.0);
+        const std::int64_t before = elapsedMs_;
+        elapsedMs_ = std::max(elapsedMs_, elapsed);
+        if (inZone) // time moves on, not the wall clock: at a change of the zone local time jumps
+            clock_.advanceSeconds(static_cast<double>(elapsedMs_ - before) / 1000.0);
+        else
+            clock_.set(fromMilliseconds(startWall + (elapsedMs_ - startElapsed)));
     };
     while (app_) {
         auto event = events_.nextDue();
