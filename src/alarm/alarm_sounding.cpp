@@ -82,7 +82,13 @@ void CheckAlarmDue(Application& app) {
         a.DueHour = static_cast<std::uint16_t>(t.hour);
         a.DueMinute = static_cast<std::uint16_t>(t.minute);
     }
-    const bool due = m.CityHour == a.DueHour && m.CityMinute == a.DueMinute;
+    bool due = m.CityHour == a.DueHour && m.CityMinute == a.DueMinute;
+    // A change of the city's zone: a skipped alarm minute rings at the first minute after the gap,
+    // a repeated one rings once.
+    if (alarmMinuteSkipped(app, a.DueHour, a.DueMinute))
+        due = true;
+    else if (!snooze && cityMinuteRepeated(app))
+        due = false;
     // A running snooze comes back even when the alarm was switched off meanwhile.
     if (!((mainWindow(app).ON1.checked && m.TodayEnabled && due) || (due && snooze))) return;
     if (startsSuperAlarmMusic(app)) m.SuperAlarmMusicStep = 1;

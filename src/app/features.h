@@ -21,6 +21,7 @@ void addMoonControls(Form& mainWindow);                    // moon/
 void addVolumeControls(Form& mainWindow);                  // sound/
 void addWebTimeControls(Form& mainWindow, Form& notebook); // webtime/
 void addOnlineControls(Form& mainWindow, Form& notebook);  // online/
+void addCityZoneControls(Form& notebook);                 // cities/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -33,5 +34,6 @@ void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
 void installWebTime(Application& app);       // webtime/
 void installOnline(Application& app);        // online/
+void installCityZones(Application& app);     // cities/
 
 } // namespace kelvaro

@@ -16,6 +16,7 @@
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
 #include "platform/linux_time_client.h"
+#include "platform/linux_zone_database.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
 #include "sound/default_sounds.h"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     LinuxHostLookup lookup;
     LinuxHttpClient http;
     LinuxPulseMixer mixer; // no sound server: no mixer device
+    LinuxZoneDatabase zones;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -110,6 +112,7 @@ int main(int argc, char** argv) {
         platform.http = &http;
     }
     platform.mixer = &mixer;
+    platform.zones = &zones;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

@@ -69,6 +69,7 @@ void Timer1Timer(Application& app) {
     lamp.checked = !lamp.checked;
     mainWindow(app).form.visible = true;
 
+    runStep(app, Step::RefreshCityZones); // a city's zone may have changed its hour difference
     m.CityNow = cityTime(app.now(), m.CityOffset, loc);
     const std::string clock = formatDateTime(clockFormat(app), m.CityNow, loc);
     mainWindow(app).LabelTime.caption = clock;

@@ -86,6 +86,7 @@ void assembleProgram(Application& app) {
     addMoonControls(main);
     addWebTimeControls(main, book);
     addOnlineControls(main, book);
+    addCityZoneControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -105,6 +106,7 @@ void assembleProgram(Application& app) {
     installMoon(app);
     installWebTime(app);
     installOnline(app);
+    installCityZones(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

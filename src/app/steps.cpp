@@ -57,4 +57,19 @@ bool playerIsPlaying(Application& app) {
     return q.playerIsPlaying && q.playerIsPlaying();
 }
 
+bool alarmMinuteSkipped(Application& app, int hour, int minute) {
+    const Queries& q = queries(app);
+    return q.alarmMinuteSkipped && q.alarmMinuteSkipped(hour, minute);
+}
+
+bool cityMinuteRepeated(Application& app) {
+    const Queries& q = queries(app);
+    return q.cityMinuteRepeated && q.cityMinuteRepeated();
+}
+
+std::string cityZoneTip(Application& app) {
+    const Queries& q = queries(app);
+    return q.cityZoneTip ? q.cityZoneTip() : std::string();
+}
+
 } // namespace kelvaro

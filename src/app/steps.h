@@ -13,7 +13,8 @@ namespace kelvaro {
 
 #define KELVARO_STEPS(X)                                                                                     \
     X(AfterSettingsLoaded) X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue)                 \
-    X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(DiscoverMixerLines) X(EndSessionThreadTerminate)    \
+    X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(CityGridEdited) X(DiscoverMixerLines)               \
+    X(EndSessionThreadTerminate) X(LoadCityZones) X(RefreshCityZones) X(SaveCityZones) X(ShowCityZone)       \
     X(Flash1Timer) X(GivePlayerDefaultFile) X(LoadCitiesAtStart) X(LoadCityPlan)       \
     X(LoadMusicListsAtStart) X(LogProgress) X(OnlineStartup) X(OpenBanner) X(PausePlayerForNote)             \
     X(PlaceTaskbarClock) X(RaiseLevelsForNote) X(RefreshMilestones) X(RestoreLevelsAfterNote)                \
@@ -48,8 +49,17 @@ std::string runStep(Application& app, Step step, const Args& args = {});
 // Questions a feature answers for others, with typed answers.
 struct Queries {
     std::function<bool()> playerIsPlaying;
+    // A change of the chosen city's zone just skipped the minute hour:minute of its wall clock.
+    std::function<bool(int hour, int minute)> alarmMinuteSkipped;
+    // The chosen city's wall clock shows a minute again that it showed before a change of its zone.
+    std::function<bool()> cityMinuteRepeated;
+    // The chosen city's zone for a tip: "CEST, UTC+02:00"; empty for a city without one.
+    std::function<std::string()> cityZoneTip;
 };
 Queries& queries(Application& app);
 bool playerIsPlaying(Application& app);
+bool alarmMinuteSkipped(Application& app, int hour, int minute);
+bool cityMinuteRepeated(Application& app);
+std::string cityZoneTip(Application& app);
 
 } // namespace kelvaro

@@ -49,7 +49,9 @@ class Application;
     X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2) \
     X(ButtonAddWave) X(ButtonSortWave) X(ButtonUpdateWave) X(ButtonAddCD) \
     X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) X(LabelAddWebRadio) \
-    X(LabelMoveRow) X(LabelSTSteps)
+    X(LabelMoveRow) X(LabelSTSteps) \
+    X(LabelCityZone) X(ComboBoxZone) X(LabelZoneOfCity) X(GradBtnnUseZone) \
+    X(GradBtnnNoZone)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

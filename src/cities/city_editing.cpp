@@ -2,6 +2,7 @@
 // difference after every key, and "^^ Update Cities ^^".
 #include "framework/application.h"
 #include "app/windows.h"
+#include "app/steps.h"
 #include "framework/colors.h"
 #include "framework/conversions.h"
 #include "cities/cities.h"
@@ -21,6 +22,7 @@ void MgridCitiesSelectCell(Application& app) {
     Control& grid = cityGrid(app);
     if (grid.col == kCityName) grid.hint = "Enter City ";
     if (grid.col == kCityHours) grid.hint = "Enter Time Change";
+    runStep(app, Step::CityGridEdited); // the zone chooser shows the row's zone
 }
 
 void moveCursor(Application& app, int row, int col) {
@@ -110,6 +112,7 @@ void MgridCitiesKeyUp(Application& app) {
     keepCursorInEditableColumns(app);
     Control& grid = cityGrid(app);
     const int row = grid.row;
+    runStep(app, Step::CityGridEdited);
     if (row < 1 || row > lastCityRow(grid)) return;
     const std::string hours = cityCell(grid, row, kCityHours);
     if (hours == "-") return;

@@ -1,6 +1,7 @@
 #include "cities/city_list.h"
 
 #include "app/show_note.h"
+#include "app/steps.h"
 #include "app/windows.h"
 #include "cities/hour_difference.h"
 #include "framework/application.h"
@@ -134,6 +135,7 @@ void loadCityList(Application& app) {
         app.feature<HourDifferenceNote>().shown = true;
         ShowNote(app, std::string("An hour difference in ") + kCitiesFile + " could not be used and is now 0.", false);
     }
+    runStep(app, Step::LoadCityZones);
 }
 
 void SaveCityList(Application& app) {
@@ -142,6 +144,7 @@ void SaveCityList(Application& app) {
     std::vector<ListRow> rows;
     if (grid.cells.size() > 1) rows.assign(grid.cells.begin() + 1, grid.cells.end());
     writeListFile(app.filePath(kCitiesFile), rows, kCityListColumns);
+    runStep(app, Step::SaveCityZones);
 }
 
 } // namespace kelvaro

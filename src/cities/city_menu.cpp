@@ -74,6 +74,7 @@ void applyCity(Application& app, int row, const std::string& caption) {
     app.main.CityOffset =
         static_cast<float>(hourDifferenceOrThrow(cityCell(grid, row, kCityHours), app.locale()));
     LoadCityAlarm(app, row);
+    runStep(app, Step::ShowCityZone);
 }
 
 void afterCityChange(Application& app) {

@@ -1,6 +1,7 @@
 #pragma once
 // A clock that stands still until a test moves it.
 #include "platform/clock.h"
+#include "platform/zone_database.h"
 
 namespace kelvaro {
 
@@ -12,16 +13,25 @@ public:
     explicit FakeClock(double localNow = DefaultStart, int utcOffsetMinutes = 0)
         : now_(localNow), offsetMinutes_(utcOffsetMinutes) {}
 
-    double now() const override { return now_; }
-    int utcOffsetMinutes() const override { return offsetMinutes_; }
+    double now() const override;
+    int utcOffsetMinutes() const override;
+    std::string zoneId() const override { return zone_; }
 
-    void set(double localNow) { now_ = localNow; }
-    void setUtcOffsetMinutes(int minutes) { offsetMinutes_ = minutes; }
+    // Local time; in a zone, the instant that shows it (the later one of a repeated hour).
+    void set(double localNow);
+    // A fixed offset from UTC; the clock no longer follows a zone.
+    void setUtcOffsetMinutes(int minutes);
+    // From now on local time follows the zone, daylight saving included; the instant stays.
+    void followZone(const ZoneDatabase& zones, const std::string& id);
     void advanceSeconds(double seconds);
 
 private:
-    double now_;
+    int offsetAt(double utc) const;
+
+    double now_;         // local time with a fixed offset; UTC while following a zone
     int offsetMinutes_;
+    const ZoneDatabase* zones_ = nullptr;
+    std::string zone_;
 };
 
 } // namespace kelvaro

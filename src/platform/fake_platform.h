@@ -8,6 +8,7 @@
 #include "platform/fake_mixer.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_zone_database.h"
 #include "platform/platform.h"
 
 #include <cstdint>
@@ -34,6 +35,7 @@ struct FakePlatform {
     FakeHostLookup lookup{post};
     FakeHttpClient http{post};
     FakeMixer mixer;
+    FakeZoneDatabase zones;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -62,6 +64,7 @@ struct FakePlatform {
         p.shell = &shell;
         p.autostart = &autostart;
         p.mixer = &mixer;
+        p.zones = &zones;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

@@ -1,5 +1,8 @@
 #include "platform/linux_clock.h"
 
+#include <QDateTime>
+#include <QTimeZone>
+
 #include <chrono>
 #include <cstdint>
 
@@ -18,20 +21,17 @@ std::int64_t daysFromCivil(std::int64_t year, unsigned month, unsigned day) {
 
 constexpr std::int64_t DaysFrom1899To1970 = 25569;
 
-struct LocalNow {
-    std::tm local{};
-    int milliseconds = 0;
+struct UtcNow {
+    std::time_t seconds;
+    int milliseconds;
 };
 
-LocalNow localNow() {
+UtcNow utcNow() {
     using namespace std::chrono;
     const auto since = system_clock::now().time_since_epoch();
     const auto secs = duration_cast<seconds>(since);
-    LocalNow result;
-    result.milliseconds = static_cast<int>(duration_cast<milliseconds>(since - secs).count());
-    const std::time_t t = static_cast<std::time_t>(secs.count());
-    localtime_r(&t, &result.local);
-    return result;
+    return {static_cast<std::time_t>(secs.count()),
+            static_cast<int>(duration_cast<milliseconds>(since - secs).count())};
 }
 
 } // namespace
@@ -45,13 +45,36 @@ double localDateTimeFrom(const std::tm& local, int milliseconds) {
     return static_cast<double>(days) + msOfDay / 86'400'000.0;
 }
 
+LinuxClock::LinuxClock() = default;
+LinuxClock::~LinuxClock() = default;
+
+int LinuxClock::offsetSecondsAt(std::time_t utc) const {
+    const QByteArray id = QTimeZone::systemTimeZoneId();
+    if (!zone_ || id.toStdString() != zoneName_) {
+        zoneName_ = id.toStdString();
+        auto zone = std::make_unique<QTimeZone>(id.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(id));
+        zone_ = zone->isValid() ? std::move(zone) : nullptr;
+    }
+    if (zone_) return zone_->offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
+    std::tm local{};
+    localtime_r(&utc, &local); // no zone the system names: the C library's
+    return static_cast<int>(local.tm_gmtoff);
+}
+
 double LinuxClock::now() const {
-    const LocalNow n = localNow();
-    return localDateTimeFrom(n.local, n.milliseconds);
+    const UtcNow n = utcNow();
+    const std::time_t local = n.seconds + offsetSecondsAt(n.seconds);
+    std::tm civil{};
+    gmtime_r(&local, &civil);
+    return localDateTimeFrom(civil, n.milliseconds);
 }
 
 int LinuxClock::utcOffsetMinutes() const {
-    return static_cast<int>(localNow().local.tm_gmtoff / 60);
+    return offsetSecondsAt(utcNow().seconds) / 60;
+}
+
+std::string LinuxClock::zoneId() const {
+    return QTimeZone::systemTimeZoneId().toStdString();
 }
 
 } // namespace kelvaro

@@ -3,13 +3,27 @@
 #include "platform/clock.h"
 
 #include <ctime>
+#include <memory>
+
+class QTimeZone;
 
 namespace kelvaro {
 
+// Local time comes from the system's zone as it is at each reading, so a change of the zone
+// while the program runs (a traveller's computer on landing) shows at once; the C library
+// would keep the zone it read first.
 class LinuxClock : public Clock {
-public:
+  public:
+    LinuxClock();
+    ~LinuxClock() override;
     double now() const override;
     int utcOffsetMinutes() const override;
+    std::string zoneId() const override;
+
+  private:
+    int offsetSecondsAt(std::time_t utc) const;
+    mutable std::string zoneName_;            // the zone `zone_` was made for
+    mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
 };
 
 // Local date-time (days since 1899-12-30) of a broken-down local time plus milliseconds.

@@ -16,6 +16,14 @@ public:
     int utcOffsetMinutes() const override { return 0; }
 };
 
+// Knows no zone: every city keeps its typed hour difference.
+class NoZones : public ZoneDatabase {
+public:
+    bool knows(const std::string&) const override { return false; }
+    std::optional<ZoneState> stateAt(const std::string&, std::int64_t) const override { return std::nullopt; }
+    std::vector<ZoneName> names() const override { return {}; }
+};
+
 class NoDialogs : public Dialogs {
 public:
     Answer messageBox(BoxKind, const std::string&, const std::string&, const std::vector<Answer>& buttons) override {
@@ -137,6 +145,7 @@ Platform withDefaultServices(Platform p) {
     static NoSpeaker speaker;
     static NoShell shell;
     static NoAutostart autostart;
+    static NoZones zones;
     if (!p.clock) p.clock = &clock;
     if (!p.dialogs) p.dialogs = &dialogs;
     if (!p.speaker) p.speaker = &speaker;
@@ -153,6 +162,7 @@ Platform withDefaultServices(Platform p) {
     if (!p.lookup) p.lookup = &lookup;
     if (!p.http) p.http = &http;
     if (!p.mixer) p.mixer = &noMixer();
+    if (!p.zones) p.zones = &zones;
     return p;
 }
 

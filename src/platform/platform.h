@@ -13,6 +13,7 @@
 #include "platform/speaker.h"
 #include "platform/time_client.h"
 #include "platform/window_host.h"
+#include "platform/zone_database.h"
 
 #include <string>
 
@@ -31,6 +32,7 @@ struct Platform {
     HostLookup* lookup = nullptr;       // Ping1
     HttpClient* http = nullptr;         // HttpCliFTP
     Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
+    ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
     std::string handoverFile; // the per-user file through which a second start finds the first
     std::string programFile;  // this program's executable, for the autostart entry
     std::string instanceToken; // how a second start reaches this one (written as "apphdl")

@@ -2,6 +2,7 @@ target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_dialogs.cpp)
 
 target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_zone_database.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp
@@ -22,7 +23,8 @@ target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_quit_signals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_speaker.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_zone_database.cpp)
 
 # The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.
 find_package(PkgConfig REQUIRED)

@@ -124,6 +124,27 @@ bool ProfileFile::hasKey(std::string_view section, std::string_view key) const {
     return rawValue(section, key) != nullptr;
 }
 
+std::vector<std::pair<std::string, std::string>> ProfileFile::keys(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> found;
+    const Place place = find(section, {});
+    if (place.sectionLine == npos) return found;
+    for (std::size_t i = place.sectionLine + 1; i <= place.lastKeyLine && i < lines_.size(); ++i) {
+        std::string_view k, v;
+        if (!keyLine(lines_[i], k, v)) continue;
+        bool seen = false;
+        for (const auto& pair : found) seen = seen || sameName(pair.first, k);
+        if (!seen) found.emplace_back(std::string(k), readString(section, k, {}));
+    }
+    return found;
+}
+
+void ProfileFile::eraseKey(std::string_view section, std::string_view key) {
+    const Place place = find(section, key);
+    if (place.keyLine == npos) return;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(place.keyLine));
+    dirty_ = true;
+}
+
 std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
     std::string_view value = def;
     if (const std::string* line = rawValue(section, key)) {

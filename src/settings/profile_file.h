@@ -31,6 +31,11 @@ public:
     bool mayReplace() const { return outcome_ == ReadOutcome::Read || outcome_ == ReadOutcome::Missing; }
 
     bool hasKey(std::string_view section, std::string_view key) const;
+    // Every key of the first section of that name with its value, in file order; a duplicate
+    // key counts once, as its first line.
+    std::vector<std::pair<std::string, std::string>> keys(std::string_view section) const;
+    // Removes the key's line; nothing when it is missing.
+    void eraseKey(std::string_view section, std::string_view key);
 
     // The stored text cut to kMaxTextLength characters; `def` when the key is missing.
     std::string readString(std::string_view section, std::string_view key, std::string_view def) const;

@@ -2,6 +2,8 @@
 #include "platform/fake_clock.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_zone_database.h"
+#include "framework/datetime.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +22,37 @@ TEST(FakeClock, StepsLandExactlyOnWholeSecondsAcrossMidnight) {
     clock.setUtcOffsetMinutes(-330);
     EXPECT_EQ(clock.now(), 40000.25);
     EXPECT_EQ(clock.utcOffsetMinutes(), -330);
+}
+
+// Minutes of a local date-time, to compare without the error of the days held as a double.
+long minutes(double localDateTime) {
+    return std::lround(localDateTime * 1440.0);
+}
+
+TEST(FakeClock, InAZoneLocalTimeJumpsAtItsChangesWhileTimeRunsOn) {
+    FakeZoneDatabase zones;
+    FakeClock clock;
+    const double day = *tryEncodeDate(2027, 3, 28);
+    clock.set(day + 1.0 / 24 + 59.0 / 1440); // 01:59 UTC
+    clock.followZone(zones, "Europe/Paris");
+    EXPECT_EQ(minutes(clock.now()), minutes(day + 3.0 / 24 + 59.0 / 1440)) << "the instant stays";
+    EXPECT_EQ(clock.utcOffsetMinutes(), 60 + 60);
+    EXPECT_EQ(clock.zoneId(), "Europe/Paris");
+    clock.set(day + 1.0 / 24 + 59.0 / 1440); // 01:59 local, before the change
+    EXPECT_EQ(clock.utcOffsetMinutes(), 60);
+    clock.advanceSeconds(60);
+    EXPECT_EQ(minutes(clock.now()), minutes(day + 3.0 / 24)) << "02:00 does not exist";
+    // Autumn: the hour from 02:00 to 03:00 is shown twice.
+    const double autumn = *tryEncodeDate(2027, 10, 31);
+    clock.set(autumn + 2.0 / 24 + 30.0 / 1440);
+    EXPECT_EQ(clock.utcOffsetMinutes(), 60) << "a repeated time is taken as the later one";
+    clock.set(autumn + 1.0 / 24 + 30.0 / 1440);
+    clock.advanceSeconds(90 * 60);
+    EXPECT_EQ(minutes(clock.now()), minutes(autumn + 2.0 / 24));
+    EXPECT_EQ(clock.utcOffsetMinutes(), 60);
+    clock.setUtcOffsetMinutes(-300);
+    EXPECT_EQ(minutes(clock.now()), minutes(autumn + 2.0 / 24)) << "a fixed offset keeps the local time";
+    EXPECT_EQ(clock.zoneId(), "");
 }
 
 TEST(FakeSpeaker, RecordsSoundsAsText) {

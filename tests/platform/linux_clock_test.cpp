@@ -1,6 +1,7 @@
 #include "platform/linux_clock.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include <gtest/gtest.h>
 
@@ -38,4 +39,24 @@ TEST(LinuxClock, AgreesWithQtsLocalTime) {
         QDate(1899, 12, 30).daysTo(local.date()) + local.time().msecsSinceStartOfDay() / 86'400'000.0;
     EXPECT_NEAR(clock.now(), expected, 5.0 / 86400.0);
     EXPECT_EQ(clock.utcOffsetMinutes(), QDateTime::currentDateTime().offsetFromUtc() / 60);
+}
+
+// The zone is read at each reading: a computer that changes its zone while the program runs.
+TEST(LinuxClock, FollowsAChangeOfTheSystemZoneWhileRunning) {
+    if (!QTimeZone::isTimeZoneIdAvailable("Asia/Kathmandu")) GTEST_SKIP() << "no tz database (Debian package tzdata)";
+    const QByteArray saved = qgetenv("TZ");
+    const bool hadTz = qEnvironmentVariableIsSet("TZ");
+    LinuxClock clock;
+    qputenv("TZ", "Asia/Kathmandu");
+    EXPECT_EQ(clock.zoneId(), "Asia/Kathmandu");
+    EXPECT_EQ(clock.utcOffsetMinutes(), 345);
+    const double kathmandu = clock.now();
+    qputenv("TZ", "America/Sao_Paulo");
+    EXPECT_EQ(clock.zoneId(), "America/Sao_Paulo");
+    EXPECT_EQ(clock.utcOffsetMinutes(), -180);
+    EXPECT_NEAR(kathmandu - clock.now(), (345 + 180) / 1440.0, 5.0 / 86400.0);
+    if (hadTz)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
 }

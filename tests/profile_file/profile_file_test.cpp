@@ -245,3 +245,17 @@ TEST(ProfileWrite, WriteCutShortKeepsTheOldFile) {
     ini.flush(); // the changes are still there to retry
     EXPECT_EQ(ProfileFile(dir.file("Kelvaro.ini")).readString("Data", "A", "").size(), 1023u);
 }
+
+TEST(ProfileSection, KeysInOrderFirstDuplicateOnlyAndErasedOneByOne) {
+    TempFolder dir;
+    auto ini = load(dir, "[Data]\r\nHour=07\r\n[Zones]\r\n; a note\r\nParis=Europe/Paris\r\nSão Paulo = \"America/Sao_Paulo\"\r\n"
+                         "paris=Europe/Berlin\r\n[Other]\r\nX=1\r\n");
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(ini.keys("zones"), (Pairs{{"Paris", "Europe/Paris"}, {"São Paulo", "America/Sao_Paulo"}}));
+    EXPECT_TRUE(ini.keys("Missing").empty());
+    ini.eraseKey("Zones", "PARIS");
+    ini.eraseKey("Zones", "Nowhere");
+    EXPECT_EQ(ini.keys("Zones"), (Pairs{{"São Paulo", "America/Sao_Paulo"}, {"paris", "Europe/Berlin"}}));
+    EXPECT_EQ(ini.text(), "[Data]\r\nHour=07\r\n[Zones]\r\n; a note\r\nSão Paulo = \"America/Sao_Paulo\"\r\n"
+                          "paris=Europe/Berlin\r\n[Other]\r\nX=1\r\n");
+}

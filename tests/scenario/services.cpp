@@ -6,6 +6,7 @@
 
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_zone_database.h"
 
 #include <algorithm>
 
@@ -65,6 +66,30 @@ std::string checkCd(const Words& args) {
     return "expected: cd none | cd tracks N";
 }
 
+// The tz database of the program and of the fake clock: `zone ZONE` lets the clock follow one.
+class ZoneService : public FakeService {
+public:
+    explicit ZoneService(ServiceHost& host) : host_(host) {}
+    void attach(Platform& platform) override { platform.zones = &zones_; }
+    std::string read(const std::string& pseudo, const std::string& property) override {
+        unknownProperty(pseudo, property);
+    }
+    void command(const std::string&, const Words& args) override {
+        if (!zones_.knows(args[0])) throw ScenarioFailure("the fake tz database has no zone " + args[0]);
+        host_.clock().followZone(zones_, args[0]);
+    }
+
+private:
+    ServiceHost& host_;
+    FakeZoneDatabase zones_;
+};
+
+std::string checkZone(const Words& args) {
+    if (args.size() == 1 && args[0].find('/') != std::string::npos) return {};
+    if (args.size() == 1 && args[0] == "UTC") return {};
+    return "expected: zone AREA/CITY";
+}
+
 template <typename Service>
 std::function<std::unique_ptr<FakeService>(ServiceHost&)> factory() {
     return [](ServiceHost&) { return std::make_unique<Service>(); };
@@ -83,6 +108,8 @@ const std::vector<ServiceKit>& serviceKits() {
          makeTimeServerService},
         {"name look-up and HTTP", {"DNS", "HTTP"}, {{"dns", checkDns}, {"http", checkHttp}}, makeWebService},
         {"mixer", {"Mixer"}, {{"mixer", checkMixer}}, makeFakeMixerService},
+        {"time zones", {}, {{"zone", checkZone}},
+         [](ServiceHost& host) { return std::make_unique<ZoneService>(host); }},
     };
     return kits;
 }

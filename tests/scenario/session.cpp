@@ -110,9 +110,14 @@ void Session::tickOnce() {
     const std::int64_t startElapsed = elapsedMs_;
     const std::int64_t startWall = toMilliseconds(clock_.now());
     const std::int64_t target = startElapsed + 1000;
+    const bool inZone = !clock_.zoneId().empty();
     auto moveTo = [&](std::int64_t elapsed) {
+        const std::int64_t before = elapsedMs_;
         elapsedMs_ = std::max(elapsedMs_, elapsed);
-        clock_.set(fromMilliseconds(startWall + (elapsedMs_ - startElapsed)));
+        if (inZone) // time moves on, not the wall clock: at a change of the zone local time jumps
+            clock_.advanceSeconds(static_cast<double>(elapsedMs_ - before) / 1000.0);
+        else
+            clock_.set(fromMilliseconds(startWall + (elapsedMs_ - startElapsed)));
     };
     while (app_) {
         auto event = events_.nextDue();
