@@ -18,6 +18,8 @@ void addMusicListControls(Form& notebook);                // sound/
 void addSnoozeLabels(Form& mainWindow);                   // alarm/
 void addMinuteBoxControls(Form& notebook);                // alarm/
 void addMoonControls(Form& mainWindow);                   // moon/
+void addNowPlusControls(Form& mainWindow);                // alarm/
+void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -27,5 +29,7 @@ void installSoundSources(Application& app);  // sound/
 void installMusicLists(Application& app);    // sound/
 void installAlarmSounding(Application& app); // alarm/
 void installMoon(Application& app);          // moon/
+void installNowPlus(Application& app);       // alarm/
+void installSuperAlarm(Application& app);    // superalarm/
 
 } // namespace kelvaro

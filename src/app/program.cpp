@@ -83,6 +83,8 @@ void assembleProgram(Application& app) {
     addSnoozeLabels(main);
     addMinuteBoxControls(book);
     addMoonControls(main);
+    addNowPlusControls(main);
+    addSuperAlarmControls(main, book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -99,6 +101,8 @@ void assembleProgram(Application& app) {
     installMusicLists(app);
     installAlarmSounding(app);
     installMoon(app);
+    installNowPlus(app);
+    installSuperAlarm(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

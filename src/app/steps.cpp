@@ -14,13 +14,13 @@ constexpr const char* kStepNames[] = {
 };
 static_assert(std::size(kStepNames) == std::size(kAllSteps));
 
-// What the power, mixer, taskbar, planner, web-time and online features will fill in.
+// What the power, mixer, taskbar, web-time and online features will fill in.
 constexpr Step kComesLater[] = {
     Step::AfterSettingsLoaded, Step::ApplyAlarmVolume, Step::BannerStep,        Step::BatteryStep,
     Step::CheckOnline,         Step::DiscoverMixerLines, Step::EndSessionThreadTerminate,
-    Step::LoadCityPlan,        Step::OnlineStartup,    Step::OpenBanner,        Step::PlaceTaskbarClock,
-    Step::RaiseLevelsForNote,  Step::RefreshMilestones, Step::RestoreLevelsAfterNote,
-    Step::RestoreLineVolumes,  Step::SaveLineVolumes,  Step::ShapeMainWindow,   Step::ShowPlannerAmPm,
+    Step::OnlineStartup,    Step::OpenBanner,        Step::PlaceTaskbarClock,
+    Step::RaiseLevelsForNote,  Step::RestoreLevelsAfterNote,
+    Step::RestoreLineVolumes,  Step::SaveLineVolumes,  Step::ShapeMainWindow,
     Step::SleepMinuteStep,     Step::UpdateTaskbarClock, Step::WebTimeMinuteStep,
 };
 

@@ -26,7 +26,9 @@ class Application;
     X(Monday1) X(Tuesday1) X(Wednesday1) X(Thursday1) X(Friday1) X(Saturday1) X(DaysPresetsSeparator1) \
     X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) X(LabelSound) X(LabelSort) X(LabelDays) \
     X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
-    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1)
+    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) X(SetSuperAlarm1) \
+    X(LabelAtime) X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
+    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
 
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \
@@ -42,7 +44,14 @@ class Application;
     X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) X(LabelCitiesInsert) \
     X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
     X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
-    X(CheckBoxEnableDualAlarm1)
+    X(CheckBoxEnableDualAlarm1) X(TabSheetSuperAlarm) X(LabelStep1) X(Edit1M) X(LabelStep2) X(Edit2M) \
+    X(LabelStep3) X(Edit3M) X(LabelStep4) X(Edit4M) X(LabelStep5) X(Edit5M) X(LabelStep6) X(Edit6M) \
+    X(LabelStep7) X(Edit7M) X(LabelStep8) X(Edit8M) X(LabelStep9) X(Edit9M) X(LabelTargetTime) \
+    X(ComboBoxHourM) X(UpDownHourM) X(ComboBoxMinuteM) X(UpDownMinuteM) X(ComboBoxAMPMM) X(EditBT) \
+    X(LabelSleepHours) X(LabelBedTime) X(EditBTT) X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) \
+    X(LabelMAlarmTime) X(Edit1MT) X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) \
+    X(Edit2MT) X(LabelStartDress) X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) \
+    X(LabelStartDrive) X(Edit5MT) X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -185,8 +185,7 @@ void SelectCity(Application& app, const std::string& clickedName) {
 
 void CityNotebookShown(Application& app) {
     RebuildCityMenu(app);
-    // The planner's city label comes with the super alarm's page, which is not always built.
-    if (Control* planned = app.find("LabelMCity")) planned->caption = mainWindow(app).LabelTZ.caption;
+    notebook(app).LabelMCity.caption = mainWindow(app).LabelTZ.caption;
 }
 
 void CityNotebookClosed(Application& app) {
