@@ -19,6 +19,7 @@
 #include "superalarm/plan_fields.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace kelvaro {
 
@@ -26,7 +27,7 @@ namespace {
 
 using PlanControls = std::array<Control*, kPlanFields.size()>;
 
-// The fields in the order of kPlanFields (the wiring test checks the names agree).
+// The fields in the order of kPlanFields (installPlanner checks that the names agree).
 PlanControls planControls(Application& app) {
     SettingsNotebook& n = notebook(app);
     return {&n.Edit1M,  &n.Edit2M,  &n.Edit3M,  &n.Edit4M,  &n.Edit5M,  &n.Edit6M,  &n.Edit7M,
@@ -280,6 +281,10 @@ void routeChanges(Application& app) {
 } // namespace
 
 void installPlanner(Application& app) {
+    const PlanControls c = planControls(app);
+    for (std::size_t i = 0; i < c.size(); ++i)
+        if (c[i]->name != kPlanFields[i].name)
+            throw std::logic_error("planner field " + c[i]->name + " is listed as " + kPlanFields[i].name);
     routeChanges(app);
     app.defineOperation("PlannerNumberKeyPress", [&app] { plannerNumberKeyPress(app); });
     app.defineOperation("PlannerComboKeyPress", [&app] { plannerComboKeyPress(app); });
