@@ -4,6 +4,7 @@
 #include "../ui/ui_test_support.h"
 #include "app/program.h"
 #include "app/windows.h"
+#include "framework/datetime.h"
 #include "platform/fake_platform.h"
 #include "ui/program_view.h"
 
