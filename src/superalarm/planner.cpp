@@ -225,6 +225,7 @@ void CheckPlannerMinute(Application& app) {
         ShowNote(app, "Maximum number of minutes in an hour are 59.  Try again!", true);
         app.box(BoxKind::Error, "Maximum '59' minutes");
         minute.text = "59";
+        RecalculatePlan(app, nullptr); // a program write runs no change handler
     }
 }
 
