@@ -120,7 +120,9 @@ void checkWords(const std::string& verb, const Words& a) {
     if (verb == "write") return count(2, "write NAME TEXT");
     if (verb == "unreadable" || verb == "readable") return count(1, verb + " NAME");
     if (verb == "args") return;
-    if (verb == "start" || verb == "close-program" || verb == "crash") return count(0, verb);
+    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "hold-boxes" ||
+        verb == "release-boxes")
+        return count(0, verb);
     if (verb == "tick") {
         require(a.size() <= 1, "expected: tick [N|Nm|Nh]");
         if (a.empty()) return;
