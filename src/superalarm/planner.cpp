@@ -67,9 +67,9 @@ PlanInput readPlan(Application& app) {
     for (int i = 0; i < kPlanSteps; ++i)
         in.minutes[static_cast<std::size_t>(i)] = planNumber(c[static_cast<std::size_t>(i)]->text).value_or(0);
     const bool pm = c[kAmPmField]->text == upper(app.locale().pmDesignator);
-    in.target = minuteOfDay12(planNumber(c[kHourField]->text).value_or(8), planNumber(c[kMinuteField]->text).value_or(0),
-                              pm)
-                    .value_or(8 * 60);
+    const int hour = planNumber(c[kHourField]->text).value_or(8);
+    const int minute = planNumber(c[kMinuteField]->text).value_or(0);
+    in.target = minuteOfDay12(hour, minute, pm).value_or(8 * 60); // repairFields keeps both in range
     in.sleepHours = planNumber(c[kSleepField]->text).value_or(8);
     return in;
 }
