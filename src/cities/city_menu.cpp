@@ -56,15 +56,12 @@ void addCommand(Application& app, const std::string& name, const std::string& ca
     item.caption = caption;
     item.handlers[Event::Click] = name + "Click";
     app.defineOperation(name + "Click", [&app, page] {
-        OpenNotebookOn(app, notebook(app).form.find(page)); // the planner's page is built at run time
+        OpenNotebookOn(app, notebook(app).form.find(page)); // the page named when the menu was built
     });
 }
 
-// The planner's page belongs to the super alarm; it is found by its caption.
 Control* plannerPage(Application& app) {
-    for (Control* page : notebook(app).form.children(notebook(app).PageControl1.name))
-        if (page->caption.find("Super") != std::string::npos) return page;
-    return nullptr;
+    return &notebook(app).TabSheetSuperAlarm;
 }
 
 // The city of `row` becomes the one the clock and the alarm follow.
