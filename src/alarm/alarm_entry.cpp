@@ -190,9 +190,7 @@ void wireHandlers(Application& app) {
     params.handlers[Event::Click] = "EditProgramParamsClick";
     params.handlers[Event::KeyPress] = "EditProgramParamsKeyPress";
     params.handlers[Event::Exit] = "EditProgramParamsExit";
-    // The planner's hour box comes with the super alarm's page, which is not always built.
-    if (Control* plannerHour = app.find("ComboBoxHourM"))
-        plannerHour->handlers[Event::Exit] = "ComboBoxHourMExit";
+    notebook(app).ComboBoxHourM.handlers[Event::Exit] = "ComboBoxHourMExit";
 }
 
 } // namespace
@@ -275,9 +273,7 @@ void installAlarmEntry(Application& app) {
     app.defineOperation("EditProgramParamsKeyPress", [&app] { programParamsKeyPress(app); });
     app.defineOperation("EditProgramParamsExit",
                         [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
-    app.defineOperation("ComboBoxHourMExit", [&app] {
-        if (Control* box = app.find("ComboBoxHourM")) CheckPlannerHourBox(app, *box); // see wireHandlers
-    });
+    app.defineOperation("ComboBoxHourMExit", [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
     defineStep(app, Step::SyncAlarmUpDowns, [&app] { syncUpDowns(app); });
 }
 

@@ -36,11 +36,9 @@ std::string dueAlarmText(Application& app) {
 
 // At the alarm of a super-alarm morning the music starts again with the first step's piece.
 bool startsSuperAlarmMusic(Application& app) {
-    // The planner's status line comes with the super alarm's page, which is not always built.
-    const Control* status = app.find("Labelss");
     return mainWindow(app).MP3Music1.checked && notebook(app).RadioButtonWInOrder.checked &&
            notebook(app).CheckBoxSTNewMusic.checked && notebook(app).MgridWave.cells.size() >= 5 &&
-           app.main.SuperAlarmActive && !(status && status->color == colors::Green);
+           app.main.SuperAlarmActive && mainWindow(app).Labelss.color != colors::Green;
 }
 
 } // namespace

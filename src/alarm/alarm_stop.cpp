@@ -135,9 +135,8 @@ void AlarmON1Click(Application& app) {
 
 // Sounds a missed alarm of today late, from the planner's status line.
 void Labelsb1DblClick(Application& app) {
-    // The planner's status line comes with the super alarm's page, which is not always built.
-    const Control* status = app.find("Labelsb1");
-    if (!status || status->caption.empty() || status->caption == "...") return;
+    const std::string& status = mainWindow(app).Labelsb1.caption;
+    if (status.empty() || status == "...") return;
     if (alarmInProgress(app) || !mainWindow(app).ON1.checked || !app.main.TodayEnabled) return;
     const LocaleInfo& loc = app.locale();
     const DateTime now = strToTimeOrThrow(mainWindow(app).LabelTime.caption, loc);
@@ -165,11 +164,11 @@ void installAlarmStop(Application& app) {
     for (Control* c : {&w.LabelAlarmTime, &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF})
         c->handlers[Event::DblClick] = "ImageAlarmOFFDblClick";
     app.defineOperation("ImageAlarmOFFDblClick", [&app] { ImageAlarmOFFDblClick(app); });
-    // The tray menu's and the planner's controls come with features not always built.
+    // The tray menu comes with a feature not always built.
     if (Control* item = app.find("AlarmON1")) item->handlers[Event::Click] = "AlarmON1Click";
     app.defineOperation("AlarmON1Click", [&app] { AlarmON1Click(app); });
-    for (const char* name : {"Labelsb1", "Labelsb2"})
-        if (Control* c = app.find(name)) c->handlers[Event::DblClick] = "Labelsb1DblClick";
+    for (Control* line : {&w.Labelsb1, &w.Labelsb2})
+        line->handlers[Event::DblClick] = "Labelsb1DblClick";
     app.defineOperation("Labelsb1DblClick", [&app] { Labelsb1DblClick(app); });
 }
 

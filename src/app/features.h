@@ -22,6 +22,8 @@ void addVolumeControls(Form& mainWindow);                  // sound/
 void addWebTimeControls(Form& mainWindow, Form& notebook); // webtime/
 void addOnlineControls(Form& mainWindow, Form& notebook);  // online/
 void addCityZoneControls(Form& notebook);                 // cities/
+void addNowPlusControls(Form& mainWindow);                 // alarm/
+void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -35,5 +37,7 @@ void installMoon(Application& app);          // moon/
 void installWebTime(Application& app);       // webtime/
 void installOnline(Application& app);        // online/
 void installCityZones(Application& app);     // cities/
+void installNowPlus(Application& app);       // alarm/
+void installSuperAlarm(Application& app);    // superalarm/
 
 } // namespace kelvaro

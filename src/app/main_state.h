@@ -34,6 +34,7 @@ struct MainState {
     bool TodayEnabled = true;       // the day item of the city's weekday is checked
     bool SuperAlarmActive = false;  // the planner's alarm is in force
     int SuperAlarmMusicStep = 1;
+    bool CityClockUpdated = false;  // the taskbar's city clock has had its first update
     uint16_t LastMinuteSeen = 0;
     int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
 

@@ -87,6 +87,8 @@ void assembleProgram(Application& app) {
     addWebTimeControls(main, book);
     addOnlineControls(main, book);
     addCityZoneControls(book);
+    addNowPlusControls(main);
+    addSuperAlarmControls(main, book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -107,6 +109,8 @@ void assembleProgram(Application& app) {
     installWebTime(app);
     installOnline(app);
     installCityZones(app);
+    installNowPlus(app);
+    installSuperAlarm(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

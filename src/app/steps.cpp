@@ -14,11 +14,10 @@ constexpr const char* kStepNames[] = {
 };
 static_assert(std::size(kStepNames) == std::size(kAllSteps));
 
-// What the power, taskbar and planner features will fill in.
+// What the power and taskbar features will fill in.
 constexpr Step kComesLater[] = {
-    Step::AfterSettingsLoaded, Step::BatteryStep,       Step::EndSessionThreadTerminate, Step::LoadCityPlan,
-    Step::PlaceTaskbarClock,   Step::RefreshMilestones, Step::ShapeMainWindow,           Step::ShowPlannerAmPm,
-    Step::SleepMinuteStep,     Step::UpdateTaskbarClock,
+    Step::AfterSettingsLoaded, Step::BatteryStep,    Step::EndSessionThreadTerminate, Step::PlaceTaskbarClock,
+    Step::ShapeMainWindow,     Step::SleepMinuteStep, Step::UpdateTaskbarClock,
 };
 
 } // namespace

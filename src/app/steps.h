@@ -21,7 +21,7 @@ namespace kelvaro {
     X(RestoreLineVolumes) X(SaveCityList) X(SaveLineVolumes) X(ServiceAlarmSound) X(SetMoonDate)             \
     X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowPlannerAmPm) X(ShowSnoozeCountdown)              \
     X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) X(StoreCityAlarm)      \
-    X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) X(TFormCityShowMore) X(UpdateTaskbarClock)    \
+    X(StoreCityPlan)     X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) X(TFormCityShowMore) X(UpdateTaskbarClock)    \
     X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
 
 enum class Step {

@@ -28,7 +28,10 @@ class Application;
     X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
     X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) \
     X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) X(WebBrowserTop) X(LabelMaxB) \
-    X(BevelCD) X(TrackBarCD)
+    X(BevelCD) X(TrackBarCD) \
+    X(SetSuperAlarm1) \
+    X(LabelAtime) X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
+    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
 
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \
@@ -51,7 +54,15 @@ class Application;
     X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) X(LabelAddWebRadio) \
     X(LabelMoveRow) X(LabelSTSteps) \
     X(LabelCityZone) X(ComboBoxZone) X(LabelZoneOfCity) X(GradBtnnUseZone) \
-    X(GradBtnnNoZone)
+    X(GradBtnnNoZone) \
+    X(TabSheetSuperAlarm) X(LabelStep1) X(Edit1M) X(LabelStep2) X(Edit2M) \
+    X(LabelStep3) X(Edit3M) X(LabelStep4) X(Edit4M) X(LabelStep5) X(Edit5M) X(LabelStep6) X(Edit6M) \
+    X(LabelStep7) X(Edit7M) X(LabelStep8) X(Edit8M) X(LabelStep9) X(Edit9M) X(LabelTargetTime) \
+    X(ComboBoxHourM) X(UpDownHourM) X(ComboBoxMinuteM) X(UpDownMinuteM) X(ComboBoxAMPMM) X(EditBT) \
+    X(LabelSleepHours) X(LabelBedTime) X(EditBTT) X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) \
+    X(LabelMAlarmTime) X(Edit1MT) X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) \
+    X(Edit2MT) X(LabelStartDress) X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) \
+    X(LabelStartDrive) X(Edit5MT) X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
 
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -51,6 +51,7 @@ void wireNotebook(Application& app) {
     });
     app.defineOperation("TFormCityClose", [&app, earlierClose] {
         if (!earlierClose.empty()) app.run(earlierClose); // a handler another feature routed here
+        runStep(app, Step::StoreCityPlan); // before the list is read back from its file
         CityNotebookClosed(app);
         runStep(app, Step::TFormCityCloseMore);
     });

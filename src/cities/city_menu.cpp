@@ -56,15 +56,12 @@ void addCommand(Application& app, const std::string& name, const std::string& ca
     item.caption = caption;
     item.handlers[Event::Click] = name + "Click";
     app.defineOperation(name + "Click", [&app, page] {
-        OpenNotebookOn(app, notebook(app).form.find(page)); // the planner's page is built at run time
+        OpenNotebookOn(app, notebook(app).form.find(page)); // the page named when the menu was built
     });
 }
 
-// The planner's page belongs to the super alarm; it is found by its caption.
 Control* plannerPage(Application& app) {
-    for (Control* page : notebook(app).form.children(notebook(app).PageControl1.name))
-        if (page->caption.find("Super") != std::string::npos) return page;
-    return nullptr;
+    return &notebook(app).TabSheetSuperAlarm;
 }
 
 // The city of `row` becomes the one the clock and the alarm follow.
@@ -186,8 +183,7 @@ void SelectCity(Application& app, const std::string& clickedName) {
 
 void CityNotebookShown(Application& app) {
     RebuildCityMenu(app);
-    // The planner's city label comes with the super alarm's page, which is not always built.
-    if (Control* planned = app.find("LabelMCity")) planned->caption = mainWindow(app).LabelTZ.caption;
+    notebook(app).LabelMCity.caption = mainWindow(app).LabelTZ.caption;
 }
 
 void CityNotebookClosed(Application& app) {

@@ -16,7 +16,10 @@ void FakeDialogs::fail(const std::string& message) {
 Answer FakeDialogs::messageBox(BoxKind kind, const std::string& title, const std::string& text,
                                const std::vector<Answer>& buttons) {
     boxes_.push_back({kind, title, text, buttons, Answer::OK});
-    if (isOkOnly(buttons)) return Answer::OK;
+    if (isOkOnly(buttons)) {
+        if (whileOpen) whileOpen();
+        return Answer::OK;
+    }
     if (answers_.empty()) {
         boxes_.back().answer = Answer::Close;
         fail("unanswered question: " + text);

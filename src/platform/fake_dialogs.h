@@ -4,6 +4,7 @@
 #include "platform/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -44,6 +45,10 @@ public:
     // caught the exception, so the failure cannot go unnoticed.
     const std::string& failure() const { return failure_; }
     void clearFailure() { failure_.clear(); }
+
+    // Runs while a box with only an OK button is open (the message loop under it);
+    // the box is acknowledged when it returns. Empty: acknowledged at once.
+    std::function<void()> whileOpen;
 
     // True for boxes that only inform: nothing to decide, acknowledged at once.
     static bool isOkOnly(const std::vector<Answer>& buttons);

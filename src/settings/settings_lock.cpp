@@ -26,14 +26,13 @@ std::vector<Control*> plainLocked(Application& app) {
             &w.WeekDaysOnly1, &w.WeekendsOnly1, &w.AllDays1, &w.Cities1,
             &w.ComboBoxHour, &w.UpDown2, &w.ComboBoxMinute, &w.UpDown1,
             &w.ON1, &w.OFF1, &w.SundayAlarmSeperate1, &w.N24HourFormat1, &w.LabelSundayAlarm,
-            &w.LabelSundayAlarm1,
+            &w.LabelSundayAlarm1, &nb.GradBtnnMSetAlarm, &nb.GradBtnnMUseDefaults,
             // their double-click flips the alarm switch
             &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF};
 }
 
-// The planner's buttons and the city clock's font button come with features that
-// are not always built, so they are found by name.
-const char* const kLaterLocked[] = {"GradBtnnMSetAlarm", "GradBtnnMUseDefaults", "GradBtnnChangeTimeFontSize1"};
+// The city clock's font button comes with a feature that is not always built, so it is found by name.
+const char* const kLaterLocked[] = {"GradBtnnChangeTimeFontSize1"};
 
 // The notebook's own copy of the question; `raiseFlag` says whether it guards MayRaiseWindow.
 bool askToConfirm(Application& app, bool raiseFlag) {

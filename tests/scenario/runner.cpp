@@ -3,24 +3,24 @@
 #include "script.h"
 #include "session.h"
 
+#include <memory>
+
 namespace kelvaro::scenario {
 
 namespace {
 
 // Runs one scenario; "" when it passed, else "line L: WHAT".
 std::string runScenario(const Scenario& scenario) {
-    int line = scenario.line;
+    std::unique_ptr<Session> session;
+    auto line = [&] { return std::to_string(session && session->currentLine() ? session->currentLine() : scenario.line); };
     try {
-        Session session;
-        for (const Command& command : scenario.commands) {
-            line = command.line;
-            session.run(command);
-        }
+        session = std::make_unique<Session>();
+        session->runAll(scenario.commands);
         return {};
     } catch (const std::exception& e) {
-        return "line " + std::to_string(line) + ": " + e.what();
+        return "line " + line() + ": " + e.what();
     } catch (...) {
-        return "line " + std::to_string(line) + ": unknown exception";
+        return "line " + line() + ": unknown exception";
     }
 }
 

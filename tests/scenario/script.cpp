@@ -125,7 +125,9 @@ void checkWords(const std::string& verb, const Words& a) {
         return require(parseNow(a[1], a[2]).has_value(), "not a date and time: " + a[1] + " " + a[2]);
     }
     if (verb == "args") return;
-    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "settle") return count(0, verb);
+    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "settle" || verb == "hold-boxes" ||
+        verb == "release-boxes")
+        return count(0, verb);
     if (verb == "tick") {
         require(a.size() <= 1, "expected: tick [N|Nm|Nh]");
         if (a.empty()) return;

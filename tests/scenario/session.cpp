@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace kelvaro::scenario {
 
@@ -67,6 +68,7 @@ void Session::guarded(const std::function<void()>& action) {
 // After every event: a question nobody answered fails even when the program
 // swallowed the exception; a program that asked to quit ends.
 void Session::afterStep() {
+    if (heldFailure_ && openBoxes_ == 0) std::rethrow_exception(std::exchange(heldFailure_, nullptr));
     if (!dialogs_.failure().empty()) {
         std::string failure = dialogs_.failure();
         dialogs_.clearFailure();
@@ -169,8 +171,44 @@ void Session::watchTimers() {
     timers_ = std::move(running);
 }
 
+void Session::runAll(const std::vector<Command>& commands) {
+    commands_ = &commands;
+    next_ = 0;
+    while (next_ < commands.size()) runNext();
+}
+
+void Session::runNext() {
+    const Command& command = (*commands_)[next_++];
+    line_ = command.line;
+    run(command);
+}
+
+// A box stays open while the following commands run, as ticks and clicks run under a
+// real one. Boxes shown meanwhile open inside it; `release-boxes` closes them all.
+void Session::holdBox() {
+    if (heldFailure_ || !commands_) return;
+    ++openBoxes_;
+    try {
+        while (!releasing_ && next_ < commands_->size()) runNext();
+    } catch (...) {
+        // The program would take it for its own error: keep it for the command that opened the box.
+        heldFailure_ = std::current_exception();
+        releasing_ = true;
+    }
+    if (--openBoxes_ == 0) releasing_ = false;
+}
+
 void Session::run(const Command& command) {
     const std::string& verb = command.verb;
+    if (verb == "hold-boxes") {
+        dialogs_.whileOpen = [this] { holdBox(); };
+        return;
+    }
+    if (verb == "release-boxes") {
+        dialogs_.whileOpen = nullptr;
+        releasing_ = openBoxes_ > 0;
+        return;
+    }
     if (verb == "start") return start();
     if (verb == "close-program") {
         guarded([this] { closeMainWindow(*app_); });

@@ -12,6 +12,7 @@
 #include "platform/window_host.h"
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -52,6 +53,9 @@ public:
 
     // Runs one command; throws ScenarioFailure or std::logic_error when the scenario fails.
     void run(const Command& command);
+    // Runs a scenario's commands in order; some may run under a held box (holdBox).
+    void runAll(const std::vector<Command>& commands);
+    int currentLine() const { return line_; }
 
     const std::string& programDir() const override { return programDir_; }
     FakeClock& clock() override { return clock_; }
@@ -87,6 +91,16 @@ private:
     void expectTarget(const Words& args);
 
     void expectFailure(const Command& command);
+
+    // `hold-boxes`: the script goes on under an open OK box until `release-boxes`.
+    void runNext();
+    void holdBox();
+    const std::vector<Command>* commands_ = nullptr;
+    std::size_t next_ = 0;
+    int line_ = 0;
+    int openBoxes_ = 0;
+    bool releasing_ = false;
+    std::exception_ptr heldFailure_; // a failure under a box, reported once the boxes are closed
 
     std::string root_, programDir_, handoverFile_;
     LocaleInfo locale_;
