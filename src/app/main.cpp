@@ -1,12 +1,13 @@
 // Program entry: one instance per user, the windows, the tick, and a clean
 // close on SIGTERM so the settings are saved.
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/second_timer.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_instance_guard.h"
-#include "platform/linux_media_player.h"
 #include "platform/linux_media_env.h"
+#include "platform/linux_media_player.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_quit_signals.h"
 #include "platform/linux_shell.h"
@@ -41,7 +42,8 @@ void reportStartup() {
     std::fclose(stat);
     buf[n] = 0;
     const char* p = std::strrchr(buf, ')');
-    for (int field = 2; p && field < 22; ++field) p = std::strchr(p + 1, ' ');
+    for (int field = 2; p && field < 22; ++field)
+        p = std::strchr(p + 1, ' ');
     if (p) startTicks = std::strtoull(p + 1, nullptr, 10);
     FILE* up = std::fopen("/proc/uptime", "r");
     double uptime = 0;
@@ -50,12 +52,15 @@ void reportStartup() {
         std::fclose(up);
     }
     const double started = static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n", (uptime - started) * 1000.0);
+    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n",
+                 (uptime - started) * 1000.0);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version and a refused line answer before Qt needs a display.
+    if (const int exitCode = answerCommandLine(parseCommandLine(argc, argv)); exitCode >= 0) return exitCode;
     preferGStreamerBackend();
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));
