@@ -52,8 +52,7 @@ void reportStartup() {
         std::fclose(up);
     }
     const double started = static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n",
-                 (uptime - started) * 1000.0);
+    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n", (uptime - started) * 1000.0);
 }
 
 } // namespace
