@@ -87,6 +87,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (list.isEmpty()) list << q("kelvaro");
 
     CommandLine line;
+    // Qt's single-dash long options would let "-dir" through, but the program folder is read from
+    // "--dir" alone (platform/linux_paths.h).
+    for (const QString& word : list.mid(1)) {
+        if (word == q("-dir") || word.startsWith(q("-dir="))) {
+            line.action = CommandLine::Action::Refuse;
+            line.text = refusal(q("the folder option is written --dir."));
+            return line;
+        }
+    }
     if (!parser.parse(list)) {
         line.action = CommandLine::Action::Refuse;
         line.text = refusal(parser.errorText());

@@ -76,6 +76,7 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowWithAClearReason) {
         {{"--dir", std_file.string()}, "is not a folder"},
         {{"automatic"}, "unexpected argument 'automatic'"},
         {{"auto", "later"}, "unexpected argument 'later'"},
+        {{"-dir", "/tmp"}, "the folder option is written --dir"},
     };
     for (const auto& c : cases) {
         const CommandLine line = parse(c.words);
