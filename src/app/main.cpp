@@ -1,5 +1,6 @@
 // Program entry: one instance per user, the windows, the tick, and a clean
 // close on SIGTERM so the settings are saved.
+#include "app/command_line.h"
 #include "app/program.h"
 #include "app/second_timer.h"
 #include "platform/linux_autostart.h"
@@ -8,9 +9,9 @@
 #include "platform/linux_host_lookup.h"
 #include "platform/linux_http_client.h"
 #include "platform/linux_instance_guard.h"
-#include "platform/linux_media_player.h"
 #include "platform/linux_pulse_mixer.h"
 #include "platform/linux_media_env.h"
+#include "platform/linux_media_player.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_quit_signals.h"
 #include "platform/linux_shell.h"
@@ -47,7 +48,8 @@ void reportStartup() {
     std::fclose(stat);
     buf[n] = 0;
     const char* p = std::strrchr(buf, ')');
-    for (int field = 2; p && field < 22; ++field) p = std::strchr(p + 1, ' ');
+    for (int field = 2; p && field < 22; ++field)
+        p = std::strchr(p + 1, ' ');
     if (p) startTicks = std::strtoull(p + 1, nullptr, 10);
     FILE* up = std::fopen("/proc/uptime", "r");
     double uptime = 0;
@@ -62,6 +64,8 @@ void reportStartup() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version and a refused line answer before Qt needs a display.
+    if (const int exitCode = answerCommandLine(parseCommandLine(argc, argv)); exitCode >= 0) return exitCode;
     preferGStreamerBackend();
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));

@@ -1,5 +1,8 @@
 # The program itself: the entry and its Qt timer, on top of every layer.
 target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/second_timer.cpp)
+target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/command_line.cpp PROPERTIES
+  COMPILE_DEFINITIONS "KELVARO_VERSION=\"${PROJECT_VERSION}\"")
 
 add_executable(kelvaro ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(kelvaro PRIVATE kelvaro_ui kelvaro_platform kelvaro_logic)

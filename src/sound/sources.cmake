@@ -9,7 +9,7 @@ foreach(sound ${KELVARO_SOUND_FILES})
   # The program is built in this binary folder; its sounds sit in "sounds/" beside it.
   configure_file(${sound} ${CMAKE_CURRENT_BINARY_DIR}/sounds/${sound_name} COPYONLY)
 endforeach()
-install(FILES ${KELVARO_SOUND_FILES} DESTINATION share/kelvaro/sounds)
+install(FILES ${KELVARO_SOUND_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvaro/sounds)
 
 target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/list_file.cpp)
 

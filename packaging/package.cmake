@@ -1,0 +1,27 @@
+# The Debian package: `scripts/package` builds it with `cpack -G DEB`.
+# Depends: the shared libraries the program links (found by dpkg-shlibdeps) and what it loads at
+# run time: the GStreamer plugins of each sound source, a General MIDI soundfont for the MIDI
+# alarm, libpulse for the speaker's tones and the sound server.
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_VENDOR "Kelvaro Clock developers")
+set(CPACK_PACKAGE_CONTACT "Kelvaro Clock developers <dev@kelvaro.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "alarm clock that rings at the time of the city you choose")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kelvaro Clock is a desktop alarm clock for travellers. It shows the time of the city you
+choose, sounds the alarm at that city's time from music files, MIDI, an audio CD or web radio,
+snoozes, and plans the morning backwards from a boarding time.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://kelvaro.org/")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # kelvaro_VERSION-RELEASE_ARCH.deb
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-plugins-bad, gstreamer1.0-plugins-ugly, timgm6mb-soundfont | sf2-soundfont-gm, libpulse0")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
