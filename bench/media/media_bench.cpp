@@ -2,8 +2,8 @@
 // player reporting that it plays (pipeline running, sink buffered) for the
 // shipped fanfare on a null sink. Target: under 300 ms. (Qt 6.4's position
 // reports are too irregular to time the first moving position.)
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_platform.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
@@ -35,7 +35,8 @@ QCoreApplication& app() {
 void waitFor(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
-    while (!done() && clock.elapsed() < timeoutMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    while (!done() && clock.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
 }
 
 void BM_PlayUntilPlaying(benchmark::State& state) {
@@ -50,13 +51,16 @@ void BM_PlayUntilPlaying(benchmark::State& state) {
         player.play(true);
         QElapsedTimer waited;
         waited.start();
-        waitFor([&] {
-            return inner->playbackState() == QMediaPlayer::PlayingState &&
-                   inner->mediaStatus() == QMediaPlayer::BufferedMedia;
-        }, 3000);
+        waitFor(
+            [&] {
+                return inner->playbackState() == QMediaPlayer::PlayingState &&
+                       inner->mediaStatus() == QMediaPlayer::BufferedMedia;
+            },
+            3000);
         state.PauseTiming();
         if (player.qtPlayer()->playbackState() != QMediaPlayer::PlayingState) {
-            state.SkipWithError(("did not start playing; waited " + std::to_string(waited.elapsed()) + " ms").c_str());
+            state.SkipWithError(
+                ("did not start playing; waited " + std::to_string(waited.elapsed()) + " ms").c_str());
             break;
         }
         player.stop();
@@ -64,19 +68,20 @@ void BM_PlayUntilPlaying(benchmark::State& state) {
     }
 }
 
-
 // The whole road of an alarm: the tick of the alarm minute finds the alarm due,
 // requests the media source, and its last step opens and plays the file.
 void BM_AlarmMinuteTickUntilPlaying(benchmark::State& state) {
     app();
     const std::string dir = std::filesystem::temp_directory_path() / "kelvaro-media-bench";
     std::filesystem::create_directories(dir);
-    std::ofstream(dir + "/Kelvaro.ini") << "[Data]\r\nMP3Music=1\r\nMIDIMusic=0\r\nHour=07\r\nMinute=00\r\n"
-                                           "AMPM=AM\r\nMP3Path=" KELVARO_SOURCE_DIR "/data/sounds/TaDa.mp3\r\n";
+    std::ofstream(dir + "/Kelvaro.ini")
+        << "[Data]\r\nMP3Music=1\r\nMIDIMusic=0\r\nHour=07\r\nMinute=00\r\n"
+           "AMPM=AM\r\nMP3Path=" KELVARO_SOURCE_DIR "/data/sounds/TaDa.mp3\r\n";
     FakePlatform fakes(encodeDate(2026, 12, 7) + encodeTime(6, 59, 0));
     FakeClock& clock = fakes.clock;
     LinuxMediaPlayer player;
-    auto program = createProgram(fakes.platform(dir + "/handover.ini", &player), LocaleInfo::enUS(), dir, {"kelvaro"});
+    auto program =
+        createProgram(fakes.platform(dir + "/handover.ini", &player), LocaleInfo::enUS(), dir, {"kelvaro"});
     firstPaint(*program);
     for (auto _ : state) {
         state.PauseTiming();
@@ -86,11 +91,13 @@ void BM_AlarmMinuteTickUntilPlaying(benchmark::State& state) {
         clock.set(encodeDate(2026, 12, 7) + encodeTime(7, 0, 0));
         state.ResumeTiming();
         mainTick(*program);
-        waitFor([&] {
-            const QMediaPlayer* inner = player.qtPlayer();
-            return inner->playbackState() == QMediaPlayer::PlayingState &&
-                   inner->mediaStatus() == QMediaPlayer::BufferedMedia;
-        }, 3000);
+        waitFor(
+            [&] {
+                const QMediaPlayer* inner = player.qtPlayer();
+                return inner->playbackState() == QMediaPlayer::PlayingState &&
+                       inner->mediaStatus() == QMediaPlayer::BufferedMedia;
+            },
+            3000);
         state.PauseTiming();
         if (player.qtPlayer()->playbackState() != QMediaPlayer::PlayingState) {
             state.SkipWithError("the alarm did not start playing");
@@ -108,10 +115,15 @@ void openFile(benchmark::State& state, const char* name) {
     app();
     LinuxMediaPlayer player;
     player.setFileName(std::string(KELVARO_SOURCE_DIR "/data/sounds/") + name);
-    for (auto _ : state) player.open();
+    for (auto _ : state)
+        player.open();
 }
-void BM_OpenMediaFile(benchmark::State& state) { openFile(state, "TaDa.mp3"); }
-void BM_OpenMidiFile(benchmark::State& state) { openFile(state, "Mission2.mid"); } // loads the soundfont
+void BM_OpenMediaFile(benchmark::State& state) {
+    openFile(state, "TaDa.mp3");
+}
+void BM_OpenMidiFile(benchmark::State& state) {
+    openFile(state, "Mission2.mid");
+} // loads the soundfont
 
 } // namespace
 

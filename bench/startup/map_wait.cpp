@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
         XNextEvent(display, &event); // blocks until the server reports something
         if (event.type == MapNotify) break;
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.1f\n", ms);
     std::fflush(stdout);
     kill(child, SIGTERM);

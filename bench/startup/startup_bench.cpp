@@ -17,8 +17,10 @@ namespace {
 std::string cityList(long rows) {
     std::string text;
     for (long i = 1; i <= rows; ++i) {
-        text += "City " + std::to_string(i) + "\x07" + std::to_string(i % 25 - 12) + "\x07" + (i == 7 ? "1" : "0");
-        for (int cell = 3; cell < 25; ++cell) text += "\x07";
+        text += "City " + std::to_string(i) + "\x07" + std::to_string(i % 25 - 12) + "\x07" +
+                (i == 7 ? "1" : "0");
+        for (int cell = 3; cell < 25; ++cell)
+            text += "\x07";
         text += "\r\n";
     }
     return text;
@@ -27,7 +29,8 @@ std::string cityList(long rows) {
 // Every key the program reads, then comments and another section up to 1 MB.
 std::string bigSettings() {
     std::string text = "[Data]\r\nHour=06\r\nMinute=45\r\nAlarmON=1\r\nN24Hour=0\r\n";
-    for (int i = 0; text.size() < (1u << 20); ++i) text += "; note " + std::to_string(i) + " of the user\r\n";
+    for (int i = 0; text.size() < (1u << 20); ++i)
+        text += "; note " + std::to_string(i) + " of the user\r\n";
     text += "[Other]\r\n";
     return text;
 }
@@ -35,7 +38,8 @@ std::string bigSettings() {
 struct Folder {
     std::string dir;
     explicit Folder(long cities) {
-        dir = std::filesystem::temp_directory_path() / ("kelvaro-startup-bench-" + std::to_string(::getpid()));
+        dir =
+            std::filesystem::temp_directory_path() / ("kelvaro-startup-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         std::ofstream(dir + "/Cities.txt", std::ios::binary) << cityList(cities);
         std::ofstream(dir + "/Kelvaro.ini", std::ios::binary) << bigSettings();
@@ -47,22 +51,28 @@ void BM_StartWithBigFiles(benchmark::State& state) {
     Folder folder(state.range(0));
     FakePlatform fakes{encodeDate(2026, 12, 7) + encodeTime(6, 0, 0)};
     for (auto _ : state) {
-        auto app = createProgram(fakes.platform(folder.dir + "/handover.ini"), LocaleInfo::enUS(), folder.dir + "/",
-                                 {"kelvaro"});
+        auto app = createProgram(fakes.platform(folder.dir + "/handover.ini"), LocaleInfo::enUS(),
+                                 folder.dir + "/", {"kelvaro"});
         firstPaint(*app);
         benchmark::DoNotOptimize(app.get());
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_StartWithBigFiles)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_StartWithBigFiles)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 void BM_RebuildCityMenu(benchmark::State& state) {
     Folder folder(state.range(0));
     FakePlatform fakes{encodeDate(2026, 12, 7) + encodeTime(6, 0, 0)};
-    auto app = createProgram(fakes.platform(folder.dir + "/handover.ini"), LocaleInfo::enUS(), folder.dir + "/",
-                             {"kelvaro"});
+    auto app = createProgram(fakes.platform(folder.dir + "/handover.ini"), LocaleInfo::enUS(),
+                             folder.dir + "/", {"kelvaro"});
     firstPaint(*app);
-    for (auto _ : state) app->run("RebuildCityMenu");
+    for (auto _ : state)
+        app->run("RebuildCityMenu");
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_RebuildCityMenu)->Arg(1000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();

@@ -19,14 +19,17 @@ namespace {
 // The initial plan set as the alarm, sounding, at 06:40 (the shower step, already announced).
 struct Rig {
     FakePlatform fakes{encodeDate(2026, 12, 8) + encodeTime(6, 8, 59)};
-    std::string dir = std::filesystem::temp_directory_path() / ("kelvaro-superalarm-bench-" + std::to_string(::getpid()));
+    std::string dir =
+        std::filesystem::temp_directory_path() / ("kelvaro-superalarm-bench-" + std::to_string(::getpid()));
     std::unique_ptr<Application> app;
 
     Rig() {
         std::filesystem::create_directories(dir);
-        std::ofstream(dir + "/Kelvaro.ini", std::ios::binary) << "[Data]\r\nHour=06\r\nMinute=09\r\nAMPM=AM\r\n";
+        std::ofstream(dir + "/Kelvaro.ini", std::ios::binary)
+            << "[Data]\r\nHour=06\r\nMinute=09\r\nAMPM=AM\r\n";
         std::ofstream(dir + "/Mission2.mid", std::ios::binary) << "MThd";
-        app = createProgram(fakes.platform(dir + "/handover.ini"), LocaleInfo::enUS(), dir + "/", {"kelvaro"});
+        app =
+            createProgram(fakes.platform(dir + "/handover.ini"), LocaleInfo::enUS(), dir + "/", {"kelvaro"});
         firstPaint(*app);
         for (int i = 0; i < 31 * 60 + 2; ++i) {
             fakes.clock.advanceSeconds(1);
@@ -41,14 +44,16 @@ struct Rig {
 
 void BM_RecalculatePlan(benchmark::State& state) {
     Rig rig;
-    for (auto _ : state) rig.app->run("RecalculatePlan", {"Edit9M"});
+    for (auto _ : state)
+        rig.app->run("RecalculatePlan", {"Edit9M"});
     if (!notebook(*rig.app).LabelMAlarmTime.caption.starts_with("06:09")) state.SkipWithError("wrong plan");
 }
 BENCHMARK(BM_RecalculatePlan);
 
 void BM_RefreshMilestones(benchmark::State& state) {
     Rig rig;
-    for (auto _ : state) rig.app->run("RefreshMilestones");
+    for (auto _ : state)
+        rig.app->run("RefreshMilestones");
     if (mainWindow(*rig.app).Labelss.color != 0x008000) state.SkipWithError("the shower step is not current");
 }
 BENCHMARK(BM_RefreshMilestones);

@@ -1,7 +1,7 @@
 // Cost of one main tick and of one tick that runs the minute step, with the
 // fake platform (no online check, no sound).
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_platform.h"
 
 #include <benchmark/benchmark.h>

@@ -2,17 +2,17 @@
 // the status line above the clock.
 #include "alarm/alarm_days.h"
 
-#include <array>
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
+#include <array>
 
 #include "alarm/alarm_rules.h"
 #include "alarm/city_row.h"
+#include "app/features.h"
+#include "app/main_tick.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
-#include "app/features.h"
 #include "framework/form_builder.h"
-#include "app/main_tick.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -60,8 +60,8 @@ void showSoundStatus(Application& app) {
     if (mainWindow(app).CDPlayer1.checked) {
         sound = "CD Music";
         const SettingsNotebook& nb = notebook(app);
-        sort = checkedCaption(
-            {&nb.RadioButtonCDInOrder, &nb.RadioButtonCDRandom, &nb.RadioButtonCDSingle, &nb.RadioButtonCDWhole});
+        sort = checkedCaption({&nb.RadioButtonCDInOrder, &nb.RadioButtonCDRandom, &nb.RadioButtonCDSingle,
+                               &nb.RadioButtonCDWhole});
     } else if (mainWindow(app).MP3Music1.checked) {
         sound = "MP3 and Wave Music";
         const SettingsNotebook& nb = notebook(app);

@@ -2,15 +2,15 @@
 // boxes, nothing into the snooze box; a bad value is answered on leaving with a
 // note, an error box and a fixed value.
 #include "alarm/alarm_entry.h"
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
 
 #include "alarm/alarm_rules.h"
-#include "framework/application.h"
 #include "app/clock_formats.h"
-#include "framework/conversions.h"
 #include "app/features.h"
 #include "app/show_note.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
@@ -76,8 +76,9 @@ void checkAlarmHour(Application& app, const char* message24) {
     const std::string before = alarmCaption(app);
     Control& hour = mainWindow(app).ComboBoxHour;
     const bool h24 = is24Hour(app);
-    if (typedOutOfRange(hour.text, h24 ? [](int h) { return hourOutOfRange(h, true); }
-                                       : [](int h) { return hourOutOfRange(h, false); })) {
+    if (typedOutOfRange(
+            hour.text, h24 ? [](int h) { return hourOutOfRange(h, true); }
+                           : [](int h) { return hourOutOfRange(h, false); })) {
         ShowNote(app, h24 ? message24 : "Maximum hours is 12.  Try again!", true);
         app.box(BoxKind::Error, h24 ? "Maximum '23' hours" : "Maximum '12' hours");
         hour.text = "07";
@@ -155,10 +156,11 @@ void setBoxLists(Application& app) {
     for (int h = 1; h <= 12; ++h)
         hour.items.push_back(TwoDigits(h));
     mainWindow(app).ComboBoxMinute.items = {"00", "05", "10", "15", "20", "25", "30",
-                                       "35", "40", "45", "50", "55", "59"};
+                                            "35", "40", "45", "50", "55", "59"};
     mainWindow(app).ComboBoxSnooze.items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};
     // Typeable; the key filters let only capitals, or digits, through.
-    for (Control* box : {&mainWindow(app).ComboBoxAMPM, &mainWindow(app).ComboBoxHour, &mainWindow(app).ComboBoxMinute})
+    for (Control* box :
+         {&mainWindow(app).ComboBoxAMPM, &mainWindow(app).ComboBoxHour, &mainWindow(app).ComboBoxMinute})
         box->readOnly = false;
     mainWindow(app).ComboBoxHour.hint = "Alarm Hour";
     mainWindow(app).ComboBoxMinute.hint = "Alarm Minute";
@@ -273,7 +275,8 @@ void installAlarmEntry(Application& app) {
     app.defineOperation("EditProgramParamsKeyPress", [&app] { programParamsKeyPress(app); });
     app.defineOperation("EditProgramParamsExit",
                         [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
-    app.defineOperation("ComboBoxHourMExit", [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
+    app.defineOperation("ComboBoxHourMExit",
+                        [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
     defineStep(app, Step::SyncAlarmUpDowns, [&app] { syncUpDowns(app); });
 }
 

@@ -5,10 +5,10 @@
 #include "app/windows.h"
 
 #include "alarm/sounding_rules.h"
+#include "app/features.h"
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/datetime.h"
-#include "app/features.h"
 #include "framework/form_builder.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"

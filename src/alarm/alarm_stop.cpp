@@ -1,12 +1,12 @@
 // Ending the sound, fully or only silencing it, and the alarm switch with its
 // three handlers and messages.
 #include "alarm/alarm_sounding.h"
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
 
+#include "app/show_note.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
-#include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"
@@ -41,7 +41,8 @@ bool testVolumeLit(Application& app) {
 
 void refreshTaskbar(Application& app, bool withBlank) {
     const bool on = mainWindow(app).ON1.checked;
-    runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + (withBlank ? " " : ""), on ? "0" : "128"});
+    runStep(app, Step::UpdateTaskbarClock,
+            {mainWindow(app).LabelTime.caption + (withBlank ? " " : ""), on ? "0" : "128"});
 }
 
 void showSwitchIndicators(Application& app) {

@@ -1,6 +1,6 @@
 #include "alarm/city_row.h"
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
 
 #include "cities/city_list.h"
 #include "framework/application.h"

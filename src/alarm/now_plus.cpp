@@ -19,7 +19,7 @@ void addNowPlusControls(Form& f) {
     const std::string p = "AdvPanelSetting";
     addLabel(f, "LabelNowPlus", "Now+", {8, 50, 34, 14}, p).fontSize = 8;
     Control& box = addCombo(f, "ComboBoxNowPlus", "15", {44, 47, 46, 20}, p);
-    box.items = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "15", "20", "25",
+    box.items = {"01", "02", "03", "04", "05", "06", "07", "08", "09",  "10",  "15",  "20",  "25",
                  "30", "35", "40", "45", "50", "55", "60", "90", "120", "180", "240", "300", "600"};
     box.hint = "Now Plus Time";
     box.readOnly = true;

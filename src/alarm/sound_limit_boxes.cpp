@@ -1,11 +1,11 @@
 // The settings tab's part in the alarm: "Snooze Enabled", "Alarm Once" and the
 // two minute boxes that stop or snooze the alarm by themselves.
 #include "alarm/alarm_sounding.h"
-#include "app/windows.h"
 #include "alarm/sounding_rules.h"
+#include "app/show_note.h"
+#include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
-#include "app/show_note.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -57,7 +57,9 @@ void minuteBoxKeyPress(Application& app, MinuteBox which) {
     if (enter) minuteBoxExit(app, which);
 }
 
-void openSettingsPage(Application& app) { OpenNotebookOn(app, &notebook(app).TabSheetSettings); }
+void openSettingsPage(Application& app) {
+    OpenNotebookOn(app, &notebook(app).TabSheetSettings);
+}
 
 } // namespace
 
@@ -65,8 +67,9 @@ void addMinuteBoxControls(Form& f) {
     const std::vector<std::string> items = {"0",  "1",  "2",  "3",  "4",   "5",   "6",
                                             "7",  "8",  "9",  "10", "15",  "20",  "30",
                                             "40", "50", "60", "90", "120", "180", "140"};
-    const std::pair<const char*, Control*> boxes[] = {{"UpDownMusicSeconds", f.find("ComboBoxMusicSeconds")},
-                                                       {"UpDownSnoozeSeconds", f.find("ComboBoxSnoozeSeconds")}};
+    const std::pair<const char*, Control*> boxes[] = {
+        {"UpDownMusicSeconds", f.find("ComboBoxMusicSeconds")},
+        {"UpDownSnoozeSeconds", f.find("ComboBoxSnoozeSeconds")}};
     for (const auto& [upDown, box] : boxes) {
         box->items = items;
         addUpDown(f, upDown, box->name, 0, 9999, {box->left + box->width + 1, box->top, 16, box->height},

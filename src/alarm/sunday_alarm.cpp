@@ -1,21 +1,19 @@
 // The separate Sunday alarm time of the current city and its two labels.
 #include "alarm/alarm_days.h"
+#include "alarm/city_row.h"
+#include "app/clock_formats.h"
+#include "app/main_tick.h"
 #include "app/steps.h"
 #include "app/windows.h"
-#include "alarm/city_row.h"
 #include "framework/application.h"
-#include "app/clock_formats.h"
 #include "framework/colors.h"
 #include "framework/form_builder.h"
-#include "app/main_tick.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 void addSundayLabels(Form& f) {
     Control& line = addLabel(f, "LabelSundayAlarm", "", {8, 282, 436, 14});

@@ -25,13 +25,18 @@ std::string TwoDigits(long long n) {
     return (n >= 0 && n <= 9) ? "0" + s : s;
 }
 
-bool is24Hour(Application& app) { return mainWindow(app).N24HourFormat1.checked; }
+bool is24Hour(Application& app) {
+    return mainWindow(app).N24HourFormat1.checked;
+}
 
-const char* clockFormat(Application& app) { return is24Hour(app) ? "hh:mm" : "h:mm AMPM"; }
+const char* clockFormat(Application& app) {
+    return is24Hour(app) ? "hh:mm" : "h:mm AMPM";
+}
 
 void UpdateAlarmDisplay(Application& app) {
     const LocaleInfo& loc = app.locale();
-    std::string text = mainWindow(app).ComboBoxHour.text + loc.timeSeparator + mainWindow(app).ComboBoxMinute.text;
+    std::string text =
+        mainWindow(app).ComboBoxHour.text + loc.timeSeparator + mainWindow(app).ComboBoxMinute.text;
     if (!is24Hour(app)) text += " " + mainWindow(app).ComboBoxAMPM.text;
     const DateTime t = strToTimeOrThrow(text, loc);
     Control& label = mainWindow(app).LabelAlarmTime;
@@ -61,7 +66,8 @@ void ApplyClockLayout(Application& app) {
     mainWindow(app).LabelAMPM.visible = !h24;
     Control& hour = mainWindow(app).ComboBoxHour;
     hour.items.clear();
-    for (int h = l.hourMin; h <= l.hourMax; ++h) hour.items.push_back(TwoDigits(h));
+    for (int h = l.hourMin; h <= l.hourMax; ++h)
+        hour.items.push_back(TwoDigits(h));
 }
 
 void N24HourFormat1Click(Application& app) {

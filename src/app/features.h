@@ -10,19 +10,19 @@ class Application;
 struct Form;
 
 // Controls, added before the handles are bound.
-void addCitiesControls(Form& mainWindow, Form& notebook);  // cities/
-void addDaysControls(Form& mainWindow);                    // alarm/
-void addSundayLabels(Form& mainWindow);                    // alarm/
-void addSoundControls(Form& mainWindow);                   // sound/
-void addMusicListControls(Form& notebook);                 // sound/
-void addSnoozeLabels(Form& mainWindow);                    // alarm/
-void addMinuteBoxControls(Form& notebook);                 // alarm/
-void addMoonControls(Form& mainWindow);                    // moon/
-void addVolumeControls(Form& mainWindow);                  // sound/
-void addWebTimeControls(Form& mainWindow, Form& notebook); // webtime/
-void addOnlineControls(Form& mainWindow, Form& notebook);  // online/
-void addCityZoneControls(Form& notebook);                 // cities/
-void addNowPlusControls(Form& mainWindow);                 // alarm/
+void addCitiesControls(Form& mainWindow, Form& notebook);     // cities/
+void addDaysControls(Form& mainWindow);                       // alarm/
+void addSundayLabels(Form& mainWindow);                       // alarm/
+void addSoundControls(Form& mainWindow);                      // sound/
+void addMusicListControls(Form& notebook);                    // sound/
+void addSnoozeLabels(Form& mainWindow);                       // alarm/
+void addMinuteBoxControls(Form& notebook);                    // alarm/
+void addMoonControls(Form& mainWindow);                       // moon/
+void addVolumeControls(Form& mainWindow);                     // sound/
+void addWebTimeControls(Form& mainWindow, Form& notebook);    // webtime/
+void addOnlineControls(Form& mainWindow, Form& notebook);     // online/
+void addCityZoneControls(Form& notebook);                     // cities/
+void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 
 // Wiring, once every control exists and the handles are bound.

@@ -9,10 +9,10 @@
 #include "platform/linux_host_lookup.h"
 #include "platform/linux_http_client.h"
 #include "platform/linux_instance_guard.h"
-#include "platform/linux_pulse_mixer.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
 #include "platform/linux_paths.h"
+#include "platform/linux_pulse_mixer.h"
 #include "platform/linux_quit_signals.h"
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
@@ -58,7 +58,8 @@ void reportStartup() {
         std::fclose(up);
     }
     const double started = static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n", (uptime - started) * 1000.0);
+    std::fprintf(stderr, "kelvaro: first paint done %.0f ms after process start\n",
+                 (uptime - started) * 1000.0);
 }
 
 } // namespace

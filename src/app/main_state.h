@@ -27,22 +27,22 @@ struct MainState {
     // so that an unattended start does not hold the alarm behind an OK box.
     bool holdingStartNotes = false;
     std::vector<std::pair<std::string, bool>> startNotes; // text, beep
-    bool closing = false;      // the tick does nothing until the first paint ends
+    bool closing = false;                                 // the tick does nothing until the first paint ends
     double CityTimeOfDay = 0;
     uint16_t CityHour = 0, CityMinute = 0, CitySecond = 0;
     int CityWeekday = 1;
-    bool TodayEnabled = true;       // the day item of the city's weekday is checked
-    bool SuperAlarmActive = false;  // the planner's alarm is in force
+    bool TodayEnabled = true;      // the day item of the city's weekday is checked
+    bool SuperAlarmActive = false; // the planner's alarm is in force
     int SuperAlarmMusicStep = 1;
-    bool CityClockUpdated = false;  // the taskbar's city clock has had its first update
+    bool CityClockUpdated = false; // the taskbar's city clock has had its first update
     uint16_t LastMinuteSeen = 0;
     int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
 
     std::string versionText;
-    bool MayRaiseWindow = true; // the settings notebook's flag: false while a modal box is up
-    int TClockH = 0, TClockW = 0;                          // taskbar clock size adjustments
+    bool MayRaiseWindow = true;   // the settings notebook's flag: false while a modal box is up
+    int TClockH = 0, TClockW = 0; // taskbar clock size adjustments
     int MIDIVolume = 32767, WaveVolume = 32767, CDVolume = 32767; // alarm levels, 0..32767
-    int hintPause = 0;                                     // ms before a hint shows
+    int hintPause = 0;                                            // ms before a hint shows
     unsigned randomSeed = 0;
 };
 

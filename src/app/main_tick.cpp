@@ -1,11 +1,11 @@
 // The one-second main tick: city time, clock, and the per-second and
 // per-minute steps of every feature in their fixed order.
 #include "app/main_tick.h"
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
 
-#include "framework/application.h"
 #include "app/clock_formats.h"
+#include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 
@@ -19,7 +19,8 @@ DateTime cityShift(float cityOffset, const LocaleInfo& loc) {
     const int hours = static_cast<int>(std::trunc(cityOffset));
     const double rawMinutes = static_cast<double>(cityOffset) * 100.0 - static_cast<double>(hours) * 100.0;
     const int minutes = static_cast<int>(std::trunc(strToFloat(formatFloat("0", rawMinutes, loc), loc)));
-    return strToTimeOrThrow(TwoDigits(std::abs(hours)) + loc.timeSeparator + TwoDigits(std::abs(minutes)), loc);
+    return strToTimeOrThrow(TwoDigits(std::abs(hours)) + loc.timeSeparator + TwoDigits(std::abs(minutes)),
+                            loc);
 }
 
 DateTime cityTime(DateTime now, float cityOffset, const LocaleInfo& loc) {

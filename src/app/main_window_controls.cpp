@@ -1,7 +1,7 @@
 // The main window's controls with their layout and the states they have before
 // any setting is read.
-#include "framework/form_builder.h"
 #include "app/windows.h"
+#include "framework/form_builder.h"
 
 namespace kelvaro {
 
@@ -65,7 +65,8 @@ void addClock(Form& f) {
     addLabel(f, "LabelBattery", "", {400, 164, 110, 16}).visible = false;
     addLabel(f, "Labelsteh", "\xc3\xbe", {0, 0, 0, 0}).visible = false; // glyph mirror of "Say Hour"
     addLabel(f, "Labelsda", "\xc3\xbe", {0, 0, 0, 0}).visible = false;
-    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10}).hint = "Clock running = blinks every second";
+    addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10}).hint =
+        "Clock running = blinks every second";
     addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10}); // its hint comes with the snooze
     addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10}).hint = "On Line = Green";
     place(f.add("ImageMain", ControlKind::Image), {0, 0, 0, 0}).visible = false;
@@ -106,7 +107,8 @@ void addAlarmPanel(Form& f) {
     addLabel(f, "LabelHr", "Hr", {218, 12, 20, 14}, p);
     Control& minute = addCombo(f, "ComboBoxMinute", "30", {240, 8, 40, 22}, p);
     minute.readOnly = true;
-    for (int m = 0; m < 60; ++m) minute.items.push_back(twoDigits(m));
+    for (int m = 0; m < 60; ++m)
+        minute.items.push_back(twoDigits(m));
     addUpDown(f, "UpDown1", "ComboBoxMinute", 0, 59, {281, 8, 16, 22}, p).position = 30;
     addLabel(f, "LabelMin", "Min", {298, 12, 24, 14}, p);
     Control& ampm = addCombo(f, "ComboBoxAMPM", "", {326, 8, 50, 22}, p);
@@ -114,7 +116,8 @@ void addAlarmPanel(Form& f) {
     addLabel(f, "LabelAMPM", "", {326, 34, 60, 14}, p).fontSize = 7;
     Control& snooze = addCombo(f, "ComboBoxSnooze", "05", {160, 40, 40, 22}, p);
     snooze.readOnly = true;
-    for (int m = 1; m < 60; ++m) snooze.items.push_back(twoDigits(m));
+    for (int m = 1; m < 60; ++m)
+        snooze.items.push_back(twoDigits(m));
     addLabel(f, "LabelSnooze", "Snooze min", {204, 44, 70, 14}, p);
     Control& params = place(f.add("EditProgramParams", ControlKind::Edit), {8, 240, 200, 20});
     params.visible = false;

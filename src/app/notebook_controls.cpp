@@ -1,7 +1,7 @@
 // The settings notebook: its pages and the controls of the settings it holds,
 // in the states they have before any setting is read.
-#include "framework/form_builder.h"
 #include "app/windows.h"
+#include "framework/form_builder.h"
 
 namespace kelvaro {
 
@@ -57,7 +57,8 @@ void addMusicOrder(Form& f) {
     const std::string wave = addPage(f, "TabSheetWave", "MP3 and Wave Music").name;
     addRadio(f, "RadioButtonWInOrder", "In Order", true, "wave", {10, 10, 100, 20}, wave);
     addRadio(f, "RadioButtonWRandom", "Shuffle", false, "wave", {120, 10, 100, 20}, wave);
-    addCheckBox(f, "CheckBoxSTNewMusic", "Different Music each Super Alarm Time", true, {10, 288, 300, 20}, wave);
+    addCheckBox(f, "CheckBoxSTNewMusic", "Different Music each Super Alarm Time", true, {10, 288, 300, 20},
+                wave);
     addRadio(f, "RadioButtonWSingle", "Repeat", false, "wave", {230, 10, 100, 20}, wave);
     const std::string cd = addPage(f, "TabSheetCD", "CD Music").name;
     addRadio(f, "RadioButtonCDInOrder", "In Order", false, "cd", {10, 10, 100, 20}, cd);

@@ -2,12 +2,12 @@
 #include "app/steps.h"
 
 #include "app/clock_formats.h"
-#include "framework/conversions.h"
-#include "framework/datetime.h"
 #include "app/features.h"
 #include "app/main_tick.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -60,9 +60,7 @@ void defineStates(Application& app) {
 
 void installNotebookCommands(Application& app) {
     mainWindow(app).Settings1.handlers[Event::Click] = "Settings1Click";
-    app.defineOperation("Settings1Click", [&app] {
-        OpenNotebookOn(app, &notebook(app).TabSheetSettings);
-    });
+    app.defineOperation("Settings1Click", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSettings); });
     notebook(app).GradBtnnClose.handlers[Event::Click] = "GradBtnnCloseClick";
     app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm(SettingsNotebook::kName); });
 }

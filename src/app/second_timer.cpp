@@ -11,15 +11,21 @@ SecondTimer::SecondTimer(std::function<void()> onSecond, int slackMs, QObject* p
     connect(&timer_, &QTimer::timeout, this, &SecondTimer::fire);
 }
 
-void SecondTimer::start() { arm(); }
+void SecondTimer::start() {
+    arm();
+}
 
-void SecondTimer::stop() { timer_.stop(); }
+void SecondTimer::stop() {
+    timer_.stop();
+}
 
 int SecondTimer::delayToNextSecond(qint64 msSinceEpoch, int slackMs) {
     return static_cast<int>(1000 - msSinceEpoch % 1000) + slackMs;
 }
 
-void SecondTimer::arm() { timer_.start(delayToNextSecond(QDateTime::currentMSecsSinceEpoch(), slackMs_)); }
+void SecondTimer::arm() {
+    timer_.start(delayToNextSecond(QDateTime::currentMSecsSinceEpoch(), slackMs_));
+}
 
 void SecondTimer::fire() {
     // Re-arm first: the tick may open a message box whose nested loop must keep the clock going.

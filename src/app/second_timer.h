@@ -11,7 +11,7 @@
 namespace kelvaro {
 
 class SecondTimer : public QObject {
-public:
+  public:
     explicit SecondTimer(std::function<void()> onSecond, int slackMs = 3, QObject* parent = nullptr);
     void start();
     void stop();
@@ -19,7 +19,7 @@ public:
     // Milliseconds from `msSinceEpoch` to the next whole second, plus the slack.
     static int delayToNextSecond(qint64 msSinceEpoch, int slackMs);
 
-private:
+  private:
     void fire();
     void arm();
 

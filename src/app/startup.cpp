@@ -2,19 +2,19 @@
 // and its close (where everything is saved).
 #include "app/startup.h"
 #include "app/program.h"
-#include "app/windows.h"
 #include "app/show_note.h"
 #include "app/steps.h"
+#include "app/windows.h"
 
-#include "framework/application.h"
 #include "app/clock_formats.h"
+#include "cities/city_list.h"
+#include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
-#include "cities/city_list.h"
 #include "settings/profile_file.h"
-#include "sound/default_sounds.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
+#include "sound/default_sounds.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -48,7 +48,9 @@ std::string programFolderArgument(std::string dir) {
     return dir;
 }
 
-int minutesIn(const Control& box) { return strToIntDef(trim(box.text), 0); }
+int minutesIn(const Control& box) {
+    return strToIntDef(trim(box.text), 0);
+}
 
 } // namespace
 
@@ -103,7 +105,8 @@ void FormPaint(Application& app) {
     }
     // Saves killed half-way leave their temporary files; none of ours can be running yet.
     step(app, [&] {
-        removeStaleTempFiles(m.ProgramDir, {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva", "WebRadio.wva"});
+        removeStaleTempFiles(m.ProgramDir,
+                             {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva", "WebRadio.wva"});
         const std::filesystem::path handover(p.handoverFile);
         removeStaleTempFiles(handover.parent_path().string(), {handover.filename().string()});
     });
@@ -139,7 +142,8 @@ void FormPaint(Application& app) {
     mainWindow(app).Labelver.caption = "v" + m.versionText;
     step(app, [&] {
         // The session starts the program on the folder it runs on now, not on the default one.
-        p.autostart->writeEntry(kRunValue, p.programFile, {"--dir", programFolderArgument(m.ProgramDir), "auto"});
+        p.autostart->writeEntry(kRunValue, p.programFile,
+                                {"--dir", programFolderArgument(m.ProgramDir), "auto"});
     });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });
@@ -156,7 +160,10 @@ void FormPaint(Application& app) {
     logProgress(app, "5");
     if (mainWindow(app).LightCheckOnLine.checked) step(app, [&] { runStep(app, Step::OnlineStartup); });
     const bool alarmOn = mainWindow(app).ON1.checked;
-    step(app, [&] { runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", alarmOn ? "0" : "128"}); });
+    step(app, [&] {
+        runStep(app, Step::UpdateTaskbarClock,
+                {mainWindow(app).LabelTime.caption + " ", alarmOn ? "0" : "128"});
+    });
     mainWindow(app).ImageAlarmOFF.visible = !alarmOn;
     mainWindow(app).LabelAlarmOFF.visible = !alarmOn;
     ApplySettingsLock(app);
@@ -202,9 +209,8 @@ void installStartup(Application& app) {
     app.defineOperation("aaImage1DblClick", [] {});
     app.defineOperation("TextToSpeech1ClickIn", [] {});
     mainWindow(app).ImageMain.handlers[Event::MouseDown] = "ImageMainMouseDown";
-    app.defineOperation("ImageMainMouseDown", [&app] {
-        app.platform().host->beginWindowDrag(MainWindow::kName);
-    });
+    app.defineOperation("ImageMainMouseDown",
+                        [&app] { app.platform().host->beginWindowDrag(MainWindow::kName); });
     mainWindow(app).Close1.handlers[Event::Click] = "Close1Click";
 }
 

@@ -11,19 +11,20 @@
 
 namespace kelvaro {
 
-#define KELVARO_STEPS(X)                                                                                     \
-    X(AfterSettingsLoaded) X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue)                 \
-    X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(CityGridEdited) X(DiscoverMixerLines)               \
-    X(EndSessionThreadTerminate) X(LoadCityZones) X(RefreshCityZones) X(SaveCityZones) X(ShowCityZone)       \
-    X(Flash1Timer) X(GivePlayerDefaultFile) X(LoadCitiesAtStart) X(LoadCityPlan)       \
-    X(LoadMusicListsAtStart) X(LogProgress) X(OnlineStartup) X(OpenBanner) X(PausePlayerForNote)             \
-    X(PlaceTaskbarClock) X(RaiseLevelsForNote) X(RefreshMilestones) X(RestoreLevelsAfterNote)                \
-    X(RestoreLineVolumes) X(SaveCityList) X(SaveLineVolumes) X(ServiceAlarmSound) X(SetMoonDate)             \
-    X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowPlannerAmPm) X(ShowSnoozeCountdown)              \
-    X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) X(StoreCityAlarm)      \
-    X(StoreCityPlan)     X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) X(TFormCityShowMore) X(UpdateTaskbarClock)    \
-    X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
-
+// clang-format off
+#define KELVARO_STEPS(X) \
+    X(AfterSettingsLoaded) X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue) \
+    X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(CityGridEdited) X(DiscoverMixerLines) \
+    X(EndSessionThreadTerminate) X(LoadCityZones) X(RefreshCityZones) X(SaveCityZones) \
+    X(ShowCityZone) X(Flash1Timer) X(GivePlayerDefaultFile) X(LoadCitiesAtStart) X(LoadCityPlan) \
+    X(LoadMusicListsAtStart) X(LogProgress) X(OnlineStartup) X(OpenBanner) X(PausePlayerForNote) \
+    X(PlaceTaskbarClock) X(RaiseLevelsForNote) X(RefreshMilestones) X(RestoreLevelsAfterNote) \
+    X(RestoreLineVolumes) X(SaveCityList) X(SaveLineVolumes) X(ServiceAlarmSound) X(SetMoonDate) \
+    X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowPlannerAmPm) X(ShowSnoozeCountdown) \
+    X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) \
+    X(StoreCityAlarm) X(StoreCityPlan) X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) \
+    X(TFormCityShowMore) X(UpdateTaskbarClock) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
+// clang-format on
 enum class Step {
 #define KELVARO_STEP_ENUM(name) name,
     KELVARO_STEPS(KELVARO_STEP_ENUM)

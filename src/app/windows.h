@@ -11,28 +11,29 @@ class Application;
 
 // Every control of a window that exists once the windows are built, in creation
 // order. Controls made at run time (the cities' menu items) are not listed.
+// clang-format off
 #define KELVARO_MAIN_WINDOW_CONTROLS(X) \
-    X(MainMenu) X(Alarm1) X(ON1) X(OFF1) X(N3) X(N24HourFormat1) X(N4) X(LockSettings1) X(Settings1) \
-    X(SetAlarmTime1) X(SundayAlarmSeperate1) X(DaysSettings1) X(MusicSettings1) X(CDPlayer1) \
-    X(MP3Music1) X(WebRadioTV1) X(MIDIMusic1) X(Ding1) X(ProgramofYourChoice1) X(Cities1) \
-    X(TimeSettings1) X(Window1) X(UsePopUpHints1) X(Minimize1) X(About1) X(N9) X(Close1) X(LabelTime) \
-    X(LabelTime2) X(LabelSeconds) X(LabelSeconds2) X(LabelDate) X(Labelver) X(LabelBattery) \
-    X(Labelsteh) X(Labelsda) X(LightCheckTimer) X(LightCheckSnooze) X(LightCheckOnLine) X(ImageMain) \
-    X(ButtonStopAlarm) X(CheckBoxLock) X(LabelAlarmOFF) X(ImageAlarmON) X(ImageAlarmOFF) \
-    X(LabelMusicTime) X(LabelSnoozeTime) X(LabelCDTrack) X(Flash1) X(Timer1) X(AdvPanelSetting) \
-    X(LabelAlarmTime) X(LabelATimeShadow) X(Label1224) X(ImagePM) X(ComboBoxHour) X(UpDown2) X(LabelHr) \
-    X(ComboBoxMinute) X(UpDown1) X(LabelMin) X(ComboBoxAMPM) X(LabelAMPM) X(ComboBoxSnooze) \
-    X(LabelSnooze) X(EditProgramParams) X(LabelProgramParams) X(LabelTZ) X(AddNewTimeZone1) X(Sunday1) \
-    X(Monday1) X(Tuesday1) X(Wednesday1) X(Thursday1) X(Friday1) X(Saturday1) X(DaysPresetsSeparator1) \
-    X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) X(LabelSound) X(LabelSort) X(LabelDays) \
-    X(LabelUnderLineDay) X(LabelSundayAlarm) X(LabelSundayAlarm1) X(ButtonTestVolume) \
-    X(LightCheckTestVolume) X(LabelSnoozz) X(LabelSnozDiff) X(PanelMoon) X(Moon1) \
-    X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) X(WebBrowserTop) X(LabelMaxB) \
-    X(BevelCD) X(TrackBarCD) \
-    X(SetSuperAlarm1) \
-    X(LabelAtime) X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
+    X(MainMenu) X(Alarm1) X(ON1) X(OFF1) X(N3) X(N24HourFormat1) X(N4) X(LockSettings1) \
+    X(Settings1) X(SetAlarmTime1) X(SundayAlarmSeperate1) X(DaysSettings1) X(MusicSettings1) \
+    X(CDPlayer1) X(MP3Music1) X(WebRadioTV1) X(MIDIMusic1) X(Ding1) X(ProgramofYourChoice1) \
+    X(Cities1) X(TimeSettings1) X(Window1) X(UsePopUpHints1) X(Minimize1) X(About1) X(N9) X(Close1) \
+    X(LabelTime) X(LabelTime2) X(LabelSeconds) X(LabelSeconds2) X(LabelDate) X(Labelver) \
+    X(LabelBattery) X(Labelsteh) X(Labelsda) X(LightCheckTimer) X(LightCheckSnooze) \
+    X(LightCheckOnLine) X(ImageMain) X(ButtonStopAlarm) X(CheckBoxLock) X(LabelAlarmOFF) \
+    X(ImageAlarmON) X(ImageAlarmOFF) X(LabelMusicTime) X(LabelSnoozeTime) X(LabelCDTrack) X(Flash1) \
+    X(Timer1) X(AdvPanelSetting) X(LabelAlarmTime) X(LabelATimeShadow) X(Label1224) X(ImagePM) \
+    X(ComboBoxHour) X(UpDown2) X(LabelHr) X(ComboBoxMinute) X(UpDown1) X(LabelMin) X(ComboBoxAMPM) \
+    X(LabelAMPM) X(ComboBoxSnooze) X(LabelSnooze) X(EditProgramParams) X(LabelProgramParams) \
+    X(LabelTZ) X(AddNewTimeZone1) X(Sunday1) X(Monday1) X(Tuesday1) X(Wednesday1) X(Thursday1) \
+    X(Friday1) X(Saturday1) X(DaysPresetsSeparator1) X(WeekDaysOnly1) X(WeekendsOnly1) X(AllDays1) \
+    X(LabelSound) X(LabelSort) X(LabelDays) X(LabelUnderLineDay) X(LabelSundayAlarm) \
+    X(LabelSundayAlarm1) X(ButtonTestVolume) X(LightCheckTestVolume) X(LabelSnoozz) \
+    X(LabelSnozDiff) X(PanelMoon) X(Moon1) X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) \
+    X(WebBrowserTop) X(LabelMaxB) X(BevelCD) X(TrackBarCD) X(SetSuperAlarm1) X(LabelAtime) \
+    X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
     X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
-
+// clang-format on
+// clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
     X(PageControl1) X(TabSheetCities) X(TabSheetSettings) X(CheckBoxAlarmOnce1) X(CheckBoxSnooze1) \
     X(CheckBoxMonitorOff) X(CheckBoxVolumeMuteFix1) X(CheckBoxStopHybernateandSleep1) \
@@ -40,30 +41,29 @@ class Application;
     X(CheckBoxSayTimeEveryHour1) X(CheckBoxQuietAfterBedTime1) X(CheckBoxSpeakDuringAlarm1) \
     X(CheckBoxAllowTimeUpdate) X(CheckBoxAutoStartwithWindows1) X(CheckBoxLowBattCheck1) \
     X(LabelMusicSeconds) X(ComboBoxMusicSeconds) X(LabelSnoozeSeconds) X(ComboBoxSnoozeSeconds) \
-    X(GradBtnnClose) X(TabSheetWave) X(RadioButtonWInOrder) X(RadioButtonWRandom) X(CheckBoxSTNewMusic) \
-    X(RadioButtonWSingle) X(TabSheetCD) X(RadioButtonCDInOrder) X(RadioButtonCDRandom) \
-    X(RadioButtonCDSingle) X(RadioButtonCDWhole) X(TabSheetWebRadio) X(TabSheetWebTime) \
-    X(LabelTimeHost) X(ComboBoxTimeHostName) X(LabelLastTimeSynchTitle) X(LabelLastTimeSynch) \
-    X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) X(LabelCitiesInsert) \
-    X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) X(MgridWebRadio) \
-    X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) X(LabelSnoozeSecondsNote) \
-    X(CheckBoxEnableDualAlarm1) X(GradBtnnGetTime) X(GradBtnnSetTime) X(LightCheckgettime) X(LabelWebTimeTitle) \
-    X(LabelWebTime) X(LabelLocalTimeTitle) X(LabelLocalTime) X(LabelWebTimeNote) X(LabelWebTimeNote2) X(GradBtnnOKWT) \
-    X(EditMyIP1) X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2) \
-    X(ButtonAddWave) X(ButtonSortWave) X(ButtonUpdateWave) X(ButtonAddCD) \
-    X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) X(LabelAddWebRadio) \
-    X(LabelMoveRow) X(LabelSTSteps) \
-    X(LabelCityZone) X(ComboBoxZone) X(LabelZoneOfCity) X(GradBtnnUseZone) \
-    X(GradBtnnNoZone) \
-    X(TabSheetSuperAlarm) X(LabelStep1) X(Edit1M) X(LabelStep2) X(Edit2M) \
-    X(LabelStep3) X(Edit3M) X(LabelStep4) X(Edit4M) X(LabelStep5) X(Edit5M) X(LabelStep6) X(Edit6M) \
-    X(LabelStep7) X(Edit7M) X(LabelStep8) X(Edit8M) X(LabelStep9) X(Edit9M) X(LabelTargetTime) \
-    X(ComboBoxHourM) X(UpDownHourM) X(ComboBoxMinuteM) X(UpDownMinuteM) X(ComboBoxAMPMM) X(EditBT) \
-    X(LabelSleepHours) X(LabelBedTime) X(EditBTT) X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) \
-    X(LabelMAlarmTime) X(Edit1MT) X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) \
-    X(Edit2MT) X(LabelStartDress) X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) \
-    X(LabelStartDrive) X(Edit5MT) X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
-
+    X(GradBtnnClose) X(TabSheetWave) X(RadioButtonWInOrder) X(RadioButtonWRandom) \
+    X(CheckBoxSTNewMusic) X(RadioButtonWSingle) X(TabSheetCD) X(RadioButtonCDInOrder) \
+    X(RadioButtonCDRandom) X(RadioButtonCDSingle) X(RadioButtonCDWhole) X(TabSheetWebRadio) \
+    X(TabSheetWebTime) X(LabelTimeHost) X(ComboBoxTimeHostName) X(LabelLastTimeSynchTitle) \
+    X(LabelLastTimeSynch) X(TabSheetDebug) X(Memo1) X(LabelCitiesColumns) X(MgridCities) \
+    X(LabelCitiesInsert) X(LabelCitiesDelete) X(GradBtnnMyCities) X(MgridWave) X(MgridCD) \
+    X(MgridWebRadio) X(UpDownMusicSeconds) X(UpDownSnoozeSeconds) X(LabelMusicSecondsNote) \
+    X(LabelSnoozeSecondsNote) X(CheckBoxEnableDualAlarm1) X(GradBtnnGetTime) X(GradBtnnSetTime) \
+    X(LightCheckgettime) X(LabelWebTimeTitle) X(LabelWebTime) X(LabelLocalTimeTitle) \
+    X(LabelLocalTime) X(LabelWebTimeNote) X(LabelWebTimeNote2) X(GradBtnnOKWT) X(EditMyIP1) \
+    X(EditMyIP2) X(EditFTPIP1) X(EditFTPIP2) X(ButtonAddWave) X(ButtonSortWave) X(ButtonUpdateWave) \
+    X(ButtonAddCD) X(ButtonSortCD) X(ButtonUpdateCD) X(ButtonSortWebRadio) X(ButtonUpdateWebRadio) \
+    X(LabelAddWebRadio) X(LabelMoveRow) X(LabelSTSteps) X(LabelCityZone) X(ComboBoxZone) \
+    X(LabelZoneOfCity) X(GradBtnnUseZone) X(GradBtnnNoZone) X(TabSheetSuperAlarm) X(LabelStep1) \
+    X(Edit1M) X(LabelStep2) X(Edit2M) X(LabelStep3) X(Edit3M) X(LabelStep4) X(Edit4M) X(LabelStep5) \
+    X(Edit5M) X(LabelStep6) X(Edit6M) X(LabelStep7) X(Edit7M) X(LabelStep8) X(Edit8M) X(LabelStep9) \
+    X(Edit9M) X(LabelTargetTime) X(ComboBoxHourM) X(UpDownHourM) X(ComboBoxMinuteM) \
+    X(UpDownMinuteM) X(ComboBoxAMPMM) X(EditBT) X(LabelSleepHours) X(LabelBedTime) X(EditBTT) \
+    X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) X(LabelMAlarmTime) X(Edit1MT) \
+    X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) X(Edit2MT) X(LabelStartDress) \
+    X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
+    X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
+// clang-format on
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 
 // "TFormKelvaro": the clock.

@@ -7,8 +7,8 @@ namespace kelvaro {
 
 namespace {
 
-void checkHandlers(const Application& app, const std::string& owner, const std::map<Event, std::string>& handlers,
-                   std::vector<std::string>& problems) {
+void checkHandlers(const Application& app, const std::string& owner,
+                   const std::map<Event, std::string>& handlers, std::vector<std::string>& problems) {
     for (const auto& [event, handler] : handlers)
         if (!handler.empty() && !app.hasOperation(handler))
             problems.push_back(owner + " routes an event to " + handler + ", which is not defined");
@@ -23,7 +23,8 @@ std::vector<std::string> wiringProblems(Application& app) {
         if (!defined && !stepComesLater(step))
             problems.push_back(std::string("step ") + stepName(step) + " is not defined");
         if (defined && stepComesLater(step))
-            problems.push_back(std::string("step ") + stepName(step) + " is defined but listed as coming later");
+            problems.push_back(std::string("step ") + stepName(step) +
+                               " is defined but listed as coming later");
     }
     for (const auto& form : app.forms()) {
         checkHandlers(app, form->name, form->handlers, problems);

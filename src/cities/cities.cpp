@@ -1,19 +1,17 @@
 // The cities tab of the settings notebook, the city label and menu items of the main window,
 // and the notebook's show and close steps that keep the menu in step with the list.
 #include "cities/cities.h"
-#include "app/windows.h"
-#include "app/steps.h"
-#include "framework/application.h"
 #include "app/features.h"
-#include "framework/form_builder.h"
+#include "app/steps.h"
+#include "app/windows.h"
 #include "cities/city_list.h"
+#include "framework/application.h"
+#include "framework/form_builder.h"
 #include "sound/list_file.h"
 
 namespace kelvaro {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 void addCitiesControls(Form& mainWindow, Form& f) {
     Control& page = f.add("TabSheetCities", ControlKind::TabSheet, "PageControl1");
@@ -51,7 +49,7 @@ void wireNotebook(Application& app) {
     });
     app.defineOperation("TFormCityClose", [&app, earlierClose] {
         if (!earlierClose.empty()) app.run(earlierClose); // a handler another feature routed here
-        runStep(app, Step::StoreCityPlan); // before the list is read back from its file
+        runStep(app, Step::StoreCityPlan);                // before the list is read back from its file
         CityNotebookClosed(app);
         runStep(app, Step::TFormCityCloseMore);
     });

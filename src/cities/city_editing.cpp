@@ -1,13 +1,13 @@
 // Editing the city list on the settings notebook: the grid's own keys, the check of the hour
 // difference after every key, and "^^ Update Cities ^^".
-#include "framework/application.h"
-#include "app/windows.h"
 #include "app/steps.h"
-#include "framework/colors.h"
-#include "framework/conversions.h"
+#include "app/windows.h"
 #include "cities/cities.h"
 #include "cities/city_list.h"
 #include "cities/hour_difference.h"
+#include "framework/application.h"
+#include "framework/colors.h"
+#include "framework/conversions.h"
 
 #include <algorithm>
 

@@ -133,7 +133,9 @@ void loadCityList(Application& app) {
     // The list is read again at every choice of a city until it is saved: one note a run.
     if (mendHourDifferences(grid, app.locale()) && !app.feature<HourDifferenceNote>().shown) {
         app.feature<HourDifferenceNote>().shown = true;
-        ShowNote(app, std::string("An hour difference in ") + kCitiesFile + " could not be used and is now 0.", false);
+        ShowNote(app,
+                 std::string("An hour difference in ") + kCitiesFile + " could not be used and is now 0.",
+                 false);
     }
     runStep(app, Step::LoadCityZones);
 }

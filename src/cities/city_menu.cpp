@@ -1,13 +1,13 @@
 // The "&Cities" menu and applying the chosen city: its hour difference, label and alarm time.
-#include "framework/application.h"
-#include "app/windows.h"
-#include "app/steps.h"
 #include "app/clock_formats.h"
-#include "framework/conversions.h"
 #include "app/main_tick.h"
+#include "app/steps.h"
+#include "app/windows.h"
 #include "cities/cities.h"
 #include "cities/city_list.h"
 #include "cities/hour_difference.h"
+#include "framework/application.h"
+#include "framework/conversions.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -37,15 +37,16 @@ const char* const kCommands[] = {"CitySetSuperAlarm", "CityAddEdit"};
 
 // The separators and commands after the cities, taken off so that new cities go before them.
 void removeMenuTail(Form& window) {
-    for (int serial = 1; serial <= kSeparatorCount; ++serial) window.remove("CitySeparator" + std::to_string(serial));
-    for (const char* name : kCommands) window.remove(name);
+    for (int serial = 1; serial <= kSeparatorCount; ++serial)
+        window.remove("CitySeparator" + std::to_string(serial));
+    for (const char* name : kCommands)
+        window.remove(name);
 }
 
 void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
-        Control& sep = mainWindow(app).form
-                           .add("CitySeparator" + std::to_string(++serial), ControlKind::MenuItem,
-                                mainWindow(app).Cities1.name);
+        Control& sep = mainWindow(app).form.add("CitySeparator" + std::to_string(++serial),
+                                                ControlKind::MenuItem, mainWindow(app).Cities1.name);
         sep.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     }
 }
@@ -101,7 +102,8 @@ void LoadCityAlarm(Application& app, int row) {
         runStep(app, Step::ShowPlannerAmPm);
         text = upperCaseUtf8(text);
         const auto blank = text.find(' ');
-        mainWindow(app).ComboBoxAMPM.text = blank == std::string::npos ? std::string() : text.substr(blank + 1);
+        mainWindow(app).ComboBoxAMPM.text =
+            blank == std::string::npos ? std::string() : text.substr(blank + 1);
     }
     const auto sep = text.find(loc.timeSeparator);
     const std::string hour = text.substr(0, std::min<size_t>(sep, 2));
@@ -111,7 +113,7 @@ void LoadCityAlarm(Application& app, int row) {
     mainWindow(app).ComboBoxMinute.text = minute;
     UpdateAlarmDisplay(app);
     runStep(app, Step::SyncAlarmUpDowns); // the arrows count on from the shown value
-    SaveAllSettings(app);         // the alarm time is a setting like any other
+    SaveAllSettings(app);                 // the alarm time is a setting like any other
 }
 
 void StoreCityAlarm(Application& app) {
@@ -218,7 +220,8 @@ void installCityMenu(Application& app) {
             a.empty() ? app.main.CityOffset : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
         return formatDateTime("yyyy-mm-dd hh:nn:ss", ShiftToCity(app, offset), LocaleInfo::enUS());
     });
-    app.defineOperation("AddNewTimeZone1Click", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetCities); });
+    app.defineOperation("AddNewTimeZone1Click",
+                        [&app] { OpenNotebookOn(app, &notebook(app).TabSheetCities); });
     mainWindow(app).AddNewTimeZone1.handlers[Event::Click] = "AddNewTimeZone1Click";
 }
 

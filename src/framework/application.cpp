@@ -32,15 +32,19 @@ namespace {
 bool isOneUtf8Character(const std::string& key) {
     if (key.empty()) return false;
     const auto lead = static_cast<unsigned char>(key[0]);
-    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
     return length == key.size();
 }
 
 } // namespace
 
 bool KeyEvent::isCharacter() const {
-    return isOneUtf8Character(key) || key == "Enter" || key == "Escape" || key == "Backspace" || key == "Tab" ||
-           key == "Space";
+    return isOneUtf8Character(key) || key == "Enter" || key == "Escape" || key == "Backspace" ||
+           key == "Tab" || key == "Space";
 }
 
 char KeyEvent::character() const {
@@ -89,7 +93,9 @@ Control& Application::ctl(const std::string& name) {
     throw std::out_of_range("no control " + name);
 }
 
-void Application::defineOperation(const std::string& name, Operation op) { operations_[name] = std::move(op); }
+void Application::defineOperation(const std::string& name, Operation op) {
+    operations_[name] = std::move(op);
+}
 
 void Application::defineOperation(const std::string& name, std::function<void()> op) {
     operations_[name] = [op = std::move(op)](const Args&) {
@@ -98,7 +104,9 @@ void Application::defineOperation(const std::string& name, std::function<void()>
     };
 }
 
-bool Application::hasOperation(const std::string& name) const { return operations_.count(name) != 0; }
+bool Application::hasOperation(const std::string& name) const {
+    return operations_.count(name) != 0;
+}
 
 std::string Application::run(const std::string& name, const Args& args) {
     auto it = operations_.find(name);
@@ -113,7 +121,9 @@ void Application::runHandler(const std::string& handler, const Args& args) {
     if (!handler.empty() && hasOperation(handler)) run(handler, args);
 }
 
-void Application::fire(Control& control, Event event) { runHandler(control.handler(event)); }
+void Application::fire(Control& control, Event event) {
+    runHandler(control.handler(event));
+}
 
 void Application::userClick(const std::string& name) {
     Control& c = ctl(name);
@@ -259,7 +269,9 @@ void Application::typeInto(Control& target, const KeyEvent& event) {
         return;
     const char ch = event.character();
     if (ch == '\r' || ch == 27 || ch == '\t') return;
-    const std::string typed = ch == 8 ? "" : event.key.size() > 1 && event.key != "Space" ? event.key : std::string(1, ch);
+    const std::string typed = ch == 8                                        ? ""
+                              : event.key.size() > 1 && event.key != "Space" ? event.key
+                                                                             : std::string(1, ch);
     typeAtCursor(target.text, target.cursor, target.selLength, typed);
     fire(target, Event::Change);
 }
@@ -323,7 +335,9 @@ void Application::guarded(const std::function<void()>& action) {
     }
 }
 
-void Application::showException(const std::string& message) { box(BoxKind::Error, message); }
+void Application::showException(const std::string& message) {
+    box(BoxKind::Error, message);
+}
 
 void Application::showModal(const std::string& formName, std::function<void()> after) {
     Form& f = form(formName);

@@ -2,9 +2,9 @@
 // One running program: its windows and controls, the named operations that
 // handlers and scripts call, the main window's private state, and the platform
 // services it borrows. No Qt: views and tests drive it through the same calls.
+#include "app/main_state.h"
 #include "framework/form.h"
 #include "framework/locale_info.h"
-#include "app/main_state.h"
 #include "platform/platform.h"
 
 #include <functional>
@@ -26,8 +26,8 @@ using Operation = std::function<std::string(const Args&)>;
 struct KeyEvent {
     std::string key; // one character, or Enter, Escape, Backspace, Tab, Insert, Delete, Up, Down, ...
     bool suppressed = false;
-    bool isCharacter() const;   // produces a character (key press) event
-    char character() const;     // the character it produces (Enter = CR, Backspace = BS, ...)
+    bool isCharacter() const; // produces a character (key press) event
+    char character() const;   // the character it produces (Enter = CR, Backspace = BS, ...)
 };
 
 // Something a user could not have done (a disabled control, an unknown item).
@@ -36,7 +36,7 @@ struct ScriptError : std::logic_error {
 };
 
 class Application {
-public:
+  public:
     Application(const Platform& platform, const LocaleInfo& locale, std::string programDir,
                 std::vector<std::string> arguments);
     ~Application();
@@ -115,7 +115,7 @@ public:
     unsigned revision = 0;
     void touch() { ++revision; }
 
-private:
+  private:
     void runHandler(const std::string& handler, const Args& args = {});
     bool deliverKey(Control* target, KeyEvent& event);
     void typeInto(Control& target, const KeyEvent& event);

@@ -8,13 +8,43 @@
 namespace kelvaro {
 
 enum class ControlKind {
-    Label, Button, CheckBox, RadioButton, ComboBox, Edit, Memo, MenuItem, Menu,
-    Lamp, Panel, Image, UpDown, Grid, TabSheet, PageControl, Timer, Shape, TrackBar, Other
+    Label,
+    Button,
+    CheckBox,
+    RadioButton,
+    ComboBox,
+    Edit,
+    Memo,
+    MenuItem,
+    Menu,
+    Lamp,
+    Panel,
+    Image,
+    UpDown,
+    Grid,
+    TabSheet,
+    PageControl,
+    Timer,
+    Shape,
+    TrackBar,
+    Other
 };
 
 // Events a control can route to a named handler (an operation of the application).
 enum class Event {
-    Click, DblClick, Enter, Exit, Change, MouseDown, MouseUp, KeyDown, KeyPress, KeyUp, Paint, Close, Show
+    Click,
+    DblClick,
+    Enter,
+    Exit,
+    Change,
+    MouseDown,
+    MouseUp,
+    KeyDown,
+    KeyPress,
+    KeyUp,
+    Paint,
+    Close,
+    Show
 };
 
 struct Control {
@@ -34,7 +64,7 @@ struct Control {
     int oncolor = 0;        // lamps
     int offcolor = 0;
     int left = 0, top = 0, width = 0, height = 0;
-    int fontSize = 0;  // 0: the view's default
+    int fontSize = 0; // 0: the view's default
     bool bold = false;
     std::string fontName;
 
@@ -48,10 +78,10 @@ struct Control {
     int cursor = -1;
     int selLength = 0;
 
-    int position = 0, min = 0, max = 100; // up-down buttons, track bars
-    int selStart = 0, selEnd = 0;         // track bars: the range drawn as the blue selection
+    int position = 0, min = 0, max = 100;          // up-down buttons, track bars
+    int selStart = 0, selEnd = 0;                  // track bars: the range drawn as the blue selection
     int lineStep = 1, pageStep = 10, tickStep = 0; // track bars: arrow keys, page keys, tick marks
-    std::string associate;                // up-down's box
+    std::string associate;                         // up-down's box
 
     int interval = 0; // timers (ms)
     double value = 0; // a control's date or number that has no text (the moon's date)

@@ -11,7 +11,7 @@ namespace kelvaro {
 
 // The framework's conversion error; what() is its message text.
 class ConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -24,7 +24,8 @@ int strToIntDef(std::string_view text, int fallback);
 
 // [sign] digits [decimal separator digits] [E [sign] digits], blanks around allowed.
 std::optional<double> tryStrToFloat(std::string_view text, const LocaleInfo& locale);
-double strToFloat(std::string_view text, const LocaleInfo& locale); // "'x' is not a valid floating point value"
+double strToFloat(std::string_view text,
+                  const LocaleInfo& locale); // "'x' is not a valid floating point value"
 // Shortest general form of up to 15 significant digits ("0.5", "12", "1E20", "1E-7"); more digits
 // only where 15 would round past the largest double, so every finite value reads back with
 // strToFloat. NaN and infinities give "NAN", "INF" and "-INF", which strToFloat refuses.
@@ -38,7 +39,7 @@ std::string lowerCase(std::string_view text);
 std::string upperCaseUtf8(std::string_view text); // also Latin-1 letters (ä -> Ä)
 std::string lowerCaseUtf8(std::string_view text);
 bool sameText(std::string_view a, std::string_view b); // ASCII case-insensitive equality
-std::string trim(std::string_view text); // drops control characters and blanks at both ends
+std::string trim(std::string_view text);               // drops control characters and blanks at both ends
 std::string trimLeft(std::string_view text);
 std::string trimRight(std::string_view text);
 

@@ -10,8 +10,7 @@ namespace {
 // Day number of 30 December 1899 counted from 1 January 1970.
 constexpr std::int64_t EpochOffsetDays = -25569;
 
-std::int64_t daysFromCivil(std::int64_t y, int m, int d)
-{
+std::int64_t daysFromCivil(std::int64_t y, int m, int d) {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const std::int64_t yoe = y - era * 400;
@@ -20,8 +19,7 @@ std::int64_t daysFromCivil(std::int64_t y, int m, int d)
     return era * 146097 + doe - 719468;
 }
 
-DateParts civilFromDays(std::int64_t z)
-{
+DateParts civilFromDays(std::int64_t z) {
     z += 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const std::int64_t doe = z - era * 146097;
@@ -35,14 +33,13 @@ DateParts civilFromDays(std::int64_t z)
 }
 
 struct Split {
-    std::int64_t day;          // whole days, negative going back
-    std::int64_t msOfDay;      // 0 .. MillisecondsPerDay-1
+    std::int64_t day;     // whole days, negative going back
+    std::int64_t msOfDay; // 0 .. MillisecondsPerDay-1
 };
 
 // Round to the millisecond first, then split as the framework does: for negative values the
 // absolute time of day is kept and the day counts backwards.
-Split split(DateTime value)
-{
+Split split(DateTime value) {
     const std::int64_t ms = toMilliseconds(value);
     const std::int64_t magnitude = ms < 0 ? -ms : ms;
     const std::int64_t days = magnitude / MillisecondsPerDay;
@@ -51,92 +48,74 @@ Split split(DateTime value)
 
 } // namespace
 
-std::int64_t toMilliseconds(DateTime value)
-{
+std::int64_t toMilliseconds(DateTime value) {
     // NaN and values whose milliseconds do not fit 64 bits have no date; refuse them before rounding.
-    if (!(std::fabs(value) <= MaxDateTimeDays))
-        throw ConvertError("Invalid date-time value");
+    if (!(std::fabs(value) <= MaxDateTimeDays)) throw ConvertError("Invalid date-time value");
     return std::llround(value * static_cast<double>(MillisecondsPerDay));
 }
 
-DateTime fromMilliseconds(std::int64_t milliseconds)
-{
+DateTime fromMilliseconds(std::int64_t milliseconds) {
     return static_cast<double>(milliseconds) / static_cast<double>(MillisecondsPerDay);
 }
 
-bool isLeapYear(int year)
-{
+bool isLeapYear(int year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-int daysInMonth(int year, int month)
-{
+int daysInMonth(int year, int month) {
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
+    if (month < 1 || month > 12) return 0;
     return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
 }
 
-std::optional<DateTime> tryEncodeDate(int year, int month, int day)
-{
+std::optional<DateTime> tryEncodeDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
         return std::nullopt;
     return static_cast<double>(daysFromCivil(year, month, day) - EpochOffsetDays);
 }
 
-std::optional<DateTime> tryEncodeTime(int hour, int minute, int second, int millisecond)
-{
+std::optional<DateTime> tryEncodeTime(int hour, int minute, int second, int millisecond) {
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
         millisecond > 999)
         return std::nullopt;
     return fromMilliseconds(((hour * 60LL + minute) * 60 + second) * 1000 + millisecond);
 }
 
-DateTime encodeDate(int year, int month, int day)
-{
-    if (auto d = tryEncodeDate(year, month, day))
-        return *d;
+DateTime encodeDate(int year, int month, int day) {
+    if (auto d = tryEncodeDate(year, month, day)) return *d;
     throw ConvertError("Invalid argument to date encode");
 }
 
-DateTime encodeTime(int hour, int minute, int second, int millisecond)
-{
-    if (auto t = tryEncodeTime(hour, minute, second, millisecond))
-        return *t;
+DateTime encodeTime(int hour, int minute, int second, int millisecond) {
+    if (auto t = tryEncodeTime(hour, minute, second, millisecond)) return *t;
     throw ConvertError("Invalid argument to time encode");
 }
 
-DateParts decodeDate(DateTime value)
-{
+DateParts decodeDate(DateTime value) {
     return civilFromDays(split(value).day + EpochOffsetDays);
 }
 
-TimeParts decodeTime(DateTime value)
-{
+TimeParts decodeTime(DateTime value) {
     const std::int64_t ms = split(value).msOfDay;
     return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
             static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
-int dayOfWeek(DateTime value)
-{
+int dayOfWeek(DateTime value) {
     // Day 0 (30 December 1899) was a Saturday.
     const std::int64_t r = (split(value).day % 7 + 7) % 7;
     return static_cast<int>((r + 6) % 7) + 1;
 }
 
-DateTime datePart(DateTime value)
-{
+DateTime datePart(DateTime value) {
     return static_cast<double>(split(value).day);
 }
 
-DateTime timeOfDay(DateTime value)
-{
+DateTime timeOfDay(DateTime value) {
     return fromMilliseconds(split(value).msOfDay);
 }
 
-DateTime combineDateTime(DateTime date, DateTime time)
-{
+DateTime combineDateTime(DateTime date, DateTime time) {
     return date >= 0 ? date + time : date - time;
 }
 

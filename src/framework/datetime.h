@@ -75,8 +75,7 @@ std::optional<DateTime> strToTime(std::string_view text, const LocaleInfo& local
 // Two-digit or missing years are taken relative to referenceYear (window of 50 years).
 std::optional<DateTime> strToDateTime(std::string_view text, const LocaleInfo& locale,
                                       int referenceYear = 2000);
-std::optional<DateTime> strToDate(std::string_view text, const LocaleInfo& locale,
-                                  int referenceYear = 2000);
+std::optional<DateTime> strToDate(std::string_view text, const LocaleInfo& locale, int referenceYear = 2000);
 
 // Throwing forms carrying the framework's messages ("'x' is not a valid time", ...).
 DateTime strToTimeOrThrow(std::string_view text, const LocaleInfo& locale);

@@ -8,37 +8,30 @@ namespace kelvaro {
 
 namespace {
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix)
-{
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && sameText(text.substr(0, prefix.size()), prefix);
 }
 
 class DateTimeFormatter {
-public:
+  public:
     DateTimeFormatter(DateTime value, const LocaleInfo& locale)
-        : locale_(locale), date_(decodeDate(value)), time_(decodeTime(value)), weekday_(dayOfWeek(value))
-    {
-    }
+        : locale_(locale), date_(decodeDate(value)), time_(decodeTime(value)), weekday_(dayOfWeek(value)) {}
 
-    std::string run(std::string_view format)
-    {
+    std::string run(std::string_view format) {
         append(format.empty() ? std::string_view("C") : format, 0);
         return std::move(out_);
     }
 
-private:
-    void number(int value, int digits)
-    {
+  private:
+    void number(int value, int digits) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "%0*d", digits, value);
         out_ += buf;
     }
 
     // Nested formats (c, ddddd, t, ...) expand at most two levels deep, like the framework.
-    void append(std::string_view format, int level)
-    {
-        if (level >= 2)
-            return;
+    void append(std::string_view format, int level) {
+        if (level >= 2) return;
         char lastToken = ' ';
         bool use12Hour = false;
         std::size_t i = 0;
@@ -53,8 +46,7 @@ private:
             };
             char token = static_cast<char>(std::toupper(static_cast<unsigned char>(starter)));
             if (token >= 'A' && token <= 'Z') {
-                if (token == 'M' && lastToken == 'H')
-                    token = 'N';
+                if (token == 'M' && lastToken == 'H') token = 'N';
                 lastToken = token;
             }
             switch (token) {
@@ -138,31 +130,27 @@ private:
     }
 
     // The hour is on the 12-hour clock when an AM/PM specifier follows before the next hour.
-    void hour(std::string_view rest, std::size_t count, bool& use12Hour)
-    {
+    void hour(std::string_view rest, std::size_t count, bool& use12Hour) {
         bool quoted = false;
         for (std::size_t p = 0; p < rest.size(); ++p) {
             const char c = rest[p];
             if ((c == 'a' || c == 'A') && !quoted) {
                 const std::string_view at = rest.substr(p);
-                if (startsWithNoCase(at, "AM/PM") || startsWithNoCase(at, "A/P") || startsWithNoCase(at, "AMPM"))
+                if (startsWithNoCase(at, "AM/PM") || startsWithNoCase(at, "A/P") ||
+                    startsWithNoCase(at, "AMPM"))
                     use12Hour = true;
                 break;
             }
-            if (c == 'h' || c == 'H')
-                break;
-            if (c == '\'' || c == '"')
-                quoted = !quoted;
+            if (c == 'h' || c == 'H') break;
+            if (c == '\'' || c == '"') quoted = !quoted;
         }
         int h = time_.hour;
-        if (use12Hour)
-            h = h == 0 ? 12 : (h > 12 ? h - 12 : h);
+        if (use12Hour) h = h == 0 ? 12 : (h > 12 ? h - 12 : h);
         number(h, count > 2 ? 2 : static_cast<int>(count));
     }
 
     // Returns how many characters after the 'a' were consumed.
-    std::size_t designator(std::string_view at, bool& use12Hour)
-    {
+    std::size_t designator(std::string_view at, bool& use12Hour) {
         const bool pm = time_.hour >= 12;
         if (startsWithNoCase(at, "AM/PM")) {
             out_ += at.substr(pm ? 3 : 0, 2); // the case written in the format
@@ -192,23 +180,19 @@ private:
 
 } // namespace
 
-std::string formatDateTime(std::string_view format, DateTime value, const LocaleInfo& locale)
-{
+std::string formatDateTime(std::string_view format, DateTime value, const LocaleInfo& locale) {
     return DateTimeFormatter(value, locale).run(format);
 }
 
-std::string dateTimeToStr(DateTime value, const LocaleInfo& locale)
-{
+std::string dateTimeToStr(DateTime value, const LocaleInfo& locale) {
     return formatDateTime("c", value, locale);
 }
 
-std::string dateToStr(DateTime value, const LocaleInfo& locale)
-{
+std::string dateToStr(DateTime value, const LocaleInfo& locale) {
     return formatDateTime("ddddd", value, locale);
 }
 
-std::string timeToStr(DateTime value, const LocaleInfo& locale)
-{
+std::string timeToStr(DateTime value, const LocaleInfo& locale) {
     return formatDateTime("tt", value, locale);
 }
 

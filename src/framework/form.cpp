@@ -6,8 +6,7 @@
 namespace kelvaro {
 
 Control& Form::add(const std::string& controlName, ControlKind kind, const std::string& parent) {
-    if (index_.count(controlName))
-        throw std::logic_error("duplicate control " + controlName + " on " + name);
+    if (index_.count(controlName)) throw std::logic_error("duplicate control " + controlName + " on " + name);
     auto control = std::make_unique<Control>();
     control->name = controlName;
     control->kind = kind;
@@ -44,11 +43,13 @@ void Form::remove(const std::string& controlName) {
 }
 
 void Form::moveBefore(const std::string& controlName, const std::string& beforeName) {
-    auto from = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c->name == controlName; });
+    auto from = std::find_if(controls_.begin(), controls_.end(),
+                             [&](const auto& c) { return c->name == controlName; });
     if (from == controls_.end()) return;
     std::unique_ptr<Control> moved = std::move(*from);
     controls_.erase(from);
-    auto to = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c->name == beforeName; });
+    auto to = std::find_if(controls_.begin(), controls_.end(),
+                           [&](const auto& c) { return c->name == beforeName; });
     controls_.insert(to, std::move(moved));
 }
 

@@ -36,7 +36,7 @@ struct Form {
     // Puts a control just before another in the creation order (tab and menu order follow it).
     void moveBefore(const std::string& controlName, const std::string& beforeName);
 
-private:
+  private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Control*> index_;
 };

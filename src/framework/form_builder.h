@@ -26,8 +26,8 @@ inline Control& addLabel(Form& f, const std::string& name, const std::string& ca
     return c;
 }
 
-inline Control& addCheckBox(Form& f, const std::string& name, const std::string& caption, bool checked, Rect r,
-                            const std::string& parent = {}) {
+inline Control& addCheckBox(Form& f, const std::string& name, const std::string& caption, bool checked,
+                            Rect r, const std::string& parent = {}) {
     Control& c = place(f.add(name, ControlKind::CheckBox, parent), r);
     c.caption = caption;
     c.checked = checked;

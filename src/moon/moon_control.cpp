@@ -1,9 +1,9 @@
 // The moon picture on the main window: where it sits, and the date the tick
 // gives it once a minute. The picture itself is drawn by the view.
-#include "framework/application.h"
+#include "app/features.h"
 #include "app/steps.h"
 #include "app/windows.h"
-#include "app/features.h"
+#include "framework/application.h"
 #include "framework/form_builder.h"
 #include "moon/moon_phase.h"
 

@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class Autostart {
-public:
+  public:
     virtual ~Autostart() = default;
     // The entry starts `program` with `arguments`, each passed as one word.
     virtual void writeEntry(const std::string& name, const std::string& program,

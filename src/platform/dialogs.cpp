@@ -5,24 +5,36 @@ namespace kelvaro {
 
 const char* boxKindName(BoxKind kind) {
     switch (kind) {
-    case BoxKind::Note: return "note";
-    case BoxKind::BeepNote: return "beep-note";
-    case BoxKind::Error: return "error";
-    case BoxKind::Information: return "information";
-    case BoxKind::Warning: return "warning";
-    case BoxKind::Confirmation: return "confirmation";
+    case BoxKind::Note:
+        return "note";
+    case BoxKind::BeepNote:
+        return "beep-note";
+    case BoxKind::Error:
+        return "error";
+    case BoxKind::Information:
+        return "information";
+    case BoxKind::Warning:
+        return "warning";
+    case BoxKind::Confirmation:
+        return "confirmation";
     }
     return "note";
 }
 
 const char* answerName(Answer answer) {
     switch (answer) {
-    case Answer::Yes: return "Yes";
-    case Answer::No: return "No";
-    case Answer::OK: return "OK";
-    case Answer::Cancel: return "Cancel";
-    case Answer::Ignore: return "Ignore";
-    case Answer::Close: return "Close";
+    case Answer::Yes:
+        return "Yes";
+    case Answer::No:
+        return "No";
+    case Answer::OK:
+        return "OK";
+    case Answer::Cancel:
+        return "Cancel";
+    case Answer::Ignore:
+        return "Ignore";
+    case Answer::Close:
+        return "Close";
     }
     return "OK";
 }
@@ -35,13 +47,20 @@ std::optional<Answer> answerFromName(const std::string& name) {
 
 const char* playerModeName(PlayerMode mode) {
     switch (mode) {
-    case PlayerMode::NotReady: return "not ready";
-    case PlayerMode::Stopped: return "stopped";
-    case PlayerMode::Playing: return "playing";
-    case PlayerMode::Recording: return "recording";
-    case PlayerMode::Seeking: return "seeking";
-    case PlayerMode::Paused: return "paused";
-    case PlayerMode::Open: return "open";
+    case PlayerMode::NotReady:
+        return "not ready";
+    case PlayerMode::Stopped:
+        return "stopped";
+    case PlayerMode::Playing:
+        return "playing";
+    case PlayerMode::Recording:
+        return "recording";
+    case PlayerMode::Seeking:
+        return "seeking";
+    case PlayerMode::Paused:
+        return "paused";
+    case PlayerMode::Open:
+        return "open";
     }
     return "not ready";
 }

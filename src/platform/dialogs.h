@@ -16,14 +16,14 @@ std::optional<Answer> answerFromName(const std::string& name);
 
 struct FileRequest {
     std::string title;
-    std::string filter;     // "Label|*.ext;*.ext2|Label2|*"
+    std::string filter; // "Label|*.ext;*.ext2|Label2|*"
     std::string initialDir;
     bool save = false;
-    bool folder = false;    // pick a folder rather than a file
+    bool folder = false; // pick a folder rather than a file
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                               const std::vector<Answer>& buttons) = 0;

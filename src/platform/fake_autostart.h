@@ -8,11 +8,12 @@
 namespace kelvaro {
 
 class FakeAutostart : public Autostart {
-public:
+  public:
     void writeEntry(const std::string& name, const std::string& program,
                     const std::vector<std::string>& arguments) override {
         std::string line = program;
-        for (const std::string& argument : arguments) line += " " + argument;
+        for (const std::string& argument : arguments)
+            line += " " + argument;
         entries_[name] = line;
     }
     void removeEntry(const std::string& name) override { entries_.erase(name); }
@@ -25,7 +26,7 @@ public:
     }
     const std::map<std::string, std::string>& entries() const { return entries_; }
 
-private:
+  private:
     std::map<std::string, std::string> entries_;
 };
 

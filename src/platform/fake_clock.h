@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class FakeClock : public Clock {
-public:
+  public:
     // 1 January 2002, 00:00:00 local time, UTC.
     static constexpr double DefaultStart = 37257.0;
 
@@ -25,10 +25,10 @@ public:
     void followZone(const ZoneDatabase& zones, const std::string& id);
     void advanceSeconds(double seconds);
 
-private:
+  private:
     int offsetAt(double utc) const;
 
-    double now_;         // local time with a fixed offset; UTC while following a zone
+    double now_; // local time with a fixed offset; UTC while following a zone
     int offsetMinutes_;
     const ZoneDatabase* zones_ = nullptr;
     std::string zone_;

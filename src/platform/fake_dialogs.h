@@ -27,7 +27,7 @@ struct RecordedBox {
 };
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                       const std::vector<Answer>& buttons) override;
     std::optional<std::string> chooseFile(const FileRequest& request) override;
@@ -53,7 +53,7 @@ public:
     // True for boxes that only inform: nothing to decide, acknowledged at once.
     static bool isOkOnly(const std::vector<Answer>& buttons);
 
-private:
+  private:
     [[noreturn]] void fail(const std::string& message);
 
     std::vector<RecordedBox> boxes_;

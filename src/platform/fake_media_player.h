@@ -10,7 +10,7 @@
 namespace kelvaro {
 
 class FakeMediaPlayer : public MediaPlayer {
-public:
+  public:
     void setDeviceType(DeviceType type) override { type_ = type; }
     DeviceType deviceType() const override { return type_; }
     void setTimeFormatTmsf() override {}
@@ -49,7 +49,7 @@ public:
     int opens() const { return opens_; }
     const std::vector<std::string>& played() const { return played_; } // file name, or "cd:N" per track
 
-private:
+  private:
     void startTrack(int track);
     void endPlay(PlayerNotify how);
 

@@ -10,7 +10,7 @@
 namespace kelvaro {
 
 class FakeShell : public Shell {
-public:
+  public:
     bool open(const std::string& target) override;
     bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
     bool isExecutable(const std::string& path) const override { return executables_.count(path) > 0; }
@@ -27,7 +27,7 @@ public:
     // open() answers false, as when no handler is registered.
     void setOpenFails(bool fails) { openFails_ = fails; }
 
-private:
+  private:
     std::vector<std::string> requests_;
     std::set<std::string> executables_;
     std::set<std::string> missing_;

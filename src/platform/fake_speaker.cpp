@@ -6,6 +6,8 @@ void FakeSpeaker::tone(int frequencyHz, int milliseconds) {
     sounds_.push_back(std::to_string(frequencyHz) + "/" + std::to_string(milliseconds));
 }
 
-void FakeSpeaker::ding() { sounds_.emplace_back("ding"); }
+void FakeSpeaker::ding() {
+    sounds_.emplace_back("ding");
+}
 
 } // namespace kelvaro

@@ -8,7 +8,7 @@
 namespace kelvaro {
 
 class FakeSpeaker : public Speaker {
-public:
+  public:
     void tone(int frequencyHz, int milliseconds) override;
     void ding() override;
 
@@ -18,7 +18,7 @@ public:
     const std::vector<std::string>& sounds() const { return sounds_; }
     void clear() { sounds_.clear(); }
 
-private:
+  private:
     std::vector<std::string> sounds_;
 };
 

@@ -20,16 +20,16 @@ bool needsQuotes(const std::string& argument) {
 
 } // namespace
 
-std::string xdgAutostartFolder() { return xdgConfigHome() + "/autostart"; }
+std::string xdgAutostartFolder() {
+    return xdgConfigHome() + "/autostart";
+}
 
 std::string desktopFileName(const std::string& entryName) {
-    if (entryName == "Alarm Clock")
-        return "kelvaro.desktop";
+    if (entryName == "Alarm Clock") return "kelvaro.desktop";
     std::string base;
     for (unsigned char c : entryName)
         base += (std::isalnum(c) || c == '-' || c == '_') ? static_cast<char>(std::tolower(c)) : '-';
-    if (base.empty())
-        base = "kelvaro";
+    if (base.empty()) base = "kelvaro";
     return base + ".desktop";
 }
 
@@ -40,8 +40,7 @@ std::string desktopExecArgument(const std::string& argument) {
     } else {
         exec = "\"";
         for (char c : argument) {
-            if (c == '"' || c == '`' || c == '$' || c == '\\')
-                exec += '\\';
+            if (c == '"' || c == '`' || c == '$' || c == '\\') exec += '\\';
             exec += c;
         }
         exec += '"';
@@ -82,7 +81,9 @@ std::string autostartEntryText(const std::string& program, const std::vector<std
 
 XdgAutostart::XdgAutostart(std::string autostartFolder) : folder_(std::move(autostartFolder)) {}
 
-std::string XdgAutostart::folder() const { return folder_.empty() ? xdgAutostartFolder() : folder_; }
+std::string XdgAutostart::folder() const {
+    return folder_.empty() ? xdgAutostartFolder() : folder_;
+}
 
 std::string XdgAutostart::entryPath(const std::string& name) const {
     return folder() + "/" + desktopFileName(name);
@@ -95,8 +96,7 @@ void XdgAutostart::writeEntry(const std::string& name, const std::string& progra
     // QSaveFile writes a temporary file and renames it over the entry, so a
     // session starting meanwhile never reads half an entry.
     QSaveFile file(QString::fromStdString(entryPath(name)));
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    if (!file.open(QIODevice::WriteOnly)) return;
     file.write(QByteArray::fromStdString(autostartEntryText(program, arguments)));
     file.commit();
 }

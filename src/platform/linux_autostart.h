@@ -8,7 +8,7 @@
 namespace kelvaro {
 
 class XdgAutostart : public Autostart {
-public:
+  public:
     // An empty folder means the autostart folder of the environment at each call.
     explicit XdgAutostart(std::string autostartFolder = {});
 
@@ -19,7 +19,7 @@ public:
 
     std::string entryPath(const std::string& name) const;
 
-private:
+  private:
     std::string folder() const;
     std::string folder_;
 };

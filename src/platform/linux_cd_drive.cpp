@@ -12,7 +12,9 @@ namespace {
 
 // libcdio warns on stderr about every drive it probes and about harmless image
 // quirks; only its errors are worth seeing.
-void silenceLibcdio() { cdio_loglevel_default = CDIO_LOG_ERROR; }
+void silenceLibcdio() {
+    cdio_loglevel_default = CDIO_LOG_ERROR;
+}
 
 struct CdioCloser {
     void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
@@ -31,7 +33,8 @@ double CdDisc::secondsBetween(int track, int endTrack) const {
 
 std::optional<CdDisc> readCdDisc(const std::string& device) {
     silenceLibcdio();
-    std::unique_ptr<CdIo_t, CdioCloser> cdio(cdio_open(device.empty() ? nullptr : device.c_str(), DRIVER_UNKNOWN));
+    std::unique_ptr<CdIo_t, CdioCloser> cdio(
+        cdio_open(device.empty() ? nullptr : device.c_str(), DRIVER_UNKNOWN));
     if (!cdio) return std::nullopt;
     const track_t first = cdio_get_first_track_num(cdio.get());
     const track_t count = cdio_get_num_tracks(cdio.get());

@@ -37,11 +37,11 @@ UtcNow utcNow() {
 } // namespace
 
 double localDateTimeFrom(const std::tm& local, int milliseconds) {
-    const std::int64_t days =
-        daysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
-                      static_cast<unsigned>(local.tm_mday)) +
-        DaysFrom1899To1970;
-    const double msOfDay = ((local.tm_hour * 60.0 + local.tm_min) * 60.0 + local.tm_sec) * 1000.0 + milliseconds;
+    const std::int64_t days = daysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
+                                            static_cast<unsigned>(local.tm_mday)) +
+                              DaysFrom1899To1970;
+    const double msOfDay =
+        ((local.tm_hour * 60.0 + local.tm_min) * 60.0 + local.tm_sec) * 1000.0 + milliseconds;
     return static_cast<double>(days) + msOfDay / 86'400'000.0;
 }
 

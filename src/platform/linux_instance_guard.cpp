@@ -25,11 +25,9 @@ QString lockPathFor(const QString& folder, const QString& key) {
 }
 
 QString socketNameFor(const QString& folder, const QString& key) {
-    if (folder.isEmpty())
-        return key + u'-' + QString::number(getuid());
+    if (folder.isEmpty()) return key + u'-' + QString::number(getuid());
     const QString path = folder + u'/' + key + QStringLiteral(".socket");
-    if (path.toLocal8Bit().size() <= LongestSocketPath)
-        return path;
+    if (path.toLocal8Bit().size() <= LongestSocketPath) return path;
     // A bare name lands in the temp folder; the user id keeps users apart.
     return key + u'-' + QString::number(getuid());
 }
@@ -45,10 +43,8 @@ QString unsafeFolderReason(const QString& path, bool followLink, bool closeIfOpe
     struct stat st {};
     if ((followLink ? ::stat(native.constData(), &st) : ::lstat(native.constData(), &st)) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
-    if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("not a folder");
-    if (st.st_uid != ::geteuid())
-        return QStringLiteral("owned by another user");
+    if (!S_ISDIR(st.st_mode)) return QStringLiteral("not a folder");
+    if (st.st_uid != ::geteuid()) return QStringLiteral("owned by another user");
     if ((st.st_mode & 077) != 0 && !(closeIfOpen && ::chmod(native.constData(), 0700) == 0))
         return QStringLiteral("open to other users");
     return {};
@@ -58,8 +54,7 @@ QString unsafeFolderReason(const QString& path, bool followLink, bool closeIfOpe
 QString ownedFolder(const QString& path, QStringList& reasons) {
     ::mkdir(QFile::encodeName(path).constData(), 0700); // an existing one is checked below
     const QString reason = unsafeFolderReason(path, false, true);
-    if (reason.isEmpty())
-        return path;
+    if (reason.isEmpty()) return path;
     reasons << path + QStringLiteral(": ") + reason;
     return {};
 }
@@ -71,8 +66,7 @@ QString InstanceGuard::runtimeFolder(QString* problem) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
         const QString reason = unsafeFolderReason(runtime, true, false);
-        if (reason.isEmpty())
-            return runtime;
+        if (reason.isEmpty()) return runtime;
         reasons << runtime + QStringLiteral(": ") + reason;
     }
     const QString uid = QString::number(::geteuid());
@@ -84,7 +78,8 @@ QString InstanceGuard::runtimeFolder(QString* problem) {
         folder = ownedFolder(cache + QStringLiteral("/kelvaro-run"), reasons);
     }
     if (folder.isEmpty() && problem)
-        *problem = QStringLiteral("no private folder for the lock (") + reasons.join(QStringLiteral("; ")) + u')';
+        *problem =
+            QStringLiteral("no private folder for the lock (") + reasons.join(QStringLiteral("; ")) + u')';
     return folder;
 }
 
@@ -97,20 +92,17 @@ InstanceGuard::InstanceGuard(const QString& key, QObject* parent)
 }
 
 InstanceGuard::~InstanceGuard() {
-    if (server_)
-        server_->close();
+    if (server_) server_->close();
 }
 
 InstanceCheck InstanceGuard::check() {
     problem_.clear();
-    if (lock_.isLocked())
-        return InstanceCheck::First;
+    if (lock_.isLocked()) return InstanceCheck::First;
     if (!folderProblem_.isEmpty()) {
         problem_ = folderProblem_;
         return InstanceCheck::Unverifiable;
     }
-    if (lock_.tryLock(0))
-        return InstanceCheck::First;
+    if (lock_.tryLock(0)) return InstanceCheck::First;
     // A dead holder's file on another host name or a damaged file: check once more.
     if (lock_.error() == QLockFile::LockFailedError && lock_.removeStaleLockFile() && lock_.tryLock(0))
         return InstanceCheck::First;
@@ -139,8 +131,7 @@ bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
                 serve(socket);
         });
     }
-    if (server_->isListening())
-        return true;
+    if (server_->isListening()) return true;
     // Only the lock holder gets here, so a socket left behind is a crashed run's.
     QLocalServer::removeServer(serverName_);
     return server_->listen(serverName_);
@@ -149,8 +140,7 @@ bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
 void InstanceGuard::serve(QLocalSocket* socket) {
     auto handle = [this, socket] {
         while (socket->canReadLine()) {
-            if (socket->readLine().trimmed() == "raise" && onRaise_)
-                onRaise_();
+            if (socket->readLine().trimmed() == "raise" && onRaise_) onRaise_();
         }
     };
     connect(socket, &QLocalSocket::readyRead, this, handle);
@@ -162,17 +152,14 @@ void InstanceGuard::serve(QLocalSocket* socket) {
 }
 
 bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs) {
-    if (serverName.isEmpty())
-        return false;
+    if (serverName.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    if (!socket.waitForConnected(timeoutMs)) return false;
     socket.write(RaiseRequest);
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(timeoutMs);
+    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(timeoutMs);
     return sent;
 }
 

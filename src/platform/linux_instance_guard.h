@@ -22,7 +22,7 @@ enum class InstanceCheck {
 
 class InstanceGuard : public QObject {
     Q_OBJECT
-public:
+  public:
     // The key names the lock and the socket; tests use their own keys.
     explicit InstanceGuard(const QString& key = QStringLiteral("kelvaro"), QObject* parent = nullptr);
     ~InstanceGuard() override;
@@ -53,7 +53,7 @@ public:
     // (both made when missing). Empty, with the reason in `problem`, when none is.
     static QString runtimeFolder(QString* problem = nullptr);
 
-private:
+  private:
     void serve(QLocalSocket* socket);
 
     QString folderProblem_; // set while folder_ is found

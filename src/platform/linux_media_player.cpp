@@ -23,7 +23,9 @@ bool looksLikeUrl(const std::string& name) {
                        [](unsigned char c) { return std::isalnum(c) || c == '+' || c == '-' || c == '.'; });
 }
 
-int trackOf(int tmsf) { return tmsf & 0xFF; }
+int trackOf(int tmsf) {
+    return tmsf & 0xFF;
+}
 
 } // namespace
 
@@ -223,7 +225,8 @@ void LinuxMediaPlayer::endPlay(PlayerNotify how) {
     if (!notify_) return;
     // Reported from the event loop, as a device's message would be, not inside the caller.
     QMetaObject::invokeMethod(
-        this, [this, how] {
+        this,
+        [this, how] {
             if (onNotify) onNotify(how);
         },
         Qt::QueuedConnection);

@@ -18,7 +18,7 @@ namespace kelvaro {
 
 class LinuxMediaPlayer : public QObject, public MediaPlayer {
     Q_OBJECT
-public:
+  public:
     explicit LinuxMediaPlayer(QObject* parent = nullptr);
     ~LinuxMediaPlayer() override;
 
@@ -52,7 +52,7 @@ public:
     // How long open() waits for a source to decode before it lets it be (web streams).
     void setOpenTimeoutMs(int ms) { openTimeoutMs_ = ms; }
 
-private:
+  private:
     void newQtPlayer();
     void openMedia();
     void openCd();

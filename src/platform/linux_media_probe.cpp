@@ -61,10 +61,12 @@ std::optional<std::string> mediaPrerollError(const std::string& uri, int timeout
     const bool refused = gst_element_set_state(pipeline, GST_STATE_PAUSED) == GST_STATE_CHANGE_FAILURE;
     // A refused state change has usually posted its reason already.
     const GstClockTime timeout = refused ? 0 : static_cast<GstClockTime>(timeoutMs) * GST_MSECOND;
-    GstMessage* message =
-        gst_bus_timed_pop_filtered(bus, timeout, static_cast<GstMessageType>(GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE));
-    if (message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR) failure = errorText(message);
-    else if (refused) failure = "cannot be played";
+    GstMessage* message = gst_bus_timed_pop_filtered(
+        bus, timeout, static_cast<GstMessageType>(GST_MESSAGE_ERROR | GST_MESSAGE_ASYNC_DONE));
+    if (message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR)
+        failure = errorText(message);
+    else if (refused)
+        failure = "cannot be played";
     if (message) gst_message_unref(message);
     gst_element_set_state(pipeline, GST_STATE_NULL);
     gst_object_unref(bus);

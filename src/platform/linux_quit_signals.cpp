@@ -28,8 +28,7 @@ extern "C" void onQuitSignal(int signalNumber) {
 
 QuitSignals::QuitSignals(std::function<void(int)> onQuit, QObject* parent)
     : QObject(parent), onQuit_(std::move(onQuit)) {
-    if (pipeFds[0] >= 0 || pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;
+    if (pipeFds[0] >= 0 || pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) return;
     notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &QuitSignals::drain);
 
@@ -42,8 +41,7 @@ QuitSignals::QuitSignals(std::function<void(int)> onQuit, QObject* parent)
 }
 
 QuitSignals::~QuitSignals() {
-    if (!notifier_)
-        return;
+    if (!notifier_) return;
     for (std::size_t i = 0; i < QuitSignalNumbers.size(); ++i)
         sigaction(QuitSignalNumbers[i], &previous[i], nullptr);
     notifier_->setEnabled(false);
@@ -57,8 +55,7 @@ void QuitSignals::drain() {
     while (read(pipeFds[0], &byte, 1) == 1) {
         const int signalNumber = byte;
         emit quitRequested(signalNumber);
-        if (onQuit_)
-            onQuit_(signalNumber);
+        if (onQuit_) onQuit_(signalNumber);
     }
 }
 

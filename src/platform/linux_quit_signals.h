@@ -11,7 +11,7 @@ namespace kelvaro {
 
 class QuitSignals : public QObject {
     Q_OBJECT
-public:
+  public:
     // Only one may exist at a time; it puts the previous handlers back when destroyed.
     explicit QuitSignals(std::function<void(int signalNumber)> onQuit = {}, QObject* parent = nullptr);
     ~QuitSignals() override;
@@ -20,10 +20,10 @@ public:
 
     bool isInstalled() const { return notifier_ != nullptr; }
 
-signals:
+  signals:
     void quitRequested(int signalNumber);
 
-private:
+  private:
     void drain();
 
     std::function<void(int)> onQuit_;

@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class LinuxShell : public Shell {
-public:
+  public:
     bool open(const std::string& target) override;
     bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
     bool isExecutable(const std::string& path) const override;

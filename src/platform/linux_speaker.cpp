@@ -22,8 +22,7 @@ std::optional<QAudioFormat> formatFor(const QAudioDevice& device) {
     format.setSampleFormat(QAudioFormat::Int16);
     format.setSampleRate(44100);
     format.setChannelCount(1);
-    if (device.isFormatSupported(format))
-        return format;
+    if (device.isFormatSupported(format)) return format;
     const QAudioFormat preferred = device.preferredFormat();
     format.setSampleRate(preferred.sampleRate());
     format.setChannelCount(preferred.channelCount());
@@ -46,28 +45,26 @@ LinuxSpeaker::~LinuxSpeaker() {
 }
 
 void LinuxSpeaker::tone(int frequencyHz, int milliseconds) {
-    if (frequencyHz <= 0 || milliseconds <= 0)
-        return;
+    if (frequencyHz <= 0 || milliseconds <= 0) return;
     const double hz = std::clamp(frequencyHz, 20, 20'000);
     const int ms = std::min(milliseconds, LongestToneMs);
     play(ms, [hz, ms](const ToneFormat& format) { return sineTone(format, hz, ms); });
 }
 
-void LinuxSpeaker::ding() { play(dingMilliseconds(), &dingSound); }
+void LinuxSpeaker::ding() {
+    play(dingMilliseconds(), &dingSound);
+}
 
 void LinuxSpeaker::play(int milliseconds, const Synthesis& synthesis) {
     stop(); // a new sound cuts the previous one short, like the PC speaker did
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
-        return;
+    if (device.isNull()) return;
     const std::optional<QAudioFormat> format = formatFor(device);
-    if (!format)
-        return;
+    if (!format) return;
 
     const ToneFormat toneFormat{format->sampleRate(), format->channelCount()};
     const std::vector<std::int16_t> samples = synthesis(toneFormat);
-    if (samples.empty())
-        return;
+    if (samples.empty()) return;
 
     auto* sink = new QAudioSink(device, *format, this);
     auto* buffer = new QBuffer(sink); // dies with the sink, after the sink has let go of it
@@ -81,8 +78,7 @@ void LinuxSpeaker::play(int milliseconds, const Synthesis& synthesis) {
     connect(sink, &QAudioSink::stateChanged, this, [this, sink](QAudio::State state) {
         if (state == QAudio::StoppedState && sink->error() != QAudio::NoError)
             QTimer::singleShot(0, this, [this, sink] {
-                if (sink == sink_)
-                    stop();
+                if (sink == sink_) stop();
             });
     });
     finish_.start(milliseconds + PlayoutSlackMs);
@@ -91,8 +87,7 @@ void LinuxSpeaker::play(int milliseconds, const Synthesis& synthesis) {
 
 void LinuxSpeaker::stop() {
     finish_.stop();
-    if (!sink_)
-        return;
+    if (!sink_) return;
     QAudioSink* sink = sink_;
     sink_ = nullptr;
     sink->disconnect(this);

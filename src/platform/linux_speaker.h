@@ -17,7 +17,7 @@ namespace kelvaro {
 
 class LinuxSpeaker : public QObject, public Speaker {
     Q_OBJECT
-public:
+  public:
     explicit LinuxSpeaker(QObject* parent = nullptr);
     ~LinuxSpeaker() override;
 
@@ -26,7 +26,7 @@ public:
 
     bool isPlaying() const { return sink_ != nullptr; }
 
-private:
+  private:
     using Synthesis = std::function<std::vector<std::int16_t>(const ToneFormat&)>;
     void play(int milliseconds, const Synthesis& synthesis);
     void stop();

@@ -64,6 +64,8 @@ std::vector<std::int16_t> dingSound(const ToneFormat& format) {
     return samples;
 }
 
-int dingMilliseconds() { return DingTotalMs; }
+int dingMilliseconds() {
+    return DingTotalMs;
+}
 
 } // namespace kelvaro

@@ -20,7 +20,7 @@ struct MediaError : std::runtime_error {
 };
 
 class MediaPlayer {
-public:
+  public:
     virtual ~MediaPlayer() = default;
 
     virtual void setDeviceType(DeviceType type) = 0;
@@ -30,8 +30,8 @@ public:
     virtual void setFileName(const std::string& name) = 0;
     virtual std::string fileName() const = 0;
 
-    virtual void open() = 0;              // throws MediaError
-    virtual void play(bool notify) = 0;   // starts and returns; throws MediaError
+    virtual void open() = 0;            // throws MediaError
+    virtual void play(bool notify) = 0; // starts and returns; throws MediaError
     virtual void pause() = 0;
     virtual void stop() = 0;
     virtual void close() = 0;
@@ -43,10 +43,10 @@ public:
     virtual void setEndPosition(int track) = 0;
     virtual int startPosition() const = 0;
     virtual int endPosition() const = 0;
-    virtual int trackCount() = 0;           // throws MediaError without a disc
+    virtual int trackCount() = 0;             // throws MediaError without a disc
     virtual int trackPosition(int track) = 0; // TMSF value of the track's start
-    virtual int currentTrack() = 0;          // the track now playing (low byte of the TMSF position)
-    virtual bool mediaPresent() = 0;         // a disc in the drive
+    virtual int currentTrack() = 0;           // the track now playing (low byte of the TMSF position)
+    virtual bool mediaPresent() = 0;          // a disc in the drive
 
     virtual PlayerMode mode() const = 0;
 

@@ -8,7 +8,7 @@ namespace kelvaro {
 namespace {
 
 class NoClock : public Clock {
-public:
+  public:
     double now() const override {
         // Days since 1899-12-30 in UTC; only a program built without a clock reads it.
         return 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
@@ -18,42 +18,43 @@ public:
 
 // Knows no zone: every city keeps its typed hour difference.
 class NoZones : public ZoneDatabase {
-public:
+  public:
     bool knows(const std::string&) const override { return false; }
     std::optional<ZoneState> stateAt(const std::string&, std::int64_t) const override { return std::nullopt; }
     std::vector<ZoneName> names() const override { return {}; }
 };
 
 class NoDialogs : public Dialogs {
-public:
-    Answer messageBox(BoxKind, const std::string&, const std::string&, const std::vector<Answer>& buttons) override {
+  public:
+    Answer messageBox(BoxKind, const std::string&, const std::string&,
+                      const std::vector<Answer>& buttons) override {
         return buttons.empty() ? Answer::OK : buttons.back(); // the last button is the safe one
     }
     std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
 };
 
 class NoSpeaker : public Speaker {
-public:
+  public:
     void tone(int, int) override {}
     void ding() override {}
 };
 
 class NoShell : public Shell {
-public:
+  public:
     bool open(const std::string&) override { return false; }
     bool startProgram(const std::string&, const std::vector<std::string>&) override { return false; }
     bool isExecutable(const std::string&) const override { return false; }
 };
 
 class NoAutostart : public Autostart {
-public:
+  public:
     void writeEntry(const std::string&, const std::string&, const std::vector<std::string>&) override {}
     void removeEntry(const std::string&) override {}
     bool hasEntry(const std::string&) const override { return false; }
 };
 
 class NoMediaPlayer : public MediaPlayer {
-public:
+  public:
     void setDeviceType(DeviceType type) override { type_ = type; }
     DeviceType deviceType() const override { return type_; }
     void setTimeFormatTmsf() override {}
@@ -75,14 +76,14 @@ public:
     bool mediaPresent() override { return false; }
     PlayerMode mode() const override { return PlayerMode::NotReady; }
 
-private:
+  private:
     DeviceType type_ = DeviceType::Automatic;
     std::string file_;
 };
 
 // No network: every connection and look-up fails at once, and nothing is fetched.
 class NoTimeClient : public TimeClient {
-public:
+  public:
     void connect(const std::string&, int, int, TimeClientEvents) override {
         throw std::runtime_error("no network");
     }
@@ -91,18 +92,18 @@ public:
 };
 
 class NoClockSetter : public ClockSetter {
-public:
+  public:
     bool setUtc(double, bool) override { return false; }
     bool ntpSynchronized() override { return false; }
 };
 
 class NoHostLookup : public HostLookup {
-public:
+  public:
     void lookup(const std::string&, std::function<void(bool)> done) override { done(false); }
 };
 
 class NoHttpClient : public HttpClient {
-public:
+  public:
     void get(const std::string&, const std::string&, std::uint64_t,
              std::function<void(const HttpResult&)> done) override {
         HttpResult none;
@@ -113,7 +114,7 @@ public:
 
 // No mixer device: discovery finds none and the slider never works.
 class NoMixer : public Mixer {
-public:
+  public:
     int deviceCount() override { return 0; }
     std::vector<std::string> destinations() override { throw MixerError("no mixer device"); }
     std::vector<std::string> connections(int) override { throw MixerError("no mixer device"); }

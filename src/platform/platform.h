@@ -26,17 +26,17 @@ struct Platform {
     Shell* shell = nullptr;
     Autostart* autostart = nullptr;
     WindowHost* host = nullptr;
-    MediaPlayer* player = nullptr; // MediaPlayer1
-    TimeClient* timeClient = nullptr;   // WSocket1
+    MediaPlayer* player = nullptr;    // MediaPlayer1
+    TimeClient* timeClient = nullptr; // WSocket1
     ClockSetter* clockSetter = nullptr;
-    HostLookup* lookup = nullptr;       // Ping1
-    HttpClient* http = nullptr;         // HttpCliFTP
+    HostLookup* lookup = nullptr;  // Ping1
+    HttpClient* http = nullptr;    // HttpCliFTP
     Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
     ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
-    std::string handoverFile; // the per-user file through which a second start finds the first
-    std::string programFile;  // this program's executable, for the autostart entry
-    std::string instanceToken; // how a second start reaches this one (written as "apphdl")
-    std::string soundsDir;     // where the shipped default sounds are; empty: none to copy
+    std::string handoverFile;      // the per-user file through which a second start finds the first
+    std::string programFile;       // this program's executable, for the autostart entry
+    std::string instanceToken;     // how a second start reaches this one (written as "apphdl")
+    std::string soundsDir;         // where the shipped default sounds are; empty: none to copy
 };
 
 } // namespace kelvaro

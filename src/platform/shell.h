@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a file, folder or URL with the desktop's handler. False when nothing could open it.
     virtual bool open(const std::string& target) = 0;

@@ -3,7 +3,7 @@
 namespace kelvaro {
 
 class Speaker {
-public:
+  public:
     virtual ~Speaker() = default;
     virtual void tone(int frequencyHz, int milliseconds) = 0; // never fails; silent without audio
     virtual void ding() = 0;                                  // the default message beep

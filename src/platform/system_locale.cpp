@@ -7,14 +7,12 @@ namespace kelvaro {
 
 namespace {
 
-bool isPatternLetter(QChar c)
-{
+bool isPatternLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
 // The literal character right after the first of the given fields: ":" in "h:mm", "." in "dd.MM.yy".
-QString separatorAfter(const QString& pattern, const QString& fields, QString fallback)
-{
+QString separatorAfter(const QString& pattern, const QString& fields, QString fallback) {
     qsizetype i = 0;
     while (i < pattern.size() && !fields.contains(pattern[i]))
         ++i;
@@ -28,16 +26,13 @@ QString separatorAfter(const QString& pattern, const QString& fields, QString fa
 // Qt's pattern language turned into the framework's: M is the month, m the minute (written n so
 // it never reads as a month), AP/ap the designator, the separators become "/" and ":", and every
 // other literal is quoted so its letters are not taken as fields.
-std::string convertPattern(const QString& qt, const QString& dateSep, const QString& timeSep)
-{
+std::string convertPattern(const QString& qt, const QString& dateSep, const QString& timeSep) {
     QString out;
     QString literal;
     bool lastFieldDropped = false;
     auto flushLiteral = [&] {
-        if (out.isEmpty())
-            literal = literal.trimmed();
-        if (!literal.isEmpty())
-            out += u'"' + literal + u'"';
+        if (out.isEmpty()) literal = literal.trimmed();
+        if (!literal.isEmpty()) out += u'"' + literal + u'"';
         literal.clear();
     };
     qsizetype i = 0;
@@ -50,7 +45,8 @@ std::string convertPattern(const QString& qt, const QString& dateSep, const QStr
                 i += 2;
                 continue;
             }
-            literal += qt.mid(i + 1, end < 0 ? -1 : end - i - 1).replace(QStringLiteral("''"), QStringLiteral("'"));
+            literal +=
+                qt.mid(i + 1, end < 0 ? -1 : end - i - 1).replace(QStringLiteral("''"), QStringLiteral("'"));
             i = end < 0 ? qt.size() : end + 1;
             continue;
         }
@@ -72,13 +68,11 @@ std::string convertPattern(const QString& qt, const QString& dateSep, const QStr
             ++n;
         static const QString fields = QStringLiteral("AaHhmMdszy");
         lastFieldDropped = !fields.contains(c);
-        if (!lastFieldDropped)
-            flushLiteral();
+        if (!lastFieldDropped) flushLiteral();
         const QString run(n, c);
         if (c == u'A' || c == u'a') {
             out += QStringLiteral("AMPM");
-            if (i + n < qt.size() && (qt[i + n] == u'P' || qt[i + n] == u'p'))
-                ++n;
+            if (i + n < qt.size() && (qt[i + n] == u'P' || qt[i + n] == u'p')) ++n;
         } else if (c == u'H' || c == u'h') {
             out += QString(qMin<qsizetype>(n, 2), u'h');
         } else if (c == u'm') {
@@ -89,23 +83,20 @@ std::string convertPattern(const QString& qt, const QString& dateSep, const QStr
             out += run;
         } else if (c == u'y') {
             out += n <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
-        }
-        else {
+        } else {
             // Time zone (t) and other fields have no counterpart: left out with the text leading to them.
             literal.clear();
         }
         i += n;
     }
-    if (lastFieldDropped)
-        literal.clear(); // the closing part of "(t)"
+    if (lastFieldDropped) literal.clear(); // the closing part of "(t)"
     flushLiteral();
     return out.trimmed().toStdString();
 }
 
 } // namespace
 
-LocaleInfo localeInfoFrom(const QLocale& locale)
-{
+LocaleInfo localeInfoFrom(const QLocale& locale) {
     LocaleInfo info;
     const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
     const QString longTime = locale.timeFormat(QLocale::LongFormat);
@@ -132,8 +123,7 @@ LocaleInfo localeInfoFrom(const QLocale& locale)
     return info;
 }
 
-LocaleInfo systemLocaleInfo()
-{
+LocaleInfo systemLocaleInfo() {
     return localeInfoFrom(QLocale::system());
 }
 

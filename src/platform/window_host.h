@@ -6,7 +6,7 @@
 namespace kelvaro {
 
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
     virtual void processEvents() {}
     virtual void quit() {}

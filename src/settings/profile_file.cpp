@@ -9,11 +9,15 @@ namespace {
 
 constexpr auto npos = std::string::npos;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
 std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -132,7 +136,8 @@ std::vector<std::pair<std::string, std::string>> ProfileFile::keys(std::string_v
         std::string_view k, v;
         if (!keyLine(lines_[i], k, v)) continue;
         bool seen = false;
-        for (const auto& pair : found) seen = seen || sameName(pair.first, k);
+        for (const auto& pair : found)
+            seen = seen || sameName(pair.first, k);
         if (!seen) found.emplace_back(std::string(k), readString(section, k, {}));
     }
     return found;
@@ -145,7 +150,8 @@ void ProfileFile::eraseKey(std::string_view section, std::string_view key) {
     dirty_ = true;
 }
 
-std::string ProfileFile::readString(std::string_view section, std::string_view key, std::string_view def) const {
+std::string ProfileFile::readString(std::string_view section, std::string_view key,
+                                    std::string_view def) const {
     std::string_view value = def;
     if (const std::string* line = rawValue(section, key)) {
         std::string_view k;
@@ -208,7 +214,8 @@ std::string ProfileFile::text() const {
 
 void ProfileFile::flush() {
     if (!dirty_) return;
-    if (!mayReplace()) throw FileWriteError(path_, "the file could not be read (" + problem_ + "), so it is kept");
+    if (!mayReplace())
+        throw FileWriteError(path_, "the file could not be read (" + problem_ + "), so it is kept");
     writeFileAtomically(path_, text());
     dirty_ = false;
 }

@@ -16,7 +16,7 @@ namespace kelvaro {
 // The file is read once when the object is made; writes change the copy in memory and flush()
 // replaces the file in one atomic step, so a batch of writes costs one replacement.
 class ProfileFile {
-public:
+  public:
     // Longest text a read returns, in characters (the old 1,024-byte read buffer).
     static constexpr std::size_t kMaxTextLength = 1023;
 
@@ -57,7 +57,7 @@ public:
     // The file's bytes as flush() would write them.
     std::string text() const;
 
-private:
+  private:
     struct Place {
         std::size_t sectionLine; // npos when the section is missing
         std::size_t keyLine;     // npos when the key is missing

@@ -1,6 +1,6 @@
 // Click handlers of the notebook's check boxes that only confirm the change and save.
-#include "framework/application.h"
 #include "app/windows.h"
+#include "framework/application.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -30,14 +30,15 @@ void installSettingCheckBoxes(Application& app) {
     wireGlyphMirror(app, notebook(app).CheckBoxSpeakDuringAlarm1, mainWindow(app).Labelsda);
     // Switching the question itself on or off asks nothing; it would ask while
     // loading the very option that turns the question on.
-    notebook(app).CheckBoxWarnifChangingSettings1.handlers[Event::Click] = "CheckBoxWarnifChangingSettings1Click";
+    notebook(app).CheckBoxWarnifChangingSettings1.handlers[Event::Click] =
+        "CheckBoxWarnifChangingSettings1Click";
     app.defineOperation("CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
     SettingsNotebook& nb = notebook(app);
-    for (Control* box : {&nb.CheckBoxQuietAfterBedTime1, &nb.CheckBoxMonitorOff, &nb.CheckBoxVolumeMuteFix1,
-                         &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxShowKVTimeinTaskBar1,
-                         &nb.CheckBoxShowMilestones, &nb.CheckBoxAllowTimeUpdate,
-                         &nb.CheckBoxAutoStartwithWindows1, &nb.CheckBoxLowBattCheck1, &nb.CheckBoxSTNewMusic,
-                         &nb.CheckBoxAlarmOnce1, &nb.CheckBoxSnooze1}) {
+    for (Control* box :
+         {&nb.CheckBoxQuietAfterBedTime1, &nb.CheckBoxMonitorOff, &nb.CheckBoxVolumeMuteFix1,
+          &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxShowKVTimeinTaskBar1, &nb.CheckBoxShowMilestones,
+          &nb.CheckBoxAllowTimeUpdate, &nb.CheckBoxAutoStartwithWindows1, &nb.CheckBoxLowBattCheck1,
+          &nb.CheckBoxSTNewMusic, &nb.CheckBoxAlarmOnce1, &nb.CheckBoxSnooze1}) {
         if (!box->handler(Event::Click).empty()) continue; // a feature wired its own
         const std::string handler = box->name + "Click";
         box->handlers[Event::Click] = handler;

@@ -2,8 +2,8 @@
 #include "settings/settings_lock.h"
 #include "app/windows.h"
 
-#include "framework/application.h"
 #include "app/show_note.h"
+#include "framework/application.h"
 #include "settings/settings_store.h"
 
 #include <vector>
@@ -20,12 +20,11 @@ std::vector<Control*> plainLocked(Application& app) {
     SettingsNotebook& nb = notebook(app);
     return {&nb.CheckBoxLowBattCheck1, &nb.CheckBoxWarnifChangingSettings1, &nb.CheckBoxSnooze1,
             &nb.CheckBoxAlarmOnce1, &nb.CheckBoxVolumeMuteFix1, &nb.CheckBoxShowKVTimeinTaskBar1,
-            &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxAutoStartwithWindows1,
-            &w.CDPlayer1, &w.MIDIMusic1, &w.MP3Music1, &w.ProgramofYourChoice1, &w.Ding1,
-            &w.Sunday1, &w.Monday1, &w.Tuesday1, &w.Wednesday1, &w.Thursday1, &w.Friday1, &w.Saturday1,
-            &w.WeekDaysOnly1, &w.WeekendsOnly1, &w.AllDays1, &w.Cities1,
-            &w.ComboBoxHour, &w.UpDown2, &w.ComboBoxMinute, &w.UpDown1,
-            &w.ON1, &w.OFF1, &w.SundayAlarmSeperate1, &w.N24HourFormat1, &w.LabelSundayAlarm,
+            &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxAutoStartwithWindows1, &w.CDPlayer1,
+            &w.MIDIMusic1, &w.MP3Music1, &w.ProgramofYourChoice1, &w.Ding1, &w.Sunday1, &w.Monday1,
+            &w.Tuesday1, &w.Wednesday1, &w.Thursday1, &w.Friday1, &w.Saturday1, &w.WeekDaysOnly1,
+            &w.WeekendsOnly1, &w.AllDays1, &w.Cities1, &w.ComboBoxHour, &w.UpDown2, &w.ComboBoxMinute,
+            &w.UpDown1, &w.ON1, &w.OFF1, &w.SundayAlarmSeperate1, &w.N24HourFormat1, &w.LabelSundayAlarm,
             &w.LabelSundayAlarm1, &nb.GradBtnnMSetAlarm, &nb.GradBtnnMUseDefaults,
             // their double-click flips the alarm switch
             &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF};
@@ -65,8 +64,12 @@ void ApplySettingsLock(Application& app) {
     mainWindow(app).LockSettings1.checked = locked;
 }
 
-bool ConfirmSettingChange(Application& app) { return askToConfirm(app, true); }
-bool ConfirmNotebookChange(Application& app) { return askToConfirm(app, false); }
+bool ConfirmSettingChange(Application& app) {
+    return askToConfirm(app, true);
+}
+bool ConfirmNotebookChange(Application& app) {
+    return askToConfirm(app, false);
+}
 
 bool RefuseCheckBoxChange(Application& app, Control& box) {
     // Loading the file sets the marks too; that is no change of the user's, so it
@@ -92,10 +95,12 @@ void installSettingsLock(Application& app) {
         ApplySettingsLock(app);
         SaveAllSettings(app);
     });
-    app.defineOperation("ConfirmSettingChange",
-                        [&app](const Args&) { return std::string(ConfirmSettingChange(app) ? "true" : "false"); });
-    app.defineOperation("ConfirmNotebookChange",
-                        [&app](const Args&) { return std::string(ConfirmNotebookChange(app) ? "true" : "false"); });
+    app.defineOperation("ConfirmSettingChange", [&app](const Args&) {
+        return std::string(ConfirmSettingChange(app) ? "true" : "false");
+    });
+    app.defineOperation("ConfirmNotebookChange", [&app](const Args&) {
+        return std::string(ConfirmNotebookChange(app) ? "true" : "false");
+    });
 }
 
 } // namespace kelvaro

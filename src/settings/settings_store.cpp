@@ -33,9 +33,9 @@ struct Key {
     const char* name;
     int writeAt; // place in the order the save writes, kNotWritten for none
     Kind kind;
-    ControlOf control = nullptr;             // Check, Text, Caption, AmPm
-    std::string MainState::*path = nullptr;  // Path
-    int MainState::*number = nullptr;        // Integer
+    ControlOf control = nullptr;            // Check, Text, Caption, AmPm
+    std::string MainState::*path = nullptr; // Path
+    int MainState::*number = nullptr;       // Integer
     const char* textDefault = "";
     bool boolDefault = false;
     int intDefault = 0;
@@ -48,9 +48,15 @@ Key check(const char* name, int at, ControlOf c, bool def) {
 Key text(const char* name, int at, ControlOf c, const char* def) {
     return {name, at, Kind::Text, c, nullptr, nullptr, def};
 }
-Key caption(const char* name, int at, ControlOf c) { return {name, at, Kind::Caption, c}; }
-Key amPm(const char* name, int at, ControlOf c) { return {name, at, Kind::AmPm, c}; }
-Key currDir(const char* name) { return {name, kNotWritten, Kind::CurrDir}; }
+Key caption(const char* name, int at, ControlOf c) {
+    return {name, at, Kind::Caption, c};
+}
+Key amPm(const char* name, int at, ControlOf c) {
+    return {name, at, Kind::AmPm, c};
+}
+Key currDir(const char* name) {
+    return {name, kNotWritten, Kind::CurrDir};
+}
 Key path(const char* name, int at, std::string MainState::*m, const char* def, bool inProgramDir = false) {
     return {name, at, Kind::Path, nullptr, m, nullptr, def, false, 0, inProgramDir};
 }
@@ -123,7 +129,8 @@ const std::vector<const Key*>& keysInWriteOrder() {
         std::vector<const Key*> list;
         for (const Key& key : keys())
             if (key.writeAt != kNotWritten) list.push_back(&key);
-        std::sort(list.begin(), list.end(), [](const Key* a, const Key* b) { return a->writeAt < b->writeAt; });
+        std::sort(list.begin(), list.end(),
+                  [](const Key* a, const Key* b) { return a->writeAt < b->writeAt; });
         return list;
     }();
     return ordered;
@@ -182,20 +189,23 @@ void ensureOneSoundSource(Application& app) {
 std::string keptFileNote(const ProfileFile& file) {
     const bool tooLarge = file.loadOutcome() == ReadOutcome::TooLarge;
     return std::string(kSettingsFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
-           file.loadProblem() + "). The clock runs on its default settings and will not save them over that file.";
+           file.loadProblem() +
+           "). The clock runs on its default settings and will not save them over that file.";
 }
 
 } // namespace
 
 std::vector<std::string> settingsReadOrder() {
     std::vector<std::string> names;
-    for (const Key& key : keys()) names.push_back(key.name);
+    for (const Key& key : keys())
+        names.push_back(key.name);
     return names;
 }
 
 std::vector<std::string> settingsWriteOrder() {
     std::vector<std::string> names;
-    for (const Key* key : keysInWriteOrder()) names.push_back(key->name);
+    for (const Key* key : keysInWriteOrder())
+        names.push_back(key->name);
     return names;
 }
 
@@ -212,10 +222,12 @@ void LoadSettings(Application& app) {
             key.control(app).text = profile.readString(kData, key.name, key.textDefault);
             break;
         case Kind::Caption:
-            key.control(app).caption = profile.readString(kData, key.name, dateTimeToStr(app.now(), app.locale()));
+            key.control(app).caption =
+                profile.readString(kData, key.name, dateTimeToStr(app.now(), app.locale()));
             break;
         case Kind::AmPm:
-            key.control(app).text = upperCaseUtf8(profile.readString(kData, key.name, app.locale().amDesignator));
+            key.control(app).text =
+                upperCaseUtf8(profile.readString(kData, key.name, app.locale().amDesignator));
             break;
         case Kind::CurrDir:
             if (profile.mayReplace() && profile.readString(kData, key.name, "").empty())

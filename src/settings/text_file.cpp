@@ -63,10 +63,10 @@ bool isValidUtf8(std::string_view bytes) {
 namespace {
 
 // 0x80..0x9F of Windows-1252; the five unassigned bytes map to the C1 controls, as Windows does.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kHighControls[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -81,7 +81,9 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-std::string describeErrno(int error) { return std::strerror(error); }
+std::string describeErrno(int error) {
+    return std::strerror(error);
+}
 
 } // namespace
 
@@ -99,14 +101,16 @@ void appendWindows1252(std::string& out, unsigned char b) {
 std::string windows1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char c : bytes) appendWindows1252(out, static_cast<unsigned char>(c));
+    for (const char c : bytes)
+        appendWindows1252(out, static_cast<unsigned char>(c));
     return out;
 }
 
 std::string decodeText(std::string_view bytes) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     // All of them: a second mark left in the text would be lost on the next read after a write.
-    while (bytes.substr(0, bom.size()) == bom) bytes.remove_prefix(bom.size());
+    while (bytes.substr(0, bom.size()) == bom)
+        bytes.remove_prefix(bom.size());
     // Sequence by sequence: a file edited in both encodings keeps its UTF-8 text as it is.
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -252,8 +256,9 @@ void writeFileAtomically(const std::string& path, std::string_view bytes) {
 
     const fs::path folder = target.parent_path();
     std::string tempName;
-    const int fd = openLockedTempFile(
-        tempName, (folder / tempFilePrefix(target.filename().string())).string() + std::string(kTempSuffixLength, 'X'));
+    const int fd =
+        openLockedTempFile(tempName, (folder / tempFilePrefix(target.filename().string())).string() +
+                                         std::string(kTempSuffixLength, 'X'));
     if (fd < 0) throw FileWriteError(path, describeErrno(errno));
 
     auto fail = [&](int error) {
@@ -278,7 +283,8 @@ int removeStaleTempFiles(const std::string& folder, const std::vector<std::strin
         const std::string name = it->path().filename().string();
         const bool ours = std::any_of(fileNames.begin(), fileNames.end(), [&](const std::string& file) {
             const std::string prefix = tempFilePrefix(file);
-            return name.size() == prefix.size() + kTempSuffixLength && name.compare(0, prefix.size(), prefix) == 0;
+            return name.size() == prefix.size() + kTempSuffixLength &&
+                   name.compare(0, prefix.size(), prefix) == 0;
         });
         if (!ours) continue;
         const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -10,11 +10,11 @@ namespace kelvaro {
 
 // Raised when a file cannot be replaced; the message names the file.
 class FileWriteError : public std::runtime_error {
-public:
+  public:
     FileWriteError(const std::string& path, const std::string& reason);
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -4,9 +4,9 @@
 #include "app/steps.h"
 #include "app/windows.h"
 
-#include "framework/application.h"
 #include "app/features.h"
 #include "app/show_note.h"
+#include "framework/application.h"
 #include "framework/form_builder.h"
 #include "sound/list_file.h"
 
@@ -17,7 +17,7 @@
 
 namespace kelvaro {
 
-void addMusicListButtons(Form& f);               // music_list_editing.cpp
+void addMusicListButtons(Form& f);              // music_list_editing.cpp
 void installMusicListEditing(Application& app); // music_list_editing.cpp
 
 namespace {
@@ -32,8 +32,10 @@ struct MusicList {
 };
 
 const MusicList kLists[] = {
-    {kMediaGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWave; }, "Waves.wva", "TabSheetWave", "Music Titles", ""},
-    {kCdGrid, [](SettingsNotebook& n) -> Control& { return n.MgridCD; }, "CDs.wva", "TabSheetCD", "CD Tracks", ""},
+    {kMediaGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWave; }, "Waves.wva", "TabSheetWave",
+     "Music Titles", ""},
+    {kCdGrid, [](SettingsNotebook& n) -> Control& { return n.MgridCD; }, "CDs.wva", "TabSheetCD", "CD Tracks",
+     ""},
     {kWebRadioGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWebRadio; }, "WebRadio.wva",
      "TabSheetWebRadio", "Enter Web Radio/TV Descriptions", "Web Radio/TV Links"},
 };
@@ -52,7 +54,9 @@ void loadList(Application& app, const MusicList& list) {
     grid.cells = {ListRow{list.header0, list.header1}};
     ListFileContent file = loadListFile(app.filePath(list.file), kMusicListColumns);
     if (file.outcome == ReadOutcome::TooLarge && app.feature<OversizedLists>().told.insert(list.file).second)
-        ShowNote(app, std::string(list.file) + " is too large to read (" + file.reason + "). The list stays empty.",
+        ShowNote(app,
+                 std::string(list.file) + " is too large to read (" + file.reason +
+                     "). The list stays empty.",
                  false);
     grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
                       std::make_move_iterator(file.rows.end()));

@@ -1,9 +1,9 @@
 // Choosing the sound source in the "&Music Settings" menu, with the warning for
 // a program and the dialogs that pick the MIDI file and the program.
-#include "framework/application.h"
-#include "app/windows.h"
-#include "app/steps.h"
 #include "app/show_note.h"
+#include "app/steps.h"
+#include "app/windows.h"
+#include "framework/application.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"

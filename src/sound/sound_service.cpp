@@ -1,9 +1,9 @@
 // Playing what the alarm asked for: each source in turn, falling back from CD to
 // media file to MIDI to the ding when one cannot play, and starting the next
 // piece when one ends.
-#include "framework/application.h"
-#include "app/windows.h"
 #include "app/steps.h"
+#include "app/windows.h"
+#include "framework/application.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 #include "sound/sound_paths.h"
@@ -108,7 +108,8 @@ void serviceMedia(Application& app) {
         player.setDeviceType(DeviceType::Automatic);
         const std::string file = mediaFileToPlay(app);
         runStep(app, Step::SaveLineVolumes);
-        mainWindow(app).LabelCDTrack.caption = std::to_string(listPlayState(app).ListRow) + " - " + titleOf(file);
+        mainWindow(app).LabelCDTrack.caption =
+            std::to_string(listPlayState(app).ListRow) + " - " + titleOf(file);
         player.setFileName(file);
         player.open();
         player.play(true);

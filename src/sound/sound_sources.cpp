@@ -1,11 +1,11 @@
 // The six sound sources of the "&Music Settings" menu, the request of sound
 // when an alarm falls due, and the controls shown while it sounds.
-#include "sound/alarm_sound.h"
 #include "app/windows.h"
+#include "sound/alarm_sound.h"
 
+#include "app/features.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
-#include "app/features.h"
 #include "framework/form_builder.h"
 
 namespace kelvaro {

@@ -4,12 +4,12 @@
 #include "superalarm/superalarm.h"
 
 #include "alarm/alarm_sounding.h"
+#include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/datetime.h"
-#include "app/show_note.h"
 #include "sound/alarm_sound.h"
 #include "superalarm/plan.h"
 
@@ -75,7 +75,8 @@ void colourLines(Application& app, int stage) {
 void announceSteps(Application& app) {
     SettingsNotebook& n = notebook(app);
     const StepLines lines = stepLines(app);
-    const Control* starts[] = {&n.LabelStartShower, &n.LabelStartDress, &n.LabelStartEatMisc, &n.LabelStartDrive};
+    const Control* starts[] = {&n.LabelStartShower, &n.LabelStartDress, &n.LabelStartEatMisc,
+                               &n.LabelStartDrive};
     const Control* texts[] = {&n.Edit2MT, &n.Edit3MT, &n.Edit4MT, &n.Edit5MT};
     int s[4];
     for (std::size_t i = 0; i < 4; ++i) {
@@ -100,7 +101,8 @@ void RefreshMilestones(Application& app) {
     MainWindow& w = mainWindow(app);
     SettingsNotebook& n = notebook(app);
     const int alarm = shownMinute(app, w.LabelAlarmTime.caption);
-    if (!n.CheckBoxShowMilestones.checked || alarm < 0 || alarm != shownMinute(app, n.LabelMAlarmTime.caption)) {
+    if (!n.CheckBoxShowMilestones.checked || alarm < 0 ||
+        alarm != shownMinute(app, n.LabelMAlarmTime.caption)) {
         m.SuperAlarmActive = false;
         clearStepLines(app);
         for (Control* line : {&w.Labelsb1, &w.Labelsb2, &w.Labelsb3})

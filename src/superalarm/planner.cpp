@@ -30,14 +30,17 @@ using PlanControls = std::array<Control*, kPlanFields.size()>;
 // The fields in the order of kPlanFields (installPlanner checks that the names agree).
 PlanControls planControls(Application& app) {
     SettingsNotebook& n = notebook(app);
-    return {&n.Edit1M,  &n.Edit2M,  &n.Edit3M,  &n.Edit4M,  &n.Edit5M,  &n.Edit6M,  &n.Edit7M,
-            &n.Edit8M,  &n.Edit9M,  &n.ComboBoxHourM,   &n.ComboBoxMinuteM, &n.ComboBoxAMPMM,
-            &n.EditBT,  &n.Edit1MT, &n.Edit2MT, &n.Edit3MT, &n.Edit4MT, &n.Edit5MT, &n.EditBTT};
+    return {&n.Edit1M,          &n.Edit2M,        &n.Edit3M,  &n.Edit4M,  &n.Edit5M,
+            &n.Edit6M,          &n.Edit7M,        &n.Edit8M,  &n.Edit9M,  &n.ComboBoxHourM,
+            &n.ComboBoxMinuteM, &n.ComboBoxAMPMM, &n.EditBT,  &n.Edit1MT, &n.Edit2MT,
+            &n.Edit3MT,         &n.Edit4MT,       &n.Edit5MT, &n.EditBTT};
 }
 
 constexpr int kHourField = 9, kMinuteField = 10, kAmPmField = 11, kSleepField = 12;
 
-std::string upper(const std::string& text) { return upperCaseUtf8(text); }
+std::string upper(const std::string& text) {
+    return upperCaseUtf8(text);
+}
 
 bool validValue(Application& app, std::size_t i, const std::string& text) {
     const LocaleInfo& loc = app.locale();
@@ -65,7 +68,8 @@ PlanInput readPlan(Application& app) {
     const PlanControls c = planControls(app);
     PlanInput in;
     for (int i = 0; i < kPlanSteps; ++i)
-        in.minutes[static_cast<std::size_t>(i)] = planNumber(c[static_cast<std::size_t>(i)]->text).value_or(0);
+        in.minutes[static_cast<std::size_t>(i)] =
+            planNumber(c[static_cast<std::size_t>(i)]->text).value_or(0);
     const bool pm = c[kAmPmField]->text == upper(app.locale().pmDesignator);
     const int hour = planNumber(c[kHourField]->text).value_or(8);
     const int minute = planNumber(c[kMinuteField]->text).value_or(0);
@@ -83,8 +87,9 @@ bool refuseDayLongPlan(Application& app, Control* sender) {
     const bool sleep = problem == PlanProblem::SleepFillsADay;
     if (sender) {
         ShowNote(app,
-                 sleep ? "Hours of sleep must be fewer than 24.  Try again!"
-                       : "All the Super Alarm minutes together must be fewer than 1440 (one day).  Try again!",
+                 sleep
+                     ? "Hours of sleep must be fewer than 24.  Try again!"
+                     : "All the Super Alarm minutes together must be fewer than 1440 (one day).  Try again!",
                  true);
         app.box(BoxKind::Error, sleep ? "Maximum '23' hours sleep" : "Maximum '1439' minutes in all");
         sender->text.assign(1, sleep ? '8' : '0'); // not = "8": a false -Wrestrict of GCC 12 at -O2
@@ -294,7 +299,8 @@ void installPlanner(Application& app) {
     app.defineOperation("GradBtnnMSaveDefaultsClick", [&app] { SavePlanDefaults(app); });
     app.defineOperation("GradBtnnMUseDefaultsClick", [&app] { UsePlanDefaults(app); });
     app.defineOperation("GradBtnnMSetAlarmClick", [&app] { SetSuperAlarm(app); });
-    app.defineOperation("Labelsb3DblClick", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
+    app.defineOperation("Labelsb3DblClick",
+                        [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
     app.defineOperation("RecalculatePlan", [&app](const Args& a) {
         RecalculatePlan(app, a.empty() ? nullptr : app.find(a[0])); // a script names the sender
         return std::string();

@@ -12,9 +12,15 @@ namespace {
 
 constexpr const char* kHint = "From Calculate Alarm Time";
 
-const char* const kStepCaptions[] = {"Get Out of Bed", "Shower", "Dress", "Eat or Misc.",
-                                     "Drive to Work or Airport", "Return Car Rental",
-                                     "Get Airline Tickets", "Pass Customs", "Before Work or Boarding Time "};
+const char* const kStepCaptions[] = {"Get Out of Bed",
+                                     "Shower",
+                                     "Dress",
+                                     "Eat or Misc.",
+                                     "Drive to Work or Airport",
+                                     "Return Car Rental",
+                                     "Get Airline Tickets",
+                                     "Pass Customs",
+                                     "Before Work or Boarding Time "};
 
 std::string twoDigits(int n) {
     std::string text = std::to_string(n);
@@ -46,7 +52,8 @@ void addStepRows(Form& f, const std::string& p) {
 void addTargetAndSleep(Form& f, const std::string& p) {
     addLabel(f, "LabelTargetTime", "Start Work or Boarding Time ", {10, 238, 186, 16}, p);
     Control& hour = addCombo(f, "ComboBoxHourM", "08", {200, 234, 40, 22}, p);
-    for (int h = 1; h <= 12; ++h) hour.items.push_back(twoDigits(h));
+    for (int h = 1; h <= 12; ++h)
+        hour.items.push_back(twoDigits(h));
     addUpDown(f, "UpDownHourM", "ComboBoxHourM", 1, 12, {241, 234, 16, 22}, p).position = 8;
     Control& minute = addCombo(f, "ComboBoxMinuteM", "00", {262, 234, 40, 22}, p);
     minute.items = {"00", "05", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55", "59"};

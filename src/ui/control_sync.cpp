@@ -11,11 +11,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -28,7 +28,8 @@ namespace {
 QStringList toStringList(const std::vector<std::string>& items) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(items.size()));
-    for (const auto& i : items) list << qs(i);
+    for (const auto& i : items)
+        list << qs(i);
     return list;
 }
 
@@ -57,7 +58,8 @@ void setFill(QWidget* w, int bgcolor) {
 void syncCombo(const Control& c, QComboBox* box) {
     const QStringList items = toStringList(c.items);
     bool same = box->count() == items.size();
-    for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == items[i];
+    for (int i = 0; same && i < box->count(); ++i)
+        same = box->itemText(i) == items[i];
     if (!same) {
         box->clear();
         box->addItems(items);
@@ -77,7 +79,8 @@ void syncCombo(const Control& c, QComboBox* box) {
 void syncGrid(const Control& c, QTableWidget* grid) {
     const int rows = c.cells.empty() ? 0 : static_cast<int>(c.cells.size()) - 1;
     int cols = c.colCount;
-    for (const auto& row : c.cells) cols = std::max(cols, static_cast<int>(row.size()));
+    for (const auto& row : c.cells)
+        cols = std::max(cols, static_cast<int>(row.size()));
     if (grid->rowCount() != rows) grid->setRowCount(rows);
     if (grid->columnCount() != cols) grid->setColumnCount(cols);
     if (!c.cells.empty()) {
@@ -91,7 +94,8 @@ void syncGrid(const Control& c, QTableWidget* grid) {
     for (int r = 0; r < rows; ++r) {
         const auto& row = c.cells[static_cast<size_t>(r) + 1];
         for (int col = 0; col < cols; ++col) {
-            const QString text = col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();
+            const QString text =
+                col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();
             QTableWidgetItem* item = grid->item(r, col);
             if (!item) grid->setItem(r, col, item = new QTableWidgetItem);
             if (item->text() != text) item->setText(text);
@@ -123,8 +127,10 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;
     }
-    case ControlKind::Button: return new QPushButton(parent);
-    case ControlKind::CheckBox: return new QCheckBox(parent);
+    case ControlKind::Button:
+        return new QPushButton(parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(parent);
         radio->setAutoExclusive(false); // the model keeps the groups
@@ -137,18 +143,24 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         box->setMaxVisibleItems(12);
         return box;
     }
-    case ControlKind::Edit: return new QLineEdit(parent);
-    case ControlKind::Memo: return new QPlainTextEdit(parent);
-    case ControlKind::Lamp: return new LampWidget(parent);
+    case ControlKind::Edit:
+        return new QLineEdit(parent);
+    case ControlKind::Memo:
+        return new QPlainTextEdit(parent);
+    case ControlKind::Lamp:
+        return new LampWidget(parent);
     case ControlKind::Panel:
     case ControlKind::Shape: {
         auto* frame = new QFrame(parent);
         frame->setFrameShape(QFrame::NoFrame);
         return frame;
     }
-    case ControlKind::Image: return new ImageWidget(parent);
-    case ControlKind::UpDown: return new UpDownWidget(parent);
-    case ControlKind::TrackBar: return new TrackBarWidget(parent);
+    case ControlKind::Image:
+        return new ImageWidget(parent);
+    case ControlKind::UpDown:
+        return new UpDownWidget(parent);
+    case ControlKind::TrackBar:
+        return new TrackBarWidget(parent);
     case ControlKind::Grid: {
         auto* grid = new QTableWidget(parent);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers); // the model does the typing
@@ -166,12 +178,14 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         grid->verticalHeader()->setDefaultSectionSize(20);
         return grid;
     }
-    case ControlKind::PageControl: return new QTabWidget(parent);
+    case ControlKind::PageControl:
+        return new QTabWidget(parent);
     case ControlKind::TabSheet:
     case ControlKind::Menu:
     case ControlKind::MenuItem:
     case ControlKind::Timer:
-    case ControlKind::Other: return nullptr;
+    case ControlKind::Other:
+        return nullptr;
     }
     return nullptr;
 }
@@ -205,7 +219,9 @@ void syncContent(const Control& c, QWidget* w) {
         if (c.kind != ControlKind::Button) setTextColor(w, c);
         break;
     }
-    case ControlKind::ComboBox: syncCombo(c, static_cast<QComboBox*>(w)); break;
+    case ControlKind::ComboBox:
+        syncCombo(c, static_cast<QComboBox*>(w));
+        break;
     case ControlKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (edit->text() != qs(c.text)) edit->setText(qs(c.text));
@@ -220,11 +236,16 @@ void syncContent(const Control& c, QWidget* w) {
         break;
     }
     case ControlKind::Lamp:
-        static_cast<LampWidget*>(w)->setState(c.checked, frameworkColor(c.oncolor), frameworkColor(c.offcolor));
+        static_cast<LampWidget*>(w)->setState(c.checked, frameworkColor(c.oncolor),
+                                              frameworkColor(c.offcolor));
         break;
     case ControlKind::Panel:
-    case ControlKind::Shape: setFill(w, c.bgcolor); break;
-    case ControlKind::Grid: syncGrid(c, static_cast<QTableWidget*>(w)); break;
+    case ControlKind::Shape:
+        setFill(w, c.bgcolor);
+        break;
+    case ControlKind::Grid:
+        syncGrid(c, static_cast<QTableWidget*>(w));
+        break;
     case ControlKind::TrackBar: {
         auto* bar = static_cast<TrackBarWidget*>(w);
         const QSignalBlocker quiet(bar); // the model's position is no user's move
@@ -236,7 +257,8 @@ void syncContent(const Control& c, QWidget* w) {
         bar->setSelection(c.selStart, c.selEnd);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

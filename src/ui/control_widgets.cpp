@@ -134,8 +134,9 @@ void FormWindow::paintEvent(QPaintEvent* event) {
         painted_.setDevicePixelRatio(ratio);
         paintBackground(painted_);
     }
-    QPainter(this).drawPixmap(event->rect(), painted_, QRectF(QPointF(event->rect().topLeft()) * ratio,
-                                                            QSizeF(event->rect().size()) * ratio));
+    QPainter(this).drawPixmap(
+        event->rect(), painted_,
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
 }
 
 void FormWindow::paintBackground(QPaintDevice& device) {

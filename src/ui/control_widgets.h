@@ -13,64 +13,64 @@ namespace kelvaro {
 
 // A round indicator painted in its on or off colour.
 class LampWidget : public QWidget {
-public:
+  public:
     explicit LampWidget(QWidget* parent) : QWidget(parent) {}
     void setState(bool on, const QColor& onColor, const QColor& offColor);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     bool on_ = false;
     QColor onColor_, offColor_;
 };
 
 // A horizontal track bar whose selection range is drawn as a blue band beside the groove.
 class TrackBarWidget : public QSlider {
-public:
+  public:
     explicit TrackBarWidget(QWidget* parent);
     void setSelection(int start, int end);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int selStart_ = 0, selEnd_ = 0;
 };
 
 // Two arrow buttons stacked, as the framework's up-down control.
 class UpDownWidget : public QWidget {
-public:
+  public:
     explicit UpDownWidget(QWidget* parent);
     QToolButton* up() const { return up_; }
     QToolButton* down() const { return down_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QToolButton* up_;
     QToolButton* down_;
 };
 
 // A picture control: shows its pixmap, or a faint marker until a feature gives it one.
 class ImageWidget : public QWidget {
-public:
+  public:
     explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
     void setPixmap(const QPixmap& pixmap);
     const QPixmap& pixmap() const { return pixmap_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QPixmap pixmap_;
 };
 
 // A top-level window of one form: paints the form's background, keeps the
 // rounded shape of a borderless window and reports the user's close.
 class FormWindow : public QWidget {
-public:
+  public:
     explicit FormWindow(QWidget* parent = nullptr);
     QWidget* body() const { return body_; } // the client area below the menu bar
 
@@ -81,12 +81,12 @@ public:
     void setFace(const QRect& face);
     std::function<void()> onUserClose;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void applyShape();
     void paintBackground(QPaintDevice& device);
 

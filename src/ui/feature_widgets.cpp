@@ -5,9 +5,9 @@
 #include "ui/program_view.h"
 
 #include <QFrame>
-#include <functional>
 #include <QPainter>
 #include <QPixmap>
+#include <functional>
 
 namespace kelvaro {
 
@@ -25,30 +25,30 @@ QPixmap badge(int width, int height, const std::function<void(QPainter&, const Q
 
 void setPictures(ProgramView& view) {
     view.setImage("ImagePM", badge(20, 14, [](QPainter& p, const QRectF& r) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(128, 0, 0));
-        p.drawRoundedRect(r, 3, 3);
-        QFont font = p.font();
-        font.setPixelSize(9);
-        font.setBold(true);
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(r, Qt::AlignCenter, QStringLiteral("PM"));
-    }));
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(QColor(128, 0, 0));
+                      p.drawRoundedRect(r, 3, 3);
+                      QFont font = p.font();
+                      font.setPixelSize(9);
+                      font.setBold(true);
+                      p.setFont(font);
+                      p.setPen(Qt::white);
+                      p.drawText(r, Qt::AlignCenter, QStringLiteral("PM"));
+                  }));
     view.setImage("ImageAlarmON", badge(16, 16, [](QPainter& p, const QRectF& r) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 140, 0));
-        p.drawEllipse(r);
-        p.setPen(QPen(Qt::white, 2));
-        p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5)}));
-    }));
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(QColor(0, 140, 0));
+                      p.drawEllipse(r);
+                      p.setPen(QPen(Qt::white, 2));
+                      p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5)}));
+                  }));
     view.setImage("ImageAlarmOFF", badge(16, 16, [](QPainter& p, const QRectF& r) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(200, 0, 0));
-        p.drawEllipse(r);
-        p.setPen(QPen(Qt::white, 2));
-        p.drawLine(QPointF(4, 8), QPointF(12, 8));
-    }));
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(QColor(200, 0, 0));
+                      p.drawEllipse(r);
+                      p.setPen(QPen(Qt::white, 2));
+                      p.drawLine(QPointF(4, 8), QPointF(12, 8));
+                  }));
 }
 
 } // namespace
@@ -64,7 +64,8 @@ void registerFeatureWidgets(ProgramView& view) {
     view.registerCustomWidget(
         "WebBrowserTop", [](QWidget* parent, Control&) { return new BannerBrowser(parent); },
         [](QWidget* widget, const Control& c) {
-            if (auto* banner = dynamic_cast<BannerBrowser*>(widget)) banner->showPage(QString::fromStdString(c.text));
+            if (auto* banner = dynamic_cast<BannerBrowser*>(widget))
+                banner->showPage(QString::fromStdString(c.text));
         });
     view.registerCustomWidget(
         "Moon1",

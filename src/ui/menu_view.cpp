@@ -9,8 +9,12 @@ namespace kelvaro {
 
 namespace {
 
-bool isMenuKind(ControlKind k) { return k == ControlKind::Menu || k == ControlKind::MenuItem; }
-bool isSeparator(const Control& c) { return c.kind == ControlKind::MenuItem && c.caption == "-"; }
+bool isMenuKind(ControlKind k) {
+    return k == ControlKind::Menu || k == ControlKind::MenuItem;
+}
+bool isSeparator(const Control& c) {
+    return c.kind == ControlKind::MenuItem && c.caption == "-";
+}
 
 // Names, kinds and parents of all menu controls: what decides the structure.
 // A fingerprint of the menus' structure (names, nesting, separators), computed
@@ -18,7 +22,8 @@ bool isSeparator(const Control& c) { return c.kind == ControlKind::MenuItem && c
 std::uint64_t menuShape(const Form& form) {
     std::uint64_t hash = 1469598103934665603ull;
     auto mix = [&hash](std::string_view text) {
-        for (const char ch : text) hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+        for (const char ch : text)
+            hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
         hash = (hash ^ 0x01u) * 1099511628211ull;
     };
     for (const auto& c : form.controls())
@@ -30,7 +35,9 @@ std::uint64_t menuShape(const Form& form) {
     return hash;
 }
 
-void addEntry(QWidget* into, QAction* action) { into->addAction(action); }
+void addEntry(QWidget* into, QAction* action) {
+    into->addAction(action);
+}
 
 } // namespace
 
@@ -80,7 +87,8 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
         bar_->deleteLater();
         bar_ = nullptr;
     }
-    for (auto& popup : popups_) popup.release()->deleteLater();
+    for (auto& popup : popups_)
+        popup.release()->deleteLater();
     popups_.clear();
     actions_.clear();
     menus_.clear();
@@ -97,7 +105,8 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
             QFont font = bar_->font();
             font.setPointSize(8);
             bar_->setFont(font);
-            bar_->setStyleSheet(QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
+            bar_->setStyleSheet(
+                QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
             addChildren(form, c->name, bar_);
         } else {
             popups_.push_back(std::make_unique<QMenu>());

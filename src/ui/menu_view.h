@@ -17,7 +17,7 @@
 namespace kelvaro {
 
 class MenuView {
-public:
+  public:
     using Notify = std::function<void(const std::string& controlName)>;
     // onClick: the user chose an item; onOpen: a menu with a click handler is about to open.
     MenuView(Notify onClick, Notify onOpen) : onClick_(std::move(onClick)), onOpen_(std::move(onOpen)) {}
@@ -32,7 +32,7 @@ public:
     QAction* action(const std::string& name) const;
     QMenu* menu(const std::string& name) const;
 
-private:
+  private:
     void rebuild(const Form& form, QWidget* window);
     void addChildren(const Form& form, const std::string& parent, QWidget* into);
 
@@ -42,7 +42,7 @@ private:
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
-    std::set<std::string> parents_; // controls with children, found in one pass per rebuild
+    std::set<std::string> parents_;        // controls with children, found in one pass per rebuild
     std::map<std::string, Control> shown_; // item as last written
 };
 

@@ -1,19 +1,19 @@
 #include "ui/program_view.h"
 
+#include "app/timer_controls.h"
 #include "platform/no_services.h"
 #include "ui/control_sync.h"
 #include "ui/control_widgets.h"
 #include "ui/menu_view.h"
 #include "ui/qt_convert.h"
 #include "ui/timer_host.h"
-#include "app/timer_controls.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QTabWidget>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -25,7 +25,7 @@ struct ProgramView::FormView {
     std::unique_ptr<MenuView> menus;
     bool shownModal = false;
     bool flagsSet = false;
-    Qt::WindowFlags flags; // as set: Qt adds hints of its own to windowFlags()
+    Qt::WindowFlags flags;        // as set: Qt adds hints of its own to windowFlags()
     bool onScreenChecked = false; // the first show, once the frame is known
     QMenuBar* sizedBar = nullptr;
     bool menusBuilt = false;
@@ -39,13 +39,13 @@ namespace {
 
 // Restores the flag on every way out, exceptions included.
 class Raise {
-public:
+  public:
     explicit Raise(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
     ~Raise() { flag_ = old_; }
     Raise(const Raise&) = delete;
     Raise& operator=(const Raise&) = delete;
 
-private:
+  private:
     bool& flag_;
     bool old_;
 };
@@ -63,15 +63,15 @@ QRect clockFace(const Form& form) {
 
 ProgramView::ProgramView(Application& app) : app_(app) {
     app_.platform().host = this;
-    timers_ = std::make_unique<TimerHost>(app_, [this](const std::string& timer) {
-        user([this, timer] { timerTick(app_, timer); });
-    });
+    timers_ = std::make_unique<TimerHost>(
+        app_, [this](const std::string& timer) { user([this, timer] { timerTick(app_, timer); }); });
     refreshAll();
 }
 
 ProgramView::~ProgramView() {
     if (app_.platform().host == this) app_.platform().host = &noWindowHost();
-    for (auto& [name, view] : forms_) view->window->removeEventFilter(this);
+    for (auto& [name, view] : forms_)
+        view->window->removeEventFilter(this);
     names_.clear();
 }
 
@@ -102,7 +102,8 @@ void ProgramView::setImage(const std::string& controlName, const QPixmap& pixmap
     if (auto* image = dynamic_cast<ImageWidget*>(widget(controlName))) image->setPixmap(pixmap);
 }
 
-void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory, WidgetUpdate update) {
+void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory,
+                                       WidgetUpdate update) {
     custom_[controlName] = {std::move(factory), std::move(update)};
     auto it = widgets_.find(controlName);
     if (it != widgets_.end()) {
@@ -122,7 +123,9 @@ void ProgramView::refresh() {
     sync(false);
 }
 
-void ProgramView::refreshAll() { sync(true); }
+void ProgramView::refreshAll() {
+    sync(true);
+}
 
 // Without `force` only controls that changed since they were last written are
 // written again (the tick's path: a second costs a few labels). With it every
@@ -133,7 +136,8 @@ void ProgramView::sync(bool force) {
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;
-    for (const auto& form : app_.forms()) syncForm(*form, force);
+    for (const auto& form : app_.forms())
+        syncForm(*form, force);
     timers_->sync();
 }
 
@@ -247,7 +251,8 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
         Bound& bound = widgets_[c.name];
         if (!force && bound.shown == c) {
             if (bound.custom)
-                if (const auto& update = custom_[c.name].second) update(w, c); // may read more than the control
+                if (const auto& update = custom_[c.name].second)
+                    update(w, c); // may read more than the control
             continue;
         }
         bound.shown = c;
@@ -363,8 +368,10 @@ void ProgramView::keepOnScreen(Form& form, FormView& view) {
     const bool placed = form.left != 0 || form.top != 0;
     if (placed && area.contains(outer)) return;
     if (!placed) outer.moveCenter(area.center());
-    outer.moveLeft(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)));
-    outer.moveTop(std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
+    outer.moveLeft(
+        std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(
+        std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() - outer.height() + 1)));
     w->move(outer.topLeft());
     form.left = outer.left(); // the model holds where the window is
     form.top = outer.top();
@@ -379,7 +386,8 @@ void ProgramView::windowMoved(QWidget* window) {
         if (view->window.get() != window || !window->isVisible()) continue;
         Form* form = app_.findForm(name);
         if (!form) return;
-        if (!view->onScreenChecked && window->windowHandle() && !window->windowHandle()->frameMargins().isNull()) {
+        if (!view->onScreenChecked && window->windowHandle() &&
+            !window->windowHandle()->frameMargins().isNull()) {
             view->onScreenChecked = true;
             knownFrame_ = window->windowHandle()->frameMargins();
             const QScreen* screen = window->screen();
@@ -456,7 +464,9 @@ void ProgramView::processEvents() {
     QCoreApplication::processEvents();
 }
 
-void ProgramView::quit() { QCoreApplication::quit(); }
+void ProgramView::quit() {
+    QCoreApplication::quit();
+}
 
 void ProgramView::beginWindowDrag(const std::string& form) {
     auto it = forms_.find(form);

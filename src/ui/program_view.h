@@ -31,7 +31,7 @@ class TimerHost;
 class ProgramView : public QObject, public WindowHost {
     Q_OBJECT
 
-public:
+  public:
     using WidgetFactory = std::function<QWidget*(QWidget* parent, Control& control)>;
     using WidgetUpdate = std::function<void(QWidget* widget, const Control& control)>;
 
@@ -53,7 +53,8 @@ public:
     void setImage(const std::string& controlName, const QPixmap& pixmap);
     // A feature's own widget for one control; `update` runs on every refresh
     // after the place, size, visibility and enabled state have been written.
-    void registerCustomWidget(const std::string& controlName, WidgetFactory factory, WidgetUpdate update = {});
+    void registerCustomWidget(const std::string& controlName, WidgetFactory factory,
+                              WidgetUpdate update = {});
 
     // WindowHost
     void processEvents() override;
@@ -65,10 +66,10 @@ public:
     // arrive while the view writes the widgets are dropped: they did not come from the user.
     void user(const std::function<void()>& action);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct FormView;
     struct Bound {
         std::string form;
@@ -116,7 +117,7 @@ private:
     bool everRefreshed_ = false;
     bool refreshing_ = false;
     bool minimizedShown_ = false;
-    bool minimizeWaits_ = false; // a minimise held back while a message box is open
+    bool minimizeWaits_ = false;       // a minimise held back while a message box is open
     QMargins knownFrame_{1, 24, 1, 1}; // a title bar and thin borders until a window manager tells
     // Manual window move where the window system cannot move it for us.
     FormWindow* dragging_ = nullptr;

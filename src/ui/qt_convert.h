@@ -7,8 +7,12 @@
 
 namespace kelvaro {
 
-inline QString qs(const std::string& text) { return QString::fromStdString(text); }
-inline std::string stdString(const QString& text) { return text.toStdString(); }
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string stdString(const QString& text) {
+    return text.toStdString();
+}
 
 // Framework colour numbers keep blue in the high byte (0x00BBGGRR); negative
 // numbers (transparent, system colours) give an invalid colour.

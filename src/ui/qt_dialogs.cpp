@@ -15,24 +15,35 @@ namespace {
 
 QMessageBox::Icon iconFor(BoxKind kind) {
     switch (kind) {
-    case BoxKind::Error: return QMessageBox::Critical;
-    case BoxKind::Warning: return QMessageBox::Warning;
-    case BoxKind::Information: return QMessageBox::Information;
-    case BoxKind::Confirmation: return QMessageBox::Question;
+    case BoxKind::Error:
+        return QMessageBox::Critical;
+    case BoxKind::Warning:
+        return QMessageBox::Warning;
+    case BoxKind::Information:
+        return QMessageBox::Information;
+    case BoxKind::Confirmation:
+        return QMessageBox::Question;
     case BoxKind::Note:
-    case BoxKind::BeepNote: return QMessageBox::NoIcon;
+    case BoxKind::BeepNote:
+        return QMessageBox::NoIcon;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton buttonFor(Answer answer) {
     switch (answer) {
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
-    case Answer::OK: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Ignore: return QMessageBox::Ignore;
-    case Answer::Close: return QMessageBox::Close;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
+    case Answer::OK:
+        return QMessageBox::Ok;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Ignore:
+        return QMessageBox::Ignore;
+    case Answer::Close:
+        return QMessageBox::Close;
     }
     return QMessageBox::Ok;
 }
@@ -52,7 +63,8 @@ Answer QtDialogs::messageBox(BoxKind kind, const std::string& title, const std::
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
-    for (Answer a : offered) box.addButton(buttonFor(a));
+    for (Answer a : offered)
+        box.addButton(buttonFor(a));
     box.setDefaultButton(buttonFor(offered.front()));
     if (kind == BoxKind::BeepNote) QApplication::beep();
     const int pressed = box.exec();

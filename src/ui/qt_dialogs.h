@@ -8,7 +8,7 @@
 namespace kelvaro {
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                       const std::vector<Answer>& buttons) override;
     std::optional<std::string> chooseFile(const FileRequest& request) override;
@@ -17,7 +17,7 @@ public:
     // error and take their default button; file dialogs choose nothing.
     void answerOnStandardError() { unattended_ = true; }
 
-private:
+  private:
     bool unattended_ = false;
 };
 

@@ -10,20 +10,25 @@ namespace {
 
 // UTF-16 position of a byte offset into the model's text (-1: the end).
 int toWidget(const std::string& text, int bytes) {
-    if (bytes < 0 || static_cast<size_t>(bytes) >= text.size()) return static_cast<int>(QString::fromStdString(text).size());
+    if (bytes < 0 || static_cast<size_t>(bytes) >= text.size())
+        return static_cast<int>(QString::fromStdString(text).size());
     return static_cast<int>(QString::fromUtf8(text.data(), bytes).size());
 }
 
-int toModel(const QString& text, int position) { return static_cast<int>(text.left(position).toUtf8().size()); }
+int toModel(const QString& text, int position) {
+    return static_cast<int>(text.left(position).toUtf8().size());
+}
 
 } // namespace
 
 void showCursor(const Control& c, QLineEdit* edit) {
     if (edit->text() != QString::fromStdString(c.text)) return; // the text is written first
     const int start = toWidget(c.text, c.cursor);
-    const int length = c.cursor >= 0 && c.selLength > 0 ? toWidget(c.text, c.cursor + c.selLength) - start : 0;
+    const int length =
+        c.cursor >= 0 && c.selLength > 0 ? toWidget(c.text, c.cursor + c.selLength) - start : 0;
     if (length > 0) {
-        if (edit->selectionStart() != start || edit->selectionLength() != length) edit->setSelection(start, length);
+        if (edit->selectionStart() != start || edit->selectionLength() != length)
+            edit->setSelection(start, length);
     } else if (edit->hasSelectedText() || edit->cursorPosition() != start) {
         edit->setCursorPosition(start);
     }

@@ -16,7 +16,7 @@ namespace kelvaro {
 class Application;
 
 class TimerHost : public QObject {
-public:
+  public:
     // `fire` runs one firing of the named timer (through the view, so it is shown).
     TimerHost(Application& app, std::function<void(const std::string&)> fire);
     ~TimerHost() override;
@@ -24,7 +24,7 @@ public:
     void sync();
     bool isRunning(const std::string& timer) const { return timers_.count(timer) != 0; }
 
-private:
+  private:
     Application& app_;
     std::function<void(const std::string&)> fire_;
     std::map<std::string, std::unique_ptr<QTimer>> timers_;

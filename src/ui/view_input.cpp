@@ -56,7 +56,8 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton:
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            connect(button, &QAbstractButton::clicked, this, [this, name] { user([=, this] { app_.userClick(name); }); });
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, name] { user([=, this] { app_.userClick(name); }); });
         break;
     case ControlKind::ComboBox:
         if (auto* box = qobject_cast<QComboBox*>(widget)) {
@@ -72,14 +73,16 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
         break;
     case ControlKind::UpDown:
         if (auto* arrows = dynamic_cast<UpDownWidget*>(widget)) {
-            connect(arrows->up(), &QToolButton::clicked, this, [this, name] { user([=, this] { app_.userUpDown(name, true); }); });
+            connect(arrows->up(), &QToolButton::clicked, this,
+                    [this, name] { user([=, this] { app_.userUpDown(name, true); }); });
             connect(arrows->down(), &QToolButton::clicked, this,
                     [this, name] { user([=, this] { app_.userUpDown(name, false); }); });
         }
         break;
     case ControlKind::TrackBar:
         if (auto* bar = qobject_cast<QSlider*>(widget))
-            connect(bar, &QSlider::valueChanged, this, [this, name](int value) { user([=, this] { app_.userSlide(name, value); }); });
+            connect(bar, &QSlider::valueChanged, this,
+                    [this, name](int value) { user([=, this] { app_.userSlide(name, value); }); });
         break;
     case ControlKind::Grid:
         if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
@@ -97,20 +100,24 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
             // The right button on a row: the grid's mouse-down handler with "right" (the music list's moves).
             if (!control.handler(Event::MouseDown).empty()) {
                 grid->setContextMenuPolicy(Qt::CustomContextMenu);
-                connect(grid, &QWidget::customContextMenuRequested, this, [this, name, grid](const QPoint& at) {
-                    const int row = grid->rowAt(at.y());
-                    if (row < 0) return;
-                    user([=, this] {
-                        Control& g = app_.ctl(name);
-                        g.row = row + 1; // row 0 is the header row
-                        app_.run(g.handler(Event::MouseDown), {"right"});
-                    });
-                });
+                connect(grid, &QWidget::customContextMenuRequested, this,
+                        [this, name, grid](const QPoint& at) {
+                            const int row = grid->rowAt(at.y());
+                            if (row < 0) return;
+                            user([=, this] {
+                                Control& g = app_.ctl(name);
+                                g.row = row + 1; // row 0 is the header row
+                                app_.run(g.handler(Event::MouseDown), {"right"});
+                            });
+                        });
             }
         }
         break;
-    case ControlKind::PageControl: bindPages(control, widget); break;
-    default: break;
+    case ControlKind::PageControl:
+        bindPages(control, widget);
+        break;
+    default:
+        break;
     }
 }
 
@@ -150,13 +157,19 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     auto* target = qobject_cast<QWidget*>(watched);
     if (!target || refreshing_) return false;
     switch (event->type()) {
-    case QEvent::KeyPress: return handleKey(target, event);
-    case QEvent::WindowStateChange: reportWindowState(target); return false;
-    case QEvent::Move: windowMoved(target); return false;
+    case QEvent::KeyPress:
+        return handleKey(target, event);
+    case QEvent::WindowStateChange:
+        reportWindowState(target);
+        return false;
+    case QEvent::Move:
+        windowMoved(target);
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: return handleMouse(target, event);
+    case QEvent::MouseMove:
+        return handleMouse(target, event);
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Leaving for another window (a message box, a menu) is no exit from the control;
@@ -170,15 +183,17 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, [this, name, in] {
             Control* c = app_.find(name);
             if (!c) return;
-            if (in && c->enabled && app_.focused() != name) user([=, this] {
-                app_.userFocus(name);
-                keepWidgetCursor(name); // a click placed it; focus alone would put it at the end
-            });
+            if (in && c->enabled && app_.focused() != name)
+                user([=, this] {
+                    app_.userFocus(name);
+                    keepWidgetCursor(name); // a click placed it; focus alone would put it at the end
+                });
             if (!in && app_.focused() == name) user([=, this] { app_.userLeave(name); });
         });
         return false;
     }
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -186,7 +201,8 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
     // A key the focused widget did not take travels up through its parents: only
     // the nearest watched one routes it, and only once.
     QWidget* router = QApplication::focusWidget();
-    while (router && !isWatched(router)) router = router->parentWidget();
+    while (router && !isWatched(router))
+        router = router->parentWidget();
     if (router && router != target && target->isAncestorOf(router)) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
@@ -261,7 +277,8 @@ bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
         if (!c->enabled) return true;
         if (event->type() == QEvent::MouseButtonPress)
             user([=, this] { app_.fire(name, Event::MouseDown); });
-        else if (event->type() == QEvent::MouseButtonRelease && target->rect().contains(mouse->position().toPoint()))
+        else if (event->type() == QEvent::MouseButtonRelease &&
+                 target->rect().contains(mouse->position().toPoint()))
             user([=, this] { app_.userClick(name); });
         else if (event->type() == QEvent::MouseButtonDblClick)
             user([=, this] { app_.userDblClick(name); });

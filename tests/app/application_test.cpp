@@ -36,8 +36,8 @@ struct Model : ::testing::Test {
         edit.handlers[Event::KeyPress] = "EditKeyPress";
         edit.handlers[Event::Change] = "EditChange";
         f.handlers[Event::KeyDown] = "FormKeyDown";
-        for (const char* op : {"BoxClick", "R1Click", "R2Click", "M1Click", "M2Click", "M3Click", "EditChange",
-                               "FormKeyDown"})
+        for (const char* op :
+             {"BoxClick", "R1Click", "R2Click", "M1Click", "M2Click", "M3Click", "EditChange", "FormKeyDown"})
             app->defineOperation(op, [this, op] { calls.push_back(op); });
         app->defineOperation("EditKeyPress", [this] {
             calls.push_back("EditKeyPress");

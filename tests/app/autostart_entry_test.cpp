@@ -1,7 +1,7 @@
 // The start-with-the-session entry starts the program on the folder it runs on.
+#include "../profile_file/temp_folder.h"
 #include "app/program.h"
 #include "platform/fake_platform.h"
-#include "../profile_file/temp_folder.h"
 
 #include <gtest/gtest.h>
 

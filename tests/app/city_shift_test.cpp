@@ -1,6 +1,6 @@
 // The city's hours.minutes offset, held in a single float, as a shift of the clock.
-#include "framework/datetime.h"
 #include "app/main_tick.h"
+#include "framework/datetime.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +24,12 @@ TEST_P(CityShift, GivesExactHoursAndMinutes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, CityShift,
-                         ::testing::Values(ShiftCase{5.30f, 5, 30}, ShiftCase{-3.30f, 3, 30}, ShiftCase{0.0f, 0, 0},
-                                           ShiftCase{5.45f, 5, 45}, ShiftCase{3.30f, 3, 30},
-                                           ShiftCase{-0.30f, 0, 30}, ShiftCase{0.45f, 0, 45},
-                                           ShiftCase{-0.45f, 0, 45}, ShiftCase{5.5f, 5, 50},
-                                           ShiftCase{-23.59f, 23, 59}, ShiftCase{12.01f, 12, 1}));
+                         ::testing::Values(ShiftCase{5.30f, 5, 30}, ShiftCase{-3.30f, 3, 30},
+                                           ShiftCase{0.0f, 0, 0}, ShiftCase{5.45f, 5, 45},
+                                           ShiftCase{3.30f, 3, 30}, ShiftCase{-0.30f, 0, 30},
+                                           ShiftCase{0.45f, 0, 45}, ShiftCase{-0.45f, 0, 45},
+                                           ShiftCase{5.5f, 5, 50}, ShiftCase{-23.59f, 23, 59},
+                                           ShiftCase{12.01f, 12, 1}));
 
 TEST(CityTime, NegativeOffsetGoesBackAcrossMidnight) {
     const LocaleInfo loc = LocaleInfo::enUS();

@@ -36,7 +36,8 @@ TEST(SecondTimer, OneTickPerWholeSecondForThirtySeconds) {
     QCoreApplication::exec();
     ASSERT_EQ(static_cast<int>(fired.size()), seconds);
     for (size_t i = 0; i < fired.size(); ++i) {
-        EXPECT_LT(fired[i] % 1000, 50) << "tick " << i << " came " << fired[i] % 1000 << " ms after the second";
+        EXPECT_LT(fired[i] % 1000, 50)
+            << "tick " << i << " came " << fired[i] % 1000 << " ms after the second";
         if (i > 0) {
             EXPECT_EQ(fired[i] / 1000 - fired[i - 1] / 1000, 1) << "tick " << i << " repeated or skipped";
         }

@@ -15,8 +15,8 @@ namespace {
 
 struct Wiring : ::testing::Test {
     FakePlatform fakes;
-    std::unique_ptr<Application> app =
-        createProgram(fakes.platform("/tmp/kelvaro-wiring-handover.ini"), LocaleInfo::enUS(), "/tmp/kelvaro-wiring/", {});
+    std::unique_ptr<Application> app = createProgram(fakes.platform("/tmp/kelvaro-wiring-handover.ini"),
+                                                     LocaleInfo::enUS(), "/tmp/kelvaro-wiring/", {});
 
     bool reports(const std::string& words) {
         const auto problems = wiringProblems(*app);
@@ -55,8 +55,8 @@ TEST_F(Wiring, StepsRunOnlyWhenDefinedAndQuestionsAreAnswered) {
 
 TEST(WindowHandles, BindingNamesTheMissingControl) {
     FakePlatform fakes;
-    Application app(fakes.platform("/tmp/kelvaro-wiring-handover.ini"), LocaleInfo::enUS(), "/tmp/kelvaro-wiring/",
-                    {});
+    Application app(fakes.platform("/tmp/kelvaro-wiring-handover.ini"), LocaleInfo::enUS(),
+                    "/tmp/kelvaro-wiring/", {});
     buildMainWindow(app.addForm(MainWindow::kName));
     buildSettingsNotebook(app.addForm(SettingsNotebook::kName));
     buildNightScreen(app.addForm(NightScreen::kName));

@@ -8,8 +8,7 @@ using namespace kelvaro;
 
 namespace {
 
-TEST(SystemLocale, GermanSettingsFormatAndReadBack)
-{
+TEST(SystemLocale, GermanSettingsFormatAndReadBack) {
     const LocaleInfo info = localeInfoFrom(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(info.timeSeparator, ":");
     EXPECT_EQ(info.dateSeparator, ".");
@@ -22,8 +21,7 @@ TEST(SystemLocale, GermanSettingsFormatAndReadBack)
     EXPECT_EQ(toMilliseconds(*strToDateTime(dateTimeToStr(t, info), info, 2024)), toMilliseconds(t));
 }
 
-TEST(SystemLocale, AmericanTimesUseTheTwelveHourClock)
-{
+TEST(SystemLocale, AmericanTimesUseTheTwelveHourClock) {
     const LocaleInfo info = localeInfoFrom(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(info.amDesignator, "AM");
     EXPECT_EQ(info.longDayNames[0], "Sunday");
@@ -34,12 +32,11 @@ TEST(SystemLocale, AmericanTimesUseTheTwelveHourClock)
     EXPECT_EQ(toMilliseconds(*strToTime(text, info)), toMilliseconds(t));
 }
 
-TEST(SystemLocale, EveryLocaleReadsBackTheClockFormats)
-{
+TEST(SystemLocale, EveryLocaleReadsBackTheClockFormats) {
     const char* formats[] = {"h:mm AMPM", "hh:mm AMPM", "h:mm:ss", "tt"};
     int checked = 0;
-    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
-                                                          QLocale::AnyTerritory)) {
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         const LocaleInfo info = localeInfoFrom(locale);
         if (info.timeSeparator != ":" && info.timeSeparator != ".")
             continue; // other digit systems are out of reach of the framework's conversions too

@@ -93,10 +93,11 @@ namespace {
 
 std::string randomCell(std::mt19937& rng) {
     // Any byte but the three separators, mostly printable, some Latin-1 and UTF-8 letters.
-    static const std::vector<std::string> pieces{"a", "Z", " ", "\t", ".", "-", "/", "\\", "\xC3\xA9",
-                                                 "\xE2\x82\xAC", "\x01", "\x7F", "0", "9"};
+    static const std::vector<std::string> pieces{
+        "a", "Z", " ", "\t", ".", "-", "/", "\\", "\xC3\xA9", "\xE2\x82\xAC", "\x01", "\x7F", "0", "9"};
     std::string cell;
-    for (auto n = rng() % 8; n > 0; --n) cell += pieces[rng() % pieces.size()];
+    for (auto n = rng() % 8; n > 0; --n)
+        cell += pieces[rng() % pieces.size()];
     return cell;
 }
 
@@ -109,7 +110,8 @@ TEST(ListFileProperty, GeneratedRowsSurviveARoundTrip) {
         Rows rows(rng() % 6);
         for (auto& row : rows) {
             row.resize(columns);
-            for (auto& cell : row) cell = randomCell(rng);
+            for (auto& cell : row)
+                cell = randomCell(rng);
         }
         const std::string bytes = formatList(rows, columns);
         const Rows back = parseList(decodeText(bytes), columns);
@@ -123,10 +125,12 @@ TEST(ListFileProperty, RandomBytesNeverBreakTheReader) {
     const char alphabet[] = {'\x07', '\r', '\n', 'a', ' ', '\xE9', '\xC3', '\xA9', '\0', '\xFF'};
     for (int round = 0; round < 2000; ++round) {
         std::string bytes(rng() % 200, '\0');
-        for (auto& b : bytes) b = (rng() % 2) ? alphabet[rng() % sizeof alphabet] : static_cast<char>(rng());
+        for (auto& b : bytes)
+            b = (rng() % 2) ? alphabet[rng() % sizeof alphabet] : static_cast<char>(rng());
         const std::size_t columns = rng() % 30;
         const Rows rows = parseList(decodeText(bytes), columns);
-        for (const auto& row : rows) ASSERT_EQ(row.size(), columns);
+        for (const auto& row : rows)
+            ASSERT_EQ(row.size(), columns);
         // Whatever was read, writing it is stable from then on.
         const std::string once = formatList(rows, columns);
         ASSERT_EQ(formatList(parseList(once, columns), columns), once);

@@ -41,7 +41,8 @@ TEST_F(DefaultSoundsTest, TheSourceTreeHoldsBothSounds) {
 
 TEST_F(DefaultSoundsTest, ASoundsFolderBesideTheExecutableComesFirst) {
     fs::create_directories(root / "bin" / "sounds");
-    for (const auto& name : defaultSoundNames()) std::ofstream(root / "bin" / "sounds" / name) << "x";
+    for (const auto& name : defaultSoundNames())
+        std::ofstream(root / "bin" / "sounds" / name) << "x";
     EXPECT_EQ(findDefaultSoundsDir((root / "bin").string()), (root / "bin" / "sounds").string() + "/");
     fs::remove(root / "bin" / "sounds" / "Mission2.mid"); // half a set does not count
     EXPECT_NE(findDefaultSoundsDir((root / "bin").string()), (root / "bin" / "sounds").string() + "/");

@@ -92,10 +92,11 @@ TEST_F(RealPlayerTest, SourcesThatCannotPlayFailAtOpen) {
     {
         std::ofstream out(garbage, std::ios::binary);
         std::mt19937 random(7);
-        for (int i = 0; i < 20000; ++i) out.put(static_cast<char>(random()));
+        for (int i = 0; i < 20000; ++i)
+            out.put(static_cast<char>(random()));
     }
-    for (const std::string& name :
-         {garbage, (dir / "missing.mp3").string(), dir.string(), std::string("http://127.0.0.1:1/radio.mp3"), std::string()}) {
+    for (const std::string& name : {garbage, (dir / "missing.mp3").string(), dir.string(),
+                                    std::string("http://127.0.0.1:1/radio.mp3"), std::string()}) {
         SCOPED_TRACE(name);
         player.setFileName(name);
         EXPECT_THROW(player.open(), MediaError);
@@ -180,10 +181,12 @@ TEST_F(RealCdTest, OneTrackPlaysFromItsStartToTheNextTrack) {
     player.setEndPosition(player.trackPosition(3));
     player.play(true);
     bool laterTrack = false;
-    ASSERT_TRUE(waitUntil([&] {
-        laterTrack = laterTrack || player.currentTrack() != 2;
-        return !heard.empty();
-    }, 5000));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            laterTrack = laterTrack || player.currentTrack() != 2;
+            return !heard.empty();
+        },
+        5000));
     EXPECT_EQ(heard, std::vector<PlayerNotify>{PlayerNotify::Successful});
     EXPECT_FALSE(laterTrack); // track 3 did not play
 }
@@ -193,10 +196,13 @@ TEST_F(RealCdTest, WithoutAnEndTheRestOfTheDiscPlaysTrackAfterTrack) {
     player.setStartPosition(player.trackPosition(2));
     player.play(true);
     std::vector<int> tracks;
-    waitUntil([&] {
-        if (tracks.empty() || tracks.back() != player.currentTrack()) tracks.push_back(player.currentTrack());
-        return !heard.empty();
-    }, 6000);
+    waitUntil(
+        [&] {
+            if (tracks.empty() || tracks.back() != player.currentTrack())
+                tracks.push_back(player.currentTrack());
+            return !heard.empty();
+        },
+        6000);
     EXPECT_EQ(heard, std::vector<PlayerNotify>{PlayerNotify::Successful});
     EXPECT_EQ(tracks.front(), 2);
     EXPECT_NE(std::find(tracks.begin(), tracks.end(), 3), tracks.end());

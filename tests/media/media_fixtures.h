@@ -10,7 +10,8 @@
 namespace media_test {
 
 inline void putLe(std::ofstream& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+    for (int i = 0; i < bytes; ++i)
+        out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 // Stereo 16-bit samples of a sine tone at 44.1 kHz.
@@ -18,7 +19,8 @@ inline std::vector<std::int16_t> tone(double seconds, double hz, double amplitud
     const auto frames = static_cast<std::size_t>(seconds * 44100);
     std::vector<std::int16_t> samples(frames * 2);
     for (std::size_t i = 0; i < frames; ++i) {
-        const auto value = static_cast<std::int16_t>(amplitude * std::sin(2 * M_PI * hz * static_cast<double>(i) / 44100));
+        const auto value =
+            static_cast<std::int16_t>(amplitude * std::sin(2 * M_PI * hz * static_cast<double>(i) / 44100));
         samples[2 * i] = samples[2 * i + 1] = value;
     }
     return samples;
@@ -55,9 +57,11 @@ inline std::string writeCdImage(const std::string& dir, const std::vector<int>& 
         cue << "    INDEX 01 " << (sector / 75 / 60 < 10 ? "0" : "") << sector / 75 / 60 << ':'
             << (sector / 75 % 60 < 10 ? "0" : "") << sector / 75 % 60 << ':' << (sector % 75 < 10 ? "0" : "")
             << sector % 75 << '\n';
-        auto samples = tone(static_cast<double>(trackFrames[t] * framesPerSector) / 44100, 330.0 * static_cast<double>(t + 1));
+        auto samples = tone(static_cast<double>(trackFrames[t] * framesPerSector) / 44100,
+                            330.0 * static_cast<double>(t + 1));
         samples.resize(static_cast<std::size_t>(trackFrames[t]) * framesPerSector * 2);
-        bin.write(reinterpret_cast<const char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
+        bin.write(reinterpret_cast<const char*>(samples.data()),
+                  static_cast<std::streamsize>(samples.size() * 2));
         sector += trackFrames[t];
     }
     return dir + "/disc.cue";

@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--missing-plugins") == 0) {
         gst_init(nullptr, nullptr);
         int missing = 0;
-        for (const char* element : {"uridecodebin", "wavparse", "mpegaudioparse", "mpg123audiodec", "midiparse", "fluiddec",
-                                    "cdiocddasrc", "pulsesink"}) {
+        for (const char* element : {"uridecodebin", "wavparse", "mpegaudioparse", "mpg123audiodec",
+                                    "midiparse", "fluiddec", "cdiocddasrc", "pulsesink"}) {
             if (GstElementFactory* factory = gst_element_factory_find(element)) {
                 gst_object_unref(factory);
             } else {

@@ -43,7 +43,8 @@ TEST(LinuxClock, AgreesWithQtsLocalTime) {
 
 // The zone is read at each reading: a computer that changes its zone while the program runs.
 TEST(LinuxClock, FollowsAChangeOfTheSystemZoneWhileRunning) {
-    if (!QTimeZone::isTimeZoneIdAvailable("Asia/Kathmandu")) GTEST_SKIP() << "no tz database (Debian package tzdata)";
+    if (!QTimeZone::isTimeZoneIdAvailable("Asia/Kathmandu"))
+        GTEST_SKIP() << "no tz database (Debian package tzdata)";
     const QByteArray saved = qgetenv("TZ");
     const bool hadTz = qEnvironmentVariableIsSet("TZ");
     LinuxClock clock;

@@ -17,7 +17,7 @@ using namespace kelvaro;
 namespace {
 
 class InstanceGuardTest : public ::testing::Test {
-protected:
+  protected:
     InstanceGuardTest() { testApp(); }
     QTemporaryDir runtime_;
     ScopedEnv env_{"XDG_RUNTIME_DIR", runtime_.path().toStdString()};
@@ -26,8 +26,7 @@ protected:
 
 pid_t deadPid() {
     const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
+    if (child == 0) _exit(0);
     waitpid(child, nullptr, 0);
     return child;
 }
@@ -42,13 +41,15 @@ bool giveAway(const QString& path, mode_t mode) {
 
 // No XDG_RUNTIME_DIR; the temp folder and the home folder are fresh ones of the test.
 class FallbackFolderTest : public ::testing::Test {
-protected:
+  protected:
     FallbackFolderTest() { testApp(); }
     QTemporaryDir tmp_, home_;
     ScopedEnv runtime_{"XDG_RUNTIME_DIR", std::nullopt};
     ScopedEnv tmpEnv_{"TMPDIR", tmp_.path().toStdString()};
     ScopedEnv homeEnv_{"HOME", home_.path().toStdString()};
-    QString tmpFolder() const { return tmp_.filePath(QStringLiteral("kelvaro-") + QString::number(geteuid())); }
+    QString tmpFolder() const {
+        return tmp_.filePath(QStringLiteral("kelvaro-") + QString::number(geteuid()));
+    }
     QString homeFolder() const { return home_.filePath(QStringLiteral(".cache/kelvaro-run")); }
 };
 
@@ -103,9 +104,12 @@ TEST_F(FallbackFolderTest, AFolderAnotherUserMadeInTheTempFolderIsPassedOver) {
 
 TEST_F(FallbackFolderTest, ARuntimeFolderOfAnotherUserIsNotUsedAndOurOwnIsClosed) {
     QTemporaryDir foreign;
-    if (geteuid() == 0) ASSERT_TRUE(giveAway(foreign.path(), 0700));
-    else ASSERT_TRUE(QFile::setPermissions(foreign.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                              QFileDevice::ExeOwner | QFileDevice::WriteOther));
+    if (geteuid() == 0)
+        ASSERT_TRUE(giveAway(foreign.path(), 0700));
+    else
+        ASSERT_TRUE(QFile::setPermissions(foreign.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                              QFileDevice::ExeOwner |
+                                                              QFileDevice::WriteOther));
     ScopedEnv runtime("XDG_RUNTIME_DIR", foreign.path().toStdString());
     ASSERT_EQ(::mkdir(QFile::encodeName(tmpFolder()).constData(), 0700), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(tmpFolder()).constData(), 0777), 0); // ours, but open

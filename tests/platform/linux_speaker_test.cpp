@@ -24,8 +24,8 @@ TEST(Tone, HasTheRequestedLengthPerChannelAndFadesAtBothEnds) {
     const ToneFormat stereo{48000, 2};
     const auto samples = sineTone(stereo, 523, 100, 0.5);
     ASSERT_EQ(samples.size(), 4800u * 2);
-    EXPECT_EQ(samples[0], samples[1]); // same on both channels
-    EXPECT_LE(std::abs(samples[2 * 10]), 32767 / 2 / 10);      // 10 frames into a 240-frame fade
+    EXPECT_EQ(samples[0], samples[1]);                    // same on both channels
+    EXPECT_LE(std::abs(samples[2 * 10]), 32767 / 2 / 10); // 10 frames into a 240-frame fade
     EXPECT_LE(std::abs(samples[samples.size() - 1]), 32767 / 100);
     EXPECT_NEAR(peak(samples), 32767 / 2, 200);
 }

@@ -19,10 +19,9 @@ inline QCoreApplication& testApp() {
 
 // Sets (or with nullopt unsets) a variable and restores it afterwards.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
+        if (const char* old = std::getenv(name)) old_ = old;
         if (value)
             setenv(name, value->c_str(), 1);
         else
@@ -37,7 +36,7 @@ public:
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
 
-private:
+  private:
     std::string name_;
     std::optional<std::string> old_;
 };
@@ -47,8 +46,7 @@ inline bool processEventsUntil(const std::function<bool()>& condition, int timeo
     testApp();
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
+        if (deadline.hasExpired()) return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;

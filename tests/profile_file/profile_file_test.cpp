@@ -1,7 +1,7 @@
 #include "settings/profile_file.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -59,20 +59,22 @@ TEST(ProfileRead, AllLineEndsAndCommentsAndStrayLines) {
 
 TEST(ProfileRead, TextIsCutTo1023Characters) {
     TempFolder dir;
-    const auto ini = load(dir, "[Data]\nTimeHost=" + std::string(1500, 'h') + "\nWide=" + std::string(1500 * 2, '\xC3') +
-                                   "\n");
+    const auto ini = load(dir, "[Data]\nTimeHost=" + std::string(1500, 'h') +
+                                   "\nWide=" + std::string(1500 * 2, '\xC3') + "\n");
     EXPECT_EQ(ini.readString("Data", "TimeHost", ""), std::string(1023, 'h'));
     // Characters, not bytes: a two-byte letter is never split.
     std::string wide;
-    for (int i = 0; i < 1500; ++i) wide += "\xC3\xA9";
+    for (int i = 0; i < 1500; ++i)
+        wide += "\xC3\xA9";
     const auto utf8 = load(dir, "[Data]\nW=" + wide + "\n");
     EXPECT_EQ(utf8.readString("Data", "W", ""), wide.substr(0, 2 * 1023));
 }
 
 TEST(ProfileRead, IntegersAndBooleans) {
     TempFolder dir;
-    const auto ini = load(dir, "[Data]\nN24Hour=0x1\nHex=0XfF\nNeg=-12\nPlus=+7\nBare=0x\nWord=abc\nTail=12a\n"
-                               "Big=4294967296\nZero=0\nTwo=2\nEmpty=\nAllBits=0xFFFFFFFF\nQuoted=\"5\"\n");
+    const auto ini =
+        load(dir, "[Data]\nN24Hour=0x1\nHex=0XfF\nNeg=-12\nPlus=+7\nBare=0x\nWord=abc\nTail=12a\n"
+                  "Big=4294967296\nZero=0\nTwo=2\nEmpty=\nAllBits=0xFFFFFFFF\nQuoted=\"5\"\n");
     EXPECT_TRUE(ini.readBool("Data", "N24Hour", false));
     EXPECT_EQ(ini.readInteger("Data", "Hex", 0), 255);
     EXPECT_EQ(ini.readInteger("Data", "Neg", 0), -12);
@@ -108,10 +110,10 @@ TEST(ProfileWrite, EncodingsAndNewFile) {
 TEST(ProfileWrite, KeepsEveryOtherLine) {
     TempFolder dir;
     auto ini = load(dir, "; settings\n[Data]\nhour = 06 \nUnknown=keep\n\n; planner\n[Other]\nX=1\n");
-    ini.writeString("DATA", "Hour", "09");     // existing key: replaced in place, stored spelling kept
-    ini.writeString("Data", "Minute", "45");   // new key: after the section's last key line
+    ini.writeString("DATA", "Hour", "09");   // existing key: replaced in place, stored spelling kept
+    ini.writeString("Data", "Minute", "45"); // new key: after the section's last key line
     ini.writeString("Other", "Y", "2");
-    ini.writeString("New", "Z", "3");          // new section: at the end
+    ini.writeString("New", "Z", "3"); // new section: at the end
     ini.flush();
     EXPECT_EQ(dir.get("Kelvaro.ini"), "; settings\r\n[Data]\r\nhour=09\r\nUnknown=keep\r\nMinute=45\r\n\r\n"
                                       "; planner\r\n[Other]\r\nX=1\r\nY=2\r\n\r\n[New]\r\nZ=3\r\n");
@@ -167,7 +169,8 @@ TEST(ProfileWrite, FailureThrowsNamingTheFileAndKeepsTheOldOne) {
     auto ini = load(dir, "[Data]\nA=1\n");
     ini.writeString("Data", "A", "2");
     FileModesAsUser asUser;
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     try {
         ini.flush();
         FAIL() << "no error";
@@ -193,7 +196,8 @@ TEST(ProfileKeep, AFileThatCannotBeReadIsNeverReplaced) {
         EXPECT_EQ(ini.readString("Data", "Hour", "07"), "07"); // defaults meanwhile
         ini.writeString("Data", "Hour", "07");
         EXPECT_THROW(ini.flush(), FileWriteError);
-        EXPECT_THROW(kelvaro::writeProfileString(dir.file("Kelvaro.ini"), "Data", "CurrDir", "/x/"), FileWriteError);
+        EXPECT_THROW(kelvaro::writeProfileString(dir.file("Kelvaro.ini"), "Data", "CurrDir", "/x/"),
+                     FileWriteError);
     }
     chmod(dir.file("Kelvaro.ini").c_str(), 0600);
     EXPECT_EQ(dir.get("Kelvaro.ini"), stored);
@@ -248,7 +252,8 @@ TEST(ProfileWrite, WriteCutShortKeepsTheOldFile) {
 
 TEST(ProfileSection, KeysInOrderFirstDuplicateOnlyAndErasedOneByOne) {
     TempFolder dir;
-    auto ini = load(dir, "[Data]\r\nHour=07\r\n[Zones]\r\n; a note\r\nParis=Europe/Paris\r\nSão Paulo = \"America/Sao_Paulo\"\r\n"
+    auto ini = load(dir, "[Data]\r\nHour=07\r\n[Zones]\r\n; a note\r\nParis=Europe/Paris\r\nSão Paulo = "
+                         "\"America/Sao_Paulo\"\r\n"
                          "paris=Europe/Berlin\r\n[Other]\r\nX=1\r\n");
     using Pairs = std::vector<std::pair<std::string, std::string>>;
     EXPECT_EQ(ini.keys("zones"), (Pairs{{"Paris", "Europe/Paris"}, {"São Paulo", "America/Sao_Paulo"}}));

@@ -8,7 +8,7 @@
 
 // A fresh folder per test, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kelvaro-test-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
@@ -37,6 +37,6 @@ public:
         return result;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };

@@ -1,7 +1,7 @@
 #include "settings/text_file.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -115,8 +115,9 @@ TEST(StaleTempFiles, OnlyOursAndNeverOneASaveIsWriting) {
     EXPECT_EQ(removeStaleTempFiles(dir.path().string(), {"Kelvaro.ini", "Cities.txt"}), 1);
     std::vector<std::string> left = dir.names();
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{".Kelvaro.ini.tmp-AbC12", ".Kelvaro.ini.tmp-folder",
-                                              ".Kelvaro.ini.tmp-saving", ".Other.ini.tmp-AbC123", "Kelvaro.ini"}));
+    EXPECT_EQ(left,
+              (std::vector<std::string>{".Kelvaro.ini.tmp-AbC12", ".Kelvaro.ini.tmp-folder",
+                                        ".Kelvaro.ini.tmp-saving", ".Other.ini.tmp-AbC123", "Kelvaro.ini"}));
     close(writing);
     EXPECT_EQ(removeStaleTempFiles(dir.path().string(), {"Kelvaro.ini"}), 1); // its save was killed
     EXPECT_EQ(removeStaleTempFiles(dir.file("no-such-folder"), {"Kelvaro.ini"}), 0);

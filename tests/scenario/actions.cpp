@@ -54,7 +54,8 @@ void Session::setScene(const Command& command) {
         const fs::path path = resolvePath(a[0]);
         std::error_code ec;
         fs::permissions(path, fs::perms::none, ec);
-        if (ec) throw ScenarioFailure("cannot take the permissions of " + path.string() + ": " + ec.message());
+        if (ec)
+            throw ScenarioFailure("cannot take the permissions of " + path.string() + ": " + ec.message());
         if (!modesAsUser_) modesAsUser_ = std::make_unique<FileModesAsUser>();
     } else if (verb == "readable") {
         std::error_code ec;
@@ -64,15 +65,16 @@ void Session::setScene(const Command& command) {
         // Local time of the fake clock's zone, as the program reads file dates.
         const std::int64_t localMs = *parseNow(a[1], a[2]);
         const std::int64_t unixMs = localMs - 25569LL * 86'400'000LL - clock_.utcOffsetMinutes() * 60'000LL;
-        const auto at = fs::file_time_type::clock::from_sys(std::chrono::sys_time<std::chrono::milliseconds>(
-            std::chrono::milliseconds(unixMs)));
+        const auto at = fs::file_time_type::clock::from_sys(
+            std::chrono::sys_time<std::chrono::milliseconds>(std::chrono::milliseconds(unixMs)));
         std::error_code ec;
         fs::last_write_time(resolvePath(a[0]), at, ec);
         if (ec) throw ScenarioFailure("cannot touch " + a[0] + ": " + ec.message());
     } else if (verb == "args") {
         arguments_ = a;
     } else if (verb == "answer") {
-        for (const auto& word : a) dialogs_.queueAnswer(*answerFromName(word));
+        for (const auto& word : a)
+            dialogs_.queueAnswer(*answerFromName(word));
     } else if (verb == "answer-file") {
         dialogs_.queueFile(a[0] == "cancel" ? std::nullopt : std::optional<std::string>(resolvePath(a[0])));
     }
@@ -82,7 +84,8 @@ void Session::typeText(const std::string& name, const std::string& text) {
     Application& program = app();
     Control& target = program.ctl(name);
     guarded([&] { program.userFocus(name); });
-    const bool grid = target.kind == ControlKind::Grid && !target.readOnly; // a read-only grid takes keys, not text
+    const bool grid =
+        target.kind == ControlKind::Grid && !target.readOnly; // a read-only grid takes keys, not text
     bool first = true;
     for (const auto& character : utf8Characters(text)) {
         if (!app_) break; // a key may end the program

@@ -20,7 +20,8 @@ void compare(const std::string& what, ValueKind kind, const std::string& op, con
     if (op == "=" && !equal)
         throw ScenarioFailure(what + ": expected " + quoteText(expected) + ", got " + quoteText(actual));
     if (op == "!=" && equal)
-        throw ScenarioFailure(what + ": expected other than " + quoteText(expected) + ", got " + quoteText(actual));
+        throw ScenarioFailure(what + ": expected other than " + quoteText(expected) + ", got " +
+                              quoteText(actual));
 }
 
 // "KEY" is a key of section Data; "SECTION/KEY" names the section.
@@ -54,15 +55,17 @@ void Session::expect(const Words& a) {
     if (what == "autostart") {
         const bool present = autostart_.hasEntry(a[1]);
         if (a[2] == "missing") {
-            if (present) throw ScenarioFailure("autostart " + a[1] + ": expected missing, got " +
-                                               quoteText(autostart_.entry(a[1])));
+            if (present)
+                throw ScenarioFailure("autostart " + a[1] + ": expected missing, got " +
+                                      quoteText(autostart_.entry(a[1])));
             return;
         }
-        if (!present) throw ScenarioFailure("autostart " + a[1] + ": expected " + quoteText(a[3]) + ", got missing");
+        if (!present)
+            throw ScenarioFailure("autostart " + a[1] + ": expected " + quoteText(a[3]) + ", got missing");
         if (a[2] == "contains") {
             if (autostart_.entry(a[1]).find(a[3]) == std::string::npos)
-                throw ScenarioFailure("autostart " + a[1] + ": expected to contain " + quoteText(a[3]) + ", got " +
-                                      quoteText(autostart_.entry(a[1])));
+                throw ScenarioFailure("autostart " + a[1] + ": expected to contain " + quoteText(a[3]) +
+                                      ", got " + quoteText(autostart_.entry(a[1])));
             return;
         }
         return compare("autostart " + a[1], ValueKind::Text, a[2], a[3], autostart_.entry(a[1]));
@@ -76,7 +79,8 @@ void Session::expect(const Words& a) {
     if (what == "program") {
         const bool wanted = a[1] == "running";
         if (wanted != (app_ != nullptr))
-            throw ScenarioFailure(std::string("program: expected ") + a[1] + ", got " + (app_ ? "running" : "ended"));
+            throw ScenarioFailure(std::string("program: expected ") + a[1] + ", got " +
+                                  (app_ ? "running" : "ended"));
         return;
     }
     expectTarget(a);
@@ -108,8 +112,9 @@ void Session::expectNothingShown() {
     const auto& boxes = dialogs_.boxes();
     if (boxesChecked_ >= boxes.size()) return;
     const RecordedBox& box = boxes[boxesChecked_];
-    throw ScenarioFailure("nothing-shown: expected no more boxes, got " + std::string(boxKindName(box.kind)) + " " +
-                          quoteText(box.text) + " (" + std::to_string(boxes.size() - boxesChecked_) + " unchecked)");
+    throw ScenarioFailure("nothing-shown: expected no more boxes, got " + std::string(boxKindName(box.kind)) +
+                          " " + quoteText(box.text) + " (" + std::to_string(boxes.size() - boxesChecked_) +
+                          " unchecked)");
 }
 
 void Session::expectProfile(const std::string& what, const std::string& path, const Words& a) {
@@ -118,7 +123,9 @@ void Session::expectProfile(const std::string& what, const std::string& path, co
     const bool present = file.hasKey(section, key);
     const std::string label = what + " " + section + "/" + key;
     if (a[2] == "missing") {
-        if (present) throw ScenarioFailure(label + ": expected missing, got " + quoteText(file.readString(section, key, "")));
+        if (present)
+            throw ScenarioFailure(label + ": expected missing, got " +
+                                  quoteText(file.readString(section, key, "")));
         return;
     }
     if (!present) throw ScenarioFailure(label + ": expected " + quoteText(a[3]) + ", got missing");
@@ -135,7 +142,8 @@ void Session::expectFile(const Words& a) {
     if (!bytes) throw ScenarioFailure(label + ": expected " + quoteText(a.back()) + ", got missing");
     if (a[2] == "contains") {
         if (bytes->find(a[3]) == std::string::npos)
-            throw ScenarioFailure(label + ": expected to contain " + quoteText(a[3]) + ", got " + quoteText(*bytes));
+            throw ScenarioFailure(label + ": expected to contain " + quoteText(a[3]) + ", got " +
+                                  quoteText(*bytes));
         return;
     }
     compare(label, ValueKind::Text, a[2], a[3], *bytes);

@@ -10,7 +10,8 @@ namespace {
 
 std::string lower(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -58,16 +59,20 @@ std::optional<double> parseNumber(std::string_view text) {
 
 bool isValidExpectation(ValueKind kind, std::string_view expected) {
     switch (kind) {
-    case ValueKind::Boolean: return parseBoolean(expected).has_value();
+    case ValueKind::Boolean:
+        return parseBoolean(expected).has_value();
     case ValueKind::Colour:
-    case ValueKind::Number: return parseNumber(expected).has_value();
-    default: return true;
+    case ValueKind::Number:
+        return parseNumber(expected).has_value();
+    default:
+        return true;
     }
 }
 
 bool valuesMatch(ValueKind kind, std::string_view expected, std::string_view actual) {
     switch (kind) {
-    case ValueKind::Text: return expected == actual;
+    case ValueKind::Text:
+        return expected == actual;
     case ValueKind::Boolean: {
         auto e = parseBoolean(expected), a = parseBoolean(actual);
         return e && a && *e == *a;

@@ -7,7 +7,7 @@ namespace kelvaro::scenario {
 namespace {
 
 class FakePlayerService : public FakeService {
-public:
+  public:
     explicit FakePlayerService(ServiceHost& host) : host_(host) {}
 
     void attach(Platform& platform) override { platform.player = &player_; }
@@ -41,7 +41,7 @@ public:
         }
     }
 
-private:
+  private:
     ServiceHost& host_;
     FakeMediaPlayer player_;
 };

@@ -59,7 +59,8 @@ TEST(ScenarioValues, NumbersMustBeWholeNumbers) {
 }
 
 TEST(ScenarioScript, SplitsScenariosAndKeepsLineNumbers) {
-    auto scenarios = parseScript("# head\n\nscenario  first one  \nstart\n  tick 5m\nscenario second\n", "f.scn");
+    auto scenarios =
+        parseScript("# head\n\nscenario  first one  \nstart\n  tick 5m\nscenario second\n", "f.scn");
     ASSERT_EQ(scenarios.size(), 2u);
     EXPECT_EQ(scenarios[0].name, "first one");
     ASSERT_EQ(scenarios[0].commands.size(), 2u);
@@ -75,9 +76,9 @@ TEST(ScenarioScript, JoinsCellReferencesWithBlanks) {
 
 TEST(ScenarioScript, ReportsTheLineOfEverySyntaxError) {
     const char* bad[] = {
-        "start",                           // before any scenario
-        "scenario s\nfrobnicate",          // unknown command
-        "scenario s\ntick 5s",             // bad count
+        "start",                  // before any scenario
+        "scenario s\nfrobnicate", // unknown command
+        "scenario s\ntick 5s",    // bad count
         "scenario s\nnow 2024-02-30 07:00:00",
         "scenario s\nutc-offset 2:00",
         "scenario s\nanswer Maybe",
@@ -91,8 +92,8 @@ TEST(ScenarioScript, ReportsTheLineOfEverySyntaxError) {
         "scenario s\nexpect file a.txt has x",
         "scenario s\nplayer stop",
         "scenario s\ncd tracks many",
-        "scenario s\nmixer set loud 5",       // no such line
-        "scenario s\nmixer set wave 65536",   // beyond the mixer's scale
+        "scenario s\nmixer set loud 5",     // no such line
+        "scenario s\nmixer set wave 65536", // beyond the mixer's scale
         "scenario s\nmixer set wave 5 quiet",
         "scenario s\nsettle now",
         "scenario s\nwrite a \"unterminated",

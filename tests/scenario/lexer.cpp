@@ -4,7 +4,9 @@ namespace kelvaro::scenario {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 int hexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -31,11 +33,21 @@ std::string quotedWord(std::string_view line, std::size_t& pos) {
         if (pos >= line.size()) break;
         char e = line[pos++];
         switch (e) {
-        case '"': word += '"'; break;
-        case '\\': word += '\\'; break;
-        case 'n': word += '\n'; break;
-        case 'r': word += '\r'; break;
-        case 't': word += '\t'; break;
+        case '"':
+            word += '"';
+            break;
+        case '\\':
+            word += '\\';
+            break;
+        case 'n':
+            word += '\n';
+            break;
+        case 'r':
+            word += '\r';
+            break;
+        case 't':
+            word += '\t';
+            break;
         case 'x': {
             int high = pos < line.size() ? hexDigit(line[pos]) : -1;
             int low = pos + 1 < line.size() ? hexDigit(line[pos + 1]) : -1;
@@ -44,7 +56,8 @@ std::string quotedWord(std::string_view line, std::size_t& pos) {
             pos += 2;
             break;
         }
-        default: throw LexError(std::string("unknown escape \\") + e);
+        default:
+            throw LexError(std::string("unknown escape \\") + e);
         }
     }
     throw LexError("missing closing quote");
@@ -74,7 +87,8 @@ std::vector<std::string> splitWords(std::string_view line) {
             continue;
         }
         std::size_t end = pos;
-        while (end < line.size() && !isBlank(line[end])) ++end;
+        while (end < line.size() && !isBlank(line[end]))
+            ++end;
         words.emplace_back(line.substr(pos, end - pos));
         pos = end;
     }
@@ -87,11 +101,21 @@ std::string quoteText(std::string_view text) {
     for (char ch : text) {
         auto c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 out += "\\x";
@@ -110,7 +134,11 @@ std::vector<std::string> utf8Characters(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         auto lead = static_cast<unsigned char>(text[pos]);
-        std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 1;
+        std::size_t len = lead < 0x80         ? 1
+                          : (lead >> 5) == 6  ? 2
+                          : (lead >> 4) == 14 ? 3
+                          : (lead >> 3) == 30 ? 4
+                                              : 1;
         if (pos + len > text.size()) len = 1;
         for (std::size_t i = 1; i < len; ++i)
             if ((static_cast<unsigned char>(text[pos + i]) & 0xC0) != 0x80) len = 1;

@@ -9,11 +9,14 @@ namespace kelvaro::scenario {
 
 namespace {
 
-std::string flag(bool value) { return value ? "true" : "false"; }
+std::string flag(bool value) {
+    return value ? "true" : "false";
+}
 
 std::string joinItems(const std::vector<std::string>& items) {
     std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "|" : "") + items[i];
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i ? "|" : "") + items[i];
     return out;
 }
 
@@ -33,8 +36,12 @@ std::vector<std::string> splitItems(const std::string& text) {
     throw ScenarioFailure(name + " has no property " + property);
 }
 
-int toInt(const std::string& value) { return static_cast<int>(std::llround(parseNumber(value).value_or(0))); }
-bool toBool(const std::string& value) { return parseBoolean(value).value_or(false); }
+int toInt(const std::string& value) {
+    return static_cast<int>(std::llround(parseNumber(value).value_or(0)));
+}
+bool toBool(const std::string& value) {
+    return parseBoolean(value).value_or(false);
+}
 
 bool isMainWindow(Application& app, const Form& form) {
     return !app.forms().empty() && app.forms().front().get() == &form;
@@ -55,12 +62,18 @@ std::string readForm(Application& app, Form& f, const std::string& p) {
 }
 
 void writeForm(Application& app, Form& f, const std::string& p, const std::string& v) {
-    if (p == "visible") f.visible = toBool(v);
-    else if (p == "minimized") (isMainWindow(app, f) ? app.applicationMinimized : f.minimized) = toBool(v);
-    else if (p == "caption") f.caption = v;
-    else if (p == "bgcolor") f.bgcolor = toInt(v);
-    else if (p == "page") f.activePage = v;
-    else noProperty(f.name, p);
+    if (p == "visible")
+        f.visible = toBool(v);
+    else if (p == "minimized")
+        (isMainWindow(app, f) ? app.applicationMinimized : f.minimized) = toBool(v);
+    else if (p == "caption")
+        f.caption = v;
+    else if (p == "bgcolor")
+        f.bgcolor = toInt(v);
+    else if (p == "page")
+        f.activePage = v;
+    else
+        noProperty(f.name, p);
     app.touch();
 }
 
@@ -93,26 +106,45 @@ std::string readControl(const Control& c, const std::string& p) {
 }
 
 void writeControl(Control& c, const std::string& p, const std::string& v) {
-    if (p == "caption") c.caption = v;
-    else if (p == "text") c.text = v;
-    else if (p == "hint") c.hint = v;
-    else if (p == "items") c.items = splitItems(v);
-    else if (p == "checked") c.checked = toBool(v);
-    else if (p == "enabled") c.enabled = toBool(v);
-    else if (p == "visible") c.visible = toBool(v);
-    else if (p == "color") c.color = toInt(v);
-    else if (p == "bgcolor") c.bgcolor = toInt(v);
-    else if (p == "oncolor") c.oncolor = toInt(v);
-    else if (p == "offcolor") c.offcolor = toInt(v);
-    else if (p == "rows") c.cells.resize(static_cast<std::size_t>(std::max(0, toInt(v))),
-                                         std::vector<std::string>(static_cast<std::size_t>(c.colCount)));
-    else if (p == "row") c.row = toInt(v);
-    else if (p == "col") c.col = toInt(v);
-    else if (p == "position") c.position = toInt(v);
-    else if (p == "min") c.min = toInt(v);
-    else if (p == "max") c.max = toInt(v);
-    else if (p == "interval") c.interval = toInt(v);
-    else noProperty(c.name, p);
+    if (p == "caption")
+        c.caption = v;
+    else if (p == "text")
+        c.text = v;
+    else if (p == "hint")
+        c.hint = v;
+    else if (p == "items")
+        c.items = splitItems(v);
+    else if (p == "checked")
+        c.checked = toBool(v);
+    else if (p == "enabled")
+        c.enabled = toBool(v);
+    else if (p == "visible")
+        c.visible = toBool(v);
+    else if (p == "color")
+        c.color = toInt(v);
+    else if (p == "bgcolor")
+        c.bgcolor = toInt(v);
+    else if (p == "oncolor")
+        c.oncolor = toInt(v);
+    else if (p == "offcolor")
+        c.offcolor = toInt(v);
+    else if (p == "rows")
+        c.cells.resize(static_cast<std::size_t>(std::max(0, toInt(v))),
+                       std::vector<std::string>(static_cast<std::size_t>(c.colCount)));
+    else if (p == "row")
+        c.row = toInt(v);
+    else if (p == "col")
+        c.col = toInt(v);
+    else if (p == "position")
+        c.position = toInt(v);
+    else if (p == "min")
+        c.min = toInt(v);
+    else if (p == "max")
+        c.max = toInt(v);
+    else if (p == "interval")
+        c.interval = toInt(v);
+    else
+        noProperty(c.name, p);
 }
 
 } // namespace
@@ -139,8 +171,8 @@ std::string& gridCell(Application& app, const std::string& name, int row, int co
     if (!c) throw ScenarioFailure("no control " + name);
     auto r = static_cast<std::size_t>(row), k = static_cast<std::size_t>(col);
     if (r >= c->cells.size() || k >= c->cells[r].size())
-        throw ScenarioFailure(name + " has no cell [" + std::to_string(row) + "," + std::to_string(col) + "] (" +
-                              std::to_string(c->cells.size()) + " rows)");
+        throw ScenarioFailure(name + " has no cell [" + std::to_string(row) + "," + std::to_string(col) +
+                              "] (" + std::to_string(c->cells.size()) + " rows)");
     return c->cells[r][k];
 }
 

@@ -12,7 +12,9 @@ namespace {
 // Runs one scenario; "" when it passed, else "line L: WHAT".
 std::string runScenario(const Scenario& scenario) {
     std::unique_ptr<Session> session;
-    auto line = [&] { return std::to_string(session && session->currentLine() ? session->currentLine() : scenario.line); };
+    auto line = [&] {
+        return std::to_string(session && session->currentLine() ? session->currentLine() : scenario.line);
+    };
     try {
         session = std::make_unique<Session>();
         session->runAll(scenario.commands);

@@ -26,7 +26,9 @@ int toInt(std::string_view s) {
     return value;
 }
 
-bool isOperator(const std::string& word) { return word == "=" || word == "!="; }
+bool isOperator(const std::string& word) {
+    return word == "=" || word == "!=";
+}
 
 // NAME[1, 2] may have been split at its blanks; joins it back into one word.
 Words joinCellWord(Words args) {
@@ -65,7 +67,8 @@ void checkExpect(const Words& a) {
         require(a.size() == 3, "expected: expect shown KIND TEXT");
         return require(isBoxKindName(a[1]), "unknown box kind " + a[1]);
     }
-    if (what == "state") return checkComparison(a, 2, ValueKind::Loose, "expected: expect state NAME = VALUE");
+    if (what == "state")
+        return checkComparison(a, 2, ValueKind::Loose, "expected: expect state NAME = VALUE");
     if (what == "ini") return checkValueOrMissing(a, "expected: expect ini KEY = VALUE | missing");
     if (what == "handover") return checkValueOrMissing(a, "expected: expect handover KEY = VALUE | missing");
     if (what == "autostart") {
@@ -75,7 +78,8 @@ void checkExpect(const Words& a) {
     if (what == "file") {
         if (a.size() == 3 && a[2] == "missing") return;
         if (a.size() == 4 && a[2] == "contains") return;
-        return checkComparison(a, 2, ValueKind::Text, "expected: expect file NAME = TEXT | missing | contains TEXT");
+        return checkComparison(a, 2, ValueKind::Text,
+                               "expected: expect file NAME = TEXT | missing | contains TEXT");
     }
     if (what == "result") return checkComparison(a, 1, ValueKind::Loose, "expected: expect result = VALUE");
     if (what == "focus") return checkComparison(a, 1, ValueKind::Text, "expected: expect focus = NAME");
@@ -83,7 +87,8 @@ void checkExpect(const Words& a) {
         return require(a.size() == 2 && (a[1] == "running" || a[1] == "ended"),
                        "expected: expect program running | ended");
     }
-    if (splitCell(what)) return checkComparison(a, 1, ValueKind::Text, "expected: expect NAME[ROW,COL] = VALUE");
+    if (splitCell(what))
+        return checkComparison(a, 1, ValueKind::Text, "expected: expect NAME[ROW,COL] = VALUE");
     auto ref = splitProperty(what);
     require(ref.has_value(), "unknown check " + what);
     if (kitWithPseudoControl(ref->name))
@@ -100,11 +105,14 @@ void checkSet(const Words& a) {
     require(ref.has_value(), "expected: set NAME.PROPERTY VALUE");
     auto kind = propertyKind(ref->property);
     require(kind.has_value(), "unknown property " + ref->property);
-    require(isValidExpectation(*kind, a[1]), "not a valid value for " + ref->property + ": " + quoteText(a[1]));
+    require(isValidExpectation(*kind, a[1]),
+            "not a valid value for " + ref->property + ": " + quoteText(a[1]));
 }
 
 void checkWords(const std::string& verb, const Words& a) {
-    auto count = [&](std::size_t n, const std::string& usage) { require(a.size() == n, "expected: " + usage); };
+    auto count = [&](std::size_t n, const std::string& usage) {
+        require(a.size() == n, "expected: " + usage);
+    };
     if (verb == "locale") {
         count(1, "locale en_US | de_DE");
         return require(a[0] == "en_US" || a[0] == "de_DE", "unknown locale " + a[0]);
@@ -125,8 +133,8 @@ void checkWords(const std::string& verb, const Words& a) {
         return require(parseNow(a[1], a[2]).has_value(), "not a date and time: " + a[1] + " " + a[2]);
     }
     if (verb == "args") return;
-    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "settle" || verb == "hold-boxes" ||
-        verb == "release-boxes")
+    if (verb == "start" || verb == "close-program" || verb == "crash" || verb == "settle" ||
+        verb == "hold-boxes" || verb == "release-boxes")
         return count(0, verb);
     if (verb == "tick") {
         require(a.size() <= 1, "expected: tick [N|Nm|Nh]");
@@ -135,9 +143,11 @@ void checkWords(const std::string& verb, const Words& a) {
     }
     if (verb == "click") {
         require(a.size() == 1 || a.size() == 2, "expected: click NAME [up|down]");
-        return require(a.size() == 1 || a[1] == "up" || a[1] == "down", "expected up or down, not " + a.back());
+        return require(a.size() == 1 || a[1] == "up" || a[1] == "down",
+                       "expected up or down, not " + a.back());
     }
-    if (verb == "dblclick" || verb == "focus" || verb == "leave" || verb == "close") return count(1, verb + " NAME");
+    if (verb == "dblclick" || verb == "focus" || verb == "leave" || verb == "close")
+        return count(1, verb + " NAME");
     if (verb == "choose") return count(2, "choose NAME VALUE");
     if (verb == "key") {
         count(1, "key KEY");
@@ -152,7 +162,8 @@ void checkWords(const std::string& verb, const Words& a) {
     if (verb == "set") return checkSet(a);
     if (verb == "answer") {
         require(!a.empty(), "expected: answer BUTTON...");
-        for (const auto& w : a) require(answerFromName(w).has_value(), "unknown answer " + w);
+        for (const auto& w : a)
+            require(answerFromName(w).has_value(), "unknown answer " + w);
         return;
     }
     if (verb == "answer-file") return count(1, "answer-file PATH | cancel");
@@ -198,8 +209,10 @@ std::vector<Scenario> parseScript(std::string_view text, const std::string& file
             std::string_view rest(line);
             if (!rest.empty() && rest.back() == '\r') rest.remove_suffix(1);
             rest.remove_prefix(rest.find("scenario") + 8);
-            while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t')) rest.remove_prefix(1);
-            while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.remove_suffix(1);
+            while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
+                rest.remove_prefix(1);
+            while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t'))
+                rest.remove_suffix(1);
             if (rest.empty()) throw ParseError(fileName, number, "a scenario needs a name");
             scenarios.push_back({std::string(rest), fileName, number, {}});
             continue;
@@ -280,24 +293,26 @@ std::optional<long> parseTickCount(std::string_view word) {
 }
 
 bool isKeyName(std::string_view word) {
-    static const std::set<std::string, std::less<>> names = {"Enter", "Escape", "Backspace", "Tab",  "Insert", "Delete",
-                                                             "Up",    "Down",   "Left",      "Right", "Space"};
+    static const std::set<std::string, std::less<>> names = {
+        "Enter", "Escape", "Backspace", "Tab", "Insert", "Delete", "Up", "Down", "Left", "Right", "Space"};
     return names.count(word) || utf8Characters(word).size() == 1;
 }
 
 bool isBoxKindName(std::string_view word) {
-    for (BoxKind k : {BoxKind::Note, BoxKind::BeepNote, BoxKind::Error, BoxKind::Information, BoxKind::Warning,
-                      BoxKind::Confirmation})
+    for (BoxKind k : {BoxKind::Note, BoxKind::BeepNote, BoxKind::Error, BoxKind::Information,
+                      BoxKind::Warning, BoxKind::Confirmation})
         if (word == boxKindName(k)) return true;
     return false;
 }
 
 std::optional<ValueKind> propertyKind(std::string_view property) {
-    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint", "items", "page", "url"};
-    static const std::set<std::string, std::less<>> flags = {"checked", "enabled", "visible", "minimized", "modal"};
+    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint",
+                                                            "items",   "page", "url"};
+    static const std::set<std::string, std::less<>> flags = {"checked", "enabled", "visible", "minimized",
+                                                             "modal"};
     static const std::set<std::string, std::less<>> colours = {"color", "bgcolor", "oncolor", "offcolor"};
-    static const std::set<std::string, std::less<>> numbers = {"rows", "cols", "row", "col", "position", "min",
-                                                               "max", "interval", "left", "top", "width", "height"};
+    static const std::set<std::string, std::less<>> numbers = {
+        "rows", "cols", "row", "col", "position", "min", "max", "interval", "left", "top", "width", "height"};
     if (text.count(property)) return ValueKind::Text;
     if (flags.count(property)) return ValueKind::Boolean;
     if (colours.count(property)) return ValueKind::Colour;

@@ -54,10 +54,10 @@ struct CellRef {
 };
 std::optional<PropertyRef> splitProperty(std::string_view word); // NAME.PROPERTY
 std::optional<CellRef> splitCell(std::string_view word);         // NAME[ROW,COL]
-std::optional<int> parseIndex(std::string_view word);             // 0, 1, 2, ...
+std::optional<int> parseIndex(std::string_view word);            // 0, 1, 2, ...
 // The local time of `now`: "YYYY-MM-DD" and "HH:MM:SS[.mmm]" in milliseconds since 1899-12-30.
 std::optional<std::int64_t> parseNow(std::string_view date, std::string_view time);
-std::optional<int> parseUtcOffset(std::string_view word); // "+HH:MM" in minutes
+std::optional<int> parseUtcOffset(std::string_view word);  // "+HH:MM" in minutes
 std::optional<long> parseTickCount(std::string_view word); // N, Nm, Nh
 bool isKeyName(std::string_view word);
 bool isBoxKindName(std::string_view word);

@@ -23,7 +23,7 @@ namespace {
 }
 
 class SpeakerService : public FakeService {
-public:
+  public:
     void attach(Platform& platform) override { platform.speaker = &speaker_; }
     std::string read(const std::string& pseudo, const std::string& property) override {
         // The ding source's 1 Hz, 1 ms beep only keeps the sound system awake; it is not a sound.
@@ -35,12 +35,12 @@ public:
         unknownProperty(pseudo, property);
     }
 
-private:
+  private:
     FakeSpeaker speaker_;
 };
 
 class ShellService : public FakeService {
-public:
+  public:
     void attach(Platform& platform) override { platform.shell = &shell_; }
     std::string read(const std::string& pseudo, const std::string& property) override {
         if (property == "last") return shell_.last();
@@ -48,7 +48,7 @@ public:
         unknownProperty(pseudo, property);
     }
 
-private:
+  private:
     FakeShell shell_;
 };
 
@@ -68,7 +68,7 @@ std::string checkCd(const Words& args) {
 
 // The tz database of the program and of the fake clock: `zone ZONE` lets the clock follow one.
 class ZoneService : public FakeService {
-public:
+  public:
     explicit ZoneService(ServiceHost& host) : host_(host) {}
     void attach(Platform& platform) override { platform.zones = &zones_; }
     std::string read(const std::string& pseudo, const std::string& property) override {
@@ -79,7 +79,7 @@ public:
         host_.clock().followZone(zones_, args[0]);
     }
 
-private:
+  private:
     ServiceHost& host_;
     FakeZoneDatabase zones_;
 };
@@ -90,8 +90,7 @@ std::string checkZone(const Words& args) {
     return "expected: zone AREA/CITY";
 }
 
-template <typename Service>
-std::function<std::unique_ptr<FakeService>(ServiceHost&)> factory() {
+template <typename Service> std::function<std::unique_ptr<FakeService>(ServiceHost&)> factory() {
     return [](ServiceHost&) { return std::make_unique<Service>(); };
 }
 
@@ -101,14 +100,16 @@ const std::vector<ServiceKit>& serviceKits() {
     static const std::vector<ServiceKit> kits = {
         {"speaker", {"Speaker"}, {}, factory<SpeakerService>()},
         {"shell", {"Shell"}, {}, factory<ShellService>()},
-        {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}},
-         makeFakePlayerService},
-        {"time server", {"TimeServer", "Clock"},
+        {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}}, makeFakePlayerService},
+        {"time server",
+         {"TimeServer", "Clock"},
          {{"timeserver", checkTimeServer}, {"clockset", checkClockSet}, {"clock", checkClockNtp}},
          makeTimeServerService},
         {"name look-up and HTTP", {"DNS", "HTTP"}, {{"dns", checkDns}, {"http", checkHttp}}, makeWebService},
         {"mixer", {"Mixer"}, {{"mixer", checkMixer}}, makeFakeMixerService},
-        {"time zones", {}, {{"zone", checkZone}},
+        {"time zones",
+         {},
+         {{"zone", checkZone}},
          [](ServiceHost& host) { return std::make_unique<ZoneService>(host); }},
     };
     return kits;

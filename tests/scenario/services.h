@@ -24,7 +24,7 @@ struct ScenarioFailure : std::runtime_error {
 
 // What a running scenario offers its services.
 class ServiceHost {
-public:
+  public:
     virtual ~ServiceHost() = default;
     virtual const std::string& programDir() const = 0; // with a trailing '/'
     virtual FakeClock& clock() = 0;
@@ -36,7 +36,7 @@ public:
 
 // One scenario's instance of a fake service.
 class FakeService {
-public:
+  public:
     virtual ~FakeService() = default;
     // Lays the fake into the platform bundle before every start.
     virtual void attach(Platform& platform) = 0;

@@ -2,9 +2,9 @@
 
 #include "lexer.h"
 
-#include "framework/datetime.h"
 #include "app/program.h"
 #include "app/timer_controls.h"
+#include "framework/datetime.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,7 +36,8 @@ Session::Session() : locale_(LocaleInfo::enUS()) {
     // The hand-over file lives outside the program folder, as the per-user one does.
     fs::create_directories(root_ + "/config");
     handoverFile_ = root_ + "/config/Kelvaro.ini";
-    for (const auto& kit : serviceKits()) services_.emplace_back(&kit, kit.create(*this));
+    for (const auto& kit : serviceKits())
+        services_.emplace_back(&kit, kit.create(*this));
 }
 
 Session::~Session() {
@@ -88,7 +89,8 @@ void Session::start() {
     platform.handoverFile = handoverFile_;
     platform.programFile = "/usr/bin/kelvaro";
     platform.instanceToken = "kelvaro-" + fs::path(root_).filename().string();
-    for (auto& entry : services_) entry.second->attach(platform);
+    for (auto& entry : services_)
+        entry.second->attach(platform);
     host_.quitRequested = false;
     app_ = createProgram(platform, locale_, programDir_, arguments_);
     if (app_) guarded([this] { firstPaint(*app_); });
@@ -102,7 +104,8 @@ void Session::endProgram() {
 }
 
 void Session::tick(long count) {
-    for (long i = 0; i < count; ++i) tickOnce();
+    for (long i = 0; i < count; ++i)
+        tickOnce();
 }
 
 // One second of fake time: timers and platform events fall due on the way, then
@@ -174,7 +177,8 @@ void Session::watchTimers() {
 void Session::runAll(const std::vector<Command>& commands) {
     commands_ = &commands;
     next_ = 0;
-    while (next_ < commands.size()) runNext();
+    while (next_ < commands.size())
+        runNext();
 }
 
 void Session::runNext() {
@@ -189,7 +193,8 @@ void Session::holdBox() {
     if (heldFailure_ || !commands_) return;
     ++openBoxes_;
     try {
-        while (!releasing_ && next_ < commands_->size()) runNext();
+        while (!releasing_ && next_ < commands_->size())
+            runNext();
     } catch (...) {
         // The program would take it for its own error: keep it for the command that opened the box.
         heldFailure_ = std::current_exception();
@@ -227,9 +232,9 @@ void Session::run(const Command& command) {
         serviceFor(*kit).command(verb, command.args);
         return afterStep();
     }
-    static const std::vector<std::string> scene = {"locale",   "now",  "utc-offset", "write", "unreadable",
-                                                   "readable", "touch", "args",
-                                                   "answer", "answer-file"};
+    static const std::vector<std::string> scene = {"locale",     "now",        "utc-offset", "write",
+                                                   "unreadable", "readable",   "touch",      "args",
+                                                   "answer",     "answer-file"};
     if (std::find(scene.begin(), scene.end(), verb) != scene.end()) return setScene(command);
     act(command);
     afterStep();
@@ -239,16 +244,19 @@ void Session::run(const Command& command) {
 // lets the runner's own tests check failure reports.
 void Session::expectFailure(const Command& command) {
     const std::string& wanted = command.args[0];
-    Command inner{command.file, command.line, command.args[1], Words(command.args.begin() + 2, command.args.end())};
+    Command inner{command.file, command.line, command.args[1],
+                  Words(command.args.begin() + 2, command.args.end())};
     try {
         run(inner);
     } catch (const std::exception& e) {
         dialogs_.clearFailure(); // reported here, not again after the next step
         const std::string message = e.what();
         if (message.find(wanted) != std::string::npos) return;
-        throw ScenarioFailure("expected a failure containing " + quoteText(wanted) + ", got " + quoteText(message));
+        throw ScenarioFailure("expected a failure containing " + quoteText(wanted) + ", got " +
+                              quoteText(message));
     }
-    throw ScenarioFailure("expected a failure containing " + quoteText(wanted) + ", but " + inner.verb + " passed");
+    throw ScenarioFailure("expected a failure containing " + quoteText(wanted) + ", but " + inner.verb +
+                          " passed");
 }
 
 } // namespace kelvaro::scenario

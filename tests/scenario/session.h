@@ -1,9 +1,9 @@
 #pragma once
 // One scenario while it runs: its temporary program folder, its fakes, the program
 // (when started) and the fake time that drives the timers.
+#include "../support/file_modes_as_user.h"
 #include "script.h"
 #include "services.h"
-#include "../support/file_modes_as_user.h"
 
 #include "framework/application.h"
 #include "platform/fake_autostart.h"
@@ -25,7 +25,7 @@ namespace kelvaro::scenario {
 
 // The windowing system's side: records what the program asks of it.
 class ScenarioHost : public WindowHost {
-public:
+  public:
     void quit() override { quitRequested = true; }
     void bringToFront(const std::string& form) override { raised.push_back(form); }
     bool quitRequested = false;
@@ -34,18 +34,18 @@ public:
 
 // Callbacks due at a point of fake time, in order of time, then of posting.
 class PendingEvents {
-public:
+  public:
     void post(std::int64_t dueMs, std::function<void()> event) { queue_.emplace(dueMs, std::move(event)); }
     std::optional<std::int64_t> nextDue() const;
     std::function<void()> takeNext();
     void clear() { queue_.clear(); }
 
-private:
+  private:
     std::multimap<std::int64_t, std::function<void()>> queue_;
 };
 
 class Session : public ServiceHost {
-public:
+  public:
     Session();
     ~Session() override;
     Session(const Session&) = delete;
@@ -62,7 +62,7 @@ public:
     void post(std::int64_t delayMs, std::function<void()> event) override;
     Application* program() override { return app_.get(); }
 
-private:
+  private:
     // Program life and time (session.cpp).
     void start();
     void endProgram();

@@ -1,7 +1,7 @@
 // The alarm's sound against the fake player, for what the scenario language
 // cannot set up: a program that will not start, a preview, no player at all.
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_autostart.h"
 #include "platform/fake_clock.h"
 #include "platform/fake_dialogs.h"
@@ -29,7 +29,8 @@ class AlarmSound : public ::testing::Test {
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir_ = pattern;
         std::ofstream(dir_ / "wake.mid", std::ios::binary) << "MThd";
-        for (size_t at; (at = settings.find("{dir}")) != std::string::npos;) settings.replace(at, 5, dir_.string());
+        for (size_t at; (at = settings.find("{dir}")) != std::string::npos;)
+            settings.replace(at, 5, dir_.string());
         std::ofstream(dir_ / "Kelvaro.ini", std::ios::binary)
             << "[Data]\r\nMinute=00\r\n"
             << (settings.find("Hour=") == std::string::npos ? "Hour=07\r\n" : "") << settings;

@@ -17,7 +17,8 @@ using namespace kelvaro;
 namespace {
 
 struct Running : ::testing::Test {
-    std::string dir = std::filesystem::temp_directory_path() / ("kelvaro-superalarm-" + std::to_string(::getpid()));
+    std::string dir =
+        std::filesystem::temp_directory_path() / ("kelvaro-superalarm-" + std::to_string(::getpid()));
     FakePlatform fakes{encodeDate(2026, 12, 8) + encodeTime(6, 33, 55)};
     std::unique_ptr<Application> app;
 

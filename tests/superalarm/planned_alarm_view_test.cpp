@@ -25,10 +25,12 @@ TEST(PlannedAlarmView, StepLinesAndPlannerResultsAreShown) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string folder = dir.path().toStdString() + "/";
-    std::ofstream(folder + "Kelvaro.ini", std::ios::binary) << "[Data]\r\nHour=06\r\nMinute=09\r\nAMPM=AM\r\n";
+    std::ofstream(folder + "Kelvaro.ini", std::ios::binary)
+        << "[Data]\r\nHour=06\r\nMinute=09\r\nAMPM=AM\r\n";
     std::ofstream(folder + "Mission2.mid", std::ios::binary) << "MThd";
     FakePlatform fakes(encodeDate(2026, 12, 8) + encodeTime(6, 8, 59));
-    auto app = createProgram(fakes.platform(folder + "handover.ini"), LocaleInfo::enUS(), folder, {"kelvaro"});
+    auto app =
+        createProgram(fakes.platform(folder + "handover.ini"), LocaleInfo::enUS(), folder, {"kelvaro"});
     ProgramView view(*app);
     firstPaint(*app);
     for (int i = 0; i < 26 * 60 + 2; ++i) { // to 06:35, the shower step
@@ -41,14 +43,18 @@ TEST(PlannedAlarmView, StepLinesAndPlannerResultsAreShown) {
     EXPECT_EQ(shower->text().toStdString(), "06:34 AM - Start Showering");
     EXPECT_TRUE(shower->isVisible());
     QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
-    EXPECT_TRUE(view.window("TFormKelvaro")->grab().toImage().save(
-        QStringLiteral("/tmp/kelvaro-shots/main-window-planned-alarm.png")));
+    EXPECT_TRUE(view.window("TFormKelvaro")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/main-window-planned-alarm.png")));
 
     app->run("StopAlarmSound");
     app->run("RefreshMilestones");
     view.refresh();
-    EXPECT_TRUE(view.window("TFormKelvaro")->grab().toImage().save(
-        QStringLiteral("/tmp/kelvaro-shots/main-window-planned-evening.png")));
+    EXPECT_TRUE(view.window("TFormKelvaro")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/main-window-planned-evening.png")));
 
     app->userClick("SetSuperAlarm1");
     view.refresh();
@@ -58,8 +64,10 @@ TEST(PlannedAlarmView, StepLinesAndPlannerResultsAreShown) {
     auto* alarm = qobject_cast<QLabel*>(view.widget("LabelMAlarmTime"));
     ASSERT_NE(alarm, nullptr);
     EXPECT_EQ(alarm->text().toStdString(), "06:09 AM");
-    EXPECT_TRUE(view.window("TFormCity")->grab().toImage().save(
-        QStringLiteral("/tmp/kelvaro-shots/planner-page.png")));
+    EXPECT_TRUE(view.window("TFormCity")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/planner-page.png")));
 }
 
 } // namespace

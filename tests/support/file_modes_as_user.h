@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 class FileModesAsUser {
-public:
+  public:
     FileModesAsUser() {
         if (::geteuid() != 0 || !get(saved_)) return;
         __user_cap_data_struct lowered[2] = {saved_[0], saved_[1]};
@@ -21,7 +21,7 @@ public:
     FileModesAsUser(const FileModesAsUser&) = delete;
     FileModesAsUser& operator=(const FileModesAsUser&) = delete;
 
-private:
+  private:
     static unsigned bit(int cap) { return 1u << cap; }
     static bool get(__user_cap_data_struct* data) {
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};

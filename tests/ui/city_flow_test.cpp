@@ -1,7 +1,7 @@
 // A traveller adds a city in the real window: the keys go through the grid
 // widget into the model, and the city reaches the menu and the file.
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_platform.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -66,7 +66,13 @@ TEST(CityFlow, TypingAnHourDifferenceNeverScrollsToTheHiddenColumns) {
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     // More cities than the grid shows: with its vertical scroll bar the hours column no longer fits whole.
     for (int i = 0; i < 16; ++i)
-        list.write(QStringLiteral("City%1\x07%2\x07" "0\x07" "07:00\x07" "1111111\x07\r\n").arg(i).arg(i % 5).toUtf8());
+        list.write(QStringLiteral("City%1\x07%2\x07"
+                                  "0\x07"
+                                  "07:00\x07"
+                                  "1111111\x07\r\n")
+                       .arg(i)
+                       .arg(i % 5)
+                       .toUtf8());
     list.close();
     FakePlatform fakes;
     auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),

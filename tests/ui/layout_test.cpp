@@ -1,7 +1,7 @@
 // The windows at their real fonts: every caption fits its control, every menu is
 // reachable, every control stays inside its page.
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_platform.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
@@ -30,8 +30,8 @@ struct Program {
 
     Program(const LocaleInfo& locale, double localNow) : fakes(localNow) {
         uiApp();
-        app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()), locale,
-                            dir.path().toStdString(), {"kelvaro"});
+        app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                            locale, dir.path().toStdString(), {"kelvaro"});
         view = std::make_unique<ProgramView>(*app);
         registerFeatureWidgets(*view);
         firstPaint(*app);
@@ -54,8 +54,9 @@ std::vector<std::string> clippedCaptions(QWidget* window) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || label->objectName().isEmpty()) continue;
         const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
         if (needed > label->contentsRect().width())
-            clipped.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() + "\" needs " +
-                              std::to_string(needed) + " of " + std::to_string(label->contentsRect().width()));
+            clipped.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() +
+                              "\" needs " + std::to_string(needed) + " of " +
+                              std::to_string(label->contentsRect().width()));
     }
     return clipped;
 }
@@ -66,14 +67,16 @@ TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
                                   encodeDate(2026, 9, 30) + encodeTime(10, 0, 58)}) {
             Program p(locale, at);
             for (bool twelveHour : {true, false}) {
-                SCOPED_TRACE(locale.amDesignator + (twelveHour ? " 12h " : " 24h ") + p.app->ctl("LabelTime").caption);
+                SCOPED_TRACE(locale.amDesignator + (twelveHour ? " 12h " : " 24h ") +
+                             p.app->ctl("LabelTime").caption);
                 EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
                 const auto clipped = clippedCaptions(p.view->window("TFormKelvaro"));
                 EXPECT_TRUE(clipped.empty()) << clipped.front();
                 // The seconds sit right of the time, not over it.
                 const QWidget* time = p.view->widget("LabelTime");
                 const auto* label = qobject_cast<const QLabel*>(time);
-                const int textRight = time->x() + QFontMetrics(label->font()).horizontalAdvance(label->text());
+                const int textRight =
+                    time->x() + QFontMetrics(label->font()).horizontalAdvance(label->text());
                 EXPECT_LE(textRight, p.view->widget("LabelSeconds")->x());
                 p.clickMenu("N24HourFormat1");
                 p.second();
@@ -92,7 +95,8 @@ TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrow) {
         if (!menu->isVisible()) continue;
         const QRect place = bar->actionGeometry(menu);
         EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
-            << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in " << bar->width();
+            << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
+            << bar->width();
     }
 }
 

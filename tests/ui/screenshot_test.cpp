@@ -1,9 +1,9 @@
 // Builds the whole program's windows with fake services and saves pictures of
 // them to /tmp/kelvaro-shots/ for a person to look at.
 #include "app/program.h"
-#include "platform/fake_platform.h"
 #include "moon/moon_phase.h"
 #include "moon/moon_widget.h"
+#include "platform/fake_platform.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -56,7 +56,8 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
     for (int i = 0; i < tabs->count(); ++i) {
         if (!tabs->isTabVisible(i)) continue;
         tabs->setCurrentIndex(i);
-        const QString file = QStringLiteral("/tmp/kelvaro-shots/settings-%1.png").arg(tabs->widget(i)->objectName());
+        const QString file =
+            QStringLiteral("/tmp/kelvaro-shots/settings-%1.png").arg(tabs->widget(i)->objectName());
         EXPECT_TRUE(notebook->grab().toImage().save(file));
     }
 }
@@ -100,7 +101,8 @@ TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
         clock.set(instantWithPhase(angle) + (++minute) / 1440.0); // a new minute each time
         mainTick(*app); // the minute step hands the city time to the moon
         view.refresh();
-        EXPECT_NEAR(moonWidget->moon().PhaseAngle(), static_cast<long double>(moon::ComputeMoonPhase(clock.now()).phaseAngle), 1e-6);
+        EXPECT_NEAR(moonWidget->moon().PhaseAngle(),
+                    static_cast<long double>(moon::ComputeMoonPhase(clock.now()).phaseAngle), 1e-6);
         const QImage shot = view.window("TFormKelvaro")->grab(QRect(0, 100, 120, 70)).toImage();
         EXPECT_TRUE(shot.scaled(360, 210).save(QStringLiteral("/tmp/kelvaro-shots/moon-%1.png").arg(angle)));
     }
@@ -123,8 +125,10 @@ TEST(Screenshots, MusicListsAndVolumeSlider) {
     uiApp();
     QTemporaryDir dir;
     writeText(dir.filePath(QStringLiteral("Waves.wva")),
-              "Morning Birds.mp3\x07/home/me/Music/\x07\r\nTaDa.mp3\x07/home/me/\x07\r\nRadio Jingle.wav\x07/home/me/\x07\r\n");
-    writeText(dir.filePath(QStringLiteral("CDs.wva")), "Track01.cda\x07/dev/sr0/\x07\r\nTrack02.cda\x07/dev/sr0/\x07\r\n");
+              "Morning Birds.mp3\x07/home/me/Music/\x07\r\nTaDa.mp3\x07/home/me/\x07\r\nRadio "
+              "Jingle.wav\x07/home/me/\x07\r\n");
+    writeText(dir.filePath(QStringLiteral("CDs.wva")),
+              "Track01.cda\x07/dev/sr0/\x07\r\nTrack02.cda\x07/dev/sr0/\x07\r\n");
     writeText(dir.filePath(QStringLiteral("WebRadio.wva")), "News\x07http://radio.example/news\x07\r\n");
     FakePlatform fakes(FakeClock::DefaultStart + 7.0 / 24);
     auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
@@ -139,14 +143,20 @@ TEST(Screenshots, MusicListsAndVolumeSlider) {
     QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
     for (const char* page : {"TabSheetWave", "TabSheetCD", "TabSheetWebRadio"}) {
         tabs->setCurrentWidget(view.widget(page));
-        EXPECT_TRUE(view.window("TFormCity")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/music-%1.png").arg(QLatin1String(page))));
+        EXPECT_TRUE(view.window("TFormCity")
+                        ->grab()
+                        .toImage()
+                        .save(QStringLiteral("/tmp/kelvaro-shots/music-%1.png").arg(QLatin1String(page))));
     }
     app->closeForm("TFormCity");
     app->run("TestVolume");
     mainTick(*app);
     view.refresh();
     EXPECT_TRUE(view.widget("TrackBarCD")->isVisible());
-    EXPECT_TRUE(view.window("TFormKelvaro")->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/volume-slider.png")));
+    EXPECT_TRUE(view.window("TFormKelvaro")
+                    ->grab()
+                    .toImage()
+                    .save(QStringLiteral("/tmp/kelvaro-shots/volume-slider.png")));
 }
 
 } // namespace

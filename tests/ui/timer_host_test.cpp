@@ -1,7 +1,7 @@
 // The timer controls run on real timers under the real view: an alarm that
 // sounds makes the alarm time blink until it is stopped.
-#include "framework/datetime.h"
 #include "app/program.h"
+#include "framework/datetime.h"
 #include "platform/fake_media_player.h"
 #include "platform/fake_platform.h"
 #include "ui/program_view.h"
@@ -20,7 +20,9 @@
 namespace kelvaro {
 namespace {
 
-QRgb shownColor(QWidget* label) { return label->palette().color(QPalette::WindowText).rgb(); }
+QRgb shownColor(QWidget* label) {
+    return label->palette().color(QPalette::WindowText).rgb();
+}
 
 // The colours the label shows while the event loop runs for `ms`.
 std::set<QRgb> colorsSeen(QWidget* label, int ms) {
@@ -41,8 +43,9 @@ TEST(TimerHost, TheAlarmTimeBlinksWhileTheAlarmSoundsAndStopsWithIt) {
     ini.close();
     FakePlatform fakes(encodeDate(2026, 12, 7) + encodeTime(6, 59, 58));
     FakeMediaPlayer player;
-    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString(), &player),
-                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    auto app =
+        createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString(), &player),
+                      LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
     ProgramView view(*app);
     firstPaint(*app);
     view.refresh();

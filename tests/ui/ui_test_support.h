@@ -17,9 +17,8 @@ inline QApplication& uiApp() {
     static int argc = 1;
     static char name[] = "kelvaro_ui_test";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = qobject_cast<QApplication*>(QCoreApplication::instance())
-                                   ? nullptr
-                                   : new QApplication(argc, argv);
+    static QApplication* app =
+        qobject_cast<QApplication*>(QCoreApplication::instance()) ? nullptr : new QApplication(argc, argv);
     return app ? *app : *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
