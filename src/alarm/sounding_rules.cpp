@@ -19,16 +19,15 @@ bool limitReached(DateTime alarmStart, DateTime now, int minutes) {
 }
 
 MinuteBoxReading readMinuteBox(const std::string& text) {
-    MinuteBoxReading r{text};
+    // Each text is made whole in its initialiser: assigning a short literal over the
+    // copy gives GCC 12 a false -Wrestrict at -O3.
     const auto value = tryStrToInt(text);
-    if (!value) {
-        r.text = "120";
-    } else if (*value < 0) {
-        r.text = "0"; // the up-down's bottom; no count of minutes is negative
-    } else if (*value > 9999) {
-        r.text = "60";
-        r.tooLarge = true;
-    }
+    MinuteBoxReading r{!value ? std::string("120")
+                       : *value < 0
+                           ? std::string("0") // the up-down's bottom; no count of minutes is negative
+                       : *value > 9999 ? std::string("60")
+                                       : text};
+    r.tooLarge = value && *value > 9999;
     r.value = strToIntDef(r.text, 0);
     return r;
 }

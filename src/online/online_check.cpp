@@ -53,13 +53,11 @@ void BannerStep(Application& app) {
     if (!w.LightCheckOnLine.checked || w.LightCheckUpDated.offcolor == colors::DarkRed ||
         app.main.SleepModeActive)
         return;
-    std::string page;
-    if (s.BannerType == 1) {
-        page = s.BannerCount < s.TopMax ? "b1.htm" : "b6.htm";
-        if (++s.BannerCount > s.Top1Max) s.BannerCount = 0;
-    } else {
-        page = "b" + std::to_string(s.BannerType) + ".htm";
-    }
+    // The page number as a character: "b" + text gives GCC 12 a false -Wrestrict at -O3.
+    const int number = s.BannerType == 1 ? (s.BannerCount < s.TopMax ? 1 : 6) : s.BannerType;
+    std::string page = "b.htm";
+    page.insert(page.begin() + 1, static_cast<char>('0' + number));
+    if (s.BannerType == 1 && ++s.BannerCount > s.Top1Max) s.BannerCount = 0;
     w.LabelMaxB.caption = std::to_string(s.BannerType) + "~" + std::to_string(s.BannerCount) + "~" +
                           std::to_string(s.TopMax) + "~" + std::to_string(s.Top1Max);
     s.BannerType = s.BannerType == 5 ? 1 : s.BannerType + 1;
