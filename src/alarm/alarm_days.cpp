@@ -100,6 +100,7 @@ void applyPreset(Application& app, int mask) {
 
 } // namespace
 
+// Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addDaysControls(Form& f) {
     for (int d = 0; d < 7; ++d)
         addMenuItem(f, kDayItems[d], kDayCaptions[d], "DaysSettings1", true);

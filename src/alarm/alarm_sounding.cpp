@@ -43,6 +43,7 @@ bool startsSuperAlarmMusic(Application& app) {
 
 } // namespace
 
+// Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addSnoozeLabels(Form& f) {
     addLabel(f, "LabelSnoozz", "Snooze", {410, 214, 48, 16}).visible = false;
     Control& countdown = addLabel(f, "LabelSnozDiff", "~00:00", {458, 214, 56, 16});

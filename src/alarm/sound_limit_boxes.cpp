@@ -63,6 +63,7 @@ void openSettingsPage(Application& app) {
 
 } // namespace
 
+// Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addMinuteBoxControls(Form& f) {
     const std::vector<std::string> items = {"0",  "1",  "2",  "3",  "4",   "5",   "6",
                                             "7",  "8",  "9",  "10", "15",  "20",  "30",

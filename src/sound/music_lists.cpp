@@ -67,6 +67,7 @@ void loadList(Application& app, const MusicList& list) {
 
 } // namespace
 
+// Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addMusicListControls(Form& f) {
     if (!f.find("TabSheetWebRadio")) {
         Control& page = f.add("TabSheetWebRadio", ControlKind::TabSheet, "PageControl1");

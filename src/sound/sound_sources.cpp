@@ -16,6 +16,7 @@ constexpr int kFlashInterval = 1050;
 
 } // namespace
 
+// Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addSoundControls(Form& f) {
     Control& test = addButton(f, "ButtonTestVolume", "Test Volume", {410, 234, 100, 24});
     test.hint = "Test Alarm Sound";
