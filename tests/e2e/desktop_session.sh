@@ -1,0 +1,28 @@
+# Sourced by the scripts that run the real binary on a desktop: an Xvfb display
+# of its own with the openbox window manager, private XDG folders, and the
+# check/waitfor helpers. Set FIRST_DISPLAY (where to look for a free display
+# number) and call desktop_session TOOL... (the tools the script needs besides
+# Xvfb and openbox); it exits 77 (skipped) when one is missing.
+desktop_session() {
+  local tool n
+  for tool in Xvfb openbox "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed (scripts/install-deps)"; exit 77; }
+  done
+  W=$(mktemp -d)
+  PIDS=()
+  trap 'for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$W"' EXIT
+  for n in $(seq "$FIRST_DISPLAY" $((FIRST_DISPLAY + 49))); do [ -e /tmp/.X$n-lock ] || { DISPLAY_NUM=$n; break; }; done
+  Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & PIDS+=($!); disown
+  export DISPLAY=":$DISPLAY_NUM" XDG_CONFIG_HOME=$W/config XDG_DATA_HOME=$W/data XDG_RUNTIME_DIR=$W/run
+  unset QT_QPA_PLATFORM
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  waitfor xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 || waitfor test -e "/tmp/.X11-unix/X$DISPLAY_NUM"
+  openbox --sm-disable >/dev/null 2>&1 & PIDS+=($!); disown
+  sleep 0.5
+  passed=0 failed=0
+}
+waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
+check() { # check NAME CONDITION...
+  local name=$1; shift
+  if "$@"; then echo "ok - $name"; passed=$((passed + 1)); else echo "not ok - $name"; failed=$((failed + 1)); fi
+}
