@@ -17,19 +17,6 @@ namespace kelvaro {
 
 namespace {
 
-// Keeps the main window from being pulled to the front while a check may show boxes,
-// also when the check ends in a conversion error.
-class HoldWindowDown {
-  public:
-    explicit HoldWindowDown(MainState& m) : m_(m) { m_.MayRaiseWindow = false; }
-    ~HoldWindowDown() { m_.MayRaiseWindow = true; }
-    HoldWindowDown(const HoldWindowDown&) = delete;
-    HoldWindowDown& operator=(const HoldWindowDown&) = delete;
-
-  private:
-    MainState& m_;
-};
-
 std::string alarmCaption(Application& app) {
     return mainWindow(app).LabelAlarmTime.caption;
 }
@@ -72,7 +59,7 @@ void rewriteIfNumber(Control& box) {
 }
 
 void checkAlarmHour(Application& app, const char* message24) {
-    HoldWindowDown hold(app.main);
+    RaiseHold hold(app.main);
     const std::string before = alarmCaption(app);
     Control& hour = mainWindow(app).ComboBoxHour;
     const bool h24 = is24Hour(app);
@@ -202,7 +189,7 @@ void ComboBoxHourExit(Application& app) {
 }
 
 void ComboBoxMinuteExit(Application& app) {
-    HoldWindowDown hold(app.main);
+    RaiseHold hold(app.main);
     const std::string before = alarmCaption(app);
     Control& minute = mainWindow(app).ComboBoxMinute;
     if (typedOutOfRange(minute.text, [](int m) { return m < 0 || minuteOutOfRange(m); })) {
@@ -216,7 +203,7 @@ void ComboBoxMinuteExit(Application& app) {
 }
 
 void ComboBoxAMPMExit(Application& app) {
-    HoldWindowDown hold(app.main);
+    RaiseHold hold(app.main);
     const LocaleInfo& loc = app.locale();
     const std::string before = alarmCaption(app);
     Control& ampm = mainWindow(app).ComboBoxAMPM;
@@ -237,9 +224,10 @@ void ComboBoxSnoozeExit(Application& app) {
     Control& snooze = mainWindow(app).ComboBoxSnooze;
     if (!snoozeOutOfRange(strToInt(snooze.text))) return;
     app.platform().speaker->ding();
-    app.main.MayRaiseWindow = false;
-    app.box(BoxKind::Error, "Maximum '59' minutes");
-    app.main.MayRaiseWindow = true;
+    {
+        RaiseHold hold(app.main);
+        app.box(BoxKind::Error, "Maximum '59' minutes");
+    }
     snooze.text = "59";
     SaveAllSettings(app);
 }

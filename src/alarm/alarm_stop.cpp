@@ -96,7 +96,7 @@ void StopAlarmSound(Application& app) {
     } else {
         if (notebook(app).CheckBoxAlarmOnce1.checked && realAlarmEnds && mainWindow(app).ON1.checked)
             flipAlarmSwitch(app, true);
-        if (!testVolumeLit(app) && app.main.MayRaiseWindow && a.MinimizeAfterStop)
+        if (!testVolumeLit(app) && app.main.mayRaiseWindow() && a.MinimizeAfterStop)
             app.applicationMinimized = true;
         a.MinimizeAfterStop = true;
         app.main.SuperAlarmMusicStep = 1;

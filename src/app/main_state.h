@@ -39,11 +39,27 @@ struct MainState {
     int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
 
     std::string versionText;
-    bool MayRaiseWindow = true;   // the settings notebook's flag: false while a modal box is up
-    int TClockH = 0, TClockW = 0; // taskbar clock size adjustments
+    // The window may be raised or minimised only while no flow holds it down (see RaiseHold).
+    int raiseHolds = 0;
+    bool mayRaiseWindow() const { return raiseHolds == 0; }
+    int TClockH = 0, TClockW = 0;                                 // taskbar clock size adjustments
     int MIDIVolume = 32767, WaveVolume = 32767, CDVolume = 32767; // alarm levels, 0..32767
     int hintPause = 0;                                            // ms before a hint shows
     unsigned randomSeed = 0;
+};
+
+// Held by each flow that shows a modal box, a file dialog or the notebook. A count, not
+// a flag: a nested flow ending first, or a flow left by an exception, cannot leave the
+// window stuck down (never minimising again) or let it be raised over a box still open.
+class RaiseHold {
+  public:
+    explicit RaiseHold(MainState& m) : m_(m) { ++m_.raiseHolds; }
+    ~RaiseHold() { --m_.raiseHolds; }
+    RaiseHold(const RaiseHold&) = delete;
+    RaiseHold& operator=(const RaiseHold&) = delete;
+
+  private:
+    MainState& m_;
 };
 
 } // namespace kelvaro

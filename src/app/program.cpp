@@ -36,7 +36,7 @@ void defineStates(Application& app) {
     app.defineState("BaseDate", dateTime(&m.BaseDate));
     app.defineState("CityOffset", [&m] { return number(m.CityOffset); });
     app.defineState("SettingsLoaded", [&m] { return std::string(m.SettingsLoaded ? "true" : "false"); });
-    app.defineState("MayRaiseWindow", [&m] { return std::string(m.MayRaiseWindow ? "true" : "false"); });
+    app.defineState("MayRaiseWindow", [&m] { return std::string(m.mayRaiseWindow() ? "true" : "false"); });
     app.defineState("AllowEndSession", [&m] { return std::string(m.AllowEndSession ? "true" : "false"); });
     app.defineState("SleepModeActive", [&m] { return std::string(m.SleepModeActive ? "true" : "false"); });
     app.defineState("LastMinuteSeen", [&m] { return std::to_string(m.LastMinuteSeen); });

@@ -18,7 +18,7 @@ static_assert(std::size(kStepNames) == std::size(kAllSteps));
 constexpr Step kComesLater[] = {
     Step::AfterSettingsLoaded, Step::BatteryStep,     Step::EndSessionThreadTerminate,
     Step::PlaceTaskbarClock,   Step::ShapeMainWindow, Step::SleepMinuteStep,
-    Step::UpdateTaskbarClock,
+    Step::UpdateTaskbarClock,  Step::ShowMainWindow,
 };
 
 } // namespace

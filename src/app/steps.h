@@ -20,7 +20,7 @@ namespace kelvaro {
     X(LoadMusicListsAtStart) X(LogProgress) X(OnlineStartup) X(OpenBanner) X(PausePlayerForNote) \
     X(PlaceTaskbarClock) X(RaiseLevelsForNote) X(RefreshMilestones) X(RestoreLevelsAfterNote) \
     X(RestoreLineVolumes) X(SaveCityList) X(SaveLineVolumes) X(ServiceAlarmSound) X(SetMoonDate) \
-    X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowPlannerAmPm) X(ShowSnoozeCountdown) \
+    X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowMainWindow) X(ShowPlannerAmPm) X(ShowSnoozeCountdown) \
     X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) \
     X(StoreCityAlarm) X(StoreCityPlan) X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) \
     X(TFormCityShowMore) X(UpdateTaskbarClock) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)

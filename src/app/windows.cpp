@@ -58,9 +58,10 @@ NightScreen& nightScreen(Application& app) {
 }
 
 void OpenNotebookOn(Application& app, const Control* page) {
-    app.main.MayRaiseWindow = false;
+    // The hold lives as long as the notebook's close callback, however the notebook ends.
+    auto hold = std::make_shared<RaiseHold>(app.main);
     if (page) notebook(app).form.activePage = page->name;
-    app.showModal(SettingsNotebook::kName, [&app] { app.main.MayRaiseWindow = true; });
+    app.showModal(SettingsNotebook::kName, [hold] {});
 }
 
 } // namespace kelvaro

@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "settings/settings_store.h"
 
+#include <optional>
 #include <vector>
 
 namespace kelvaro {
@@ -35,7 +36,8 @@ const char* const kLaterLocked[] = {"GradBtnnChangeTimeFontSize1"};
 
 // The notebook's own copy of the question; `raiseFlag` says whether it guards MayRaiseWindow.
 bool askToConfirm(Application& app, bool raiseFlag) {
-    if (raiseFlag) app.main.MayRaiseWindow = false;
+    std::optional<RaiseHold> hold;
+    if (raiseFlag) hold.emplace(app.main);
     bool refused = false;
     if (notebook(app).CheckBoxWarnifChangingSettings1.checked) {
         ShowNote(app, kQuestion, true);
@@ -43,7 +45,6 @@ bool askToConfirm(Application& app, bool raiseFlag) {
         refused = a != Answer::Yes;
         ShowNote(app, refused ? "Setting not changed." : "Setting changed.", false);
     }
-    if (raiseFlag) app.main.MayRaiseWindow = true;
     return refused;
 }
 

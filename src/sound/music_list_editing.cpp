@@ -87,7 +87,7 @@ void invalidFile(Application& app, const char* note, const char* error) {
 }
 
 void addMediaEntry(Application& app) {
-    app.main.MayRaiseWindow = false;
+    RaiseHold hold(app.main);
     const auto file = app.platform().dialogs->chooseFile(
         {"Add music to the list", kMediaFilter, folderPart(app.main.MP3Path)});
     std::error_code ec;
@@ -104,7 +104,6 @@ void addMediaEntry(Application& app) {
         row[1] = withSeparator(folderPart(*file));
         notebook(app).ButtonUpdateWave.enabled = true;
     }
-    app.main.MayRaiseWindow = true;
 }
 
 // The drive the CD path names, or the system's usual one.
@@ -115,7 +114,7 @@ std::string cdDrive(Application& app) {
 
 // On Linux the disc's table of contents gives the tracks; no file dialog over ".cda" files.
 void addCdTracks(Application& app) {
-    app.main.MayRaiseWindow = false;
+    RaiseHold hold(app.main);
     MediaPlayer& player = *app.platform().player;
     const std::string drive = cdDrive(app);
     int tracks = 0;
@@ -141,7 +140,6 @@ void addCdTracks(Application& app) {
         app.main.CDPath = drive + "/Track01.cda";
         notebook(app).ButtonUpdateCD.enabled = true;
     }
-    app.main.MayRaiseWindow = true;
 }
 
 void deleteRow(Application& app, Control& grid) {

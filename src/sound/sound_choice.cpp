@@ -39,7 +39,7 @@ void showProgramParams(Application& app, bool shown) {
 }
 
 void chooseMidiFile(Application& app) {
-    app.main.MayRaiseWindow = false;
+    RaiseHold hold(app.main);
     const auto file = app.platform().dialogs->chooseFile(
         {"Choose the alarm's MIDI file", "MIDI|*.mid", folderPart(app.main.MIDIPath)});
     if (file) {
@@ -50,12 +50,11 @@ void chooseMidiFile(Application& app) {
             app.box(BoxKind::Error, kNotASoundFile);
         }
     }
-    app.main.MayRaiseWindow = true;
 }
 
 // Any file the system may run; a script or a program without ".exe" alike.
 void chooseProgram(Application& app) {
-    app.main.MayRaiseWindow = false;
+    RaiseHold hold(app.main);
     const auto file = app.platform().dialogs->chooseFile(
         {"Choose the program to run at the alarm", "Programs|*", folderPart(app.main.ProgramPath)});
     if (file) {
@@ -67,7 +66,6 @@ void chooseProgram(Application& app) {
             app.main.ProgramPath = *file;
         }
     }
-    app.main.MayRaiseWindow = true;
 }
 
 } // namespace
@@ -77,19 +75,15 @@ void ChooseSoundSource(Application& app, Control& item) {
     MainWindow& w = mainWindow(app);
     SettingsNotebook& nb = notebook(app);
     if (&item == &w.ProgramofYourChoice1) {
-        app.main.MayRaiseWindow = false;
+        RaiseHold hold(app.main);
         ShowNote(app, kProgramWarning, true);
         const Answer a = app.box(BoxKind::Confirmation, std::string(kProgramWarning) + "\nAre you sure?",
                                  {Answer::Yes, Answer::Cancel});
-        if (a != Answer::Yes) {
-            app.main.MayRaiseWindow = true;
-            return;
-        }
+        if (a != Answer::Yes) return;
         showProgramParams(app, true);
     } else {
         showProgramParams(app, false);
     }
-    app.main.MayRaiseWindow = true;
     app.setChecked(item, true);
     runStep(app, Step::StoreCityDays); // the status line names the new source
     SaveAllSettings(app);

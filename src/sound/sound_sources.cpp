@@ -136,7 +136,7 @@ void ShowAlarmControls(Application& app) {
     Control& flash = mainWindow(app).Flash1;
     flash.interval = kFlashInterval;
     flash.enabled = true;
-    if (!app.main.MayRaiseWindow) return; // a dialog is up; it keeps the front
+    if (!app.main.mayRaiseWindow()) return; // a dialog is up; it keeps the front
     app.applicationMinimized = false;
     if (notebook(app).form.visible) app.closeForm(SettingsNotebook::kName);
     Form& window = mainWindow(app).form;
