@@ -6,7 +6,8 @@ target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_power.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
