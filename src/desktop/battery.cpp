@@ -52,9 +52,8 @@ void BatteryStep(Application& app) {
         w.LabelBattery.color = kGrey;
     }
     w.LabelBattery.caption =
-        known(r.secondsLeft)
-            ? "Battery " + formatDateTime("hh:mm:00", r.secondsLeft / 86400.0, app.locale())
-            : std::string("Battery ---");
+        known(r.secondsLeft) ? "Battery " + formatDateTime("hh:mm:00", r.secondsLeft / 86400.0, app.locale())
+                             : std::string("Battery ---");
 }
 
 void installBattery(Application& app) {

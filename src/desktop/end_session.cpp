@@ -9,7 +9,8 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kQuestion = "Do you want to Allow Computer to Shutdown?\n\n  Allow Shutdown    Stop Shutdown";
+constexpr const char* kQuestion =
+    "Do you want to Allow Computer to Shutdown?\n\n  Allow Shutdown    Stop Shutdown";
 
 struct EndSessionState {
     SessionEnd* service = nullptr;

@@ -74,7 +74,8 @@ bool alarmDayReady(Application& app) {
 bool batteryAccepted(Application& app) {
     if (!mainWindow(app).LabelBattery.visible) return true;
     RaiseHold hold(app.main);
-    ShowNote(app, "You are running on BATTERY power!  The battery may run down while you are sleeping.", true);
+    ShowNote(app, "You are running on BATTERY power!  The battery may run down while you are sleeping.",
+             true);
     if (ask(app,
             " Note: You are running on BATTERY power!                \n\n                   Continue to "
             "Sleep?\n\n                  YES                     NO",

@@ -9,7 +9,8 @@ namespace kelvaro::scenario {
 namespace {
 
 bool isSeconds(const std::string& w) {
-    return !w.empty() && w.size() <= 10 && std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+    return !w.empty() && w.size() <= 10 &&
+           std::all_of(w.begin(), w.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
            std::stoull(w) <= PowerStatus::kUnknownSeconds;
 }
 
