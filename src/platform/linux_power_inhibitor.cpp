@@ -29,7 +29,8 @@ void LogindInhibitor::hold(Hold& h, bool wanted, const char* what, const char* w
     }
     if (h.fd.isValid() || (h.lastTry.isValid() && h.lastTry.elapsed() < kRetryMs)) return;
     h.lastTry.start();
-    QDBusMessage call = QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Inhibit"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Inhibit"));
     call << QString::fromLatin1(what) << kWho << QString::fromLatin1(why) << QString::fromLatin1(mode);
     const QDBusReply<QDBusUnixFileDescriptor> reply = system_.call(call, QDBus::Block, kTimeoutMs);
     if (reply.isValid()) h.fd = reply.value();
@@ -53,8 +54,8 @@ void LogindInhibitor::holdIdle(bool wanted) {
         idleCookie_.reset();
         return;
     }
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver, QStringLiteral("Inhibit"));
+    QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
+                                                       QStringLiteral("Inhibit"));
     call << kWho << QStringLiteral("Night screen");
     const QDBusReply<uint> reply = session_.call(call, QDBus::Block, kTimeoutMs);
     if (reply.isValid()) idleCookie_ = reply.value();
@@ -65,7 +66,8 @@ bool LogindInhibitor::setMonitor(MonitorPower power) {
 }
 
 void LogindInhibitor::suspend() {
-    QDBusMessage call = QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Suspend"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Suspend"));
     call << false; // not interactive: no password prompt in the middle of the night
     system_.call(call, QDBus::NoBlock);
 }

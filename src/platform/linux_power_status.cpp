@@ -18,7 +18,8 @@ constexpr int kTimeoutMs = 2000;
 } // namespace
 
 UPowerStatus::UPowerStatus(QDBusConnection bus) : bus_(std::move(bus)) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("GetDisplayDevice"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("GetDisplayDevice"));
     const QDBusReply<QDBusObjectPath> device = bus_.call(call, QDBus::Block, kTimeoutMs);
     if (device.isValid()) device_ = device.value().path();
     for (const QString& path : {kPath, device_}) {

@@ -19,7 +19,8 @@ class UPowerStatus : public QObject, public PowerStatus {
     Reading read() override { return reading_; }
 
   private slots:
-    void propertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
+    void propertiesChanged(const QString& interface, const QVariantMap& changed,
+                           const QStringList& invalidated);
 
   private:
     void refresh();

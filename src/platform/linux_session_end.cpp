@@ -11,8 +11,8 @@ LinuxSessionEnd::LinuxSessionEnd(QDBusConnection system) {
         connect(gui, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager& manager) { commitData(manager); });
     system.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                   QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForShutdown"), this,
-                   SLOT(prepareForShutdown(bool)));
+                   QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForShutdown"),
+                   this, SLOT(prepareForShutdown(bool)));
 }
 
 void LinuxSessionEnd::later(std::function<void()> step) {

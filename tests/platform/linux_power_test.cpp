@@ -18,23 +18,24 @@ class PowerOnPrivateBus : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!buses_.skipReason().empty()) GTEST_SKIP() << buses_.skipReason();
-        if (!buses_.mock(QStringLiteral("org.freedesktop.login1"), {QStringLiteral("--template"), QStringLiteral("logind")}))
+        if (!buses_.mock(QStringLiteral("org.freedesktop.login1"),
+                         {QStringLiteral("--template"), QStringLiteral("logind")}))
             GTEST_SKIP() << "python3-dbusmock's logind template did not start";
         if (!buses_.mock(QStringLiteral("org.freedesktop.UPower"),
                          {QStringLiteral("--template"), QStringLiteral("upower"), QStringLiteral("-p"),
                           QStringLiteral("{\"OnBattery\": true}")}))
             GTEST_SKIP() << "python3-dbusmock's upower template did not start";
         if (!buses_.mock(kScreenSaver,
-                         {QStringLiteral("--session"), kScreenSaver, QStringLiteral("/org/freedesktop/ScreenSaver"),
-                          kScreenSaver},
+                         {QStringLiteral("--session"), kScreenSaver,
+                          QStringLiteral("/org/freedesktop/ScreenSaver"), kScreenSaver},
                          true))
             GTEST_SKIP() << "a mocked screen saver did not start";
         screenSaver({kMock + QStringLiteral(".AddMethod"), QStringLiteral("string:") + kScreenSaver,
-                     QStringLiteral("string:Inhibit"), QStringLiteral("string:ss"), QStringLiteral("string:u"),
-                     QStringLiteral("string:ret = 42")});
+                     QStringLiteral("string:Inhibit"), QStringLiteral("string:ss"),
+                     QStringLiteral("string:u"), QStringLiteral("string:ret = 42")});
         screenSaver({kMock + QStringLiteral(".AddMethod"), QStringLiteral("string:") + kScreenSaver,
-                     QStringLiteral("string:UnInhibit"), QStringLiteral("string:u"), QStringLiteral("string:"),
-                     QStringLiteral("string:")});
+                     QStringLiteral("string:UnInhibit"), QStringLiteral("string:u"),
+                     QStringLiteral("string:"), QStringLiteral("string:")});
         upower({QStringLiteral("/org/freedesktop/UPower"), kMock + QStringLiteral(".SetupDisplayDevice"),
                 QStringLiteral("uint32:2"), QStringLiteral("uint32:2"), QStringLiteral("double:3.0"),
                 QStringLiteral("double:1.5"), QStringLiteral("double:50.0"), QStringLiteral("double:2.0"),
@@ -43,12 +44,13 @@ class PowerOnPrivateBus : public ::testing::Test {
     }
 
     QString logind(const QString& method) {
-        return buses_.send({QStringLiteral("--dest=org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                            method});
+        return buses_.send({QStringLiteral("--dest=org.freedesktop.login1"),
+                            QStringLiteral("/org/freedesktop/login1"), method});
     }
     QString inhibitors() { return logind(QStringLiteral("org.freedesktop.login1.Manager.ListInhibitors")); }
     QString screenSaver(const QStringList& args) {
-        QStringList all = {QStringLiteral("--dest=") + kScreenSaver, QStringLiteral("/org/freedesktop/ScreenSaver")};
+        QStringList all = {QStringLiteral("--dest=") + kScreenSaver,
+                           QStringLiteral("/org/freedesktop/ScreenSaver")};
         return buses_.send(all + args, true);
     }
     QString upower(const QStringList& args) {
@@ -57,7 +59,8 @@ class PowerOnPrivateBus : public ::testing::Test {
     void setDisplayDevice(const QString& property, const QString& value) {
         upower({QStringLiteral("/org/freedesktop/UPower/devices/DisplayDevice"),
                 QStringLiteral("org.freedesktop.DBus.Properties.Set"),
-                QStringLiteral("string:org.freedesktop.UPower.Device"), QStringLiteral("string:") + property, value});
+                QStringLiteral("string:org.freedesktop.UPower.Device"), QStringLiteral("string:") + property,
+                value});
     }
 
     const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
@@ -91,9 +94,7 @@ TEST_F(PowerOnPrivateBus, SuspendAndTheScreenSaverHoldReachTheirServices) {
     LogindInhibitor inhibitor(buses_.system(), buses_.session());
     inhibitor.suspend();
     EXPECT_TRUE(processEventsUntil(
-        [&] {
-            return logind(kMock + QStringLiteral(".GetCalls")).contains(QStringLiteral("Suspend"));
-        },
+        [&] { return logind(kMock + QStringLiteral(".GetCalls")).contains(QStringLiteral("Suspend")); },
         3000));
     inhibitor.holdIdle(true);
     inhibitor.holdIdle(true);
@@ -101,7 +102,8 @@ TEST_F(PowerOnPrivateBus, SuspendAndTheScreenSaverHoldReachTheirServices) {
     const auto calls = [&] { return screenSaver({kMock + QStringLiteral(".GetCalls")}); };
     EXPECT_TRUE(processEventsUntil([&] { return calls().contains(QStringLiteral("UnInhibit")); }, 3000))
         << calls().toStdString();
-    EXPECT_EQ(calls().count(QStringLiteral("Inhibit")), 2) << "one Inhibit, one UnInhibit: " << calls().toStdString();
+    EXPECT_EQ(calls().count(QStringLiteral("Inhibit")), 2)
+        << "one Inhibit, one UnInhibit: " << calls().toStdString();
     EXPECT_TRUE(calls().contains(QStringLiteral("42")));
 }
 
@@ -118,7 +120,8 @@ TEST_F(PowerOnPrivateBus, BatteryStateIsReadAndFollowedAtRunTime) {
     EXPECT_GE(changes, 1);
 
     setDisplayDevice(QStringLiteral("TimeToEmpty"), QStringLiteral("variant:int64:0"));
-    ASSERT_TRUE(processEventsUntil([&] { return status.read().secondsLeft == PowerStatus::kUnknownSeconds; }, 3000))
+    ASSERT_TRUE(
+        processEventsUntil([&] { return status.read().secondsLeft == PowerStatus::kUnknownSeconds; }, 3000))
         << "UPower's 0 is an unknown time";
 
     upower({QStringLiteral("/org/freedesktop/UPower"), QStringLiteral("org.freedesktop.DBus.Properties.Set"),

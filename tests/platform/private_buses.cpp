@@ -9,8 +9,8 @@ PrivateBuses::PrivateBuses() {
         why_ = "needs dbus-daemon";
         return;
     }
-    if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import dbusmock")}) !=
-        0) {
+    if (QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                          {QStringLiteral("-c"), QStringLiteral("import dbusmock")}) != 0) {
         why_ = "needs python3-dbusmock";
         return;
     }
@@ -40,7 +40,8 @@ PrivateBuses::~PrivateBuses() {
 bool PrivateBuses::startBus(QProcess& bus, const QString& file, QString& address) {
     bus.start(QStringLiteral("/usr/bin/dbus-daemon"),
               {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-               QStringLiteral("--address=unix:path=") + dir_.filePath(file), QStringLiteral("--print-address=1")});
+               QStringLiteral("--address=unix:path=") + dir_.filePath(file),
+               QStringLiteral("--print-address=1")});
     if (!bus.waitForReadyRead(5000)) return false;
     address = QString::fromUtf8(bus.readLine().trimmed());
     return !address.isEmpty();
