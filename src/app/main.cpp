@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/second_timer.h"
+#include "desktop/night_screen_view.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_clock_setter.h"
@@ -12,8 +13,11 @@
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
 #include "platform/linux_paths.h"
+#include "platform/linux_power_inhibitor.h"
+#include "platform/linux_power_status.h"
 #include "platform/linux_pulse_mixer.h"
 #include "platform/linux_quit_signals.h"
+#include "platform/linux_session_end.h"
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
 #include "platform/linux_time_client.h"
@@ -118,6 +122,12 @@ int main(int argc, char** argv) {
     }
     platform.mixer = &mixer;
     platform.zones = &zones;
+    UPowerStatus power; // no UPower (no system bus): mains
+    LogindInhibitor inhibitor;
+    LinuxSessionEnd sessionEnd;
+    platform.power = &power;
+    platform.inhibitor = &inhibitor;
+    platform.sessionEnd = &sessionEnd;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
@@ -127,6 +137,7 @@ int main(int argc, char** argv) {
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
+    NightScreenView nightScreenView(*app, view);
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
     QuitSignals quitSignals([&](int) {

@@ -72,7 +72,8 @@ void assembleProgram(Application& app) {
     Form& book = app.addForm(SettingsNotebook::kName);
     buildMainWindow(main);
     buildSettingsNotebook(book);
-    buildNightScreen(app.addForm(NightScreen::kName));
+    Form& night = app.addForm(NightScreen::kName);
+    buildNightScreen(night);
     addCitiesControls(main, book);
     addDaysControls(main);
     addSundayLabels(main);
@@ -87,6 +88,7 @@ void assembleProgram(Application& app) {
     addCityZoneControls(book);
     addNowPlusControls(main);
     addSuperAlarmControls(main, book);
+    addPowerControls(main, night);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -109,6 +111,10 @@ void assembleProgram(Application& app) {
     installCityZones(app);
     installNowPlus(app);
     installSuperAlarm(app);
+    installNightScreen(app);
+    installSleepMode(app);
+    installBattery(app);
+    installEndSession(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

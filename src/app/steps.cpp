@@ -14,10 +14,9 @@ constexpr const char* kStepNames[] = {
 };
 static_assert(std::size(kStepNames) == std::size(kAllSteps));
 
-// What the power and taskbar features will fill in.
+// What the taskbar and tray features will fill in.
 constexpr Step kComesLater[] = {
-    Step::AfterSettingsLoaded, Step::BatteryStep,     Step::EndSessionThreadTerminate,
-    Step::PlaceTaskbarClock,   Step::ShapeMainWindow, Step::SleepMinuteStep,
+    Step::AfterSettingsLoaded, Step::PlaceTaskbarClock, Step::ShapeMainWindow,
     Step::UpdateTaskbarClock,  Step::ShowMainWindow,
 };
 

@@ -40,7 +40,10 @@ void bindWindows(Application& app) {
         Form& f = app.form(SettingsNotebook::kName);
         b.notebook.reset(new SettingsNotebook{f, KELVARO_NOTEBOOK_CONTROLS(KELVARO_BIND)});
     }
-    b.night.reset(new NightScreen{app.form(NightScreen::kName)});
+    {
+        Form& f = app.form(NightScreen::kName);
+        b.night.reset(new NightScreen{f, KELVARO_NIGHT_SCREEN_CONTROLS(KELVARO_BIND)});
+    }
 }
 
 #undef KELVARO_BIND

@@ -31,7 +31,8 @@ class Application;
     X(LabelSnozDiff) X(PanelMoon) X(Moon1) X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) \
     X(WebBrowserTop) X(LabelMaxB) X(BevelCD) X(TrackBarCD) X(SetSuperAlarm1) X(LabelAtime) \
     X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
-    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
+    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
+    X(LabelLowBattery) X(Sleep1)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
@@ -64,6 +65,10 @@ class Application;
     X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
     X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
 // clang-format on
+// clang-format off
+#define KELVARO_NIGHT_SCREEN_CONTROLS(X) \
+    X(LabelTime) X(Label1) X(Label2) X(LabelATime) X(LabelCity) X(LabelStBy)
+// clang-format on
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 
 // "TFormKelvaro": the clock.
@@ -84,6 +89,7 @@ struct SettingsNotebook {
 struct NightScreen {
     static constexpr const char* kName = "TFormScreenBlank";
     Form& form;
+    KELVARO_NIGHT_SCREEN_CONTROLS(KELVARO_CONTROL_HANDLE)
 };
 
 #undef KELVARO_CONTROL_HANDLE

@@ -6,6 +6,7 @@
 #include "platform/fake_dialogs.h"
 #include "platform/fake_mixer.h"
 #include "platform/fake_network.h"
+#include "platform/fake_power.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/fake_zone_database.h"
@@ -36,6 +37,9 @@ struct FakePlatform {
     FakeHttpClient http{post};
     FakeMixer mixer;
     FakeZoneDatabase zones;
+    FakePowerStatus power;
+    FakePowerInhibitor inhibitor;
+    FakeSessionEnd sessionEnd{[this](std::function<void()> step) { post(0, std::move(step)); }};
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -70,6 +74,9 @@ struct FakePlatform {
         p.clockSetter = &clockSetter;
         p.lookup = &lookup;
         p.http = &http;
+        p.power = &power;
+        p.inhibitor = &inhibitor;
+        p.sessionEnd = &sessionEnd;
         p.handoverFile = handoverFile;
         return p;
     }

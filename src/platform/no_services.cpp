@@ -123,6 +123,27 @@ class NoMixer : public Mixer {
     void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
 };
 
+// No power service: always on mains, nothing is held, the display cannot be asked.
+class NoPowerStatus : public PowerStatus {
+  public:
+    Reading read() override { return {}; }
+};
+
+class NoPowerInhibitor : public PowerInhibitor {
+  public:
+    void holdSleep(bool) override {}
+    void holdShutdown(bool) override {}
+    void holdIdle(bool) override {}
+    bool setMonitor(MonitorPower) override { return false; }
+    void suspend() override {}
+};
+
+// No session asks, so nothing is ever queued.
+class NoSessionEnd : public SessionEnd {
+  public:
+    void later(std::function<void()>) override {}
+};
+
 } // namespace
 
 Mixer& noMixer() {
@@ -164,6 +185,12 @@ Platform withDefaultServices(Platform p) {
     if (!p.http) p.http = &http;
     if (!p.mixer) p.mixer = &noMixer();
     if (!p.zones) p.zones = &zones;
+    static NoPowerStatus power;
+    static NoPowerInhibitor inhibitor;
+    static NoSessionEnd sessionEnd;
+    if (!p.power) p.power = &power;
+    if (!p.inhibitor) p.inhibitor = &inhibitor;
+    if (!p.sessionEnd) p.sessionEnd = &sessionEnd;
     return p;
 }
 

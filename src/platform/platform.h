@@ -9,6 +9,7 @@
 #include "platform/http_client.h"
 #include "platform/media_player.h"
 #include "platform/mixer.h"
+#include "platform/power.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/time_client.h"
@@ -29,14 +30,17 @@ struct Platform {
     MediaPlayer* player = nullptr;    // MediaPlayer1
     TimeClient* timeClient = nullptr; // WSocket1
     ClockSetter* clockSetter = nullptr;
-    HostLookup* lookup = nullptr;  // Ping1
-    HttpClient* http = nullptr;    // HttpCliFTP
-    Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
-    ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
-    std::string handoverFile;      // the per-user file through which a second start finds the first
-    std::string programFile;       // this program's executable, for the autostart entry
-    std::string instanceToken;     // how a second start reaches this one (written as "apphdl")
-    std::string soundsDir;         // where the shipped default sounds are; empty: none to copy
+    HostLookup* lookup = nullptr;        // Ping1
+    HttpClient* http = nullptr;          // HttpCliFTP
+    Mixer* mixer = nullptr;              // the sound card's (or sound server's) mixer
+    ZoneDatabase* zones = nullptr;       // the tz database, for cities with their own zone
+    PowerStatus* power = nullptr;        // mains or battery
+    PowerInhibitor* inhibitor = nullptr; // suspend, shutdown and screen-saver holds; monitor; suspend
+    SessionEnd* sessionEnd = nullptr;    // the desktop session's question before it ends
+    std::string handoverFile;            // the per-user file through which a second start finds the first
+    std::string programFile;             // this program's executable, for the autostart entry
+    std::string instanceToken;           // how a second start reaches this one (written as "apphdl")
+    std::string soundsDir;               // where the shipped default sounds are; empty: none to copy
 };
 
 } // namespace kelvaro

@@ -6,7 +6,8 @@ target_sources(kelvaro_fakes PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake_power.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
@@ -43,3 +44,12 @@ target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/system_locale.
 pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
 target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux_pulse_mixer.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::PULSE)
+
+# Power: UPower, logind, the desktop's screen saver, X11 DPMS, the session's end.
+pkg_check_modules(X11DPMS REQUIRED IMPORTED_TARGET x11 xext)
+target_sources(kelvaro_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/linux_power_status.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_power_inhibitor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_dpms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_session_end.cpp)
+target_link_libraries(kelvaro_platform PRIVATE PkgConfig::X11DPMS)

@@ -118,6 +118,11 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
     refreshAll();
 }
 
+void ProgramView::registerOwnWindow(const std::string& form, std::function<void()> sync) {
+    ownWindows_[form] = std::move(sync);
+    refreshAll();
+}
+
 void ProgramView::refresh() {
     if (everRefreshed_ && app_.revision == shownRevision_ && !minimizeWaits_) return;
     sync(false);
@@ -136,8 +141,13 @@ void ProgramView::sync(bool force) {
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;
-    for (const auto& form : app_.forms())
-        syncForm(*form, force);
+    for (const auto& form : app_.forms()) {
+        auto own = ownWindows_.find(form->name);
+        if (own != ownWindows_.end())
+            own->second();
+        else
+            syncForm(*form, force);
+    }
     timers_->sync();
 }
 

@@ -56,6 +56,10 @@ class ProgramView : public QObject, public WindowHost {
     void registerCustomWidget(const std::string& controlName, WidgetFactory factory,
                               WidgetUpdate update = {});
 
+    // A window a feature shows itself: the generic view leaves the form alone and
+    // calls `sync` wherever it would have written the form.
+    void registerOwnWindow(const std::string& form, std::function<void()> sync);
+
     // WindowHost
     void processEvents() override;
     void quit() override;
@@ -112,6 +116,7 @@ class ProgramView : public QObject, public WindowHost {
     std::map<QObject*, std::string> names_; // watched widget -> control name
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
+    std::map<std::string, std::function<void()>> ownWindows_;
     std::unique_ptr<TimerHost> timers_; // the timer controls besides the main tick
     unsigned shownRevision_ = 0;
     bool everRefreshed_ = false;

@@ -149,16 +149,28 @@ void writeControl(Control& c, const std::string& p, const std::string& v) {
 
 } // namespace
 
+namespace {
+
+// "TFormScreenBlank.LabelTime": a control of that window, where two windows have one of the name.
+Control* findQualified(Application& app, const std::string& name) {
+    const auto dot = name.find('.');
+    if (dot == std::string::npos) return app.find(name);
+    Form* f = app.findForm(name.substr(0, dot));
+    return f ? f->find(name.substr(dot + 1)) : nullptr;
+}
+
+} // namespace
+
 std::string readProperty(Application& app, const std::string& name, const std::string& property) {
     if (Form* f = app.findForm(name)) return readForm(app, *f, property);
-    if (Control* c = app.find(name)) return readControl(*c, property);
+    if (Control* c = findQualified(app, name)) return readControl(*c, property);
     throw ScenarioFailure("no control or window " + name);
 }
 
 void writeProperty(Application& app, const std::string& name, const std::string& property,
                    const std::string& value) {
     if (Form* f = app.findForm(name)) return writeForm(app, *f, property, value);
-    if (Control* c = app.find(name)) {
+    if (Control* c = findQualified(app, name)) {
         writeControl(*c, property, value);
         app.touch();
         return;

@@ -173,7 +173,7 @@ void checkWords(const std::string& verb, const Words& a) {
         require(a[1] != "expect-failure", "expect-failure cannot be nested");
         return checkWords(a[1], joinCellWord(Words(a.begin() + 2, a.end())));
     }
-    if (const ServiceKit* kit = kitWithCommand(verb)) {
+    if (const ServiceKit* kit = kitWithCommand(verb, a)) {
         std::string problem = kit->commands.at(verb)(a);
         return require(problem.empty(), problem);
     }
@@ -236,7 +236,8 @@ std::vector<Scenario> loadScript(const std::string& path) {
 }
 
 std::optional<PropertyRef> splitProperty(std::string_view word) {
-    auto dot = word.find('.');
+    // The last dot: WINDOW.CONTROL.PROPERTY names a control of one window.
+    auto dot = word.rfind('.');
     if (dot == std::string_view::npos || dot == 0 || dot + 1 == word.size()) return std::nullopt;
     return PropertyRef{std::string(word.substr(0, dot)), std::string(word.substr(dot + 1))};
 }

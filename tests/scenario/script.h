@@ -52,7 +52,7 @@ struct CellRef {
     int row = 0;
     int col = 0;
 };
-std::optional<PropertyRef> splitProperty(std::string_view word); // NAME.PROPERTY
+std::optional<PropertyRef> splitProperty(std::string_view word); // NAME.PROPERTY, WINDOW.NAME.PROPERTY
 std::optional<CellRef> splitCell(std::string_view word);         // NAME[ROW,COL]
 std::optional<int> parseIndex(std::string_view word);            // 0, 1, 2, ...
 // The local time of `now`: "YYYY-MM-DD" and "HH:MM:SS[.mmm]" in milliseconds since 1899-12-30.

@@ -3,6 +3,7 @@
 #include "fake_mixer_service.h"
 #include "fake_player_service.h"
 #include "network_services.h"
+#include "power_services.h"
 
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
@@ -111,20 +112,41 @@ const std::vector<ServiceKit>& serviceKits() {
          {},
          {{"zone", checkZone}},
          [](ServiceHost& host) { return std::make_unique<ZoneService>(host); }},
+        {"power and session",
+         {"Power.sleepinhibit", "Power.shutdowninhibit", "Power.idleinhibit", "Power.monitor",
+          "Power.suspends", "Session"},
+         {{"power", checkPower}, {"session", checkSession}},
+         makePowerService},
     };
     return kits;
 }
 
-const ServiceKit* kitWithCommand(const std::string& verb) {
-    for (const auto& kit : serviceKits())
-        if (kit.commands.count(verb)) return &kit;
-    return nullptr;
+const ServiceKit* kitWithCommand(const std::string& verb, const Words& args) {
+    const ServiceKit* first = nullptr;
+    for (const auto& kit : serviceKits()) {
+        auto command = kit.commands.find(verb);
+        if (command == kit.commands.end()) continue;
+        if (!first) first = &kit;
+        if (command->second(args).empty()) return &kit;
+    }
+    return first;
 }
 
-const ServiceKit* kitWithPseudoControl(const std::string& name) {
+const ServiceKit* kitWithPseudoControl(const std::string& name, const std::string& property) {
+    auto lists = [](const ServiceKit& kit, const std::string& entry) {
+        return std::find(kit.pseudoControls.begin(), kit.pseudoControls.end(), entry) !=
+               kit.pseudoControls.end();
+    };
+    auto listsSome = [&name](const ServiceKit& kit) {
+        return std::any_of(kit.pseudoControls.begin(), kit.pseudoControls.end(),
+                           [&name](const std::string& e) { return e.rfind(name + ".", 0) == 0; });
+    };
     for (const auto& kit : serviceKits())
-        if (std::find(kit.pseudoControls.begin(), kit.pseudoControls.end(), name) != kit.pseudoControls.end())
-            return &kit;
+        if (!property.empty() && lists(kit, name + "." + property)) return &kit;
+    for (const auto& kit : serviceKits())
+        if (lists(kit, name)) return &kit;
+    for (const auto& kit : serviceKits())
+        if (listsSome(kit)) return &kit;
     return nullptr;
 }
 

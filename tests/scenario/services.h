@@ -58,7 +58,11 @@ struct ServiceKit {
 };
 
 const std::vector<ServiceKit>& serviceKits();
-const ServiceKit* kitWithCommand(const std::string& verb);
-const ServiceKit* kitWithPseudoControl(const std::string& name);
+// Kits may share a verb (`power mains` and `power suspend` come from two fakes): the
+// words after it choose the kit whose syntax they fit, else the first with the verb.
+const ServiceKit* kitWithCommand(const std::string& verb, const Words& args = {});
+// Kits may also share a pseudo-control by listing it with one property ("Power.monitor"):
+// that kit answers the property; a kit listing the bare name answers the rest.
+const ServiceKit* kitWithPseudoControl(const std::string& name, const std::string& property = {});
 
 } // namespace kelvaro::scenario

@@ -1,0 +1,41 @@
+#pragma once
+// Holds on logind (suspend blocked, shutdown delayed: each held by the file
+// descriptor logind hands out, released by closing it), the desktop's screen
+// saver held off over the session bus, the monitor through X11 DPMS where the
+// display has it, and logind's Suspend.
+#include "platform/power.h"
+
+#include <QDBusConnection>
+#include <QDBusUnixFileDescriptor>
+#include <QElapsedTimer>
+
+#include <optional>
+
+namespace kelvaro {
+
+class LogindInhibitor : public PowerInhibitor {
+  public:
+    explicit LogindInhibitor(QDBusConnection system = QDBusConnection::systemBus(),
+                             QDBusConnection session = QDBusConnection::sessionBus());
+    void holdSleep(bool hold) override;
+    void holdShutdown(bool hold) override;
+    void holdIdle(bool hold) override;
+    bool setMonitor(MonitorPower power) override;
+    void suspend() override;
+
+  private:
+    struct Hold {
+        QDBusUnixFileDescriptor fd;
+        QElapsedTimer lastTry; // a refused hold is asked again a minute later, not every tick
+    };
+    void hold(Hold& h, bool wanted, const char* what, const char* why, const char* mode);
+
+    QDBusConnection system_, session_;
+    Hold sleep_, shutdown_;
+    std::optional<uint> idleCookie_;
+};
+
+// Asks the X display for a DPMS level; false when there is no X display or it has no DPMS.
+bool setDpmsLevel(MonitorPower power);
+
+} // namespace kelvaro

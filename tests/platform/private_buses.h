@@ -1,0 +1,40 @@
+#pragma once
+// A private system bus and session bus with python3-dbusmock services on them,
+// for the adapters that talk to logind, UPower and the screen saver. Nothing
+// reaches the machine's own buses. skipReason() says why when a tool is missing.
+#include <QDBusConnection>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class PrivateBuses {
+  public:
+    PrivateBuses();
+    ~PrivateBuses();
+    PrivateBuses(const PrivateBuses&) = delete;
+    PrivateBuses& operator=(const PrivateBuses&) = delete;
+
+    // Starts `python3 -m dbusmock ARGS` on the system (or session) bus and waits for NAME.
+    bool mock(const QString& name, const QStringList& args, bool session = false);
+    // Runs `dbus-send` on one bus; its printed reply.
+    QString send(const QStringList& args, bool session = false) const;
+
+    const std::string& skipReason() const { return why_; }
+    QDBusConnection system() const { return QDBusConnection(QStringLiteral("kelvaro-test-system")); }
+    QDBusConnection session() const { return QDBusConnection(QStringLiteral("kelvaro-test-session")); }
+
+  private:
+    bool startBus(QProcess& bus, const QString& file, QString& address);
+    bool hasName(const QString& name, bool session) const;
+
+    QTemporaryDir dir_;
+    QProcess systemBus_, sessionBus_;
+    QString systemAddress_, sessionAddress_;
+    std::vector<std::unique_ptr<QProcess>> mocks_;
+    std::string why_;
+};
