@@ -24,6 +24,7 @@ void addOnlineControls(Form& mainWindow, Form& notebook);     // online/
 void addCityZoneControls(Form& notebook);                     // cities/
 void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
+void addListBackupControls(Form& mainWindow);                 // settings/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -39,5 +40,6 @@ void installOnline(Application& app);        // online/
 void installCityZones(Application& app);     // cities/
 void installNowPlus(Application& app);       // alarm/
 void installSuperAlarm(Application& app);    // superalarm/
+void installListBackup(Application& app);    // settings/
 
 } // namespace kelvaro
