@@ -11,6 +11,7 @@
 #include "platform/linux_instance_guard.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
+#include "platform/linux_notifier.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_pulse_mixer.h"
 #include "platform/linux_quit_signals.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     LinuxHttpClient http;
     LinuxPulseMixer mixer; // no sound server: no mixer device
     LinuxZoneDatabase zones;
+    DBusNotifier notifier;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -118,6 +120,7 @@ int main(int argc, char** argv) {
     }
     platform.mixer = &mixer;
     platform.zones = &zones;
+    platform.notifier = &notifier;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();

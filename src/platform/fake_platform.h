@@ -6,6 +6,7 @@
 #include "platform/fake_dialogs.h"
 #include "platform/fake_mixer.h"
 #include "platform/fake_network.h"
+#include "platform/fake_notifier.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/fake_zone_database.h"
@@ -36,6 +37,7 @@ struct FakePlatform {
     FakeHttpClient http{post};
     FakeMixer mixer;
     FakeZoneDatabase zones;
+    FakeNotifier notifier;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -65,6 +67,7 @@ struct FakePlatform {
         p.autostart = &autostart;
         p.mixer = &mixer;
         p.zones = &zones;
+        p.notifier = &notifier;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

@@ -53,6 +53,17 @@ class NoAutostart : public Autostart {
     bool hasEntry(const std::string&) const override { return false; }
 };
 
+// No notification service: nothing is shown, no button is ever pressed.
+class NoNotifier : public Notifier {
+  public:
+    std::uint32_t show(const std::string&, const std::string&,
+                       const std::vector<NotificationAction>&) override {
+        return 0;
+    }
+    void close(std::uint32_t) override {}
+    void onAction(ActionHandler) override {}
+};
+
 class NoMediaPlayer : public MediaPlayer {
   public:
     void setDeviceType(DeviceType type) override { type_ = type; }
@@ -164,6 +175,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.http) p.http = &http;
     if (!p.mixer) p.mixer = &noMixer();
     if (!p.zones) p.zones = &zones;
+    static NoNotifier notifier;
+    if (!p.notifier) p.notifier = &notifier;
     return p;
 }
 

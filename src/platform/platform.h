@@ -9,6 +9,7 @@
 #include "platform/http_client.h"
 #include "platform/media_player.h"
 #include "platform/mixer.h"
+#include "platform/notifier.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/time_client.h"
@@ -33,6 +34,7 @@ struct Platform {
     HttpClient* http = nullptr;    // HttpCliFTP
     Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
     ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
+    Notifier* notifier = nullptr;  // desktop notifications
     std::string handoverFile;      // the per-user file through which a second start finds the first
     std::string programFile;       // this program's executable, for the autostart entry
     std::string instanceToken;     // how a second start reaches this one (written as "apphdl")

@@ -48,7 +48,8 @@ std::vector<ListRow> rowsToSave(const ListGrid& list) {
     std::vector<ListRow> rows;
     for (std::size_t r = 1; r < list.grid.cells.size(); ++r) {
         const ListRow& row = list.grid.cells[r];
-        const bool blank = std::all_of(row.begin(), row.end(), [](const std::string& c) { return c.empty(); });
+        const bool blank =
+            std::all_of(row.begin(), row.end(), [](const std::string& c) { return c.empty(); });
         if (list.columns == kCityListColumns || !blank) rows.push_back(row);
     }
     return rows;
@@ -60,7 +61,8 @@ void loadInto(const ListGrid& list, const std::string& path) {
     if (grid.cells.empty()) grid.cells.emplace_back(list.columns);
     grid.cells.resize(1); // the header row stays
     std::vector<ListRow> rows = readListFile(path, list.columns).value_or(std::vector<ListRow>{});
-    grid.cells.insert(grid.cells.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    grid.cells.insert(grid.cells.end(), std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
     if (grid.cells.size() < 2) grid.cells.emplace_back(list.columns); // a grid keeps one data row
     grid.row = 1;
     grid.col = 0;
