@@ -2,6 +2,8 @@
 // close on SIGTERM so the settings are saved.
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/remote_client.h"
+#include "app/remote_control.h"
 #include "app/second_timer.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
@@ -67,7 +69,9 @@ void reportStartup() {
 
 int main(int argc, char** argv) {
     // --help, --version and a refused line answer before Qt needs a display.
-    if (const int exitCode = answerCommandLine(parseCommandLine(argc, argv)); exitCode >= 0) return exitCode;
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (const int exitCode = answerCommandLine(commandLine); exitCode >= 0) return exitCode;
+    if (commandLine.action == CommandLine::Action::Remote) return runRemoteRequest(commandLine, argc, argv);
     preferGStreamerBackend();
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));
@@ -132,6 +136,16 @@ int main(int argc, char** argv) {
     registerFeatureWidgets(view);
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
+    // `kelvaro --status` and the like, through the same handlers as the window.
+    guard.onRequest([&](const std::string& text) {
+        RemoteAnswer answer{RemoteOutcome::NotDone, "not understood: " + text};
+        if (!app->main.SettingsLoaded)
+            answer.text = "starting";
+        else if (const auto request = parseRemoteRequest(text))
+            app->guarded([&] { answer = answerRemoteRequest(*app, *request); });
+        view.refresh();
+        return encodeRemoteAnswer(answer);
+    });
     QuitSignals quitSignals([&](int) {
         dialogs.answerOnStandardError(); // a signal never waits on a box
         closeMainWindow(*app);

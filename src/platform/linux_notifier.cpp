@@ -18,7 +18,8 @@ constexpr uchar kCriticalUrgency = 2; // stays until the user or the program clo
 
 } // namespace
 
-DBusNotifier::DBusNotifier(QString appName, QObject* parent) : QObject(parent), appName_(std::move(appName)) {}
+DBusNotifier::DBusNotifier(QString appName, QObject* parent)
+    : QObject(parent), appName_(std::move(appName)) {}
 
 void DBusNotifier::listen() {
     // At first use, not at construction: a test sets up its private bus first.

@@ -22,9 +22,9 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 
 bool nameOwned(const QString& name) {
-    QDBusMessage ask = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/"),
-                                                      QStringLiteral("org.freedesktop.DBus"),
-                                                      QStringLiteral("NameHasOwner"));
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/"), QStringLiteral("org.freedesktop.DBus"),
+        QStringLiteral("NameHasOwner"));
     ask << name;
     const QDBusMessage reply = QDBusConnection::sessionBus().call(ask, QDBus::Block, 2000);
     return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
@@ -85,10 +85,10 @@ class PrivateSessionBus {
 
 // What the desktop does when the user presses a button.
 void pressButton(uint id, const QString& key) {
-    QDBusMessage signal = QDBusMessage::createMethodCall(kService, kPath, QStringLiteral("org.freedesktop.DBus.Mock"),
-                                                       QStringLiteral("EmitSignal"));
+    QDBusMessage signal = QDBusMessage::createMethodCall(
+        kService, kPath, QStringLiteral("org.freedesktop.DBus.Mock"), QStringLiteral("EmitSignal"));
     signal << kService << QStringLiteral("ActionInvoked") << QStringLiteral("us")
-         << QVariantList{QVariant::fromValue(id), key};
+           << QVariantList{QVariant::fromValue(id), key};
     QDBusConnection::sessionBus().call(signal, QDBus::Block, 2000);
 }
 
@@ -111,8 +111,9 @@ TEST(DBusNotifier, ShowsReportsButtonsAndClosesOnAPrivateBus) {
         notifier.show("Alarm 07:00", "Paris: alarm at 07:00", {{"snooze", "Snooze"}, {"stop", "Stop"}});
     ASSERT_NE(id, 0u);
     const QString log = bus.log();
-    EXPECT_TRUE(log.contains(QStringLiteral("Notify \"Kelvaro Clock\" 0 \"kelvaro\" \"Alarm 07:00\" "
-                                            "\"Paris: alarm at 07:00\" [\"snooze\", \"Snooze\", \"stop\", \"Stop\"]")))
+    EXPECT_TRUE(log.contains(
+        QStringLiteral("Notify \"Kelvaro Clock\" 0 \"kelvaro\" \"Alarm 07:00\" "
+                       "\"Paris: alarm at 07:00\" [\"snooze\", \"Snooze\", \"stop\", \"Stop\"]")))
         << log.toStdString();
 
     pressButton(id, QStringLiteral("stop"));
@@ -123,7 +124,8 @@ TEST(DBusNotifier, ShowsReportsButtonsAndClosesOnAPrivateBus) {
     EXPECT_EQ(pressed[0], (std::pair<std::uint32_t, std::string>{id, "stop"}));
 
     notifier.close(id);
-    EXPECT_TRUE(processEventsUntil([&] { return bus.log().contains(QStringLiteral("CloseNotification")); }, 3000))
+    EXPECT_TRUE(
+        processEventsUntil([&] { return bus.log().contains(QStringLiteral("CloseNotification")); }, 3000))
         << bus.log().toStdString();
     pressButton(id, QStringLiteral("snooze")); // a closed notification's buttons are gone
     processEventsUntil([] { return false; }, 200);
