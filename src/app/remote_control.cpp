@@ -17,7 +17,10 @@
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
+#include <stdexcept>
+#include <stdlib.h>
 
 namespace kelvaro {
 
@@ -63,8 +66,9 @@ std::optional<DateTime> nextCityRing(Application& app, DateTime cityNow) {
         const int weekday = dayOfWeek(day);
         if (!days[static_cast<size_t>(weekday - 1)]->checked) continue;
         const std::string& sunday = w.LabelSundayAlarm1.caption;
-        const std::string& text =
-            w.SundayAlarmSeperate1.checked && weekday == 1 && !sunday.empty() ? sunday : w.LabelAlarmTime.caption;
+        const std::string& text = w.SundayAlarmSeperate1.checked && weekday == 1 && !sunday.empty()
+                                      ? sunday
+                                      : w.LabelAlarmTime.caption;
         const std::optional<DateTime> alarm = strToTime(text, app.locale());
         if (!alarm) return std::nullopt;
         const TimeParts t = decodeTime(*alarm);
@@ -107,7 +111,8 @@ RemoteAnswer setAlarm(Application& app, int hour, int minute) {
     w.ComboBoxHour.text = TwoDigits(h24 ? hour : (hour % 12 == 0 ? 12 : hour % 12));
     w.ComboBoxMinute.text = TwoDigits(minute);
     if (!h24)
-        w.ComboBoxAMPM.text = upperCaseUtf8(hour < 12 ? app.locale().amDesignator : app.locale().pmDesignator);
+        w.ComboBoxAMPM.text =
+            upperCaseUtf8(hour < 12 ? app.locale().amDesignator : app.locale().pmDesignator);
     ComboBoxHourExit(app);
     ComboBoxMinuteExit(app);
     if (!h24) ComboBoxAMPMExit(app);
@@ -174,8 +179,26 @@ std::string remoteStatus(Application& app) {
     return statusText(app, stateText(app));
 }
 
-std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale, const std::string& programDir) {
-    auto app = createProgram(platform, locale, programDir, {});
+std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
+                            const std::string& programDir) {
+    namespace fs = std::filesystem;
+    // Read from copies: the settings load itself writes a missing "CurrDir", and asking
+    // must leave the user's folder as it was.
+    std::string pattern = (fs::temp_directory_path() / "kelvaro-status-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder for reading the settings");
+    const fs::path copy = pattern;
+    struct Remove {
+        fs::path path;
+        ~Remove() {
+            std::error_code ec;
+            fs::remove_all(path, ec);
+        }
+    } removeCopy{copy};
+    for (const char* name : {"Kelvaro.ini", kCitiesFile}) {
+        std::error_code ec;
+        fs::copy_file(programDir + name, copy / name, ec); // a missing file reads as defaults
+    }
+    auto app = createProgram(platform, locale, copy.string() + "/", {});
     // The first paint's reading alone: SettingsLoaded stays false, so nothing is saved.
     UpdateAlarmDisplay(*app);
     LoadSettings(*app);
@@ -192,9 +215,10 @@ RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request)
     case RemoteCommand::Snooze:
         if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
         StartSnooze(app); // what any key does while the alarm sounds
-        return {RemoteOutcome::Done, mainWindow(app).LightCheckSnooze.checked
-                                         ? "snoozing until " + mainWindow(app).LabelSnozDiff.caption + " from now"
-                                         : std::string("silenced")};
+        return {RemoteOutcome::Done,
+                mainWindow(app).LightCheckSnooze.checked
+                    ? "snoozing until " + mainWindow(app).LabelSnozDiff.caption + " from now"
+                    : std::string("silenced")};
     case RemoteCommand::Stop:
         if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
         StopAlarmSound(app); // "Stop Alarm"

@@ -22,9 +22,9 @@ struct RemoteRequest {
 // Exit status of each outcome, as `--help` and the manual page give them.
 enum class RemoteOutcome : int {
     Done = 0,
-    NotDone = 1,   // no alarm in progress to snooze or stop, or the change was refused
-    Locked = 3,    // the settings are locked: the clock answers "locked"
-    NoClock = 4,   // no running clock (every command but --status), or it did not answer
+    NotDone = 1, // no alarm in progress to snooze or stop, or the change was refused
+    Locked = 3,  // the settings are locked: the clock answers "locked"
+    NoClock = 4, // no running clock (every command but --status), or it did not answer
 };
 
 struct RemoteAnswer {
@@ -44,7 +44,8 @@ std::string remoteStatus(Application& app);
 
 // With no clock running: the status as the settings and the city list in `programDir` give
 // it. Reads only; nothing is written (the platform's services are not asked to do anything).
-std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale, const std::string& programDir);
+std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
+                            const std::string& programDir);
 
 // The answer as it travels back over the socket: the exit status on the first line, then the text.
 std::string encodeRemoteAnswer(const RemoteAnswer& answer);

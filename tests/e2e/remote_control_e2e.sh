@@ -25,6 +25,7 @@ stop() { kill -TERM "$clock"; wait "$clock"; }
 printf '[Data]\r\nHour=07\r\nMinute=30\r\nN24Hour=1\r\nAlarmON=1\r\nAlarmOFF=0\r\n' >"$W/prog/Kelvaro.ini"
 printf 'Lisbon\x070\x071\x07\r\n' >"$W/prog/Cities.txt"
 
+cp "$W/prog/Kelvaro.ini" "$W/settings.before"
 ask --status
 check "--status with no clock running exits 0" test "$code" -eq 0
 check "and reads the settings: city, alarm, switch, next ring" \
@@ -33,7 +34,7 @@ for request in --snooze --stop "--alarm off" "--set-alarm 06:00"; do
   ask $request
   check "$request with no clock running exits 4 and says so" eval 'test "$code" -eq 4 && grep -q "no running Kelvaro Clock" <<<"$err"'
 done
-check "nothing was written by asking" test ! -e "$W/prog/Waves.wva"
+check "nothing was written by asking" eval 'cmp -s "$W/prog/Kelvaro.ini" "$W/settings.before" && test ! -e "$W/prog/Waves.wva"'
 
 start
 check "the clock answers --status itself" has "$out" "state: idle"
