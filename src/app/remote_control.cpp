@@ -215,10 +215,10 @@ RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request)
     case RemoteCommand::Snooze:
         if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
         StartSnooze(app); // what any key does while the alarm sounds
+        if (!mainWindow(app).LightCheckSnooze.checked) return {RemoteOutcome::Done, "silenced"};
         return {RemoteOutcome::Done,
-                mainWindow(app).LightCheckSnooze.checked
-                    ? "snoozing until " + mainWindow(app).LabelSnozDiff.caption + " from now"
-                    : std::string("silenced")};
+                "snoozing until " + formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM",
+                                                   timeOfDay(app.main.SnoozeUntil), app.locale())};
     case RemoteCommand::Stop:
         if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
         StopAlarmSound(app); // "Stop Alarm"

@@ -24,6 +24,8 @@ DBusNotifier::DBusNotifier(QString appName, QObject* parent)
 void DBusNotifier::listen() {
     // At first use, not at construction: a test sets up its private bus first.
     if (listening_) return;
+    // Without a session the bus library would launch a bus of its own just for this.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) return;
     listening_ = true;

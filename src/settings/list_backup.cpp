@@ -133,8 +133,11 @@ void RestoreSettingsfromFloppy1Click(Application& app) {
 
 void addListBackupControls(Form& f) {
     // In the "&Alarm" menu: one more menu on the bar would not fit the window's width.
+    // "&Even More Settings" stays the menu's last item.
     addMenuItem(f, "SaveSettingstoFloppy1", "&Save Settings to Disk", "Alarm1");
     addMenuItem(f, "RestoreSettingsfromFloppy1", "&Restore Settings from Disk", "Alarm1");
+    f.moveBefore("SaveSettingstoFloppy1", "Settings1");
+    f.moveBefore("RestoreSettingsfromFloppy1", "Settings1");
 }
 
 void installListBackup(Application& app) {

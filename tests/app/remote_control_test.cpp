@@ -25,7 +25,9 @@ struct RunningClock {
     FakePlatform fakes{encodeDate(2026, 12, 7) + encodeTime(6, 59, 58)};
     std::unique_ptr<Application> app;
 
-    explicit RunningClock(const std::string& settings, const std::string& cities = "Paris\x07" "0\x07" "1\x07\r\n") {
+    explicit RunningClock(const std::string& settings, const std::string& cities = "Paris\x07"
+                                                                                   "0\x07"
+                                                                                   "1\x07\r\n") {
         folder.put("Kelvaro.ini", "[Data]\r\n" + settings);
         folder.put("Cities.txt", cities);
         folder.put("Mission2.mid", "MThd");
@@ -80,14 +82,19 @@ TEST(RemoteStatus, NextRingFollowsTheDaysTheSwitchAndTheCity) {
     }
     {
         // Ticked Saturday only: Monday's alarm comes on Saturday the 12th.
-        RunningClock c(k24, "Paris\x07" "0\x07" "1\x07\x07\x07" "64\x07\r\n");
+        RunningClock c(k24, "Paris\x07"
+                            "0\x07"
+                            "1\x07\x07\x07"
+                            "64\x07\r\n");
         c.start();
         const std::string s = remoteStatus(*c.app);
         EXPECT_TRUE(hasLine(s, "next ring: 2026-12-12T07:00:00")) << s;
     }
     {
         // The city is 2 hours ahead: 07:00 there is 05:00 here, already past, so tomorrow.
-        RunningClock c(k24, "Tokyo\x07" "2\x07" "1\x07\r\n");
+        RunningClock c(k24, "Tokyo\x07"
+                            "2\x07"
+                            "1\x07\r\n");
         c.start();
         EXPECT_TRUE(hasLine(remoteStatus(*c.app), "next ring: 2026-12-08T05:00:00")) << remoteStatus(*c.app);
     }
@@ -119,6 +126,7 @@ TEST(RemoteAnswers, SnoozeAndStopActOnlyOnAnAlarmInProgress) {
     EXPECT_TRUE(hasLine(remoteStatus(*c.app), "state: sounding"));
     const RemoteAnswer snoozed = c.ask("snooze");
     EXPECT_EQ(snoozed.outcome, RemoteOutcome::Done);
+    EXPECT_EQ(snoozed.text, "snoozing until 07:05");
     EXPECT_TRUE(c.app->ctl("LightCheckSnooze").checked);
     // The snooze ends at 07:05 (the snooze box starts at 5 minutes).
     EXPECT_TRUE(hasLine(remoteStatus(*c.app), "next ring: 2026-12-07T07:05:00")) << remoteStatus(*c.app);
