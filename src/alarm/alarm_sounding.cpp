@@ -94,6 +94,7 @@ void CheckAlarmDue(Application& app) {
     mainWindow(app).LightCheckSnooze.checked = false;
     showSnoozeLabels(app, false);
     RequestAlarmSound(app);
+    ShowAlarmNotification(app);
 }
 
 void ShowSnoozeCountdown(Application& app) {
@@ -146,6 +147,7 @@ void StartSnooze(Application& app) {
 
 void installAlarmSounding(Application& app) {
     installAlarmStop(app);
+    installAlarmNotification(app);
     installSoundLimitBoxes(app);
     Form& window = mainWindow(app).form;
     window.handlers[Event::KeyDown] = "FormKeyPress";

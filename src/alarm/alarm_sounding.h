@@ -28,7 +28,12 @@ void ImageAlarmOFFDblClick(Application& app);
 void AlarmON1Click(Application& app);
 void Labelsb1DblClick(Application& app);
 
+// The desktop's notification of the alarm in progress, with "Snooze" and "Stop".
+void ShowAlarmNotification(Application& app);
+void CloseAlarmNotification(Application& app);
+
 void installAlarmStop(Application& app);
+void installAlarmNotification(Application& app);
 void installSoundLimitBoxes(Application& app);
 
 } // namespace kelvaro

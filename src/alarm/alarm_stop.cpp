@@ -108,6 +108,7 @@ void StopAlarmSound(Application& app) {
         mainWindow(app).ButtonStopAlarm.enabled = false;
         mainWindow(app).ButtonTestVolume.enabled = true;
         mainWindow(app).LightCheckTestVolume.checked = false;
+        CloseAlarmNotification(app);
     }
     a.SilenceOnly = false;
 }
@@ -147,6 +148,7 @@ void Labelsb1DblClick(Application& app) {
     RequestCheckedSource(app);
     soundState(app).AlarmStartTime = app.now();
     ShowAlarmControls(app);
+    ShowAlarmNotification(app);
     runStep(app, Step::RefreshMilestones);
 }
 

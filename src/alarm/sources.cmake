@@ -10,5 +10,6 @@ target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/sounding_rules.cpp
 target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/alarm_sounding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_stop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alarm_notification.cpp
   ${CMAKE_CURRENT_LIST_DIR}/now_plus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_limit_boxes.cpp)

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/remote_control.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -46,6 +47,15 @@ QString q(const char* text) {
     return QString::fromUtf8(text);
 }
 
+constexpr const char* kExitStatus =
+    "\nExit status:\n"
+    "  0  done; or the clock ran and ended normally, or another clock already runs\n"
+    "  1  not done: no alarm in progress to snooze or stop, or the change was refused\n"
+    "     at the confirmation\n"
+    "  2  the command line is refused\n"
+    "  3  the settings are locked: the clock answers \"locked\"\n"
+    "  4  no running clock to ask (every request but --status), or it did not answer\n";
+
 std::string refusal(const QString& why) {
     return "kelvaro: " + why.toStdString() + "\nTry 'kelvaro --help' for more information.";
 }
@@ -70,9 +80,20 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                                    "the program's own folder when it holds Kelvaro.ini, else "
                                    "~/.local/share/kelvaro."),
                                  q("FOLDER"));
+    const QCommandLineOption status(q("status"),
+                                    q("Print the chosen city, the alarm time, whether the alarm is on, its "
+                                      "state and the next ring (ISO 8601 local time, or \"off\"), from the "
+                                      "running clock or, with none running, from the settings."));
+    const QCommandLineOption snooze(q("snooze"), q("Snooze the running clock's alarm, as a key does."));
+    const QCommandLineOption stop(q("stop"), q("Stop the running clock's alarm, as \"Stop Alarm\" does."));
+    const QCommandLineOption alarm(q("alarm"), q("Switch the running clock's alarm on or off."), q("on|off"));
+    const QCommandLineOption setAlarm(q("set-alarm"), q("Set the running clock's alarm time (24-hour)."),
+                                      q("HH:MM"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(dir);
+    for (const QCommandLineOption* option : {&status, &snooze, &stop, &alarm, &setAlarm})
+        parser.addOption(*option);
     for (const QtOption& option : kQtOptions) {
         QCommandLineOption qtOption(q(option.name), QString(), option.takesValue ? q("value") : QString());
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -103,13 +124,41 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::ShowHelp;
-        line.text = parser.helpText().replace(q("<executable_name>"), q("kelvaro")).toStdString();
+        line.text =
+            parser.helpText().replace(q("<executable_name>"), q("kelvaro")).toStdString() + kExitStatus;
         return line;
     }
     if (parser.isSet(version)) {
         line.action = CommandLine::Action::ShowVersion;
         line.text = "kelvaro " + programVersion();
         return line;
+    }
+    // One request to the running clock at a time; its words are checked here, not there.
+    std::vector<std::string> requests;
+    for (const QCommandLineOption* option : {&status, &snooze, &stop})
+        if (parser.isSet(*option)) requests.push_back(option->names().constFirst().toStdString());
+    if (parser.isSet(alarm)) requests.push_back("alarm " + parser.value(alarm).toStdString());
+    if (parser.isSet(setAlarm)) requests.push_back("set-alarm " + parser.value(setAlarm).toStdString());
+    if (requests.size() > 1 || parser.values(alarm).size() > 1 || parser.values(setAlarm).size() > 1) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = refusal(q("give one of --status, --snooze, --stop, --alarm and --set-alarm at a time."));
+        return line;
+    }
+    if (requests.size() == 1) {
+        if (!parseRemoteRequest(requests[0])) {
+            const bool isAlarm = parser.isSet(alarm);
+            line.action = CommandLine::Action::Refuse;
+            line.text = refusal(isAlarm ? q("--alarm takes on or off.")
+                                        : q("--set-alarm takes a time HH:MM, 00:00 to 23:59."));
+            return line;
+        }
+        if (!parser.positionalArguments().isEmpty()) {
+            line.action = CommandLine::Action::Refuse;
+            line.text = refusal(q("'auto' starts the clock; it does not go with a request to it."));
+            return line;
+        }
+        line.action = CommandLine::Action::Remote;
+        line.remote = requests[0];
     }
     for (const QString& word : parser.positionalArguments()) {
         if (word.compare(q("auto"), Qt::CaseInsensitive) != 0) {
@@ -144,6 +193,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
 int answerCommandLine(const CommandLine& line) {
     switch (line.action) {
     case CommandLine::Action::Run:
+    case CommandLine::Action::Remote:
         return -1;
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:

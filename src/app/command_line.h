@@ -1,5 +1,6 @@
 #pragma once
-// The program's command line: --help, --version, --dir PATH and the word "auto".
+// The program's command line: --help, --version, --dir PATH, the word "auto", and the
+// requests to the running clock (--status, --snooze, --stop, --alarm, --set-alarm).
 // Read before the Qt application exists, so that --help and --version work without a display.
 #include <string>
 #include <vector>
@@ -7,11 +8,12 @@
 namespace kelvaro {
 
 struct CommandLine {
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Remote };
     Action action = Action::Run;
     std::string text;            // the help or version text, or why the line is refused
     std::string dir;             // the --dir value, empty when not given
     bool startMinimised = false; // "auto" in any case
+    std::string remote;          // Remote: the request line for the running clock ("alarm on")
 };
 
 // Exit status of a refused command line (as most command-line tools use for bad usage).

@@ -25,6 +25,7 @@ void addCityZoneControls(Form& notebook);                     // cities/
 void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 void addPowerControls(Form& mainWindow, Form& nightScreen);   // desktop/
+void addListBackupControls(Form& mainWindow);                 // settings/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -44,5 +45,6 @@ void installNightScreen(Application& app);   // desktop/
 void installSleepMode(Application& app);     // desktop/
 void installBattery(Application& app);       // desktop/
 void installEndSession(Application& app);    // desktop/
+void installListBackup(Application& app);    // settings/
 
 } // namespace kelvaro

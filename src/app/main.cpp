@@ -2,6 +2,8 @@
 // close on SIGTERM so the settings are saved.
 #include "app/command_line.h"
 #include "app/program.h"
+#include "app/remote_client.h"
+#include "app/remote_control.h"
 #include "app/second_timer.h"
 #include "desktop/night_screen_view.h"
 #include "platform/linux_autostart.h"
@@ -12,6 +14,7 @@
 #include "platform/linux_instance_guard.h"
 #include "platform/linux_media_env.h"
 #include "platform/linux_media_player.h"
+#include "platform/linux_notifier.h"
 #include "platform/linux_paths.h"
 #include "platform/linux_power_inhibitor.h"
 #include "platform/linux_power_status.h"
@@ -70,7 +73,9 @@ void reportStartup() {
 
 int main(int argc, char** argv) {
     // --help, --version and a refused line answer before Qt needs a display.
-    if (const int exitCode = answerCommandLine(parseCommandLine(argc, argv)); exitCode >= 0) return exitCode;
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    if (const int exitCode = answerCommandLine(commandLine); exitCode >= 0) return exitCode;
+    if (commandLine.action == CommandLine::Action::Remote) return runRemoteRequest(commandLine, argc, argv);
     preferGStreamerBackend();
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));
@@ -105,6 +110,7 @@ int main(int argc, char** argv) {
     LinuxHttpClient http;
     LinuxPulseMixer mixer; // no sound server: no mixer device
     LinuxZoneDatabase zones;
+    DBusNotifier notifier;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -128,6 +134,7 @@ int main(int argc, char** argv) {
     platform.power = &power;
     platform.inhibitor = &inhibitor;
     platform.sessionEnd = &sessionEnd;
+    platform.notifier = &notifier;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
@@ -140,6 +147,16 @@ int main(int argc, char** argv) {
     NightScreenView nightScreenView(*app, view);
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
+    // `kelvaro --status` and the like, through the same handlers as the window.
+    guard.onRequest([&](const std::string& text) {
+        RemoteAnswer answer{RemoteOutcome::NotDone, "not understood: " + text};
+        if (!app->main.SettingsLoaded)
+            answer.text = "starting";
+        else if (const auto request = parseRemoteRequest(text))
+            app->guarded([&] { answer = answerRemoteRequest(*app, *request); });
+        view.refresh();
+        return encodeRemoteAnswer(answer);
+    });
     QuitSignals quitSignals([&](int) {
         dialogs.answerOnStandardError(); // a signal never waits on a box
         closeMainWindow(*app);

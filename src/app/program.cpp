@@ -89,6 +89,7 @@ void assembleProgram(Application& app) {
     addNowPlusControls(main);
     addSuperAlarmControls(main, book);
     addPowerControls(main, night);
+    addListBackupControls(main);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -115,6 +116,7 @@ void assembleProgram(Application& app) {
     installSleepMode(app);
     installBattery(app);
     installEndSession(app);
+    installListBackup(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

@@ -54,6 +54,13 @@ int minutesIn(const Control& box) {
 
 } // namespace
 
+void WriteAutostartEntry(Application& app) {
+    Platform& p = app.platform();
+    // The session starts the program on the folder it runs on now, not on the default one.
+    p.autostart->writeEntry(kRunValue, p.programFile,
+                            {"--dir", programFolderArgument(app.main.ProgramDir), "auto"});
+}
+
 void ConstructMainWindow(Application& app) {
     MainState& m = app.main;
     const LocaleInfo& loc = app.locale();
@@ -140,11 +147,7 @@ void FormPaint(Application& app) {
     step(app, [&] { runStep(app, Step::ShowSundayAlarmAtStart); });
     mainWindow(app).LabelBattery.visible = false;
     mainWindow(app).Labelver.caption = "v" + m.versionText;
-    step(app, [&] {
-        // The session starts the program on the folder it runs on now, not on the default one.
-        p.autostart->writeEntry(kRunValue, p.programFile,
-                                {"--dir", programFolderArgument(m.ProgramDir), "auto"});
-    });
+    step(app, [&] { WriteAutostartEntry(app); });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });
     ShowSoundLimits(app);

@@ -32,7 +32,8 @@ class Application;
     X(WebBrowserTop) X(LabelMaxB) X(BevelCD) X(TrackBarCD) X(SetSuperAlarm1) X(LabelAtime) \
     X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
     X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
-    X(LabelLowBattery) X(Sleep1)
+    X(LabelLowBattery) X(Sleep1) \
+    X(SaveSettingstoFloppy1) X(RestoreSettingsfromFloppy1)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \

@@ -6,6 +6,7 @@
 #include "platform/fake_dialogs.h"
 #include "platform/fake_mixer.h"
 #include "platform/fake_network.h"
+#include "platform/fake_notifier.h"
 #include "platform/fake_power.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
@@ -40,6 +41,7 @@ struct FakePlatform {
     FakePowerStatus power;
     FakePowerInhibitor inhibitor;
     FakeSessionEnd sessionEnd{[this](std::function<void()> step) { post(0, std::move(step)); }};
+    FakeNotifier notifier;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -69,6 +71,7 @@ struct FakePlatform {
         p.autostart = &autostart;
         p.mixer = &mixer;
         p.zones = &zones;
+        p.notifier = &notifier;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 
 #include "platform/linux_paths.h"
 
@@ -140,7 +141,19 @@ bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
 void InstanceGuard::serve(QLocalSocket* socket) {
     auto handle = [this, socket] {
         while (socket->canReadLine()) {
-            if (socket->readLine().trimmed() == "raise" && onRaise_) onRaise_();
+            const QByteArray line = socket->readLine().trimmed();
+            if (line == "raise") {
+                if (onRaise_) onRaise_();
+            } else if (onRequest_) {
+                // The answer may wait on a question box, under which the asker may give up
+                // and its socket go away.
+                const QPointer<QLocalSocket> alive(socket);
+                const std::string answer = onRequest_(line.toStdString());
+                if (!alive) return;
+                socket->write(QByteArray::fromStdString(answer));
+                socket->disconnectFromServer(); // after the answer is written
+                return;
+            }
         }
     };
     connect(socket, &QLocalSocket::readyRead, this, handle);
@@ -149,6 +162,23 @@ void InstanceGuard::serve(QLocalSocket* socket) {
         socket->deleteLater();
     });
     handle();
+}
+
+std::optional<std::string> InstanceGuard::request(const QString& serverName, const std::string& line,
+                                                  int timeoutMs) {
+    if (serverName.isEmpty()) return std::nullopt;
+    QLocalSocket socket;
+    socket.connectToServer(serverName);
+    if (!socket.waitForConnected(1000)) return std::nullopt;
+    socket.write(QByteArray::fromStdString(line + "\n"));
+    if (!socket.waitForBytesWritten(timeoutMs)) return std::nullopt;
+    QByteArray answer;
+    // The clock closes the connection once it has answered.
+    while (socket.state() == QLocalSocket::ConnectedState && socket.waitForReadyRead(timeoutMs))
+        answer += socket.readAll();
+    answer += socket.readAll();
+    if (socket.state() == QLocalSocket::ConnectedState) return std::nullopt; // no answer in time
+    return answer.toStdString();
 }
 
 bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs) {

@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QLocalServer;
 class QLocalSocket;
@@ -41,6 +43,16 @@ class InstanceGuard : public QObject {
     // socket could not be opened; the program then runs without the hand-over.
     bool listen(std::function<void()> onRaiseRequest);
 
+    // Requests other than "raise" (one line each, from `kelvaro --status` and the like): the
+    // answer goes back and the connection is closed.
+    void onRequest(std::function<std::string(const std::string& line)> answer) {
+        onRequest_ = std::move(answer);
+    }
+    // From another process: sends one request line and returns the whole answer; nothing
+    // when no instance listens or it did not answer within the time-out.
+    static std::optional<std::string> request(const QString& serverName, const std::string& line,
+                                              int timeoutMs);
+
     // The socket's name, the token written to the hand-over file as "apphdl".
     QString serverName() const { return serverName_; }
 
@@ -64,6 +76,7 @@ class InstanceGuard : public QObject {
     QString problem_;
     QLocalServer* server_ = nullptr;
     std::function<void()> onRaise_;
+    std::function<std::string(const std::string&)> onRequest_;
 };
 
 } // namespace kelvaro

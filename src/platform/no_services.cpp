@@ -53,6 +53,17 @@ class NoAutostart : public Autostart {
     bool hasEntry(const std::string&) const override { return false; }
 };
 
+// No notification service: nothing is shown, no button is ever pressed.
+class NoNotifier : public Notifier {
+  public:
+    std::uint32_t show(const std::string&, const std::string&,
+                       const std::vector<NotificationAction>&) override {
+        return 0;
+    }
+    void close(std::uint32_t) override {}
+    void onAction(ActionHandler) override {}
+};
+
 class NoMediaPlayer : public MediaPlayer {
   public:
     void setDeviceType(DeviceType type) override { type_ = type; }
@@ -191,6 +202,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.power) p.power = &power;
     if (!p.inhibitor) p.inhibitor = &inhibitor;
     if (!p.sessionEnd) p.sessionEnd = &sessionEnd;
+    static NoNotifier notifier;
+    if (!p.notifier) p.notifier = &notifier;
     return p;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/http_client.h"
 #include "platform/media_player.h"
 #include "platform/mixer.h"
+#include "platform/notifier.h"
 #include "platform/power.h"
 #include "platform/shell.h"
 #include "platform/speaker.h"
@@ -36,6 +37,7 @@ struct Platform {
     ZoneDatabase* zones = nullptr;       // the tz database, for cities with their own zone
     PowerStatus* power = nullptr;        // mains or battery
     PowerInhibitor* inhibitor = nullptr; // suspend, shutdown and screen-saver holds; monitor; suspend
+    Notifier* notifier = nullptr;        // desktop notifications
     SessionEnd* sessionEnd = nullptr;    // the desktop session's question before it ends
     std::string handoverFile;            // the per-user file through which a second start finds the first
     std::string programFile;             // this program's executable, for the autostart entry

@@ -17,6 +17,7 @@ target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_clock_setter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_host_lookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_http_client.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_notifier.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_time_client.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_instance_guard.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_media_env.cpp

@@ -1,4 +1,5 @@
 // Click handlers of the notebook's check boxes that only confirm the change and save.
+#include "app/startup.h"
 #include "app/windows.h"
 #include "framework/application.h"
 #include "settings/settings_lock.h"
@@ -34,6 +35,14 @@ void installSettingCheckBoxes(Application& app) {
         "CheckBoxWarnifChangingSettings1Click";
     app.defineOperation("CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
     SettingsNotebook& nb = notebook(app);
+    // Ticked: the entry is written at once. Unticked: it goes when the program closes.
+    nb.CheckBoxAutoStartwithWindows1.handlers[Event::Click] = "CheckBoxAutoStartwithWindows1Click";
+    app.defineOperation("CheckBoxAutoStartwithWindows1Click", [&app] {
+        Control& box = notebook(app).CheckBoxAutoStartwithWindows1;
+        if (RefuseCheckBoxChange(app, box)) return;
+        if (box.checked) WriteAutostartEntry(app);
+        SaveAllSettings(app);
+    });
     for (Control* box :
          {&nb.CheckBoxQuietAfterBedTime1, &nb.CheckBoxMonitorOff, &nb.CheckBoxVolumeMuteFix1,
           &nb.CheckBoxStopHybernateandSleep1, &nb.CheckBoxShowKVTimeinTaskBar1, &nb.CheckBoxShowMilestones,

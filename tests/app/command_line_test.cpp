@@ -87,3 +87,50 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowWithAClearReason) {
     EXPECT_EQ(answerCommandLine(parse({"--frobnicate"})), kBadUsageExit);
     std::filesystem::remove(std_file);
 }
+
+TEST(CommandLine, RequestsToTheRunningClock) {
+    const struct {
+        std::vector<std::string> words;
+        const char* request;
+    } cases[] = {
+        {{"--status"}, "status"},
+        {{"--snooze"}, "snooze"},
+        {{"--stop"}, "stop"},
+        {{"--alarm", "on"}, "alarm on"},
+        {{"--alarm=off"}, "alarm off"},
+        {{"--set-alarm", "7:05"}, "set-alarm 7:05"},
+        {{"--dir", "/tmp/k", "--set-alarm", "23:59"}, "set-alarm 23:59"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = parse(c.words);
+        EXPECT_EQ(line.action, Action::Remote) << line.text;
+        EXPECT_EQ(line.remote, c.request);
+        EXPECT_EQ(answerCommandLine(line), -1) << "main asks the clock";
+    }
+    const std::string help = parse({"--help"}).text;
+    for (const char* part : {"--status", "--snooze", "--stop", "--alarm <on|off>", "--set-alarm <HH:MM>",
+                             "Exit status:", "  3  the settings are locked", "  4  no running clock"})
+        EXPECT_TRUE(contains(help, part)) << part;
+}
+
+TEST(CommandLine, RefusesARequestItCannotSend) {
+    const struct {
+        std::vector<std::string> words;
+        const char* reason;
+    } cases[] = {
+        {{"--alarm", "maybe"}, "--alarm takes on or off"},
+        {{"--alarm"}, "Missing value after '--alarm'"},
+        {{"--set-alarm", "24:00"}, "--set-alarm takes a time HH:MM"},
+        {{"--set-alarm", "7:5"}, "--set-alarm takes a time HH:MM"},
+        {{"--set-alarm", "07:60"}, "--set-alarm takes a time HH:MM"},
+        {{"--set-alarm", "0730"}, "--set-alarm takes a time HH:MM"},
+        {{"--status", "--stop"}, "one of --status"},
+        {{"--alarm", "on", "--alarm", "off"}, "one of --status"},
+        {{"--snooze", "auto"}, "'auto' starts the clock"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = parse(c.words);
+        EXPECT_EQ(line.action, Action::Refuse) << c.words.front() << " " << line.remote;
+        EXPECT_TRUE(contains(line.text, c.reason)) << line.text;
+    }
+}

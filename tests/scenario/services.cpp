@@ -5,6 +5,7 @@
 #include "network_services.h"
 #include "power_services.h"
 
+#include "platform/fake_notifier.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
 #include "platform/fake_zone_database.h"
@@ -52,6 +53,34 @@ class ShellService : public FakeService {
   private:
     FakeShell shell_;
 };
+
+// The desktop's notifications: `Notify.count`, `.last` (title, a line break, body), `.open`
+// (the last one still shown), and `notify action NAME` pressing a button of the last one.
+class NotifyService : public FakeService {
+  public:
+    void attach(Platform& platform) override { platform.notifier = &notifier_; }
+    std::string read(const std::string& pseudo, const std::string& property) override {
+        const auto& shown = notifier_.shown();
+        if (property == "count") return std::to_string(shown.size());
+        if (property == "last")
+            return shown.empty() ? std::string() : shown.back().title + "\n" + shown.back().body;
+        if (property == "open") return !shown.empty() && shown.back().open ? "true" : "false";
+        unknownProperty(pseudo, property);
+    }
+    void command(const std::string&, const Words& args) override {
+        if (!notifier_.press(args[1]))
+            throw ScenarioFailure("the last notification offers no button " + args[1] +
+                                  " (or none is shown)");
+    }
+
+  private:
+    FakeNotifier notifier_;
+};
+
+std::string checkNotify(const Words& args) {
+    if (args.size() == 2 && args[0] == "action") return {};
+    return "expected: notify action NAME";
+}
 
 std::string checkPlayer(const Words& args) {
     if (args.size() == 1 && (args[0] == "end" || args[0] == "fail")) return {};
@@ -101,6 +130,7 @@ const std::vector<ServiceKit>& serviceKits() {
     static const std::vector<ServiceKit> kits = {
         {"speaker", {"Speaker"}, {}, factory<SpeakerService>()},
         {"shell", {"Shell"}, {}, factory<ShellService>()},
+        {"desktop notifications", {"Notify"}, {{"notify", checkNotify}}, factory<NotifyService>()},
         {"media player", {"MediaPlayer1"}, {{"player", checkPlayer}, {"cd", checkCd}}, makeFakePlayerService},
         {"time server",
          {"TimeServer", "Clock"},

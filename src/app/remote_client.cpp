@@ -1,0 +1,49 @@
+#include "app/remote_client.h"
+
+#include "app/remote_control.h"
+#include "platform/linux_clock.h"
+#include "platform/linux_instance_guard.h"
+#include "platform/linux_paths.h"
+#include "platform/linux_zone_database.h"
+#include "platform/platform.h"
+#include "platform/system_locale.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace kelvaro {
+
+namespace {
+
+// The clock may be waiting for the user to answer "Are you sure ...?".
+constexpr int kAnswerTimeoutMs = 120'000;
+
+int print(const RemoteAnswer& answer) {
+    const bool done = answer.outcome == RemoteOutcome::Done;
+    std::fprintf(done ? stdout : stderr, "%s%s\n", done ? "" : "kelvaro: ", answer.text.c_str());
+    return static_cast<int>(answer.outcome);
+}
+
+} // namespace
+
+int runRemoteRequest(const CommandLine& line, int argc, char** argv) {
+    QCoreApplication core(argc, argv);
+    InstanceGuard guard;
+    if (const auto bytes = InstanceGuard::request(guard.serverName(), line.remote, kAnswerTimeoutMs)) {
+        if (const auto answer = decodeRemoteAnswer(*bytes)) return print(*answer);
+        return print({RemoteOutcome::NoClock, "the running clock's answer could not be read"});
+    }
+    if (parseRemoteRequest(line.remote) != RemoteRequest{RemoteCommand::Status})
+        return print({RemoteOutcome::NoClock, "no running Kelvaro Clock to ask"});
+    // Nothing runs: the status the settings and the city list give.
+    LinuxClock clock;
+    LinuxZoneDatabase zones;
+    Platform platform;
+    platform.clock = &clock;
+    platform.zones = &zones;
+    return print(
+        {RemoteOutcome::Done, statusFromFiles(platform, systemLocaleInfo(), resolveProgramDir(argc, argv))});
+}
+
+} // namespace kelvaro
