@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/second_timer.h"
+#include "desktop/linux_tray_icon.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
 #include "platform/linux_clock_setter.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv) {
     LinuxHttpClient http;
     LinuxPulseMixer mixer; // no sound server: no mixer device
     LinuxZoneDatabase zones;
+    LinuxTrayIcon tray;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -118,6 +120,7 @@ int main(int argc, char** argv) {
     }
     platform.mixer = &mixer;
     platform.zones = &zones;
+    platform.tray = &tray;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
@@ -127,6 +130,9 @@ int main(int argc, char** argv) {
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
+    tray.wire({[&view](const std::string& name) { return view.menu(name); },
+               [&view](const std::string& name) { return view.action(name); },
+               [&view](const std::function<void()>& action) { view.user(action); }});
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
     QuitSignals quitSignals([&](int) {

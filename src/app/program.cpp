@@ -87,6 +87,7 @@ void assembleProgram(Application& app) {
     addCityZoneControls(book);
     addNowPlusControls(main);
     addSuperAlarmControls(main, book);
+    addTrayControls(main);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -109,6 +110,8 @@ void assembleProgram(Application& app) {
     installCityZones(app);
     installNowPlus(app);
     installSuperAlarm(app);
+    installTray(app);
+    installWindowStates(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

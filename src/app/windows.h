@@ -31,7 +31,8 @@ class Application;
     X(LabelSnozDiff) X(PanelMoon) X(Moon1) X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) \
     X(WebBrowserTop) X(LabelMaxB) X(BevelCD) X(TrackBarCD) X(SetSuperAlarm1) X(LabelAtime) \
     X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
-    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
+    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
+    X(PopupMenu1) X(AlarmON1) X(Close2) X(N1) X(SayCurrentTime1) X(SayAlarmTime1) X(Sleep2) X(N2) X(Minimize2) X(Maximize1) X(ImagePower) X(EMailKelvaroSupport1) X(KelvaroWebSite1)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \

@@ -8,6 +8,7 @@
 #include "platform/fake_network.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_tray_icon.h"
 #include "platform/fake_zone_database.h"
 #include "platform/platform.h"
 
@@ -36,6 +37,7 @@ struct FakePlatform {
     FakeHttpClient http{post};
     FakeMixer mixer;
     FakeZoneDatabase zones;
+    FakeTrayIcon tray;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -65,6 +67,7 @@ struct FakePlatform {
         p.autostart = &autostart;
         p.mixer = &mixer;
         p.zones = &zones;
+        p.tray = &tray;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

@@ -123,6 +123,17 @@ class NoMixer : public Mixer {
     void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
 };
 
+// A desktop without a tray: the window minimises with its taskbar button.
+class NoTrayIcon : public TrayIcon {
+  public:
+    bool available() const override { return false; }
+    void show() override {}
+    void hide() override {}
+    void setTip(const std::string&) override {}
+    void popUpMenu(const std::string&, const std::string&, int, int) override {}
+    ScreenSize screenSize() const override { return {1024, 768}; }
+};
+
 } // namespace
 
 Mixer& noMixer() {
@@ -164,6 +175,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.http) p.http = &http;
     if (!p.mixer) p.mixer = &noMixer();
     if (!p.zones) p.zones = &zones;
+    static NoTrayIcon tray;
+    if (!p.tray) p.tray = &tray;
     return p;
 }
 

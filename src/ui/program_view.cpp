@@ -299,7 +299,7 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
         view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
-    w->setRounded(isMain && form.borderless);
+    w->setRounded(form.rounded);
     if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();
@@ -336,6 +336,12 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     if (minimized && !view.minimizedShown && boxIsOpen()) {
         minimized = false;
         minimizeWaits_ = true;
+    }
+    if (minimized && form.hideWhenMinimized) {
+        // Down to the tray: a hidden window has no taskbar button under any window manager.
+        if (w->isVisible()) w->hide();
+        view.minimizedShown = true;
+        return;
     }
     if (!w->isVisible() || view.shownModal != form.modal) {
         if (w->isVisible()) w->hide(); // modality changes only on a hidden window
