@@ -35,11 +35,10 @@ void ShowMainWindow(Application& app) {
 void ImagePowerClick(Application& app) {
     RaiseHold hold(app.main);
     ShowNote(app, "minimize or close.", true);
-    const Answer answer =
-        app.box(BoxKind::Warning,
-                "Note: You can press Alt-S or Alt-M to hide the Alarm Clock.      \n\n"
-                "                    Minimize                Close",
-                {Answer::Yes, Answer::OK});
+    const Answer answer = app.box(BoxKind::Warning,
+                                  "Note: You can press Alt-S or Alt-M to hide the Alarm Clock.      \n\n"
+                                  "                    Minimize                Close",
+                                  {Answer::Yes, Answer::OK});
     if (answer == Answer::OK) {
         app.platform().host->processEvents();
         ShowNote(app, "Closing. GoodBy!", false);
@@ -85,7 +84,8 @@ void installWindowStates(Application& app) {
     route(w.UsePopUpHints1, "UsePopUpHints1Click", UsePopUpHints1Click);
     route(w.EMailKelvaroSupport1, "EMailKelvaroSupport1Click",
           [](Application& a) { a.platform().shell->open(kSupportMail); });
-    route(w.KelvaroWebSite1, "KelvaroWebSite1Click", [](Application& a) { a.platform().shell->open(kWebSite); });
+    route(w.KelvaroWebSite1, "KelvaroWebSite1Click",
+          [](Application& a) { a.platform().shell->open(kWebSite); });
 }
 
 } // namespace kelvaro

@@ -471,7 +471,9 @@ void ProgramView::processEvents() {
 }
 
 void ProgramView::quit() {
-    QCoreApplication::quit();
+    // Not quit(): in Qt 6 that first asks the windows to close, and after the tray menu
+    // had been open a SIGTERM left the program running.
+    QCoreApplication::exit(0);
 }
 
 void ProgramView::beginWindowDrag(const std::string& form) {
