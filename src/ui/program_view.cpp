@@ -277,7 +277,9 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (index < 0) continue;
         if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
         if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
-        if (tabs->isTabEnabled(index) != sheet->enabled) tabs->setTabEnabled(index, sheet->enabled);
+        // Ctrl+Tab still walks onto a hidden tab that is enabled (Qt 6.4).
+        const bool enabled = sheet->enabled && sheet->visible;
+        if (tabs->isTabEnabled(index) != enabled) tabs->setTabEnabled(index, enabled);
     }
     if (QWidget* active = this->widget(form.activePage))
         if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);

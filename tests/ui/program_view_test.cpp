@@ -110,6 +110,10 @@ TEST_F(ViewTest, PagesFollowTheModel) {
     tabs->setCurrentIndex(0);
     EXPECT_EQ(app.form("Main").activePage, "PageOne");
     EXPECT_EQ(m.runs["PagesChange"], 1);
+    // Ctrl+Tab from the last shown page does not walk onto the hidden one.
+    tabs->setCurrentIndex(1);
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_NE(tabs->currentWidget(), view.widget("PageHidden"));
 }
 
 TEST_F(ViewTest, ControlsAndMenusAddedLaterGetWidgets) {
