@@ -167,8 +167,7 @@ void installAlarmStop(Application& app) {
     for (Control* c : {&w.LabelAlarmTime, &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF})
         c->handlers[Event::DblClick] = "ImageAlarmOFFDblClick";
     app.defineOperation("ImageAlarmOFFDblClick", [&app] { ImageAlarmOFFDblClick(app); });
-    // The tray menu comes with a feature not always built.
-    if (Control* item = app.find("AlarmON1")) item->handlers[Event::Click] = "AlarmON1Click";
+    w.AlarmON1.handlers[Event::Click] = "AlarmON1Click";
     app.defineOperation("AlarmON1Click", [&app] { AlarmON1Click(app); });
     for (Control* line : {&w.Labelsb1, &w.Labelsb2})
         line->handlers[Event::DblClick] = "Labelsb1DblClick";

@@ -26,6 +26,7 @@ void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 void addPowerControls(Form& mainWindow, Form& nightScreen);   // desktop/
 void addListBackupControls(Form& mainWindow);                 // settings/
+void addTrayControls(Form& mainWindow);                       // desktop/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -46,5 +47,7 @@ void installSleepMode(Application& app);     // desktop/
 void installBattery(Application& app);       // desktop/
 void installEndSession(Application& app);    // desktop/
 void installListBackup(Application& app);    // settings/
+void installTray(Application& app);          // desktop/
+void installWindowStates(Application& app);  // desktop/
 
 } // namespace kelvaro

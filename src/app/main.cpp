@@ -5,6 +5,7 @@
 #include "app/remote_client.h"
 #include "app/remote_control.h"
 #include "app/second_timer.h"
+#include "desktop/linux_tray_icon.h"
 #include "desktop/night_screen_view.h"
 #include "platform/linux_autostart.h"
 #include "platform/linux_clock.h"
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     LinuxPulseMixer mixer; // no sound server: no mixer device
     LinuxZoneDatabase zones;
     DBusNotifier notifier;
+    LinuxTrayIcon tray;
     Platform platform;
     platform.clock = &clock;
     platform.dialogs = &dialogs;
@@ -135,6 +137,7 @@ int main(int argc, char** argv) {
     platform.inhibitor = &inhibitor;
     platform.sessionEnd = &sessionEnd;
     platform.notifier = &notifier;
+    platform.tray = &tray;
     platform.handoverFile = handover;
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
@@ -145,6 +148,9 @@ int main(int argc, char** argv) {
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);
+    tray.wire({[&view](const std::string& name) { return view.menu(name); },
+               [&view](const std::string& name) { return view.action(name); },
+               [&view](const std::function<void()>& action) { view.user(action); }});
 
     guard.listen([&] { view.bringToFront("TFormKelvaro"); });
     // `kelvaro --status` and the like, through the same handlers as the window.

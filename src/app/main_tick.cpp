@@ -90,6 +90,7 @@ void Timer1Timer(Application& app) {
     if (!mainWindow(app).LightCheckSnooze.checked) runStep(app, Step::ShowCdTrack);
     runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
     m.CityClockUpdated = true; // also when the taskbar clock is not shown
+    runStep(app, Step::UpdateTrayTip);
     runStep(app, Step::CheckMusicOff);
     runStep(app, Step::CheckAutoSnooze);
 

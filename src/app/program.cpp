@@ -90,6 +90,7 @@ void assembleProgram(Application& app) {
     addSuperAlarmControls(main, book);
     addPowerControls(main, night);
     addListBackupControls(main);
+    addTrayControls(main);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -117,6 +118,8 @@ void assembleProgram(Application& app) {
     installBattery(app);
     installEndSession(app);
     installListBackup(app);
+    installTray(app);
+    installWindowStates(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

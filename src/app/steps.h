@@ -23,7 +23,7 @@ namespace kelvaro {
     X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowMainWindow) X(ShowPlannerAmPm) X(ShowSnoozeCountdown) \
     X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) \
     X(StoreCityAlarm) X(StoreCityPlan) X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) \
-    X(TFormCityShowMore) X(UpdateTaskbarClock) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
+    X(TFormCityShowMore) X(UpdateTaskbarClock) X(UpdateTrayTip) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
 // clang-format on
 enum class Step {
 #define KELVARO_STEP_ENUM(name) name,

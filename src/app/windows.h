@@ -33,7 +33,8 @@ class Application;
     X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
     X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
     X(LabelLowBattery) X(Sleep1) \
-    X(SaveSettingstoFloppy1) X(RestoreSettingsfromFloppy1)
+    X(SaveSettingstoFloppy1) X(RestoreSettingsfromFloppy1) \
+    X(PopupMenu1) X(AlarmON1) X(Close2) X(N1) X(SayCurrentTime1) X(SayAlarmTime1) X(Sleep2) X(N2) X(Minimize2) X(Maximize1) X(ImagePower) X(EMailKelvaroSupport1) X(KelvaroWebSite1)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \

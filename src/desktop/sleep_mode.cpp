@@ -177,8 +177,7 @@ void addPowerControls(Form& main, Form& night) {
 void installSleepMode(Application& app) {
     mainWindow(app).Sleep1.handlers[Event::Click] = "Sleep1Click";
     app.defineOperation("Sleep1Click", [&app] { Sleep1Click(app); });
-    // The tray menu comes with a feature not always built; its "Sleep" runs the same command.
-    if (Control* item = app.find("Sleep2")) item->handlers[Event::Click] = "Sleep1Click";
+    mainWindow(app).Sleep2.handlers[Event::Click] = "Sleep1Click"; // the tray menu's "Sleep"
     defineStep(app, Step::SleepMinuteStep, [&app] { SleepMinuteStep(app); });
 }
 

@@ -7,3 +7,12 @@ target_sources(kelvaro_logic PRIVATE
 
 # The night screen's own window on the display.
 target_sources(kelvaro_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/night_screen_view.cpp)
+
+# The tray, its menu and the window states.
+target_sources(kelvaro_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/tray.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tray_controls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_states.cpp)
+
+# The tray on the desktop: QSystemTrayIcon is part of Qt Widgets.
+target_sources(kelvaro_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux_tray_icon.cpp ${CMAKE_CURRENT_LIST_DIR}/tray.qrc)

@@ -17,6 +17,8 @@ struct Form {
     bool minimized = false; // the window's own minimised state
     bool stayOnTop = false;
     bool borderless = false;
+    bool rounded = false;           // corners cut round (the main window's shape)
+    bool hideWhenMinimized = false; // minimised, it leaves the taskbar: the tray brings it back
     int left = 0, top = 0, width = 0, height = 0;
     int bgcolor = 0xF0F0F0;
     std::string activePage; // tab sheet shown by the page control, if any

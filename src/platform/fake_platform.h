@@ -10,6 +10,7 @@
 #include "platform/fake_power.h"
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
+#include "platform/fake_tray_icon.h"
 #include "platform/fake_zone_database.h"
 #include "platform/platform.h"
 
@@ -42,6 +43,7 @@ struct FakePlatform {
     FakePowerInhibitor inhibitor;
     FakeSessionEnd sessionEnd{[this](std::function<void()> step) { post(0, std::move(step)); }};
     FakeNotifier notifier;
+    FakeTrayIcon tray;
 
     explicit FakePlatform(double localNow = FakeClock::DefaultStart) : clock(localNow) {}
 
@@ -72,6 +74,7 @@ struct FakePlatform {
         p.mixer = &mixer;
         p.zones = &zones;
         p.notifier = &notifier;
+        p.tray = &tray;
         p.player = player;
         p.timeClient = &timeClient;
         p.clockSetter = &clockSetter;

@@ -155,6 +155,17 @@ class NoSessionEnd : public SessionEnd {
     void later(std::function<void()>) override {}
 };
 
+// A desktop without a tray: the window minimises with its taskbar button.
+class NoTrayIcon : public TrayIcon {
+  public:
+    bool available() const override { return false; }
+    void show() override {}
+    void hide() override {}
+    void setTip(const std::string&) override {}
+    void popUpMenu(const std::string&, const std::string&, int, int) override {}
+    ScreenSize screenSize() const override { return {1024, 768}; }
+};
+
 } // namespace
 
 Mixer& noMixer() {
@@ -204,6 +215,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.sessionEnd) p.sessionEnd = &sessionEnd;
     static NoNotifier notifier;
     if (!p.notifier) p.notifier = &notifier;
+    static NoTrayIcon tray;
+    if (!p.tray) p.tray = &tray;
     return p;
 }
 

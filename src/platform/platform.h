@@ -14,6 +14,7 @@
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/time_client.h"
+#include "platform/tray_icon.h"
 #include "platform/window_host.h"
 #include "platform/zone_database.h"
 
@@ -38,6 +39,7 @@ struct Platform {
     PowerStatus* power = nullptr;        // mains or battery
     PowerInhibitor* inhibitor = nullptr; // suspend, shutdown and screen-saver holds; monitor; suspend
     Notifier* notifier = nullptr;        // desktop notifications
+    TrayIcon* tray = nullptr;            // the icon in the desktop's tray
     SessionEnd* sessionEnd = nullptr;    // the desktop session's question before it ends
     std::string handoverFile;            // the per-user file through which a second start finds the first
     std::string programFile;             // this program's executable, for the autostart entry

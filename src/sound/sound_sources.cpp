@@ -4,6 +4,7 @@
 #include "sound/alarm_sound.h"
 
 #include "app/features.h"
+#include "app/steps.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
@@ -136,13 +137,7 @@ void ShowAlarmControls(Application& app) {
     Control& flash = mainWindow(app).Flash1;
     flash.interval = kFlashInterval;
     flash.enabled = true;
-    if (!app.main.mayRaiseWindow()) return; // a dialog is up; it keeps the front
-    app.applicationMinimized = false;
-    if (notebook(app).form.visible) app.closeForm(SettingsNotebook::kName);
-    Form& window = mainWindow(app).form;
-    window.minimized = false;
-    window.visible = true;
-    app.platform().host->bringToFront(MainWindow::kName);
+    runStep(app, Step::ShowMainWindow); // not over a dialog: that keeps the front
 }
 
 void installSoundSources(Application& app) {

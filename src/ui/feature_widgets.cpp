@@ -49,6 +49,15 @@ void setPictures(ProgramView& view) {
                       p.setPen(QPen(Qt::white, 2));
                       p.drawLine(QPointF(4, 8), QPointF(12, 8));
                   }));
+    view.setImage("ImagePower", badge(16, 16, [](QPainter& p, const QRectF& r) {
+                      p.setPen(Qt::NoPen);
+                      p.setBrush(QColor(150, 20, 20));
+                      p.drawEllipse(r);
+                      p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap));
+                      // The power sign: a ring open at the top, and a bar through the gap.
+                      p.drawArc(QRectF(4, 4.5, 8, 8), 125 * 16, -250 * 16);
+                      p.drawLine(QPointF(8, 3), QPointF(8, 8));
+                  }));
 }
 
 } // namespace

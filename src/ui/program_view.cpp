@@ -287,7 +287,9 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (index < 0) continue;
         if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
         if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
-        if (tabs->isTabEnabled(index) != sheet->enabled) tabs->setTabEnabled(index, sheet->enabled);
+        // Ctrl+Tab still walks onto a hidden tab that is enabled (Qt 6.4).
+        const bool enabled = sheet->enabled && sheet->visible;
+        if (tabs->isTabEnabled(index) != enabled) tabs->setTabEnabled(index, enabled);
     }
     if (QWidget* active = this->widget(form.activePage))
         if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
@@ -309,7 +311,7 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
         view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
-    w->setRounded(isMain && form.borderless);
+    w->setRounded(form.rounded);
     if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();
@@ -346,6 +348,12 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     if (minimized && !view.minimizedShown && boxIsOpen()) {
         minimized = false;
         minimizeWaits_ = true;
+    }
+    if (minimized && form.hideWhenMinimized) {
+        // Down to the tray: a hidden window has no taskbar button under any window manager.
+        if (w->isVisible()) w->hide();
+        view.minimizedShown = true;
+        return;
     }
     if (!w->isVisible() || view.shownModal != form.modal) {
         if (w->isVisible()) w->hide(); // modality changes only on a hidden window
@@ -475,7 +483,9 @@ void ProgramView::processEvents() {
 }
 
 void ProgramView::quit() {
-    QCoreApplication::quit();
+    // Not quit(): in Qt 6 that first asks the windows to close, and after the tray menu
+    // had been open a SIGTERM left the program running.
+    QCoreApplication::exit(0);
 }
 
 void ProgramView::beginWindowDrag(const std::string& form) {

@@ -20,6 +20,8 @@ namespace kelvaro {
 
 namespace {
 
+constexpr int kHintsNeverPause = 60000; // ms; longer than anyone holds the pointer still
+
 bool isTextWidget(QWidget* w) {
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)) return true;
     auto* box = qobject_cast<QComboBox*>(w);
@@ -162,6 +164,9 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::WindowStateChange:
         reportWindowState(target);
         return false;
+    case QEvent::ToolTip:
+        // "Use PopUp Hints" off sets a pause no pointer waits out: no hint at all.
+        return app_.main.hintPause >= kHintsNeverPause;
     case QEvent::Move:
         windowMoved(target);
         return false;

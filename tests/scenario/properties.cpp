@@ -50,6 +50,11 @@ bool isMainWindow(Application& app, const Form& form) {
 std::string readForm(Application& app, Form& f, const std::string& p) {
     if (p == "visible") return flag(f.visible);
     if (p == "minimized") return flag(isMainWindow(app, f) ? app.applicationMinimized : f.minimized);
+    if (p == "rounded") return flag(f.rounded);
+    // Down in the tray a minimised window leaves the taskbar; elsewhere it keeps its button.
+    if (p == "taskbarbutton")
+        return flag(f.visible && !((isMainWindow(app, f) ? app.applicationMinimized : f.minimized) &&
+                                   f.hideWhenMinimized));
     if (p == "modal") return flag(f.modal);
     if (p == "caption") return f.caption;
     if (p == "bgcolor") return std::to_string(f.bgcolor);

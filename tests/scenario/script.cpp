@@ -309,8 +309,8 @@ bool isBoxKindName(std::string_view word) {
 std::optional<ValueKind> propertyKind(std::string_view property) {
     static const std::set<std::string, std::less<>> text = {"caption", "text", "hint",
                                                             "items",   "page", "url"};
-    static const std::set<std::string, std::less<>> flags = {"checked", "enabled", "visible", "minimized",
-                                                             "modal"};
+    static const std::set<std::string, std::less<>> flags = {
+        "checked", "enabled", "visible", "minimized", "modal", "rounded", "taskbarbutton"};
     static const std::set<std::string, std::less<>> colours = {"color", "bgcolor", "oncolor", "offcolor"};
     static const std::set<std::string, std::less<>> numbers = {
         "rows", "cols", "row", "col", "position", "min", "max", "interval", "left", "top", "width", "height"};

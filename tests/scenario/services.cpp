@@ -2,6 +2,7 @@
 
 #include "fake_mixer_service.h"
 #include "fake_player_service.h"
+#include "fake_tray_service.h"
 #include "network_services.h"
 #include "power_services.h"
 
@@ -138,6 +139,7 @@ const std::vector<ServiceKit>& serviceKits() {
          makeTimeServerService},
         {"name look-up and HTTP", {"DNS", "HTTP"}, {{"dns", checkDns}, {"http", checkHttp}}, makeWebService},
         {"mixer", {"Mixer"}, {{"mixer", checkMixer}}, makeFakeMixerService},
+        {"tray", {"Tray"}, {{"tray", checkTray}}, makeFakeTrayService},
         {"time zones",
          {},
          {{"zone", checkZone}},

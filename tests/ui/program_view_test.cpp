@@ -110,6 +110,10 @@ TEST_F(ViewTest, PagesFollowTheModel) {
     tabs->setCurrentIndex(0);
     EXPECT_EQ(app.form("Main").activePage, "PageOne");
     EXPECT_EQ(m.runs["PagesChange"], 1);
+    // Ctrl+Tab from the last shown page does not walk onto the hidden one.
+    tabs->setCurrentIndex(1);
+    QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_NE(tabs->currentWidget(), view.widget("PageHidden"));
 }
 
 TEST_F(ViewTest, ControlsAndMenusAddedLaterGetWidgets) {
@@ -162,6 +166,7 @@ TEST_F(ViewTest, ModalFormOpensAndClosesThroughTheModel) {
 }
 
 TEST_F(ViewTest, BorderlessMainWindowHasRoundedCorners) {
+    app.form("Main").rounded = true;
     ProgramView view(app);
     QWidget* w = view.window("Main");
     ASSERT_TRUE(w->isVisible());
@@ -194,6 +199,28 @@ TEST_F(ViewTest, ApplicationMinimisedFollowsTheModel) {
     app.touch();
     view.refresh();
     EXPECT_FALSE(view.window("Main")->isMinimized());
+}
+
+TEST_F(ViewTest, MinimisedToTheTrayTheWindowLeavesTheTaskbarAndComesBackWhole) {
+    ProgramView view(app);
+    QWidget* w = view.window("Main");
+    app.form("Main").hideWhenMinimized = true;
+    app.applicationMinimized = true;
+    app.touch();
+    view.refresh();
+    EXPECT_FALSE(w->isVisible()); // no window, no taskbar button
+    app.applicationMinimized = false;
+    app.touch();
+    view.refresh();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->isMinimized());
+    // Without a tray it iconifies and stays on the taskbar.
+    app.form("Main").hideWhenMinimized = false;
+    app.applicationMinimized = true;
+    app.touch();
+    view.refresh();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->isMinimized());
 }
 
 TEST_F(ViewTest, TheWindowManagersMinimiseRestoreAndCloseReachTheModel) {
