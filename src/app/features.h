@@ -24,6 +24,8 @@ void addOnlineControls(Form& mainWindow, Form& notebook);     // online/
 void addCityZoneControls(Form& notebook);                     // cities/
 void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
+void addCityClockControls(Form& mainWindow, Form& notebook);  // desktop/
+void addAboutBoxControls(Application& app);                   // app/ (the about box is a window of its own)
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -39,5 +41,7 @@ void installOnline(Application& app);        // online/
 void installCityZones(Application& app);     // cities/
 void installNowPlus(Application& app);       // alarm/
 void installSuperAlarm(Application& app);    // superalarm/
+void installCityClock(Application& app);     // desktop/
+void installAboutBox(Application& app);      // app/
 
 } // namespace kelvaro

@@ -73,6 +73,7 @@ void assembleProgram(Application& app) {
     buildMainWindow(main);
     buildSettingsNotebook(book);
     buildNightScreen(app.addForm(NightScreen::kName));
+    addAboutBoxControls(app);
     addCitiesControls(main, book);
     addDaysControls(main);
     addSundayLabels(main);
@@ -87,6 +88,7 @@ void assembleProgram(Application& app) {
     addCityZoneControls(book);
     addNowPlusControls(main);
     addSuperAlarmControls(main, book);
+    addCityClockControls(main, book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -109,6 +111,8 @@ void assembleProgram(Application& app) {
     installCityZones(app);
     installNowPlus(app);
     installSuperAlarm(app);
+    installCityClock(app);
+    installAboutBox(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

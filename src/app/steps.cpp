@@ -17,8 +17,7 @@ static_assert(std::size(kStepNames) == std::size(kAllSteps));
 // What the power and taskbar features will fill in.
 constexpr Step kComesLater[] = {
     Step::AfterSettingsLoaded, Step::BatteryStep,     Step::EndSessionThreadTerminate,
-    Step::PlaceTaskbarClock,   Step::ShapeMainWindow, Step::SleepMinuteStep,
-    Step::UpdateTaskbarClock,  Step::ShowMainWindow,
+    Step::ShapeMainWindow,     Step::SleepMinuteStep, Step::ShowMainWindow,
 };
 
 } // namespace

@@ -17,6 +17,7 @@ struct Form {
     bool minimized = false; // the window's own minimised state
     bool stayOnTop = false;
     bool borderless = false;
+    int roundCorners = 0; // corner ellipse of a rounded window (pixels); 0: square corners
     int left = 0, top = 0, width = 0, height = 0;
     int bgcolor = 0xF0F0F0;
     std::string activePage; // tab sheet shown by the page control, if any

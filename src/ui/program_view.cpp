@@ -299,7 +299,7 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
         view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
-    w->setRounded(isMain && form.borderless);
+    w->setRounded(isMain && form.borderless ? 10 : form.roundCorners);
     if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();

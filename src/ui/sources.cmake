@@ -8,6 +8,7 @@ target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/program_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_view.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timer_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_input.cpp)
