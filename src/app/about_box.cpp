@@ -82,12 +82,12 @@ void buildAboutBox(Form& f) {
     title.color = kOlive;
     Control& notice = addAboutLabel(f, "Label1", kNotice, {8, 92, 480, 16}, 8, "Panel2");
     notice.color = 0xC0C0C0;
-    Control& version = addAboutLabel(f, "LabelVersion", "v0.01", {148, 108, 200, 18}, 8, "Panel2");
+    Control& version = addAboutLabel(f, "LabelVersion", "v0.01", {148, 106, 200, 18}, 8, "Panel2");
     version.italic = true;
     version.color = 0xE0E0E0; // black, as designed, does not show on the dark end of the shape
     addFlame(f, "Flame1", {16, 118, 96, 146});
     addFlame(f, "Flame2", {384, 118, 96, 146});
-    Control& scroll = place(f.add("ScrollText1", ControlKind::Other, "Panel2"), {163, 128, 169, 113});
+    Control& scroll = place(f.add("ScrollText1", ControlKind::Other, "Panel2"), {163, 124, 169, 113});
     scroll.items.assign(std::begin(kScrollLines), std::end(kScrollLines));
     scroll.interval = 50;
     scroll.position = 400; // steps of one pass
@@ -158,7 +158,8 @@ void installAboutBox(Application& app) {
     app.defineOperation("TFormAboutFormShow", [&app] { showVersion(app); });
     box.form.handlers[Event::Close] = "TFormAboutFormClose";
     app.defineOperation("TFormAboutFormClose", [&box] { runAnimations(box, false); });
-    for (Control* c : {&box.LabelEffect2, &box.LabelVersion, &box.Label1, &box.Flame1, &box.Flame2, &box.ManyShape3})
+    for (Control* c :
+         {&box.LabelEffect2, &box.LabelVersion, &box.Label1, &box.Flame1, &box.Flame2, &box.ManyShape3})
         c->handlers[Event::Click] = "LabelEffect2Click";
     app.defineOperation("LabelEffect2Click", [&app] { LabelEffect2Click(app); });
     box.LabelEffect3.handlers[Event::Click] = "LabelEffect3Click";

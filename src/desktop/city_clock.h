@@ -27,12 +27,12 @@ inline constexpr int kClockHeight = 22;
 inline constexpr int kMinClockWidthDelta = -46;
 
 struct CityClockState {
-    int baseWidth = kClockBaseWidth; // ClockBaseWidth
-    int holdTicks = 0;               // TaskbarHoldTicks: updates still to be skipped
-    bool firstUpdateDone = false;    // the first update only sets the text
-    int dragStartX = 0;              // DragStartX
-    int dragPanelLeft = 0;           // DragPanelLeft
-    int areaWidth = 1024;            // the width of the screen's free area (the view tells the real one)
+    int baseWidth = kClockBaseWidth;    // ClockBaseWidth
+    int holdTicks = 0;                  // TaskbarHoldTicks: updates still to be skipped
+    bool firstUpdateDone = false;       // the first update only sets the text
+    int dragStartX = 0;                 // DragStartX
+    int dragPanelLeft = 0;              // DragPanelLeft
+    int areaWidth = 1024;               // the width of the screen's free area (the view tells the real one)
     std::optional<bool> paintedAlarmOn; // the alarm state the text colour shows
     FontSpec font;                      // the font as read from or written to "KVFont.RFT"
 };

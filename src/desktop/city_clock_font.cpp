@@ -79,7 +79,8 @@ void loadCityClockFont(Application& app) {
 
 void installCityClockFont(Application& app) {
     notebook(app).GradBtnnChangeTimeFontSize1.handlers[Event::Click] = "GradBtnnChangeTimeFontSize1Click";
-    app.defineOperation("GradBtnnChangeTimeFontSize1Click", [&app] { GradBtnnChangeTimeFontSize1Click(app); });
+    app.defineOperation("GradBtnnChangeTimeFontSize1Click",
+                        [&app] { GradBtnnChangeTimeFontSize1Click(app); });
     app.defineState("CityClockFont", [&app] {
         const FontSpec& f = cityClockState(app).font;
         return f.name + "," + std::to_string(f.pointSize) + (f.bold ? ",bold" : "") +

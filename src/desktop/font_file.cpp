@@ -139,16 +139,20 @@ class Reader {
             if (digits++ < 9) value = value * 10 + (s_[pos_] - '0');
             ++pos_;
         }
-        if (digits > 0) param = s_[numberStart] == '-' ? -value : value;
-        else pos_ = numberStart;
+        if (digits > 0)
+            param = s_[numberStart] == '-' ? -value : value;
+        else
+            pos_ = numberStart;
         if (pos_ < s_.size() && s_[pos_] == ' ') ++pos_;
         apply(word, param, atStart);
     }
 
     void apply(const std::string& w, std::optional<long> p, bool atStart) {
         Group& g = top();
-        if (atStart && (w == "fonttbl")) g.dest = Dest::FontTable;
-        else if (atStart && w == "colortbl") g.dest = Dest::ColorTable;
+        if (atStart && (w == "fonttbl"))
+            g.dest = Dest::FontTable;
+        else if (atStart && w == "colortbl")
+            g.dest = Dest::ColorTable;
         else if (atStart && (w == "info" || w == "stylesheet" || w == "pict" || w == "object" ||
                              w == "header" || w == "footer" || w == "listtable" || w == "falt"))
             g.dest = Dest::Skip;
@@ -166,26 +170,40 @@ class Reader {
             return;
         }
         Format& f = g.format;
-        if (w == "deff") defaultFont_ = n;
-        else if (w == "plain") f = Format{};
-        else if (w == "f") f.font = n;
-        else if (w == "fs") f.halfPoints = p ? n : -1;
-        else if (w == "b") f.bold = !p || n != 0;
-        else if (w == "i") f.italic = !p || n != 0;
-        else if (w == "ul") f.underline = !p || n != 0;
-        else if (w == "ulnone") f.underline = false;
-        else if (w == "cf") f.colorIndex = n;
-        else if (w == "uc") g.unicodeSkip = std::max(0, std::min(n, 8));
-        else if (w == "u") unicode(n);
+        if (w == "deff")
+            defaultFont_ = n;
+        else if (w == "plain")
+            f = Format{};
+        else if (w == "f")
+            f.font = n;
+        else if (w == "fs")
+            f.halfPoints = p ? n : -1;
+        else if (w == "b")
+            f.bold = !p || n != 0;
+        else if (w == "i")
+            f.italic = !p || n != 0;
+        else if (w == "ul")
+            f.underline = !p || n != 0;
+        else if (w == "ulnone")
+            f.underline = false;
+        else if (w == "cf")
+            f.colorIndex = n;
+        else if (w == "uc")
+            g.unicodeSkip = std::max(0, std::min(n, 8));
+        else if (w == "u")
+            unicode(n);
     }
 
     void unicode(int n) {
         text(static_cast<std::uint32_t>(n < 0 ? n + 65536 : n), true);
         // The stand-ins for readers without Unicode follow; skip them.
         for (int k = 0; k < top().unicodeSkip && pos_ < s_.size(); ++k) {
-            if (s_[pos_] == '\\' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\'') pos_ += std::min<std::size_t>(4, s_.size() - pos_);
-            else if (s_[pos_] == '{' || s_[pos_] == '}' || s_[pos_] == '\\') break;
-            else ++pos_;
+            if (s_[pos_] == '\\' && pos_ + 1 < s_.size() && s_[pos_ + 1] == '\'')
+                pos_ += std::min<std::size_t>(4, s_.size() - pos_);
+            else if (s_[pos_] == '{' || s_[pos_] == '}' || s_[pos_] == '\\')
+                break;
+            else
+                ++pos_;
         }
     }
 
@@ -194,9 +212,9 @@ class Reader {
         for (int k = 0; k < 2 && pos_ < s_.size(); ++k) {
             const char c = s_[pos_];
             const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                          : (c >= 'a' && c <= 'f')                   ? c - 'a' + 10
-                          : (c >= 'A' && c <= 'F')                   ? c - 'A' + 10
-                                                                     : -1;
+                          : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
+                          : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
+                                                                      : -1;
             if (d < 0) break;
             v = v * 16 + d;
             ++pos_;
@@ -221,7 +239,9 @@ class Reader {
     }
 
     bool rgbSeen() const { return rgb_[0] >= 0 || rgb_[1] >= 0 || rgb_[2] >= 0; }
-    int rgb() const { return std::max(0, rgb_[0]) | (std::max(0, rgb_[1]) << 8) | (std::max(0, rgb_[2]) << 16); }
+    int rgb() const {
+        return std::max(0, rgb_[0]) | (std::max(0, rgb_[1]) << 8) | (std::max(0, rgb_[2]) << 16);
+    }
 
     void finishEntry() {
         if (entryFont_ < 0) return;
@@ -269,8 +289,8 @@ std::string writeFontRtf(const FontSpec& font, std::string_view text) {
     const int color = font.color & 0xFFFFFF;
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 " +
                       escapeText(font.name) + ";}}\r\n";
-    out += "{\\colortbl ;\\red" + std::to_string(color & 0xFF) + "\\green" + std::to_string((color >> 8) & 0xFF) +
-           "\\blue" + std::to_string((color >> 16) & 0xFF) + ";}\r\n";
+    out += "{\\colortbl ;\\red" + std::to_string(color & 0xFF) + "\\green" +
+           std::to_string((color >> 8) & 0xFF) + "\\blue" + std::to_string((color >> 16) & 0xFF) + ";}\r\n";
     out += "\\viewkind4\\uc1\\pard\\cf1";
     if (font.bold) out += "\\b";
     if (font.italic) out += "\\i";

@@ -139,6 +139,8 @@ void ProgramView::sync(bool force) {
     for (const auto& form : app_.forms())
         syncForm(*form, force);
     timers_->sync();
+    for (const auto& synced : synced_)
+        synced();
 }
 
 ProgramView::FormView& ProgramView::formView(Form& form) {

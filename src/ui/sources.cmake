@@ -1,6 +1,9 @@
 # The Qt Widgets views of the program's windows.
 target_sources(kelvaro_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/about_box_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/city_clock_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_sync.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/flame_widget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feature_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp

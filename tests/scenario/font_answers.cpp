@@ -29,10 +29,14 @@ std::optional<FontSpec> parseFontSpec(const std::string& word) {
     auto [end, ec] = std::from_chars(size.data(), size.data() + size.size(), font.pointSize);
     if (ec != std::errc() || end != size.data() + size.size() || font.pointSize <= 0) return std::nullopt;
     for (std::size_t i = 2; i < parts.size(); ++i) {
-        if (parts[i] == "bold") font.bold = true;
-        else if (parts[i] == "italic") font.italic = true;
-        else if (parts[i] == "underline") font.underline = true;
-        else return std::nullopt;
+        if (parts[i] == "bold")
+            font.bold = true;
+        else if (parts[i] == "italic")
+            font.italic = true;
+        else if (parts[i] == "underline")
+            font.underline = true;
+        else
+            return std::nullopt;
     }
     return font;
 }
