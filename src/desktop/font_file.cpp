@@ -158,6 +158,8 @@ class Reader {
             g.dest = Dest::Skip;
         if (g.dest == Dest::Skip) return;
         const int n = p ? static_cast<int>(*p) : 0;
+        if (w == "uc") g.unicodeSkip = std::max(0, std::min(n, 8));
+        if (w == "u") return unicode(n);
         if (g.dest == Dest::FontTable) {
             if (w == "f") entryFont_ = n;
             return;
@@ -188,10 +190,6 @@ class Reader {
             f.underline = false;
         else if (w == "cf")
             f.colorIndex = n;
-        else if (w == "uc")
-            g.unicodeSkip = std::max(0, std::min(n, 8));
-        else if (w == "u")
-            unicode(n);
     }
 
     void unicode(int n) {

@@ -47,8 +47,8 @@ class StandIn : public QWidget {
 } // namespace
 
 CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       app_(app), view_(view) {
     setObjectName(QStringLiteral("CityClock"));
     setWindowTitle(QStringLiteral("Kelvaro City Clock"));
@@ -134,8 +134,7 @@ void CityClockView::tellArea() {
     if (screen != screen_) {
         if (screen_) disconnect(screen_, nullptr, this, nullptr);
         screen_ = screen;
-        if (screen_)
-            connect(screen_, &QScreen::availableGeometryChanged, this, [this] { tellArea(); });
+        if (screen_) connect(screen_, &QScreen::availableGeometryChanged, this, [this] { tellArea(); });
     }
     if (!screen_ || !app_.hasOperation("PanelKVArea")) return;
     const int width = screen_->availableGeometry().width();

@@ -10,7 +10,7 @@ namespace kelvaro {
 namespace {
 
 // The hue of each colour number at full heat.
-const QColor kFlameHues[] = {QColor(255, 40, 0),  QColor(20, 220, 40),  QColor(40, 90, 255),
+const QColor kFlameHues[] = {QColor(255, 40, 0),  QColor(20, 220, 40), QColor(40, 90, 255),
                              QColor(130, 0, 170), QColor(0, 230, 230), QColor(255, 225, 0)};
 
 // Dark and clear when cold, the hue when warm, nearly white at the core.
@@ -91,7 +91,8 @@ void FlameWidget::step() {
             const int sum = at(x - 1, y + 1) + at(x, y + 1) + at(x + 1, y + 1) + at(x, y + 2);
             const double off = std::abs(x - middle) / middle;
             const int cooling = 1 + flicker(random_) + static_cast<int>(off * 6);
-            heat_[static_cast<std::size_t>(y * kCols + x)] = static_cast<std::uint8_t>(std::max(0, sum / 4 - cooling));
+            heat_[static_cast<std::size_t>(y * kCols + x)] =
+                static_cast<std::uint8_t>(std::max(0, sum / 4 - cooling));
         }
     }
 }

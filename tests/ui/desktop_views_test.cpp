@@ -93,7 +93,8 @@ TEST_F(DesktopViews, TheAboutBoxAnimatesOnlyWhileShown) {
         QWidget* w = view->widget(name);
         ASSERT_NE(w, nullptr) << name;
         EXPECT_TRUE(w->isVisible()) << name;
-        EXPECT_TRUE(about->rect().contains(QRect(w->mapTo(about, QPoint(0, 0)), w->size()))) << name << " is cut";
+        EXPECT_TRUE(about->rect().contains(QRect(w->mapTo(about, QPoint(0, 0)), w->size())))
+            << name << " is cut";
     }
     auto* flame = dynamic_cast<FlameWidget*>(view->widget("Flame1"));
     auto* scroll = dynamic_cast<ScrollText*>(view->widget("ScrollText1"));
