@@ -18,7 +18,7 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
         out += static_cast<char>(0xC0 | (cp >> 6));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-        if (cp >= 0xD800 && cp < 0xE000) cp = 0xFFFD; // a lone surrogate
+        if ((cp >= 0xD800 && cp < 0xE000) || cp > 0xFFFF) cp = 0xFFFD; // a lone surrogate, or past \u's range
         out += static_cast<char>(0xE0 | (cp >> 12));
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
