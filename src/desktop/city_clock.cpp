@@ -137,7 +137,7 @@ void addCityClockControls(Form& main, Form& book) {
     panel.caption = "10:08 PM ";
     panel.fontName = "Tahoma";
     panel.fontSize = 8;
-    addButton(book, "GradBtnnChangeTimeFontSize1", "Change Task Bar Clock Size - Font", {10, 252, 250, 26},
+    addButton(book, "GradBtnnChangeTimeFontSize1", "Change Task Bar Clock Size - Font", {290, 262, 250, 26},
               "TabSheetSettings");
 }
 
