@@ -27,6 +27,8 @@ void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
 void addPowerControls(Form& mainWindow, Form& nightScreen);   // desktop/
 void addListBackupControls(Form& mainWindow);                 // settings/
 void addTrayControls(Form& mainWindow);                       // desktop/
+void addCityClockControls(Form& mainWindow, Form& notebook);  // desktop/
+void addAboutBoxControls(Application& app);                   // app/ (the about box is a window of its own)
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -49,5 +51,7 @@ void installEndSession(Application& app);    // desktop/
 void installListBackup(Application& app);    // settings/
 void installTray(Application& app);          // desktop/
 void installWindowStates(Application& app);  // desktop/
+void installCityClock(Application& app);     // desktop/
+void installAboutBox(Application& app);      // app/
 
 } // namespace kelvaro

@@ -101,10 +101,4 @@ void buildNightScreen(Form& f) {
     f.bgcolor = 0x000000;
 }
 
-void buildAboutBox(Form& f) {
-    f.caption = "About Kelvaro Clock";
-    f.width = 300;
-    f.height = 200;
-}
-
 } // namespace kelvaro

@@ -74,6 +74,7 @@ void assembleProgram(Application& app) {
     buildSettingsNotebook(book);
     Form& night = app.addForm(NightScreen::kName);
     buildNightScreen(night);
+    addAboutBoxControls(app);
     addCitiesControls(main, book);
     addDaysControls(main);
     addSundayLabels(main);
@@ -91,6 +92,7 @@ void assembleProgram(Application& app) {
     addPowerControls(main, night);
     addListBackupControls(main);
     addTrayControls(main);
+    addCityClockControls(main, book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -120,6 +122,8 @@ void assembleProgram(Application& app) {
     installListBackup(app);
     installTray(app);
     installWindowStates(app);
+    installCityClock(app);
+    installAboutBox(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

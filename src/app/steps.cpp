@@ -17,8 +17,6 @@ static_assert(std::size(kStepNames) == std::size(kAllSteps));
 // What the taskbar and tray features will fill in.
 constexpr Step kComesLater[] = {
     Step::AfterSettingsLoaded,
-    Step::PlaceTaskbarClock,
-    Step::UpdateTaskbarClock,
 };
 
 } // namespace

@@ -34,7 +34,8 @@ class Application;
     X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
     X(LabelLowBattery) X(Sleep1) \
     X(SaveSettingstoFloppy1) X(RestoreSettingsfromFloppy1) \
-    X(PopupMenu1) X(AlarmON1) X(Close2) X(N1) X(SayCurrentTime1) X(SayAlarmTime1) X(Sleep2) X(N2) X(Minimize2) X(Maximize1) X(ImagePower) X(EMailKelvaroSupport1) X(KelvaroWebSite1)
+    X(PopupMenu1) X(AlarmON1) X(Close2) X(N1) X(SayCurrentTime1) X(SayAlarmTime1) X(Sleep2) X(N2) X(Minimize2) X(Maximize1) X(ImagePower) X(EMailKelvaroSupport1) X(KelvaroWebSite1) \
+    X(PanelKV)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
@@ -65,7 +66,8 @@ class Application;
     X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) X(LabelMAlarmTime) X(Edit1MT) \
     X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) X(Edit2MT) X(LabelStartDress) \
     X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
-    X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
+    X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm) \
+    X(GradBtnnChangeTimeFontSize1)
 // clang-format on
 // clang-format off
 #define KELVARO_NIGHT_SCREEN_CONTROLS(X) \
@@ -104,7 +106,6 @@ NightScreen& nightScreen(Application& app);
 void buildMainWindow(Form& form);
 void buildSettingsNotebook(Form& form);
 void buildNightScreen(Form& form);
-void buildAboutBox(Form& form);
 
 // Binds the handles to the built windows; throws std::logic_error naming a
 // listed control that no window has.

@@ -16,3 +16,8 @@ target_sources(kelvaro_logic PRIVATE
 
 # The tray on the desktop: QSystemTrayIcon is part of Qt Widgets.
 target_sources(kelvaro_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux_tray_icon.cpp ${CMAKE_CURRENT_LIST_DIR}/tray.qrc)
+# Desktop integration: the city clock (logic; its font file is pure).
+target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/font_file.cpp)
+target_sources(kelvaro_logic PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/city_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/city_clock_font.cpp)

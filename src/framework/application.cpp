@@ -82,7 +82,12 @@ Form* Application::findForm(const std::string& name) {
     return nullptr;
 }
 
+// "TFormAbout.Label1" names the control of that window where two windows have one of the name.
 Control* Application::find(const std::string& name) {
+    if (const auto dot = name.find('.'); dot != std::string::npos) {
+        Form* f = findForm(name.substr(0, dot));
+        return f ? f->find(name.substr(dot + 1)) : nullptr;
+    }
     for (auto& f : forms_)
         if (Control* c = f->find(name)) return c;
     return nullptr;

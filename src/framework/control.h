@@ -39,6 +39,7 @@ enum class Event {
     Change,
     MouseDown,
     MouseUp,
+    MouseMove,
     KeyDown,
     KeyPress,
     KeyUp,
@@ -66,6 +67,8 @@ struct Control {
     int left = 0, top = 0, width = 0, height = 0;
     int fontSize = 0; // 0: the view's default
     bool bold = false;
+    bool italic = false;
+    bool underline = false;
     std::string fontName;
 
     std::vector<std::string> items; // combo boxes and list boxes

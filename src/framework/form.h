@@ -19,6 +19,7 @@ struct Form {
     bool borderless = false;
     bool rounded = false;           // corners cut round (the main window's shape)
     bool hideWhenMinimized = false; // minimised, it leaves the taskbar: the tray brings it back
+    int roundCorners = 0;           // corner ellipse of a rounded window (pixels); 0: square corners
     int left = 0, top = 0, width = 0, height = 0;
     int bgcolor = 0xF0F0F0;
     std::string activePage; // tab sheet shown by the page control, if any

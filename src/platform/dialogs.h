@@ -1,6 +1,9 @@
 #pragma once
 // Every message box, question and file dialog goes through here, so tests can
 // script the answers. A box blocks its caller until it is answered.
+#include "framework/font_spec.h"
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +31,10 @@ class Dialogs {
     virtual Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                               const std::vector<Answer>& buttons) = 0;
     virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
+    // A font dialog with an Apply button: `apply` runs with the font shown each time it is
+    // pressed; nullopt when the dialog is cancelled.
+    virtual std::optional<FontSpec> chooseFont(const FontSpec& initial,
+                                               const std::function<void(const FontSpec&)>& apply) = 0;
 };
 
 } // namespace kelvaro

@@ -31,6 +31,10 @@ class NoDialogs : public Dialogs {
         return buttons.empty() ? Answer::OK : buttons.back(); // the last button is the safe one
     }
     std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<FontSpec> chooseFont(const FontSpec&,
+                                       const std::function<void(const FontSpec&)>&) override {
+        return std::nullopt;
+    }
 };
 
 class NoSpeaker : public Speaker {

@@ -28,11 +28,8 @@ std::vector<Control*> plainLocked(Application& app) {
             &w.UpDown1, &w.ON1, &w.OFF1, &w.SundayAlarmSeperate1, &w.N24HourFormat1, &w.LabelSundayAlarm,
             &w.LabelSundayAlarm1, &nb.GradBtnnMSetAlarm, &nb.GradBtnnMUseDefaults,
             // their double-click flips the alarm switch
-            &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF};
+            &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF, &nb.GradBtnnChangeTimeFontSize1};
 }
-
-// The city clock's font button comes with a feature that is not always built, so it is found by name.
-const char* const kLaterLocked[] = {"GradBtnnChangeTimeFontSize1"};
 
 // The notebook's own copy of the question; `raiseFlag` says whether it guards MayRaiseWindow.
 bool askToConfirm(Application& app, bool raiseFlag) {
@@ -57,8 +54,6 @@ void ApplySettingsLock(Application& app) {
     mainWindow(app).AdvPanelSetting.visible = !locked;
     for (Control* c : plainLocked(app))
         c->enabled = !locked;
-    for (const char* name : kLaterLocked)
-        if (Control* c = app.find(name)) c->enabled = !locked;
     mainWindow(app).ComboBoxSnooze.enabled = !locked && snooze;
     mainWindow(app).ComboBoxAMPM.enabled = !locked && !mainWindow(app).N24HourFormat1.checked;
     mainWindow(app).EditProgramParams.enabled = !locked && mainWindow(app).ProgramofYourChoice1.checked;

@@ -116,6 +116,8 @@ QFont controlFont(const Control& c) {
     font.setPointSize(c.fontSize > 0 ? c.fontSize : 8);
     if (!c.fontName.empty()) font.setFamily(qs(c.fontName));
     font.setBold(c.bold);
+    font.setItalic(c.italic);
+    font.setUnderline(c.underline);
     return font;
 }
 

@@ -91,9 +91,9 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d));
 }
 
-QRegion roundedWindowRegion(int width, int height) {
+QRegion roundedWindowRegion(int width, int height, int ellipse) {
     QPainterPath path;
-    path.addRoundedRect(QRectF(0, 0, width, height + 1), 5, 5);
+    path.addRoundedRect(QRectF(0, 0, width, height + 1), ellipse / 2.0, ellipse / 2.0);
     return QRegion(path.toFillPolygon().toPolygon());
 }
 
@@ -106,9 +106,9 @@ void FormWindow::setBackground(const QColor& color) {
     update();
 }
 
-void FormWindow::setRounded(bool rounded) {
-    if (rounded == rounded_) return;
-    rounded_ = rounded;
+void FormWindow::setRounded(int ellipse) {
+    if (ellipse == rounded_) return;
+    rounded_ = ellipse;
     applyShape();
 }
 
@@ -163,8 +163,8 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void FormWindow::applyShape() {
-    if (rounded_)
-        setMask(roundedWindowRegion(width(), height()));
+    if (rounded_ > 0)
+        setMask(roundedWindowRegion(width(), height(), rounded_));
     else
         clearMask();
 }

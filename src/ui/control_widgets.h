@@ -75,7 +75,8 @@ class FormWindow : public QWidget {
     QWidget* body() const { return body_; } // the client area below the menu bar
 
     void setBackground(const QColor& color);
-    void setRounded(bool rounded);
+    // Rounded corners of this ellipse's size (pixels); 0: square corners.
+    void setRounded(int ellipse);
     void setClientArea(int top, int width, int height);
     // A plate painted behind the clock's labels (window coordinates; empty: none).
     void setFace(const QRect& face);
@@ -94,11 +95,11 @@ class FormWindow : public QWidget {
     QColor background_;
     QPixmap painted_; // the background as last drawn: a second's repaint copies a corner of it
     QRect face_;
-    bool rounded_ = false;
+    int rounded_ = 0;
 };
 
 // The rounded window region: the window's rectangle one pixel taller, with
-// corner ellipses of 10 x 10 pixels.
-QRegion roundedWindowRegion(int width, int height);
+// corner ellipses of `ellipse` x `ellipse` pixels.
+QRegion roundedWindowRegion(int width, int height, int ellipse = 10);
 
 } // namespace kelvaro

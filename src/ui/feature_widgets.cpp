@@ -2,6 +2,8 @@
 
 #include "moon/moon_widget.h"
 #include "online/banner_browser.h"
+#include "ui/about_box_widgets.h"
+#include "ui/city_clock_view.h"
 #include "ui/program_view.h"
 
 #include <QFrame>
@@ -64,6 +66,8 @@ void setPictures(ProgramView& view) {
 
 void registerFeatureWidgets(ProgramView& view) {
     setPictures(view);
+    registerCityClockView(view);
+    registerAboutBoxWidgets(view);
     view.registerCustomWidget("PanelMoon", [](QWidget* parent, Control&) {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);

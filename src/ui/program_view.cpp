@@ -149,6 +149,8 @@ void ProgramView::sync(bool force) {
             syncForm(*form, force);
     }
     timers_->sync();
+    for (const auto& synced : synced_)
+        synced();
 }
 
 ProgramView::FormView& ProgramView::formView(Form& form) {
@@ -311,7 +313,7 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
         view.flags = flags;
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
-    w->setRounded(form.rounded);
+    w->setRounded(form.rounded ? 10 : form.roundCorners);
     if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();

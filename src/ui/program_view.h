@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -43,6 +44,11 @@ class ProgramView : public QObject, public WindowHost {
     void refresh();
     // Copies it whatever the revision says (after writes that did not touch()).
     void refreshAll();
+
+    Application& application() const { return app_; }
+    // Runs at the end of every copy of the model into the widgets, for views that are
+    // not windows of a form (the city clock).
+    void onSynced(std::function<void()> callback) { synced_.push_back(std::move(callback)); }
 
     QWidget* window(const std::string& form) const;
     QWidget* widget(const std::string& controlName) const;
@@ -117,6 +123,7 @@ class ProgramView : public QObject, public WindowHost {
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
     std::map<std::string, std::function<void()>> ownWindows_;
+    std::vector<std::function<void()>> synced_;
     std::unique_ptr<TimerHost> timers_; // the timer controls besides the main tick
     unsigned shownRevision_ = 0;
     bool everRefreshed_ = false;

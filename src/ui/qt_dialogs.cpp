@@ -1,10 +1,14 @@
 #include "ui/qt_dialogs.h"
 
 #include "ui/qt_convert.h"
+#include "ui/qt_font.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include <cstdio>
@@ -108,6 +112,22 @@ std::optional<std::string> QtDialogs::chooseFile(const FileRequest& request) {
         chosen = QFileDialog::getOpenFileName(parent, title, dir, qtFileFilter(request.filter));
     if (chosen.isEmpty()) return std::nullopt;
     return stdString(chosen);
+}
+
+std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& initial,
+                                              const std::function<void(const FontSpec&)>& apply) {
+    if (unattended_) return std::nullopt;
+    QFontDialog dialog(qtFont(initial), QApplication::activeWindow());
+    dialog.setOption(QFontDialog::DontUseNativeDialog); // the Apply button lives in Qt's own dialog
+    dialog.setOption(QFontDialog::ScalableFonts);
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        QPushButton* applyButton = buttons->addButton(QDialogButtonBox::Apply);
+        QObject::connect(applyButton, &QPushButton::clicked, &dialog, [&] {
+            if (apply) apply(fontSpec(dialog.currentFont(), initial));
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return fontSpec(dialog.selectedFont(), initial);
 }
 
 } // namespace kelvaro

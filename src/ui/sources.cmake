@@ -1,6 +1,9 @@
 # The Qt Widgets views of the program's windows.
 target_sources(kelvaro_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/about_box_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/city_clock_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_sync.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/flame_widget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feature_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
@@ -8,6 +11,7 @@ target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/program_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_view.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timer_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_input.cpp)

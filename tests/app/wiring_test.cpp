@@ -39,9 +39,9 @@ TEST_F(Wiring, AMisspeltHandlerIsReported) {
 }
 
 TEST_F(Wiring, AStepStillListedAsComingLaterOnceDefinedIsReported) {
-    ASSERT_TRUE(stepComesLater(Step::PlaceTaskbarClock));
-    defineStep(*app, Step::PlaceTaskbarClock, [] {});
-    EXPECT_TRUE(reports("step PlaceTaskbarClock is defined but listed as coming later"));
+    ASSERT_TRUE(stepComesLater(Step::AfterSettingsLoaded));
+    defineStep(*app, Step::AfterSettingsLoaded, [] {});
+    EXPECT_TRUE(reports("step AfterSettingsLoaded is defined but listed as coming later"));
 }
 
 TEST_F(Wiring, StepsRunOnlyWhenDefinedAndQuestionsAreAnswered) {

@@ -77,6 +77,8 @@ void Session::setScene(const Command& command) {
             dialogs_.queueAnswer(*answerFromName(word));
     } else if (verb == "answer-file") {
         dialogs_.queueFile(a[0] == "cancel" ? std::nullopt : std::optional<std::string>(resolvePath(a[0])));
+    } else if (verb == "answer-font") {
+        dialogs_.queueFont(*parseFontAnswer(a));
     }
 }
 
@@ -98,6 +100,22 @@ void Session::typeText(const std::string& name, const std::string& text) {
         guarded([&] { program.userKey(keyFor(character)); });
         afterStep();
     }
+}
+
+// Press the left button at FROM-X, move to TO-X, release: each with the control's mouse
+// handler, which is told the x position and the keys and buttons held.
+void Session::drag(const Words& a) {
+    Application& program = app();
+    const Control& target = program.ctl(a[0]);
+    const std::string keys = a.size() > 3 ? a[3] : "";
+    const std::string held = keys.empty() ? "left" : keys + "+left";
+    auto send = [&](Event event, const std::string& x, const std::string& with) {
+        const std::string& handler = target.handler(event);
+        if (!handler.empty()) guarded([&] { program.run(handler, {x, with}); });
+    };
+    send(Event::MouseDown, a[1], held);
+    send(Event::MouseMove, a[2], held);
+    send(Event::MouseUp, a[2], keys);
 }
 
 void Session::act(const Command& command) {
@@ -140,6 +158,8 @@ void Session::act(const Command& command) {
         }
     } else if (verb == "close") {
         guarded([&] { program.closeForm(a[0]); });
+    } else if (verb == "drag") {
+        drag(a);
     } else {
         throw ScenarioFailure("unknown command " + verb);
     }

@@ -97,6 +97,12 @@ TEST(ScenarioScript, ReportsTheLineOfEverySyntaxError) {
         "scenario s\nmixer set wave 5 quiet",
         "scenario s\nsettle now",
         "scenario s\nwrite a \"unterminated",
+        "scenario s\nanswer-font Tahoma",            // no size
+        "scenario s\nanswer-font Tahoma,8,heavy",    // no such style
+        "scenario s\nanswer-font apply Tahoma,8",    // applied, then neither OK nor Cancel
+        "scenario s\nanswer-font cancel Tahoma,8",   // the answer ends the line
+        "scenario s\ndrag PanelKV 10",               // no end
+        "scenario s\ndrag PanelKV 10 20 ctrl+super", // no such key
     };
     for (const char* text : bad) {
         try {
@@ -118,6 +124,19 @@ TEST(ScenarioScript, ReadsTimesOffsetsAndCounts) {
     EXPECT_EQ(splitCell("G[3,0]")->row, 3);
     EXPECT_FALSE(splitCell("G[3]").has_value());
     EXPECT_EQ(splitProperty("Speaker.last")->property, "last");
+}
+
+TEST(ScenarioScript, ReadsFontAnswers) {
+    const auto answer =
+        parseFontAnswer({"apply", "Serif,20", "apply", "Sans,9,italic", "DejaVu Serif,14,bold,underline"});
+    ASSERT_TRUE(answer);
+    ASSERT_EQ(answer->applied.size(), 2u);
+    EXPECT_EQ(answer->applied[1].name, "Sans");
+    EXPECT_TRUE(answer->applied[1].italic);
+    ASSERT_TRUE(answer->chosen);
+    EXPECT_EQ(*answer->chosen, (FontSpec{"DejaVu Serif", 14, true, false, true, 0}));
+    EXPECT_FALSE(parseFontAnswer({"cancel"})->chosen);
+    EXPECT_FALSE(parseFontSpec("Serif,0"));
 }
 
 } // namespace

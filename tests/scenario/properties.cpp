@@ -107,6 +107,11 @@ std::string readControl(const Control& c, const std::string& p) {
     if (p == "top") return std::to_string(c.top);
     if (p == "width") return std::to_string(c.width);
     if (p == "height") return std::to_string(c.height);
+    if (p == "fontname") return c.fontName;
+    if (p == "fontsize") return std::to_string(c.fontSize);
+    if (p == "bold") return flag(c.bold);
+    if (p == "italic") return flag(c.italic);
+    if (p == "underline") return flag(c.underline);
     noProperty(c.name, p);
 }
 

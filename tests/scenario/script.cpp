@@ -167,6 +167,14 @@ void checkWords(const std::string& verb, const Words& a) {
         return;
     }
     if (verb == "answer-file") return count(1, "answer-file PATH | cancel");
+    if (verb == "answer-font")
+        return require(parseFontAnswer(a).has_value(), "expected: answer-font [apply FONT]... FONT | cancel, "
+                                                       "FONT as Name,size[,bold][,italic][,underline]");
+    if (verb == "drag") {
+        require(a.size() == 3 || a.size() == 4, "expected: drag NAME FROM-X TO-X [KEYS]");
+        require(parseIndex(a[1]) && parseIndex(a[2]), "FROM-X and TO-X are numbers from 0");
+        return require(a.size() == 3 || isHeldKeys(a[3]), "unknown keys " + a.back());
+    }
     if (verb == "expect") return checkExpect(a);
     if (verb == "expect-failure") {
         require(a.size() >= 2, "expected: expect-failure TEXT COMMAND...");
@@ -307,13 +315,15 @@ bool isBoxKindName(std::string_view word) {
 }
 
 std::optional<ValueKind> propertyKind(std::string_view property) {
-    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint",
-                                                            "items",   "page", "url"};
+    static const std::set<std::string, std::less<>> text = {"caption", "text", "hint",    "items",
+                                                            "page",    "url",  "fontname"};
     static const std::set<std::string, std::less<>> flags = {
-        "checked", "enabled", "visible", "minimized", "modal", "rounded", "taskbarbutton"};
+        "checked", "enabled",       "visible", "minimized", "modal",
+        "rounded", "taskbarbutton", "bold",    "italic",    "underline"};
     static const std::set<std::string, std::less<>> colours = {"color", "bgcolor", "oncolor", "offcolor"};
     static const std::set<std::string, std::less<>> numbers = {
-        "rows", "cols", "row", "col", "position", "min", "max", "interval", "left", "top", "width", "height"};
+        "rows",     "cols", "row", "col",   "position", "min",     "max",
+        "interval", "left", "top", "width", "height",   "fontsize"};
     if (text.count(property)) return ValueKind::Text;
     if (flags.count(property)) return ValueKind::Boolean;
     if (colours.count(property)) return ValueKind::Colour;

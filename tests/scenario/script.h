@@ -1,6 +1,7 @@
 #pragma once
 // A script file as scenarios of commands, checked for syntax before anything runs.
 #include "compare.h"
+#include "platform/fake_dialogs.h"
 
 #include <cstdint>
 #include <optional>
@@ -63,5 +64,11 @@ bool isKeyName(std::string_view word);
 bool isBoxKindName(std::string_view word);
 // How a property of a control or window compares; nullopt for an unknown property.
 std::optional<ValueKind> propertyKind(std::string_view property);
+// "Name,size[,bold][,italic][,underline]"
+std::optional<FontSpec> parseFontSpec(const std::string& word);
+// [apply FONT]... FONT | cancel
+std::optional<FakeDialogs::FontAnswer> parseFontAnswer(const Words& words);
+// Keys and buttons held during a mouse action, joined by "+": ctrl, shift, alt, left, right, middle.
+bool isHeldKeys(const std::string& word);
 
 } // namespace kelvaro::scenario

@@ -232,9 +232,9 @@ void Session::run(const Command& command) {
         serviceFor(*kit).command(verb, command.args);
         return afterStep();
     }
-    static const std::vector<std::string> scene = {"locale",     "now",        "utc-offset", "write",
-                                                   "unreadable", "readable",   "touch",      "args",
-                                                   "answer",     "answer-file"};
+    static const std::vector<std::string> scene = {"locale",     "now",         "utc-offset", "write",
+                                                   "unreadable", "readable",    "touch",      "args",
+                                                   "answer",     "answer-file", "answer-font"};
     if (std::find(scene.begin(), scene.end(), verb) != scene.end()) return setScene(command);
     act(command);
     afterStep();

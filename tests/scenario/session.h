@@ -79,6 +79,7 @@ class Session : public ServiceHost {
     void setScene(const Command& command);
     void act(const Command& command);
     void typeText(const std::string& name, const std::string& text);
+    void drag(const Words& args);
     void writeFile(const std::string& name, const std::string& bytes);
     std::string resolvePath(const std::string& path) const;
 

@@ -1,0 +1,187 @@
+#include "ui/about_box_widgets.h"
+
+#include "framework/control.h"
+#include "ui/control_sync.h"
+#include "ui/flame_widget.h"
+#include "ui/program_view.h"
+#include "ui/qt_convert.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+void EffectLabel::setText(const QString& text) {
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void EffectLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (look_.background.isValid()) p.fillRect(rect(), look_.background);
+    const QFontMetrics metrics(font());
+    const int d = look_.shadowDepth;
+    // Centred with room for the shadow on the right and below.
+    const int x = (width() - d - metrics.horizontalAdvance(text_)) / 2;
+    const int y = (height() - d - metrics.height()) / 2 + metrics.ascent();
+    QPainterPath path;
+    path.addText(x, y, font(), text_);
+    p.setPen(Qt::NoPen);
+    if (d > 0) p.fillPath(path.translated(d, d), look_.shadow);
+    if (look_.highlight.isValid()) p.fillPath(path.translated(2, 2), look_.highlight);
+    QLinearGradient face(0, y - metrics.ascent(), 0, y + metrics.descent());
+    face.setColorAt(0, look_.faceTop);
+    face.setColorAt(1, look_.faceBottom);
+    p.fillPath(path, face);
+}
+
+void TriangleShape::setColors(const QColor& bottom, const QColor& top) {
+    if (bottom == bottom_ && top == top_) return;
+    bottom_ = bottom;
+    top_ = top;
+    update();
+}
+
+void TriangleShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, height(), 0, 0);
+    fill.setColorAt(0, bottom_);
+    fill.setColorAt(1, top_);
+    QPainterPath triangle;
+    triangle.moveTo(0, 0);
+    triangle.lineTo(width(), 0);
+    triangle.lineTo(width() / 2.0, height());
+    triangle.closeSubpath();
+    p.fillPath(triangle, fill);
+}
+
+ScrollText::ScrollText(QWidget* parent) : QWidget(parent) {
+    timer_.setInterval(50);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        step_ = (step_ + 1) % steps_;
+        update();
+    });
+}
+
+void ScrollText::setLines(const QStringList& lines) {
+    if (lines == lines_) return;
+    lines_ = lines;
+    update();
+}
+
+void ScrollText::setMotion(int intervalMs, int steps) {
+    if (intervalMs > 0 && intervalMs != timer_.interval()) timer_.setInterval(intervalMs);
+    if (steps > 0) steps_ = steps;
+}
+
+void ScrollText::setColor(const QColor& color) {
+    color_ = color;
+}
+
+void ScrollText::setRunning(bool running) {
+    if (running && !running_) step_ = 0; // each opening starts from the bottom
+    running_ = running;
+    startOrStop();
+}
+
+void ScrollText::showEvent(QShowEvent*) {
+    startOrStop();
+}
+
+void ScrollText::hideEvent(QHideEvent*) {
+    startOrStop();
+}
+
+void ScrollText::startOrStop() {
+    const bool animate = running_ && isVisible();
+    if (animate && !timer_.isActive()) timer_.start();
+    if (!animate && timer_.isActive()) timer_.stop();
+}
+
+void ScrollText::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setClipRect(rect());
+    const QFontMetrics metrics(font());
+    const int lineHeight = metrics.height();
+    const int textHeight = lineHeight * static_cast<int>(lines_.size());
+    // One pass: the first line enters at the bottom, the last one leaves at the top.
+    const int travel = height() + textHeight;
+    const int top = height() - step_ * travel / std::max(1, steps_);
+    constexpr int kDepth = 3;
+    for (int i = 0; i < lines_.size(); ++i) {
+        const QRect line(0, top + i * lineHeight, width() - kDepth, lineHeight);
+        if (line.bottom() < 0 || line.top() > height()) continue;
+        p.setPen(QColor(90, 60, 0));
+        p.drawText(line.translated(kDepth, kDepth), Qt::AlignHCenter | Qt::AlignTop, lines_[i]);
+        p.setPen(color_);
+        p.drawText(line, Qt::AlignHCenter | Qt::AlignTop, lines_[i]);
+    }
+}
+
+void registerAboutBoxWidgets(ProgramView& view) {
+    // The notice and the version, centred under the title.
+    for (const char* label : {"Label1", "LabelVersion"})
+        view.registerCustomWidget(
+            label,
+            [](QWidget* parent, Control&) {
+                auto* l = new QLabel(parent);
+                l->setAlignment(Qt::AlignCenter);
+                return l;
+            },
+            [](QWidget* w, const Control& c) {
+                auto* l = static_cast<QLabel*>(w);
+                if (l->text() != qs(c.caption)) l->setText(qs(c.caption));
+                QPalette palette = l->palette();
+                palette.setColor(QPalette::WindowText, frameworkColor(c.color));
+                l->setPalette(palette);
+            });
+    view.registerCustomWidget(
+        "LabelEffect2",
+        [](QWidget* parent, Control&) {
+            return new EffectLabel(parent, {QColor(255, 0, 0), QColor(128, 128, 0), QColor(255, 255, 0),
+                                            QColor(40, 40, 0), QColor(), 10});
+        },
+        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
+    view.registerCustomWidget(
+        "LabelEffect3",
+        [](QWidget* parent, Control& c) {
+            return new EffectLabel(parent, {frameworkColor(c.color), frameworkColor(c.color), QColor(),
+                                            QColor(128, 128, 128), frameworkColor(c.bgcolor), 2});
+        },
+        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
+    view.registerCustomWidget(
+        "ManyShape3", [](QWidget* parent, Control&) { return new TriangleShape(parent); },
+        [](QWidget* w, const Control& c) {
+            static_cast<TriangleShape*>(w)->setColors(frameworkColor(c.color), frameworkColor(c.bgcolor));
+        });
+    for (const char* flame : {"Flame1", "Flame2"})
+        view.registerCustomWidget(
+            flame, [](QWidget* parent, Control&) { return new FlameWidget(parent); },
+            [](QWidget* w, const Control& c) {
+                auto* f = static_cast<FlameWidget*>(w);
+                f->setInterval(c.interval);
+                f->setColorNumber(c.position);
+                f->setRunning(c.enabled);
+            });
+    view.registerCustomWidget(
+        "ScrollText1", [](QWidget* parent, Control&) { return new ScrollText(parent); },
+        [](QWidget* w, const Control& c) {
+            auto* s = static_cast<ScrollText*>(w);
+            QStringList lines;
+            for (const auto& line : c.items)
+                lines << qs(line);
+            s->setLines(lines);
+            s->setMotion(c.interval, c.position);
+            s->setColor(frameworkColor(c.color));
+            s->setRunning(c.enabled);
+        });
+}
+
+} // namespace kelvaro

@@ -1,0 +1,167 @@
+#include "ui/city_clock_view.h"
+
+#include "framework/application.h"
+#include "ui/control_sync.h"
+#include "ui/program_view.h"
+#include "ui/qt_convert.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+namespace {
+
+constexpr const char* kPanel = "PanelKV";
+constexpr const char* kPopupMenu = "PopupMenu1"; // the tray's menu, when the tray feature is there
+constexpr int kClickSlop = 3;                    // a press that moves further is a drag, not a click
+
+// "ctrl+left": what the panel's mouse handlers are told.
+std::string heldKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
+    std::string keys;
+    auto add = [&keys](bool held, const char* name) {
+        if (held) keys += (keys.empty() ? "" : "+") + std::string(name);
+    };
+    add(mods & Qt::ControlModifier, "ctrl");
+    add(mods & Qt::ShiftModifier, "shift");
+    add(mods & Qt::AltModifier, "alt");
+    add(buttons & Qt::LeftButton, "left");
+    add(buttons & Qt::RightButton, "right");
+    add(buttons & Qt::MiddleButton, "middle");
+    return keys;
+}
+
+// Stands in the main window for the panel, which lives on the desktop instead.
+class StandIn : public QWidget {
+  public:
+    using QWidget::QWidget;
+    void setVisible(bool) override { QWidget::setVisible(false); }
+};
+
+} // namespace
+
+CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
+      app_(app), view_(view) {
+    setObjectName(QStringLiteral("CityClock"));
+    setWindowTitle(QStringLiteral("Kelvaro City Clock"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
+void CityClockWindow::paintEvent(QPaintEvent*) {
+    const Control* c = app_.find(kPanel);
+    if (!c) return;
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, frameworkColor(c->bgcolor));
+    // Lowered outer and inner bevels, one pixel each.
+    const QColor dark(128, 128, 128), darker(64, 64, 64), light(255, 255, 255), lighter(227, 227, 227);
+    auto bevel = [&p](const QRect& b, const QColor& topLeft, const QColor& bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(b.topLeft(), b.topRight());
+        p.drawLine(b.topLeft(), b.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(b.bottomLeft(), b.bottomRight());
+        p.drawLine(b.topRight(), b.bottomRight());
+    };
+    bevel(r.adjusted(0, 0, -1, -1), dark, light);
+    bevel(r.adjusted(1, 1, -2, -2), darker, lighter);
+    p.setFont(controlFont(*c));
+    p.setPen(frameworkColor(c->color));
+    p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, qs(c->caption));
+}
+
+void CityClockWindow::mouse(int event, QMouseEvent* e, bool withButtons) {
+    const Control* c = app_.find(kPanel);
+    if (!c) return;
+    const std::string handler = c->handler(static_cast<Event>(event));
+    if (handler.empty() || !app_.hasOperation(handler)) return;
+    // From the panel's place in the model, not the window's: the window system may not
+    // have moved the window yet while a drag resizes it.
+    const int x = static_cast<int>(e->globalPosition().x()) - areaLeft_ - c->left;
+    const Args args{std::to_string(x),
+                    heldKeys(e->modifiers(), withButtons ? e->buttons() | e->button() : e->buttons())};
+    view_.user([this, handler, args] { app_.run(handler, args); });
+}
+
+void CityClockWindow::mousePressEvent(QMouseEvent* e) {
+    pressedAt_ = e->globalPosition().toPoint();
+    moved_ = false;
+    mouse(static_cast<int>(Event::MouseDown), e, true);
+}
+
+void CityClockWindow::mouseMoveEvent(QMouseEvent* e) {
+    if (e->buttons() == Qt::NoButton) return;
+    if ((e->globalPosition().toPoint() - pressedAt_).manhattanLength() > kClickSlop) moved_ = true;
+    mouse(static_cast<int>(Event::MouseMove), e, true);
+}
+
+void CityClockWindow::mouseReleaseEvent(QMouseEvent* e) {
+    mouse(static_cast<int>(Event::MouseUp), e, false);
+    if (e->button() == Qt::LeftButton && !moved_ && rect().contains(e->position().toPoint()))
+        view_.user([this] { app_.userClick(kPanel); });
+}
+
+void CityClockWindow::mouseDoubleClickEvent(QMouseEvent* e) {
+    const Control* c = app_.find(kPanel);
+    if (e->button() != Qt::LeftButton || !c || !app_.hasOperation(c->handler(Event::DblClick))) return;
+    view_.user([this] { app_.userDblClick(kPanel); });
+}
+
+void CityClockWindow::contextMenuEvent(QContextMenuEvent* e) {
+    if (QMenu* menu = view_.menu(kPopupMenu)) menu->popup(e->globalPos());
+}
+
+CityClockView::CityClockView(ProgramView& view)
+    : QObject(&view), app_(view.application()), view_(view),
+      window_(std::make_unique<CityClockWindow>(app_, view)) {
+    tellArea();
+    view.onSynced([this] { sync(); });
+}
+
+CityClockView::~CityClockView() = default;
+
+// The logic keeps the panel right-aligned in an area of this width.
+void CityClockView::tellArea() {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen != screen_) {
+        if (screen_) disconnect(screen_, nullptr, this, nullptr);
+        screen_ = screen;
+        if (screen_) connect(screen_, &QScreen::availableGeometryChanged, this, [this] { tellArea(); });
+    }
+    if (!screen_ || !app_.hasOperation("PanelKVArea")) return;
+    const int width = screen_->availableGeometry().width();
+    view_.user([this, width] { app_.run("PanelKVArea", {std::to_string(width)}); });
+}
+
+void CityClockView::sync() {
+    const Control* c = app_.find(kPanel);
+    const bool shown = c && c->visible && !app_.main.closing && screen_;
+    if (!shown) {
+        if (window_->isVisible()) window_->hide();
+        return;
+    }
+    const QRect area = screen_->availableGeometry();
+    window_->setAreaLeft(area.left());
+    // A font bigger than the panel's height is never cut: the panel grows to fit it.
+    const int textHeight = QFontMetrics(controlFont(*c)).height() + 4;
+    const QSize size(std::max(c->width, 1), std::max(c->height, textHeight));
+    const QRect place(area.left() + c->left, area.bottom() + 1 - size.height(), size.width(), size.height());
+    if (window_->geometry() != place) window_->setGeometry(place);
+    window_->update();
+    if (!window_->isVisible()) window_->show();
+}
+
+void registerCityClockView(ProgramView& view) {
+    view.registerCustomWidget(kPanel, [](QWidget* parent, Control&) { return new StandIn(parent); });
+    new CityClockView(view);
+}
+
+} // namespace kelvaro

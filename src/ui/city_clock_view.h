@@ -1,0 +1,61 @@
+#pragma once
+// The city clock's window: a small frameless tool window, always on top and with
+// no taskbar button, standing at the bottom right of the screen's free area (above
+// a panel) and right-aligned as its width changes. It shows the main window's
+// `PanelKV` control and hands the mouse back to that control's handlers.
+#include <QObject>
+#include <QWidget>
+
+#include <memory>
+
+class QScreen;
+
+namespace kelvaro {
+
+class Application;
+class ProgramView;
+
+class CityClockWindow : public QWidget {
+  public:
+    explicit CityClockWindow(Application& app, ProgramView& view);
+    void setAreaLeft(int left) { areaLeft_ = left; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    void mouse(int event, QMouseEvent* e, bool withButtons);
+
+    Application& app_;
+    ProgramView& view_;
+    QPoint pressedAt_;
+    bool moved_ = false;
+    int areaLeft_ = 0;
+};
+
+class CityClockView : public QObject {
+  public:
+    // Lives as long as `view` (its child).
+    explicit CityClockView(ProgramView& view);
+    ~CityClockView() override;
+    QWidget* window() const { return window_.get(); }
+    void sync();
+
+  private:
+    void tellArea();
+
+    Application& app_;
+    ProgramView& view_;
+    std::unique_ptr<CityClockWindow> window_;
+    QScreen* screen_ = nullptr;
+};
+
+// The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.
+void registerCityClockView(ProgramView& view);
+
+} // namespace kelvaro

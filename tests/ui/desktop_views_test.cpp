@@ -1,0 +1,116 @@
+// The city clock's window and the about box as the real program shows them.
+#include "app/program.h"
+#include "platform/fake_platform.h"
+#include "ui/about_box_widgets.h"
+#include "ui/feature_widgets.h"
+#include "ui/flame_widget.h"
+#include "ui/program_view.h"
+#include "ui_test_support.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+struct DesktopViews : ::testing::Test {
+    QTemporaryDir dir;
+    FakePlatform fakes{FakeClock::DefaultStart + 7.0 / 24 + 42.0 / 1440}; // 07:42
+    std::unique_ptr<Application> app;
+    std::unique_ptr<ProgramView> view;
+
+    void SetUp() override {
+        uiApp();
+        ASSERT_TRUE(dir.isValid());
+        app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                            LocaleInfo::enUS(), dir.path().toStdString() + "/", {"kelvaro"});
+        view = std::make_unique<ProgramView>(*app);
+        registerFeatureWidgets(*view);
+        firstPaint(*app);
+        tick();
+    }
+    void tick() {
+        fakes.clock.advanceSeconds(1);
+        mainTick(*app);
+        view->refresh();
+    }
+    static QWidget* cityClock() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("CityClock")) return w;
+        return nullptr;
+    }
+};
+
+TEST_F(DesktopViews, TheCityClockStandsAtTheBottomRightOnTopWithoutATaskbarButton) {
+    QWidget* clock = cityClock();
+    ASSERT_NE(clock, nullptr);
+    ASSERT_TRUE(clock->isVisible()); // the first paint set the text, the first tick shows it
+    const Qt::WindowFlags flags = clock->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(clock->geometry().right(), area.right() - 2);
+    EXPECT_EQ(clock->geometry().bottom(), area.bottom());
+    EXPECT_EQ(view->widget("PanelKV")->isVisible(), false) << "nothing of it inside the main window";
+
+    app->run("PanelKVMouseDown", {"10", "ctrl+left"});
+    app->run("PanelKVMouseMove", {"0", "ctrl+left"}); // ten pixels to the left: ten wider
+    view->refresh();
+    EXPECT_EQ(clock->width(), 90);
+    EXPECT_EQ(clock->geometry().right(), area.right() - 2);
+
+    QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
+    EXPECT_TRUE(clock->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/city-clock.png")));
+
+    app->userClick("CheckBoxShowKVTimeinTaskBar1");
+    tick();
+    EXPECT_FALSE(clock->isVisible());
+}
+
+TEST_F(DesktopViews, ABigFontIsNotCut) {
+    app->ctl("PanelKV").fontSize = 30;
+    tick();
+    tick();
+    QWidget* clock = cityClock();
+    ASSERT_TRUE(clock && clock->isVisible());
+    EXPECT_GE(clock->height(), QFontMetrics(clock->font()).height());
+}
+
+TEST_F(DesktopViews, TheAboutBoxAnimatesOnlyWhileShown) {
+    app->userClick("About1");
+    view->refresh();
+    QWidget* about = view->window("TFormAbout");
+    ASSERT_TRUE(about && about->isVisible());
+    EXPECT_EQ(about->size(), QSize(515, 287));
+    for (const char* name : {"LabelEffect2", "LabelVersion", "Label1", "Flame1", "Flame2", "ScrollText1",
+                             "LabelEffect3", "ManyShape3"}) {
+        QWidget* w = view->widget(name);
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_TRUE(w->isVisible()) << name;
+        EXPECT_TRUE(about->rect().contains(QRect(w->mapTo(about, QPoint(0, 0)), w->size())))
+            << name << " is cut";
+    }
+    auto* flame = dynamic_cast<FlameWidget*>(view->widget("Flame1"));
+    auto* scroll = dynamic_cast<ScrollText*>(view->widget("ScrollText1"));
+    ASSERT_TRUE(flame && scroll);
+    EXPECT_TRUE(flame->isAnimating());
+    EXPECT_TRUE(scroll->isAnimating());
+    QTest::qWait(300);
+    QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
+    EXPECT_TRUE(about->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/about-box.png")));
+
+    app->userClick("LabelEffect3");
+    view->refresh();
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(flame->isAnimating());
+    EXPECT_FALSE(scroll->isAnimating());
+}
+
+} // namespace
+} // namespace kelvaro
