@@ -24,6 +24,7 @@ void addOnlineControls(Form& mainWindow, Form& notebook);     // online/
 void addCityZoneControls(Form& notebook);                     // cities/
 void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
+void addWakeControls(Form& notebook);                         // desktop/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -39,5 +40,8 @@ void installOnline(Application& app);        // online/
 void installCityZones(Application& app);     // cities/
 void installNowPlus(Application& app);       // alarm/
 void installSuperAlarm(Application& app);    // superalarm/
+void installWakeUp(Application& app);        // desktop/
+void installMissedAlarms(Application& app);  // desktop/
+void installWillItRing(Application& app);    // desktop/
 
 } // namespace kelvaro

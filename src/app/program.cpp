@@ -87,6 +87,7 @@ void assembleProgram(Application& app) {
     addCityZoneControls(book);
     addNowPlusControls(main);
     addSuperAlarmControls(main, book);
+    addWakeControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -109,6 +110,9 @@ void assembleProgram(Application& app) {
     installCityZones(app);
     installNowPlus(app);
     installSuperAlarm(app);
+    installWakeUp(app);
+    installMissedAlarms(app);
+    installWillItRing(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

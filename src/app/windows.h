@@ -31,7 +31,8 @@ class Application;
     X(LabelSnozDiff) X(PanelMoon) X(Moon1) X(GetWebTimeSynch1) X(LightCheckUpDated) X(PanelBanner) \
     X(WebBrowserTop) X(LabelMaxB) X(BevelCD) X(TrackBarCD) X(SetSuperAlarm1) X(LabelAtime) \
     X(Labelss) X(Labelsd) X(Labelse) X(Labelsdr) X(Labelsb1) X(Labelsb2) X(Labelsb3) \
-    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3)
+    X(LabelNowPlus) X(ComboBoxNowPlus) X(UpDown3) \
+    X(TimerGentleStart)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
@@ -62,7 +63,8 @@ class Application;
     X(LabelFor) X(LabelMCity) X(LabelAlarmTimeTitle) X(LabelMAlarmTime) X(Edit1MT) \
     X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) X(Edit2MT) X(LabelStartDress) \
     X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
-    X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm)
+    X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm) \
+    X(LabelLateLimit) X(ComboBoxLateLimit) X(LabelLateLimitUnit) X(LabelGentleStart) X(ComboBoxGentleStart) X(LabelGentleStartUnit)
 // clang-format on
 #define KELVARO_CONTROL_HANDLE(name) Control& name;
 

@@ -123,7 +123,30 @@ class NoMixer : public Mixer {
     void setVolume(int, int, int, int, bool) override { throw MixerError("no mixer device"); }
 };
 
+// Cannot wake the computer, and never hears of its sleep.
+class NoWakeTimer : public WakeTimer {
+  public:
+    WakeMethod method() override { return WakeMethod::None; }
+    bool arm(std::int64_t) override { return false; }
+    void disarm() override {}
+    void sleepReady() override {}
+};
+
 } // namespace
+
+const char* wakeMethodName(WakeMethod method) {
+    switch (method) {
+    case WakeMethod::KernelAlarm:
+        return "kernel alarm timer";
+    case WakeMethod::WakeHelper:
+        return "wake helper";
+    case WakeMethod::SystemTimer:
+        return "system timer";
+    case WakeMethod::None:
+        break;
+    }
+    return "none";
+}
 
 Mixer& noMixer() {
     static NoMixer mixer;
@@ -164,6 +187,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.http) p.http = &http;
     if (!p.mixer) p.mixer = &noMixer();
     if (!p.zones) p.zones = &zones;
+    static NoWakeTimer wake;
+    if (!p.wake) p.wake = &wake;
     return p;
 }
 

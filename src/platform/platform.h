@@ -12,6 +12,7 @@
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/time_client.h"
+#include "platform/wake_timer.h"
 #include "platform/window_host.h"
 #include "platform/zone_database.h"
 
@@ -33,6 +34,7 @@ struct Platform {
     HttpClient* http = nullptr;    // HttpCliFTP
     Mixer* mixer = nullptr;        // the sound card's (or sound server's) mixer
     ZoneDatabase* zones = nullptr; // the tz database, for cities with their own zone
+    WakeTimer* wake = nullptr;     // wakes the computer from suspend for the alarm
     std::string handoverFile;      // the per-user file through which a second start finds the first
     std::string programFile;       // this program's executable, for the autostart entry
     std::string instanceToken;     // how a second start reaches this one (written as "apphdl")

@@ -92,7 +92,7 @@ void Session::expectTarget(const Words& a) {
         return compare(a[0], ValueKind::Text, a[1], a[2], actual);
     }
     auto ref = splitProperty(a[0]);
-    if (const ServiceKit* kit = kitWithPseudoControl(ref->name)) {
+    if (const ServiceKit* kit = kitWithPseudoControl(ref->name, ref->property)) {
         return compare(a[0], ValueKind::Loose, a[1], a[2], serviceFor(*kit).read(ref->name, ref->property));
     }
     const std::string actual = readProperty(app(), ref->name, ref->property);

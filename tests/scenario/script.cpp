@@ -91,7 +91,7 @@ void checkExpect(const Words& a) {
         return checkComparison(a, 1, ValueKind::Text, "expected: expect NAME[ROW,COL] = VALUE");
     auto ref = splitProperty(what);
     require(ref.has_value(), "unknown check " + what);
-    if (kitWithPseudoControl(ref->name))
+    if (kitWithPseudoControl(ref->name, ref->property))
         return checkComparison(a, 1, ValueKind::Loose, "expected: expect NAME.PROPERTY = VALUE");
     auto kind = propertyKind(ref->property);
     require(kind.has_value(), "unknown property " + ref->property);
@@ -173,7 +173,7 @@ void checkWords(const std::string& verb, const Words& a) {
         require(a[1] != "expect-failure", "expect-failure cannot be nested");
         return checkWords(a[1], joinCellWord(Words(a.begin() + 2, a.end())));
     }
-    if (const ServiceKit* kit = kitWithCommand(verb)) {
+    if (const ServiceKit* kit = kitWithCommand(verb, a)) {
         std::string problem = kit->commands.at(verb)(a);
         return require(problem.empty(), problem);
     }

@@ -3,6 +3,7 @@
 #include "fake_mixer_service.h"
 #include "fake_player_service.h"
 #include "network_services.h"
+#include "wake_service.h"
 
 #include "platform/fake_shell.h"
 #include "platform/fake_speaker.h"
@@ -111,20 +112,32 @@ const std::vector<ServiceKit>& serviceKits() {
          {},
          {{"zone", checkZone}},
          [](ServiceHost& host) { return std::make_unique<ZoneService>(host); }},
+        {"sleep and wake-up", {"Power.wakeat"}, {{"power", checkPowerSuspend}}, makeWakeService},
     };
     return kits;
 }
 
-const ServiceKit* kitWithCommand(const std::string& verb) {
-    for (const auto& kit : serviceKits())
-        if (kit.commands.count(verb)) return &kit;
-    return nullptr;
+const ServiceKit* kitWithCommand(const std::string& verb, const Words& args) {
+    const ServiceKit* first = nullptr;
+    for (const auto& kit : serviceKits()) {
+        auto command = kit.commands.find(verb);
+        if (command == kit.commands.end()) continue;
+        if (!first) first = &kit;
+        if (command->second(args).empty()) return &kit;
+    }
+    return first;
 }
 
-const ServiceKit* kitWithPseudoControl(const std::string& name) {
+const ServiceKit* kitWithPseudoControl(const std::string& name, const std::string& property) {
+    auto owns = [](const ServiceKit& kit, const std::string& pseudo) {
+        return std::find(kit.pseudoControls.begin(), kit.pseudoControls.end(), pseudo) !=
+               kit.pseudoControls.end();
+    };
+    if (!property.empty())
+        for (const auto& kit : serviceKits())
+            if (owns(kit, name + "." + property)) return &kit;
     for (const auto& kit : serviceKits())
-        if (std::find(kit.pseudoControls.begin(), kit.pseudoControls.end(), name) != kit.pseudoControls.end())
-            return &kit;
+        if (owns(kit, name)) return &kit;
     return nullptr;
 }
 

@@ -58,7 +58,11 @@ struct ServiceKit {
 };
 
 const std::vector<ServiceKit>& serviceKits();
-const ServiceKit* kitWithCommand(const std::string& verb);
-const ServiceKit* kitWithPseudoControl(const std::string& name);
+// Two kits may share a verb ("power mains", "power suspend 8h"): the one whose syntax check
+// accepts the words wins; with none, the first kit with the verb (for its message).
+const ServiceKit* kitWithCommand(const std::string& verb, const Words& args = {});
+// A kit may own one property of a pseudo-control shared with another kit, named
+// "Power.wakeat" in its list; that comes before a kit owning the whole "Power".
+const ServiceKit* kitWithPseudoControl(const std::string& name, const std::string& property = {});
 
 } // namespace kelvaro::scenario

@@ -228,7 +228,7 @@ void Session::run(const Command& command) {
     if (verb == "tick") return tick(command.args.empty() ? 1 : *parseTickCount(command.args[0]));
     if (verb == "expect") return expect(command.args);
     if (verb == "expect-failure") return expectFailure(command);
-    if (const ServiceKit* kit = kitWithCommand(verb)) {
+    if (const ServiceKit* kit = kitWithCommand(verb, command.args)) {
         serviceFor(*kit).command(verb, command.args);
         return afterStep();
     }
