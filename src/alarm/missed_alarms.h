@@ -14,11 +14,11 @@ namespace kelvaro {
 
 // What decides when the alarm sounds, read from the controls.
 struct AlarmPlan {
-    bool on = false;                  // the alarm switch
-    std::array<bool, 7> days{};       // alarm days, [0] = Sunday
-    int minuteOfDay = 0;              // the alarm time
-    std::optional<int> sundayMinute;  // a separate Sunday alarm time
-    std::optional<int> snoozeMinute;  // time of day a running snooze ends (whatever the switch says)
+    bool on = false;                 // the alarm switch
+    std::array<bool, 7> days{};      // alarm days, [0] = Sunday
+    int minuteOfDay = 0;             // the alarm time
+    std::optional<int> sundayMinute; // a separate Sunday alarm time
+    std::optional<int> snoozeMinute; // time of day a running snooze ends (whatever the switch says)
     friend bool operator==(const AlarmPlan&, const AlarmPlan&) = default;
 };
 

@@ -66,17 +66,18 @@ void handleGap(Application& app, std::int64_t fromMinute, std::int64_t toMinute)
     if (missed.empty()) return;
     const int limit = minuteBox(notebook(app).ComboBoxLateLimit, kDefaultLateLimit);
     const MissedVerdict verdict = judgeMissed(missed, toMinute, limit);
-    const bool staleSnooze =
-        !verdict.sound && mainWindow(app).LightCheckSnooze.checked &&
-        std::any_of(verdict.reported.begin(), verdict.reported.end(), [](const DueMoment& d) { return d.snooze; });
+    const bool staleSnooze = !verdict.sound && mainWindow(app).LightCheckSnooze.checked &&
+                             std::any_of(verdict.reported.begin(), verdict.reported.end(),
+                                         [](const DueMoment& d) { return d.snooze; });
     if (staleSnooze) StopAlarmSound(app); // last night's snooze is over
     if (verdict.sound) {
         SoundAlarmNow(app);
         const DueMoment& d = *verdict.sound;
-        ShowNote(app,
-                 (d.snooze ? "The snooze that ended at " + when(app, d) : "The alarm due at " + when(app, d)) +
-                     " sounds late: the computer was asleep or its clock was set forward.",
-                 false);
+        ShowNote(
+            app,
+            (d.snooze ? "The snooze that ended at " + when(app, d) : "The alarm due at " + when(app, d)) +
+                " sounds late: the computer was asleep or its clock was set forward.",
+            false);
     }
     if (!verdict.reported.empty()) report(app, verdict.reported);
 }
@@ -114,8 +115,8 @@ void CheckMissedAlarms(Application& app) {
 void addWakeControls(Form& notebook) {
     addMinuteSetting(notebook, "ComboBoxLateLimit", "60", "Sound a missed alarm when at most", "minutes late",
                      290);
-    addMinuteSetting(notebook, "ComboBoxGentleStart", "0", "Reach the alarm volume over", "seconds (0 = at once)",
-                     316);
+    addMinuteSetting(notebook, "ComboBoxGentleStart", "0", "Reach the alarm volume over",
+                     "seconds (0 = at once)", 316);
 }
 
 void installMissedAlarms(Application& app) {

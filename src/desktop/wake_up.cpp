@@ -175,7 +175,8 @@ void installWakeUp(Application& app) {
     queries(app).wakeTip = [&app] { return wakeTierText(app); };
     queries(app).keepAwakeForAlarm = [&app] { return keepAwakeForAlarm(app); };
     app.defineState("WakeTier", [&app] { return wakeTierText(app); });
-    app.defineState("KeepAwakeForAlarm", [&app] { return std::string(keepAwakeForAlarm(app) ? "true" : "false"); });
+    app.defineState("KeepAwakeForAlarm",
+                    [&app] { return std::string(keepAwakeForAlarm(app) ? "true" : "false"); });
 }
 
 } // namespace kelvaro

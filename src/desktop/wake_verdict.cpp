@@ -28,12 +28,14 @@ RingCheck wakeCheck(Application& app) {
         return {true, true, wakeTierText(app) + "."};
     case WakeTier::StayAwake:
         return {true, true,
-                "The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway."};
+                "The computer is kept awake for the alarm; do not close the lid, which sends it to sleep "
+                "anyway."};
     case WakeTier::None:
         break;
     }
-    return fail("The computer will not wake up for the alarm: check \"Stop Hibernate and Stand-by\", or install "
-                "the program's package so that its wake helper can wake the computer.");
+    return fail(
+        "The computer will not wake up for the alarm: check \"Stop Hibernate and Stand-by\", or install "
+        "the program's package so that its wake helper can wake the computer.");
 }
 
 RingCheck soundCheck(Application& app) {
@@ -44,7 +46,8 @@ RingCheck soundCheck(Application& app) {
             return fail("No sound output was found: start the sound server or connect speakers.");
         // The alarm raises and un-mutes master itself, unless told to leave the mixer alone.
         if (notebook(app).CheckBoxVolumeMuteFix1.checked &&
-            (mixer.muted(v.PlaybackDestination, v.MasterLine) || mixer.volume(v.PlaybackDestination, v.MasterLine) == 0))
+            (mixer.muted(v.PlaybackDestination, v.MasterLine) ||
+             mixer.volume(v.PlaybackDestination, v.MasterLine) == 0))
             return fail("The sound output is muted: turn the master volume up.");
     } catch (const MixerError&) {
         return fail("The sound output does not answer: restart the sound server.");
@@ -63,10 +66,12 @@ RingCheck sourceCheck(Application& app) {
     const std::string fallBack = "; the alarm falls back to the ding.";
     switch (checkedSource(app)) {
     case SoundSource::Midi:
-        if (!fileThere(app, m.MIDIPath)) return fail("The MIDI file " + m.MIDIPath + " is missing" + fallBack, false);
+        if (!fileThere(app, m.MIDIPath))
+            return fail("The MIDI file " + m.MIDIPath + " is missing" + fallBack, false);
         break;
     case SoundSource::Media:
-        if (!fileThere(app, m.MP3Path)) return fail("The media file " + m.MP3Path + " is missing" + fallBack, false);
+        if (!fileThere(app, m.MP3Path))
+            return fail("The media file " + m.MP3Path + " is missing" + fallBack, false);
         break;
     case SoundSource::Program:
         if (!app.platform().shell->isExecutable(m.ProgramPath))
@@ -74,7 +79,8 @@ RingCheck sourceCheck(Application& app) {
         break;
     case SoundSource::Cd:
         try {
-            if (!app.platform().player->mediaPresent()) return fail("There is no disc in the drive" + fallBack, false);
+            if (!app.platform().player->mediaPresent())
+                return fail("There is no disc in the drive" + fallBack, false);
         } catch (const std::exception&) {
             return fail("The CD drive does not answer" + fallBack, false);
         }
@@ -91,7 +97,8 @@ RingCheck batteryCheck(Application& app, const BatteryReading& battery, DateTime
         return fail("The computer runs on battery and its time left is unknown: plug in the power.", false);
     const std::int64_t needed = (toMilliseconds(alarmAt) - toMilliseconds(app.main.CityNow)) / 1000 + 30 * 60;
     if (*battery.secondsLeft < needed)
-        return fail("The battery will run down before the alarm at " + hhnn(app, alarmAt) + ": plug in the power.");
+        return fail("The battery will run down before the alarm at " + hhnn(app, alarmAt) +
+                    ": plug in the power.");
     return {true, true, "The battery lasts past the alarm."};
 }
 
@@ -108,7 +115,8 @@ RingVerdict willItRing(Application& app, const BatteryReading& battery) {
     RingVerdict verdict;
     const auto next = nextDue(alarmPlan(app), wholeMinute(app.main.CityNow));
     if (!next || next->snooze) {
-        verdict.checks.push_back(fail("No alarm is set for the next days: switch the alarm and its days on."));
+        verdict.checks.push_back(
+            fail("No alarm is set for the next days: switch the alarm and its days on."));
     } else {
         verdict.alarmAt = minuteToDateTime(next->minute);
         verdict.checks.push_back(wakeCheck(app));

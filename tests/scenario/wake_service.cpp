@@ -33,7 +33,8 @@ class WakeService : public FakeService {
         if (property == "wakeat") {
             if (!timer_.wakeAt()) return {};
             const std::int64_t localMs =
-                (*timer_.wakeAt() + std::int64_t{host_.clock().utcOffsetMinutes()} * 60 + 25569LL * 86400) * 1000;
+                (*timer_.wakeAt() + std::int64_t{host_.clock().utcOffsetMinutes()} * 60 + 25569LL * 86400) *
+                1000;
             return formatDateTime("yyyy-mm-dd hh:nn:ss", fromMilliseconds(localMs), LocaleInfo::enUS());
         }
         throw ScenarioFailure(pseudo + " has no property " + property);
