@@ -69,9 +69,10 @@ void handleGap(Application& app, std::int64_t fromMinute, std::int64_t toMinute)
     const bool staleSnooze = !verdict.sound && mainWindow(app).LightCheckSnooze.checked &&
                              std::any_of(verdict.reported.begin(), verdict.reported.end(),
                                          [](const DueMoment& d) { return d.snooze; });
-    if (staleSnooze) StopAlarmSound(app); // last night's snooze is over
+    if (staleSnooze) StopAlarmSound(app);  // last night's snooze is over
+    if (verdict.sound) SoundAlarmNow(app); // raises the window, so before the hold below
+    RaiseHold hold(m);
     if (verdict.sound) {
-        SoundAlarmNow(app);
         const DueMoment& d = *verdict.sound;
         ShowNote(
             app,

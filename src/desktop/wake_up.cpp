@@ -46,6 +46,7 @@ void noteNoWake(Application& app) {
     WakeState& w = wakeState(app);
     if (w.noWakeNoteShown || !nextAlarm(app)) return;
     w.noWakeNoteShown = true;
+    RaiseHold hold(app.main);
     ShowNote(app,
              "The computer will not wake up for the alarm. To let it wake, install the program's "
              "package (its wake helper may set the kernel's alarm timer), run it where systemd "
@@ -168,7 +169,9 @@ void installWakeUp(Application& app) {
     struct Unhook {
         WakeTimer* t = nullptr;
         ~Unhook() {
-            if (t) t->onSleep = t->onResume = nullptr;
+            if (!t) return;
+            t->onSleep = t->onResume = nullptr;
+            t->disarm(); // a closed clock rings no alarm: nothing to wake for
         }
     };
     app.feature<Unhook>().t = &t;

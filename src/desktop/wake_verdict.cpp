@@ -55,6 +55,10 @@ RingCheck soundCheck(Application& app) {
     return {true, true, "The sound output is ready."};
 }
 
+std::string fileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 bool fileThere(Application& app, const std::string& path) {
     if (path.empty()) return false;
     std::error_code ignored;
@@ -67,15 +71,16 @@ RingCheck sourceCheck(Application& app) {
     switch (checkedSource(app)) {
     case SoundSource::Midi:
         if (!fileThere(app, m.MIDIPath))
-            return fail("The MIDI file " + m.MIDIPath + " is missing" + fallBack, false);
+            return fail("The MIDI file " + fileName(m.MIDIPath) + " is missing" + fallBack, false);
         break;
     case SoundSource::Media:
         if (!fileThere(app, m.MP3Path))
-            return fail("The media file " + m.MP3Path + " is missing" + fallBack, false);
+            return fail("The media file " + fileName(m.MP3Path) + " is missing" + fallBack, false);
         break;
     case SoundSource::Program:
         if (!app.platform().shell->isExecutable(m.ProgramPath))
-            return fail("The program " + m.ProgramPath + " cannot be started: choose another sound source.");
+            return fail("The program " + fileName(m.ProgramPath) +
+                        " cannot be started: choose another sound source.");
         break;
     case SoundSource::Cd:
         try {

@@ -130,8 +130,9 @@ LinuxWakeTimer::LinuxWakeTimer(QString helperPath) : helperPath_(std::move(helpe
     }
     logind_ = onBus(kLogin1);
     if (!logind_) return;
-    QDBusConnection::systemBus().connect(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("PrepareForSleep"),
-                                         this, SLOT(prepareForSleep(bool)));
+    QDBusConnection::systemBus().connect(kLogin1, kLogin1Path, kLogin1Manager,
+                                         QStringLiteral("PrepareForSleep"), this,
+                                         SLOT(prepareForSleep(bool)));
     takeSleepDelay();
 }
 
@@ -142,7 +143,8 @@ LinuxWakeTimer::~LinuxWakeTimer() {
 
 void LinuxWakeTimer::takeSleepDelay() {
     if (!logind_ || delay_.isValid()) return;
-    QDBusMessage call = QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Inhibit"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep") << QStringLiteral("Kelvaro Clock")
          << QStringLiteral("Sets the wake-up for the next alarm") << QStringLiteral("delay");
     QDBusReply<QDBusUnixFileDescriptor> reply = QDBusConnection::systemBus().call(call, QDBus::Block, 3000);
@@ -226,11 +228,13 @@ bool LinuxWakeTimer::armSystemTimer(std::int64_t utcSeconds) {
         {QStringLiteral("WakeSystem"), QDBusVariant(true)},
         {QStringLiteral("RemainAfterElapse"), QDBusVariant(false)},
     };
-    const QList<ExecCommand> doNothing = {{QStringLiteral("/bin/true"), {QStringLiteral("/bin/true")}, false}};
-    const QList<AuxUnit> service = {{QStringLiteral("kelvaro-wake.service"),
-                                     {{QStringLiteral("ExecStart"), QDBusVariant(QVariant::fromValue(doNothing))}}}};
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kSystemd, kSystemdPath, kSystemdManager, QStringLiteral("StartTransientUnit"));
+    const QList<ExecCommand> doNothing = {
+        {QStringLiteral("/bin/true"), {QStringLiteral("/bin/true")}, false}};
+    const QList<AuxUnit> service = {
+        {QStringLiteral("kelvaro-wake.service"),
+         {{QStringLiteral("ExecStart"), QDBusVariant(QVariant::fromValue(doNothing))}}}};
+    QDBusMessage call = QDBusMessage::createMethodCall(kSystemd, kSystemdPath, kSystemdManager,
+                                                       QStringLiteral("StartTransientUnit"));
     call << kTimerUnit << QStringLiteral("replace") << QVariant::fromValue(props)
          << QVariant::fromValue(service);
     call.setInteractiveAuthorizationAllowed(true);
@@ -253,8 +257,8 @@ void LinuxWakeTimer::disarm() {
     }
     if (systemTimerArmed_) {
         systemTimerArmed_ = false;
-        QDBusMessage stop =
-            QDBusMessage::createMethodCall(kSystemd, kSystemdPath, kSystemdManager, QStringLiteral("StopUnit"));
+        QDBusMessage stop = QDBusMessage::createMethodCall(kSystemd, kSystemdPath, kSystemdManager,
+                                                           QStringLiteral("StopUnit"));
         stop << kTimerUnit << QStringLiteral("replace");
         QDBusConnection::systemBus().call(stop, QDBus::Block, 3000);
     }

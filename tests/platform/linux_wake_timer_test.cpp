@@ -44,12 +44,16 @@ class PrivateLogind {
         }
         address_ = QString::fromUtf8(bus_.readLine().trimmed());
         setenv("DBUS_SYSTEM_BUS_ADDRESS", address_.toUtf8().constData(), 1); // before the first use
-        mock_.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-m"), QStringLiteral("dbusmock"),
-                                                         QStringLiteral("--template"), QStringLiteral("logind")});
+        mock_.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
+                     QStringLiteral("logind")});
         mock_.waitForStarted(3000);
-        if (!processEventsUntil([&] { return inhibitors().startsWith(QStringLiteral("(")) ||
-                                             mock_.state() == QProcess::NotRunning; },
-                                8000) ||
+        if (!processEventsUntil(
+                [&] {
+                    return inhibitors().startsWith(QStringLiteral("(")) ||
+                           mock_.state() == QProcess::NotRunning;
+                },
+                8000) ||
             mock_.state() == QProcess::NotRunning)
             why_ = "needs python3-dbusmock (its logind template did not start)";
     }
@@ -63,16 +67,19 @@ class PrivateLogind {
     const std::string& skipReason() const { return why_; }
     QString call(const QString& method, const QStringList& args = {}) const {
         return run(QStringLiteral("/usr/bin/gdbus"),
-                   QStringList{QStringLiteral("call"), QStringLiteral("--address"), address_, QStringLiteral("-d"),
-                               QStringLiteral("org.freedesktop.login1"), QStringLiteral("-o"),
-                               QStringLiteral("/org/freedesktop/login1"), QStringLiteral("-m"), method} +
+                   QStringList{QStringLiteral("call"), QStringLiteral("--address"), address_,
+                               QStringLiteral("-d"), QStringLiteral("org.freedesktop.login1"),
+                               QStringLiteral("-o"), QStringLiteral("/org/freedesktop/login1"),
+                               QStringLiteral("-m"), method} +
                        args);
     }
-    QString inhibitors() const { return call(QStringLiteral("org.freedesktop.login1.Manager.ListInhibitors")); }
+    QString inhibitors() const {
+        return call(QStringLiteral("org.freedesktop.login1.Manager.ListInhibitors"));
+    }
     void prepareForSleep(bool starting) const {
         call(QStringLiteral("org.freedesktop.DBus.Mock.EmitSignal"),
-             {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), QStringLiteral("b"),
-              starting ? QStringLiteral("[<true>]") : QStringLiteral("[<false>]")});
+             {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+              QStringLiteral("b"), starting ? QStringLiteral("[<true>]") : QStringLiteral("[<false>]")});
     }
 
   private:
@@ -91,7 +98,8 @@ TEST(LinuxWakeTimer, HoldsTheSleepDelayAndLetsTheSystemSleepOnceReArmed) {
     LinuxWakeTimer timer;
     ASSERT_TRUE(timer.holdsSleepDelay());
     const QString held = logind.inhibitors();
-    EXPECT_TRUE(held.contains(QStringLiteral("'sleep', 'Kelvaro Clock'")) && held.contains(QStringLiteral("'delay'")))
+    EXPECT_TRUE(held.contains(QStringLiteral("'sleep', 'Kelvaro Clock'")) &&
+                held.contains(QStringLiteral("'delay'")))
         << held.toStdString();
 
     int sleeps = 0, resumes = 0;
@@ -107,7 +115,8 @@ TEST(LinuxWakeTimer, HoldsTheSleepDelayAndLetsTheSystemSleepOnceReArmed) {
     EXPECT_TRUE(delayHeldWhileReArming);
     EXPECT_FALSE(timer.holdsSleepDelay());
     // logind sees the delay gone and may suspend.
-    EXPECT_TRUE(processEventsUntil([&] { return !logind.inhibitors().contains(QStringLiteral("Kelvaro")); }, 5000))
+    EXPECT_TRUE(
+        processEventsUntil([&] { return !logind.inhibitors().contains(QStringLiteral("Kelvaro")); }, 5000))
         << logind.inhibitors().toStdString();
 
     logind.prepareForSleep(false);
@@ -145,7 +154,8 @@ TEST(WakeHelper, HoldsTheTimerUntilItExpiresOrItsInputCloses) {
     probe.start(helper, {QStringLiteral("--probe")});
     ASSERT_TRUE(probe.waitForFinished(3000));
     if (probe.exitCode() != 0)
-        GTEST_SKIP() << "the helper may not set an alarm timer here: " << probe.readAllStandardError().toStdString();
+        GTEST_SKIP() << "the helper may not set an alarm timer here: "
+                     << probe.readAllStandardError().toStdString();
 
     QProcess expires;
     expires.start(helper, {QString::number(utcNow() + 1)});
@@ -166,9 +176,8 @@ TEST(WakeHelper, WithoutTheCapabilityItSaysWhyAndFails) {
     if (access("/usr/sbin/capsh", X_OK) != 0) GTEST_SKIP() << "needs capsh (libcap2-bin)";
     const QString helper = QStringLiteral(KELVARO_WAKE_HELPER);
     QProcess p;
-    p.start(QStringLiteral("/usr/sbin/capsh"),
-            {QStringLiteral("--drop=cap_wake_alarm"), QStringLiteral("--"), QStringLiteral("-c"),
-             helper + QStringLiteral(" --probe")});
+    p.start(QStringLiteral("/usr/sbin/capsh"), {QStringLiteral("--drop=cap_wake_alarm"), QStringLiteral("--"),
+                                                QStringLiteral("-c"), helper + QStringLiteral(" --probe")});
     ASSERT_TRUE(p.waitForFinished(3000));
     if (p.exitCode() == 0 && getuid() != 0) GTEST_SKIP() << "capsh could not drop the capability here";
     EXPECT_EQ(p.exitCode(), 1);
