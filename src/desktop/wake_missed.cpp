@@ -115,9 +115,9 @@ void CheckMissedAlarms(Application& app) {
 // Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addWakeControls(Form& notebook) {
     addMinuteSetting(notebook, "ComboBoxLateLimit", "60", "Sound a missed alarm when at most", "minutes late",
-                     290);
+                     284);
     addMinuteSetting(notebook, "ComboBoxGentleStart", "0", "Reach the alarm volume over",
-                     "seconds (0 = at once)", 316);
+                     "seconds (0 = at once)", 310);
 }
 
 void installMissedAlarms(Application& app) {

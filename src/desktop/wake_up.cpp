@@ -10,6 +10,8 @@
 #include "framework/conversions.h"
 #include "platform/wake_timer.h"
 
+#include <cmath>
+
 namespace kelvaro {
 
 namespace {
@@ -92,8 +94,9 @@ AlarmPlan alarmPlan(Application& app) {
 }
 
 std::int64_t cityToUtcSeconds(Application& app, DateTime city) {
-    const DateTime local = city - (app.main.CityNow - app.now()); // the city's shift is fixed
-    const std::int64_t wall = toMilliseconds(local) / 1000 - kEpochDays * 86400;
+    // The city's shift is whole minutes; CityNow is up to a second older than now.
+    const std::int64_t shiftMinutes = std::llround((app.main.CityNow - app.now()) * 1440.0);
+    const std::int64_t wall = toMilliseconds(city) / 1000 - shiftMinutes * 60 - kEpochDays * 86400;
     std::int64_t utc = wall - std::int64_t{app.platform().clock->utcOffsetMinutes()} * 60;
     // Across a change of daylight saving the offset at the alarm is not today's.
     const std::string zone = app.platform().clock->zoneId();
