@@ -90,7 +90,11 @@ void CheckAlarmDue(Application& app) {
         due = false;
     // A running snooze comes back even when the alarm was switched off meanwhile.
     if (!((mainWindow(app).ON1.checked && m.TodayEnabled && due) || (due && snooze))) return;
-    if (startsSuperAlarmMusic(app)) m.SuperAlarmMusicStep = 1;
+    SoundAlarmNow(app);
+}
+
+void SoundAlarmNow(Application& app) {
+    if (startsSuperAlarmMusic(app)) app.main.SuperAlarmMusicStep = 1;
     mainWindow(app).LightCheckSnooze.checked = false;
     showSnoozeLabels(app, false);
     RequestAlarmSound(app);

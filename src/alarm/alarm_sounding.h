@@ -16,6 +16,8 @@ struct AlarmSoundingState {
 AlarmSoundingState& alarmSoundingState(Application& app);
 
 void CheckAlarmDue(Application& app);
+// The alarm fires now (a due minute, a snooze's end, a missed alarm within the late limit).
+void SoundAlarmNow(Application& app);
 void ShowSnoozeCountdown(Application& app);
 void CheckMusicOff(Application& app);
 void CheckAutoSnooze(Application& app);

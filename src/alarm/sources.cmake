@@ -13,3 +13,5 @@ target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/alarm_notification.cpp
   ${CMAKE_CURRENT_LIST_DIR}/now_plus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_limit_boxes.cpp)
+
+target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/missed_alarms.cpp)

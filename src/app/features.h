@@ -29,6 +29,7 @@ void addListBackupControls(Form& mainWindow);                 // settings/
 void addTrayControls(Form& mainWindow);                       // desktop/
 void addCityClockControls(Form& mainWindow, Form& notebook);  // desktop/
 void addAboutBoxControls(Application& app);                   // app/ (the about box is a window of its own)
+void addWakeControls(Form& notebook);                         // desktop/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -53,5 +54,8 @@ void installTray(Application& app);          // desktop/
 void installWindowStates(Application& app);  // desktop/
 void installCityClock(Application& app);     // desktop/
 void installAboutBox(Application& app);      // app/
+void installWakeUp(Application& app);        // desktop/
+void installMissedAlarms(Application& app);  // desktop/
+void installWillItRing(Application& app);    // desktop/
 
 } // namespace kelvaro

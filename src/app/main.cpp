@@ -25,6 +25,7 @@
 #include "platform/linux_shell.h"
 #include "platform/linux_speaker.h"
 #include "platform/linux_time_client.h"
+#include "platform/linux_wake_timer.h"
 #include "platform/linux_zone_database.h"
 #include "platform/system_locale.h"
 #include "settings/profile_file.h"
@@ -34,6 +35,7 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <chrono>
@@ -142,7 +144,13 @@ int main(int argc, char** argv) {
     platform.programFile = executablePath();
     platform.instanceToken = guard.serverName().toStdString();
     const std::string exe = executablePath();
-    platform.soundsDir = findDefaultSoundsDir(exe.substr(0, exe.find_last_of('/')));
+    const std::string exeDir = exe.substr(0, exe.find_last_of('/'));
+    platform.soundsDir = findDefaultSoundsDir(exeDir);
+    // The wake helper: installed under libexec, built beside the program.
+    QString helper = QString::fromStdString(exeDir + "/../libexec/kelvaro/kelvaro-wake-helper");
+    if (!QFileInfo::exists(helper)) helper = QString::fromStdString(exeDir + "/kelvaro-wake-helper");
+    LinuxWakeTimer wake(helper);
+    platform.wake = &wake;
 
     auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
     ProgramView view(*app); // the windows; it becomes the program's window host

@@ -94,6 +94,7 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::CheckMusicOff);
     runStep(app, Step::CheckAutoSnooze);
 
+    runStep(app, Step::CheckMissedAlarms); // before the minute step, which it leaves the present minute to
     if (t.minute != m.LastMinuteSeen) minuteStep(app, t.minute);
 
     runStep(app, Step::ServiceAlarmSound);

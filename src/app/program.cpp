@@ -93,6 +93,7 @@ void assembleProgram(Application& app) {
     addListBackupControls(main);
     addTrayControls(main);
     addCityClockControls(main, book);
+    addWakeControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -124,6 +125,9 @@ void assembleProgram(Application& app) {
     installWindowStates(app);
     installCityClock(app);
     installAboutBox(app);
+    installWakeUp(app);
+    installMissedAlarms(app);
+    installWillItRing(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.
     app.defineOperation("SetCityOffset", [&app](const Args& a) {

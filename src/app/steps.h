@@ -23,7 +23,8 @@ namespace kelvaro {
     X(ShapeMainWindow) X(ShowCdTrack) X(ShowCityDays) X(ShowMainWindow) X(ShowPlannerAmPm) X(ShowSnoozeCountdown) \
     X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) \
     X(StoreCityAlarm) X(StoreCityPlan) X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) \
-    X(TFormCityShowMore) X(UpdateTaskbarClock) X(UpdateTrayTip) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep)
+    X(TFormCityShowMore) X(UpdateTaskbarClock) X(UpdateTrayTip) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep) \
+    X(CheckMissedAlarms)
 // clang-format on
 enum class Step {
 #define KELVARO_STEP_ENUM(name) name,
@@ -56,6 +57,10 @@ struct Queries {
     std::function<bool()> cityMinuteRepeated;
     // The chosen city's zone for a tip: "CEST, UTC+02:00"; empty for a city without one.
     std::function<std::string()> cityZoneTip;
+    // How the computer gets to the alarm, for the tray tip: "Wakes the computer for the alarm (...)".
+    std::function<std::string()> wakeTip;
+    // No wake-up works here: the power feature keeps its sleep block while this is true.
+    std::function<bool()> keepAwakeForAlarm;
 };
 Queries& queries(Application& app);
 bool playerIsPlaying(Application& app);

@@ -35,7 +35,8 @@ class Application;
     X(LabelLowBattery) X(Sleep1) \
     X(SaveSettingstoFloppy1) X(RestoreSettingsfromFloppy1) \
     X(PopupMenu1) X(AlarmON1) X(Close2) X(N1) X(SayCurrentTime1) X(SayAlarmTime1) X(Sleep2) X(N2) X(Minimize2) X(Maximize1) X(ImagePower) X(EMailKelvaroSupport1) X(KelvaroWebSite1) \
-    X(PanelKV)
+    X(PanelKV) \
+    X(TimerGentleStart)
 // clang-format on
 // clang-format off
 #define KELVARO_NOTEBOOK_CONTROLS(X) \
@@ -67,7 +68,8 @@ class Application;
     X(LabelAlarmNotSet) X(LabelSuperAlarmTimes) X(LabelStartShower) X(Edit2MT) X(LabelStartDress) \
     X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
     X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm) \
-    X(GradBtnnChangeTimeFontSize1)
+    X(GradBtnnChangeTimeFontSize1) \
+    X(LabelLateLimit) X(ComboBoxLateLimit) X(LabelLateLimitUnit) X(LabelGentleStart) X(ComboBoxGentleStart) X(LabelGentleStartUnit)
 // clang-format on
 // clang-format off
 #define KELVARO_NIGHT_SCREEN_CONTROLS(X) \

@@ -170,7 +170,30 @@ class NoTrayIcon : public TrayIcon {
     ScreenSize screenSize() const override { return {1024, 768}; }
 };
 
+// Cannot wake the computer, and never hears of its sleep.
+class NoWakeTimer : public WakeTimer {
+  public:
+    WakeMethod method() override { return WakeMethod::None; }
+    bool arm(std::int64_t) override { return false; }
+    void disarm() override {}
+    void sleepReady() override {}
+};
+
 } // namespace
+
+const char* wakeMethodName(WakeMethod method) {
+    switch (method) {
+    case WakeMethod::KernelAlarm:
+        return "kernel alarm timer";
+    case WakeMethod::WakeHelper:
+        return "wake helper";
+    case WakeMethod::SystemTimer:
+        return "system timer";
+    case WakeMethod::None:
+        break;
+    }
+    return "none";
+}
 
 Mixer& noMixer() {
     static NoMixer mixer;
@@ -221,6 +244,8 @@ Platform withDefaultServices(Platform p) {
     if (!p.notifier) p.notifier = &notifier;
     static NoTrayIcon tray;
     if (!p.tray) p.tray = &tray;
+    static NoWakeTimer wake;
+    if (!p.wake) p.wake = &wake;
     return p;
 }
 

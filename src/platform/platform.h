@@ -15,6 +15,7 @@
 #include "platform/speaker.h"
 #include "platform/time_client.h"
 #include "platform/tray_icon.h"
+#include "platform/wake_timer.h"
 #include "platform/window_host.h"
 #include "platform/zone_database.h"
 
@@ -41,6 +42,7 @@ struct Platform {
     Notifier* notifier = nullptr;        // desktop notifications
     TrayIcon* tray = nullptr;            // the icon in the desktop's tray
     SessionEnd* sessionEnd = nullptr;    // the desktop session's question before it ends
+    WakeTimer* wake = nullptr;           // wakes the computer from suspend for the alarm
     std::string handoverFile;            // the per-user file through which a second start finds the first
     std::string programFile;             // this program's executable, for the autostart entry
     std::string instanceToken;           // how a second start reaches this one (written as "apphdl")

@@ -26,7 +26,8 @@ target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_speaker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_zone_database.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/linux_zone_database.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux_wake_timer.cpp)
 
 # The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.
 find_package(PkgConfig REQUIRED)

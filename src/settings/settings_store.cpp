@@ -119,6 +119,8 @@ const std::vector<Key>& keys() {
         integer("MIDIVolume", 49, &MainState::MIDIVolume, kTopLevel),
         integer("WaveVolume", 50, &MainState::WaveVolume, kTopLevel),
         integer("CDVolume", 51, &MainState::CDVolume, kTopLevel),
+        text("LateLimit", 52, NB(ComboBoxLateLimit), "60"),
+        text("GentleStart", 53, NB(ComboBoxGentleStart), "0"),
         check("Locked", 31, MW(CheckBoxLock), false),
     };
     return table;

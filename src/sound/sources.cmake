@@ -23,3 +23,4 @@ target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/music_lists.cpp
   ${CMAKE_CURRENT_LIST_DIR}/music_list_editing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/volume_control.cpp)
+target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gentle_start.cpp)

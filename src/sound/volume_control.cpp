@@ -7,9 +7,12 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
+#include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "sound/alarm_sound.h"
+#include "sound/gentle_start.h"
 
+#include <algorithm>
 #include <string>
 
 namespace kelvaro {
@@ -98,6 +101,15 @@ void writeQuietly(Application& app, int line, int value, bool mute = false) {
     }
 }
 
+// Seconds the alarm level takes to reach from a quiet start; 0: at once.
+int gentleSeconds(Application& app) {
+    try {
+        return std::max(0, std::stoi(notebook(app).ComboBoxGentleStart.text));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
@@ -175,13 +187,36 @@ void ApplyAlarmVolume(Application& app) {
     v.CurrentLine = v.MasterLine;
     if (!fix) writeQuietly(app, v.MasterLine, kFullScale);
     v.CurrentLine = lineNumber(v, source);
-    if (!fix) writeQuietly(app, v.CurrentLine, alarmLevel(app, source) * 2);
+    const int seconds = gentleSeconds(app);
+    // Only the first piece of an alarm climbs; the next piece keeps the level reached.
+    if (!fix && seconds > 0 && !v.levelsRaised) {
+        v.climbStart = app.now();
+        v.climbTarget = alarmLevel(app, source) * 2;
+        writeQuietly(app, v.CurrentLine, gentleStartLevel(v.climbTarget));
+        mainWindow(app).TimerGentleStart.enabled = true;
+    } else if (!fix && !mainWindow(app).TimerGentleStart.enabled) {
+        writeQuietly(app, v.CurrentLine, alarmLevel(app, source) * 2);
+    }
     v.levelsRaised = !fix;
+}
+
+void GentleStartStep(Application& app) {
+    VolumeState& v = volumeState(app);
+    Control& climb = mainWindow(app).TimerGentleStart;
+    if (!v.levelsRaised) {
+        climb.enabled = false;
+        return;
+    }
+    const std::int64_t elapsed = toMilliseconds(app.now()) - toMilliseconds(v.climbStart);
+    const int level = gentleLevelAt(v.climbTarget, elapsed, gentleSeconds(app));
+    writeQuietly(app, v.CurrentLine, level);
+    if (level >= v.climbTarget) climb.enabled = false;
 }
 
 void RestoreLineVolumes(Application& app) {
     VolumeState& v = volumeState(app);
     mainWindow(app).TrackBarCD.enabled = false;
+    mainWindow(app).TimerGentleStart.enabled = false;
     showSlider(app, false);
     // Only levels this program raised are put back: a stop with no alarm (at
     // close, say) must not undo what the user set since the start.
@@ -293,12 +328,17 @@ void addVolumeControls(Form& f) {
     slider.enabled = false;
     slider.visible = false;
     slider.hint = " Volume Control, The Blue area is the non-alarm volume setting";
+    Control& climb = f.add("TimerGentleStart", ControlKind::Timer);
+    climb.interval = 250; // steps of a quarter second are not heard as steps
+    climb.enabled = false;
 }
 
 void installVolumeControl(Application& app) {
     MainWindow& w = mainWindow(app);
     w.TrackBarCD.handlers[Event::Change] = "OnVolumeSlider";
     w.ButtonTestVolume.handlers[Event::Click] = "TestVolume";
+    w.TimerGentleStart.handlers[Event::Click] = "GentleStartStep";
+    app.defineOperation("GentleStartStep", [&app] { GentleStartStep(app); });
     app.defineOperation("OnVolumeSlider", [&app] { OnVolumeSlider(app); });
     app.defineOperation("OnMixerChange", [&app] { OnMixerChange(app); });
     app.defineOperation("TestVolume", [&app] { TestVolume(app); });

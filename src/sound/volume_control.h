@@ -25,12 +25,17 @@ struct VolumeState {
     // The levels just before a message raised them for its beep.
     int noteMasterLevel = -1, noteWaveLevel = -1;
     bool noteMasterMuted = false, noteWaveMuted = false;
+    // The gentle start's climb: when it began (system time) and the level it climbs to.
+    double climbStart = 0;
+    int climbTarget = 0;
 };
 VolumeState& volumeState(Application& app);
 
 void DiscoverMixerLines(Application& app);
 void SaveLineVolumes(Application& app);
 void ApplyAlarmVolume(Application& app);
+// One step of the gentle start's climb to the alarm level (the timer TimerGentleStart).
+void GentleStartStep(Application& app);
 void RestoreLineVolumes(Application& app);
 void OnVolumeSlider(Application& app);
 void OnMixerChange(Application& app);

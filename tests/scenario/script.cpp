@@ -91,7 +91,7 @@ void checkExpect(const Words& a) {
         return checkComparison(a, 1, ValueKind::Text, "expected: expect NAME[ROW,COL] = VALUE");
     auto ref = splitProperty(what);
     require(ref.has_value(), "unknown check " + what);
-    if (kitWithPseudoControl(ref->name))
+    if (kitWithPseudoControl(ref->name, ref->property))
         return checkComparison(a, 1, ValueKind::Loose, "expected: expect NAME.PROPERTY = VALUE");
     auto kind = propertyKind(ref->property);
     require(kind.has_value(), "unknown property " + ref->property);

@@ -5,6 +5,7 @@
 #include "fake_tray_service.h"
 #include "network_services.h"
 #include "power_services.h"
+#include "wake_service.h"
 
 #include "platform/fake_notifier.h"
 #include "platform/fake_shell.h"
@@ -149,6 +150,7 @@ const std::vector<ServiceKit>& serviceKits() {
           "Power.suspends", "Session"},
          {{"power", checkPower}, {"session", checkSession}},
          makePowerService},
+        {"sleep and wake-up", {"Power.wakeat"}, {{"power", checkPowerSuspend}}, makeWakeService},
     };
     return kits;
 }
