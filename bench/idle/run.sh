@@ -12,6 +12,7 @@ PIDS=()
 cleanup() { for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$WORK"; }
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_RUNTIME_DIR=$WORK/run
+export KELVARO_NO_NETWORK=1 # idle means no look-ups or fetches either
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 if command -v Xvfb >/dev/null; then
   for n in $(seq 191 240); do [ -e /tmp/.X$n-lock ] || { num=$n; break; }; done

@@ -88,7 +88,8 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::WatchPlayer);
     runStep(app, Step::ShowSnoozeCountdown);
     if (!mainWindow(app).LightCheckSnooze.checked) runStep(app, Step::ShowCdTrack);
-    runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
+    if (stepDefined(app, Step::UpdateTaskbarClock)) // spares building the arguments each second
+        runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
     m.CityClockUpdated = true; // also when the taskbar clock is not shown
     runStep(app, Step::UpdateTrayTip);
     runStep(app, Step::CheckMusicOff);

@@ -78,7 +78,8 @@ void addWebTimePage(Form& f) {
 void addDebugPage(Form& f) {
     const std::string p = addPage(f, "TabSheetDebug", "Debug").name;
     f.find(p)->visible = false;
-    place(f.add("Memo1", ControlKind::Memo, p), {10, 10, 520, 280});
+    // Room below for the two rows of host boxes inside the page's 330 pixels.
+    place(f.add("Memo1", ControlKind::Memo, p), {10, 8, 520, 256});
 }
 
 } // namespace

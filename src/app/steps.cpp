@@ -1,6 +1,7 @@
 #include "app/steps.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace kelvaro {
@@ -18,6 +19,18 @@ static_assert(std::size(kStepNames) == std::size(kAllSteps));
 constexpr Step kComesLater[] = {
     Step::AfterSettingsLoaded,
 };
+
+// Each step's operation slot, found by name once: the tick runs some twenty
+// steps a second and looks up none of them.
+struct StepSlots {
+    std::array<const Application::OperationSlot*, std::size(kAllSteps)> slots{};
+};
+
+const Application::OperationSlot& stepSlot(Application& app, Step step) {
+    const Application::OperationSlot*& slot = app.feature<StepSlots>().slots[static_cast<size_t>(step)];
+    if (!slot) slot = &app.operationSlot(stepName(step));
+    return *slot;
+}
 
 } // namespace
 
@@ -37,13 +50,13 @@ void defineStep(Application& app, Step step, std::function<void()> op) {
     app.defineOperation(stepName(step), std::move(op));
 }
 
-bool stepDefined(const Application& app, Step step) {
-    return app.hasOperation(stepName(step));
+bool stepDefined(Application& app, Step step) {
+    return stepSlot(app, step) != nullptr;
 }
 
 std::string runStep(Application& app, Step step, const Args& args) {
-    const char* name = stepName(step);
-    return app.hasOperation(name) ? app.run(name, args) : std::string();
+    const Application::OperationSlot& slot = stepSlot(app, step);
+    return slot ? app.run(slot, args) : std::string();
 }
 
 Queries& queries(Application& app) {

@@ -44,7 +44,7 @@ bool stepComesLater(Step step);
 
 void defineStep(Application& app, Step step, Operation op);
 void defineStep(Application& app, Step step, std::function<void()> op);
-bool stepDefined(const Application& app, Step step);
+bool stepDefined(Application& app, Step step);
 // Runs the step; nothing when no feature defines it yet.
 std::string runStep(Application& app, Step step, const Args& args = {});
 

@@ -3,6 +3,7 @@
 #include "platform/no_services.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 
 namespace kelvaro {
@@ -98,28 +99,43 @@ Control& Application::ctl(const std::string& name) {
     throw std::out_of_range("no control " + name);
 }
 
+std::size_t Application::nextFeatureIndex() {
+    static std::atomic<std::size_t> next{0};
+    return next++;
+}
+
 void Application::defineOperation(const std::string& name, Operation op) {
-    operations_[name] = std::move(op);
+    operations_[name] = std::make_shared<const Operation>(std::move(op));
 }
 
 void Application::defineOperation(const std::string& name, std::function<void()> op) {
-    operations_[name] = [op = std::move(op)](const Args&) {
-        op();
-        return std::string();
-    };
+    defineOperation(name, Operation([op = std::move(op)](const Args&) {
+                        op();
+                        return std::string();
+                    }));
 }
 
 bool Application::hasOperation(const std::string& name) const {
-    return operations_.count(name) != 0;
+    auto it = operations_.find(name);
+    return it != operations_.end() && it->second;
+}
+
+const Application::OperationSlot& Application::operationSlot(const std::string& name) {
+    return operations_[name];
 }
 
 std::string Application::run(const std::string& name, const Args& args) {
     auto it = operations_.find(name);
-    if (it == operations_.end()) throw std::out_of_range("no operation " + name);
+    if (it == operations_.end() || !it->second) throw std::out_of_range("no operation " + name);
+    return run(it->second, args);
+}
+
+std::string Application::run(const OperationSlot& slot, const Args& args) {
+    // Hold it: an operation may redefine operations, itself included, while it runs.
+    const OperationSlot op = slot;
+    if (!op) throw std::out_of_range("no operation");
     touch();
-    // Copy: an operation may redefine operations while it runs.
-    Operation op = it->second;
-    return op(args);
+    return (*op)(args);
 }
 
 void Application::runHandler(const std::string& handler, const Args& args) {

@@ -13,8 +13,6 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <typeindex>
-#include <unordered_map>
 #include <vector>
 
 namespace kelvaro {
@@ -56,6 +54,11 @@ class Application {
     void defineOperation(const std::string& name, std::function<void()> op);
     bool hasOperation(const std::string& name) const;
     std::string run(const std::string& name, const Args& args = {});
+    // Where the operation `name` is kept, for callers that run it every second: the
+    // place lasts the program's life and holds what is defined under the name, or nothing.
+    using OperationSlot = std::shared_ptr<const Operation>;
+    const OperationSlot& operationSlot(const std::string& name);
+    std::string run(const OperationSlot& slot, const Args& args = {}); // throws when nothing is defined
     void fire(Control& control, Event event); // runs the control's handler for the event, if any
     void fire(const std::string& controlName, Event event) { fire(ctl(controlName), event); }
 
@@ -107,7 +110,10 @@ class Application {
     MainState main;
     // Private state of one feature, made on first use and kept for the program's life.
     template <class T> T& feature() {
-        auto& slot = features_[std::type_index(typeid(T))];
+        // A number per type rather than a hash of its name: the tick asks for features often.
+        static const std::size_t index = nextFeatureIndex();
+        if (index >= features_.size()) features_.resize(index + 1);
+        auto& slot = features_[index];
         if (!slot) slot = std::shared_ptr<void>(new T(), [](void* p) { delete static_cast<T*>(p); });
         return *static_cast<T*>(slot.get());
     }
@@ -116,6 +122,7 @@ class Application {
     void touch() { ++revision; }
 
   private:
+    static std::size_t nextFeatureIndex();
     void runHandler(const std::string& handler, const Args& args = {});
     bool deliverKey(Control* target, KeyEvent& event);
     void typeInto(Control& target, const KeyEvent& event);
@@ -124,12 +131,12 @@ class Application {
     LocaleInfo locale_;
     std::vector<std::string> arguments_;
     std::vector<std::unique_ptr<Form>> forms_;
-    std::map<std::string, Operation> operations_;
+    std::map<std::string, OperationSlot> operations_; // map nodes stay put: slots are kept
     std::map<std::string, std::function<std::string()>> states_;
     std::map<std::string, std::function<void()>> afterModal_;
     std::string focused_;
     KeyEvent* currentKey_ = nullptr;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> features_;
+    std::vector<std::shared_ptr<void>> features_; // by nextFeatureIndex()
 };
 
 } // namespace kelvaro

@@ -38,10 +38,14 @@ struct Form {
     void remove(const std::string& controlName);
     // Puts a control just before another in the creation order (tab and menu order follow it).
     void moveBefore(const std::string& controlName, const std::string& beforeName);
+    // Moves whenever a control is added, removed or moved: views rebuild what
+    // depends on the list of controls only then, not every second.
+    unsigned structure() const { return structure_; }
 
   private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Control*> index_;
+    unsigned structure_ = 0;
 };
 
 } // namespace kelvaro

@@ -96,10 +96,10 @@ void addOnlineControls(Form& main, Form& book) {
         Rect place;
     };
     // No update site by default: a fetch needs a site the user chose, and it must be https.
-    const Setting settings[] = {{"EditMyIP1", kTestHost1, {10, 296, 250, 20}},
-                                {"EditMyIP2", kTestHost2, {280, 296, 250, 20}},
-                                {"EditFTPIP1", "", {10, 320, 250, 20}},
-                                {"EditFTPIP2", "", {280, 320, 250, 20}}};
+    const Setting settings[] = {{"EditMyIP1", kTestHost1, {10, 272, 250, 20}},
+                                {"EditMyIP2", kTestHost2, {280, 272, 250, 20}},
+                                {"EditFTPIP1", "", {10, 298, 250, 20}},
+                                {"EditFTPIP2", "", {280, 298, 250, 20}}};
     for (const Setting& s : settings) {
         Control& edit = place(book.add(s.name, ControlKind::Edit, p), s.place);
         edit.text = s.value;

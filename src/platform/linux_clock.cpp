@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 
 namespace kelvaro {
 namespace {
@@ -48,11 +49,27 @@ double localDateTimeFrom(const std::tm& local, int milliseconds) {
 LinuxClock::LinuxClock() = default;
 LinuxClock::~LinuxClock() = default;
 
+// One tick reads the clock several times, and each reading of the zone looks up
+// three files: the name read in the last tenth of a second serves, unless TZ changed.
+std::string LinuxClock::systemZoneId() const {
+    using namespace std::chrono;
+    const std::int64_t nowMs = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    const char* tz = std::getenv("TZ");
+    const std::string tzNow = tz ? std::string("=") + tz : std::string();
+    if (systemZoneReadMs_ < 0 || nowMs - systemZoneReadMs_ >= 100 || tzNow != systemZoneTz_) {
+        systemZone_ = QTimeZone::systemTimeZoneId().toStdString();
+        systemZoneTz_ = tzNow;
+        systemZoneReadMs_ = nowMs;
+    }
+    return systemZone_;
+}
+
 int LinuxClock::offsetSecondsAt(std::time_t utc) const {
-    const QByteArray id = QTimeZone::systemTimeZoneId();
-    if (!zone_ || id.toStdString() != zoneName_) {
-        zoneName_ = id.toStdString();
-        auto zone = std::make_unique<QTimeZone>(id.isEmpty() ? QTimeZone::systemTimeZone() : QTimeZone(id));
+    const std::string id = systemZoneId();
+    if (!zone_ || id != zoneName_) {
+        zoneName_ = id;
+        auto zone = std::make_unique<QTimeZone>(id.empty() ? QTimeZone::systemTimeZone()
+                                                           : QTimeZone(QByteArray::fromStdString(id)));
         zone_ = zone->isValid() ? std::move(zone) : nullptr;
     }
     if (zone_) return zone_->offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
@@ -74,7 +91,7 @@ int LinuxClock::utcOffsetMinutes() const {
 }
 
 std::string LinuxClock::zoneId() const {
-    return QTimeZone::systemTimeZoneId().toStdString();
+    return systemZoneId();
 }
 
 } // namespace kelvaro

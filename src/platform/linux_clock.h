@@ -2,16 +2,18 @@
 // The system clock in local wall time.
 #include "platform/clock.h"
 
+#include <cstdint>
 #include <ctime>
 #include <memory>
+#include <string>
 
 class QTimeZone;
 
 namespace kelvaro {
 
 // Local time comes from the system's zone as it is at each reading, so a change of the zone
-// while the program runs (a traveller's computer on landing) shows at once; the C library
-// would keep the zone it read first.
+// while the program runs (a traveller's computer on landing) shows at once (within a tenth
+// of a second; a change of TZ at once); the C library would keep the zone it read first.
 class LinuxClock : public Clock {
   public:
     LinuxClock();
@@ -22,8 +24,12 @@ class LinuxClock : public Clock {
 
   private:
     int offsetSecondsAt(std::time_t utc) const;
+    std::string systemZoneId() const;
     mutable std::string zoneName_;            // the zone `zone_` was made for
     mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
+    // The system's zone name as last read, when, and with which TZ.
+    mutable std::string systemZone_, systemZoneTz_;
+    mutable std::int64_t systemZoneReadMs_ = -1;
 };
 
 // Local date-time (days since 1899-12-30) of a broken-down local time plus milliseconds.

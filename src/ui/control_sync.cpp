@@ -110,6 +110,26 @@ void syncGrid(const Control& c, QTableWidget* grid) {
 
 } // namespace
 
+// A new field of Control must be compared below too, else its changes stay off the screen.
+static_assert(sizeof(Control) == 576, "Control changed: compare the new field in looksSame");
+
+bool looksSame(const Control& a, const Control& b) {
+    // Numbers first, then texts, then lists: cheap to tell apart, and the tick
+    // asks this of every control of the shown windows each second.
+    return a.checked == b.checked && a.enabled == b.enabled && a.visible == b.visible && a.color == b.color &&
+           a.bgcolor == b.bgcolor && a.oncolor == b.oncolor && a.offcolor == b.offcolor && a.left == b.left &&
+           a.top == b.top && a.width == b.width && a.height == b.height && a.fontSize == b.fontSize &&
+           a.bold == b.bold && a.italic == b.italic && a.underline == b.underline &&
+           a.readOnly == b.readOnly && a.cursor == b.cursor && a.selLength == b.selLength &&
+           a.position == b.position && a.min == b.min && a.max == b.max && a.selStart == b.selStart &&
+           a.selEnd == b.selEnd && a.lineStep == b.lineStep && a.pageStep == b.pageStep &&
+           a.tickStep == b.tickStep && a.interval == b.interval && a.value == b.value &&
+           a.colCount == b.colCount && a.row == b.row && a.col == b.col && a.caption == b.caption &&
+           a.text == b.text && a.hint == b.hint && a.fontName == b.fontName && a.group == b.group &&
+           a.shortcut == b.shortcut && a.associate == b.associate && a.items == b.items &&
+           a.colWidths == b.colWidths && a.cells == b.cells;
+}
+
 QFont controlFont(const Control& c) {
     QFont font = QApplication::font();
     // The layouts were made for the framework's 8-point default.

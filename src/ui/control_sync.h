@@ -16,6 +16,10 @@ void syncCommon(const Control& control, QWidget* widget);
 // The kind's own state: text, check mark, items, colours, cells.
 void syncContent(const Control& control, QWidget* widget);
 
+// True when `now` would look like `shown` on screen: every field but the
+// control's identity and its handlers, which no widget shows.
+bool looksSame(const Control& shown, const Control& now);
+
 // The widget's font for the control, starting from the application's font.
 QFont controlFont(const Control& control);
 

@@ -13,10 +13,15 @@ namespace kelvaro {
 
 void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor) {
     if (on == on_ && onColor == onColor_ && offColor == offColor_) return;
+    if (onColor != onColor_ || offColor != offColor_) onLook_ = offLook_ = QPixmap();
     on_ = on;
     onColor_ = onColor;
     offColor_ = offColor;
     update();
+}
+
+void LampWidget::resizeEvent(QResizeEvent*) {
+    onLook_ = offLook_ = QPixmap();
 }
 
 TrackBarWidget::TrackBarWidget(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
@@ -44,9 +49,19 @@ void TrackBarWidget::paintEvent(QPaintEvent* event) {
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    QPixmap& look = on_ ? onLook_ : offLook_;
+    if (look.isNull() || look.devicePixelRatio() != devicePixelRatioF())
+        look = drawLamp(on_ ? onColor_ : offColor_);
+    QPainter(this).drawPixmap(0, 0, look);
+}
+
+QPixmap LampWidget::drawLamp(const QColor& fill) const {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap look(size() * ratio);
+    look.setDevicePixelRatio(ratio);
+    look.fill(Qt::transparent);
+    QPainter p(&look);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor fill = on_ ? onColor_ : offColor_;
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QRadialGradient shine(r.center() - QPointF(r.width() / 5, r.height() / 5), r.width() / 1.4);
     shine.setColorAt(0, fill.lighter(150));
@@ -54,6 +69,8 @@ void LampWidget::paintEvent(QPaintEvent*) {
     p.setBrush(shine);
     p.setPen(QPen(fill.darker(170), 1));
     p.drawEllipse(r);
+    p.end();
+    return look;
 }
 
 UpDownWidget::UpDownWidget(QWidget* parent)

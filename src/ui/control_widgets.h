@@ -19,10 +19,15 @@ class LampWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    QPixmap drawLamp(const QColor& fill) const;
+
     bool on_ = false;
     QColor onColor_, offColor_;
+    // Both looks, drawn once: a blinking lamp then costs a copy a second, not a gradient.
+    QPixmap onLook_, offLook_;
 };
 
 // A horizontal track bar whose selection range is drawn as a blue band beside the groove.

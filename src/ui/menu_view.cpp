@@ -16,9 +16,8 @@ bool isSeparator(const Control& c) {
     return c.kind == ControlKind::MenuItem && c.caption == "-";
 }
 
-// Names, kinds and parents of all menu controls: what decides the structure.
-// A fingerprint of the menus' structure (names, nesting, separators), computed
-// without allocating: the tick checks it every second.
+// A fingerprint of the menus' structure (names, nesting, separators and the
+// controls themselves), computed without allocating.
 std::uint64_t menuShape(const Form& form) {
     std::uint64_t hash = 1469598103934665603ull;
     auto mix = [&hash](std::string_view text) {
@@ -28,6 +27,8 @@ std::uint64_t menuShape(const Form& form) {
     };
     for (const auto& c : form.controls())
         if (isMenuKind(c->kind)) {
+            const auto address = reinterpret_cast<std::uintptr_t>(c.get());
+            mix(std::string_view(reinterpret_cast<const char*>(&address), sizeof address));
             mix(c->name);
             mix(c->parent);
             mix(isSeparator(*c) ? "-" : kindName(c->kind));
@@ -64,17 +65,20 @@ void MenuView::addChildren(const Form& form, const std::string& parent, QWidget*
             sep->setSeparator(true);
             addEntry(into, sep);
             actions_[name] = sep;
+            entries_.push_back({c, sep});
         } else if (c->kind == ControlKind::Menu || parents_.count(name)) {
             auto* sub = new QMenu(into);
             addEntry(into, sub->menuAction());
             menus_[name] = sub;
             actions_[name] = sub->menuAction();
+            entries_.push_back({c, sub->menuAction(), sub});
             QObject::connect(sub, &QMenu::aboutToShow, sub, [this, name] { onOpen_(name); });
             addChildren(form, name, sub);
         } else {
             auto* item = new QAction(into);
             addEntry(into, item);
             actions_[name] = item;
+            entries_.push_back({c, item});
             QObject::connect(item, &QAction::triggered, item, [this, name] { onClick_(name); });
         }
     }
@@ -92,6 +96,7 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     popups_.clear();
     actions_.clear();
     menus_.clear();
+    entries_.clear();
     // Asking the form for each item's children would pass over every control per item.
     parents_.clear();
     for (const auto& c : form.controls())
@@ -116,35 +121,69 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     }
 }
 
-void MenuView::sync(const Form& form, QWidget* window, bool force) {
+bool MenuView::Entry::shows(const Control& c) const {
+    return written && visible == c.visible && enabled == c.enabled && checked == c.checked &&
+           checkable == (c.checked || !c.group.empty()) && caption == c.caption && shortcut == c.shortcut &&
+           hint == c.hint;
+}
+
+void MenuView::Entry::remember(const Control& c) {
+    written = true;
+    visible = c.visible;
+    enabled = c.enabled;
+    checked = c.checked;
+    checkable = c.checked || !c.group.empty();
+    caption = c.caption;
+    shortcut = c.shortcut;
+    hint = c.hint;
+}
+
+// Works the shape out again only when controls came or went: the tick calls sync
+// every second, and a pass over every control's name would be most of its cost.
+bool MenuView::shapeChanged(const Form& form) {
+    if (shapeKnown_ && form.structure() == shapeStructure_) return false;
+    shapeKnown_ = true;
+    shapeStructure_ = form.structure();
     const std::uint64_t shape = menuShape(form);
-    if (shape != shape_) {
-        shape_ = shape;
-        rebuild(form, window);
-        shown_.clear();
-    }
-    for (auto& [name, action] : actions_) {
-        const Control* c = form.find(name);
-        if (!c) continue;
-        auto shown = shown_.find(name);
-        if (!force && shown != shown_.end() && shown->second == *c) continue;
-        shown_.insert_or_assign(name, *c);
-        if (action->isVisible() != c->visible) action->setVisible(c->visible);
-        if (action->isEnabled() != c->enabled) action->setEnabled(c->enabled);
-        if (action->isSeparator()) continue;
-        if (QMenu* sub = menu(name)) {
-            if (sub->title() != qs(c->caption)) sub->setTitle(qs(c->caption));
-            continue;
+    if (shape == shape_) return false;
+    shape_ = shape;
+    return true;
+}
+
+void MenuView::sync(const Form& form, QWidget* window, bool force) {
+    if (shapeChanged(form)) rebuild(form, window);
+    for (Entry& entry : entries_) {
+        const Control& c = *entry.control;
+        if (!force && entry.shows(c)) continue;
+        if (entry.action->isSeparator() != isSeparator(c)) { // a caption became "-" or stopped being one
+            shape_ = menuShape(form);
+            rebuild(form, window);
+            sync(form, window, true);
+            return;
         }
-        if (action->text() != qs(c->caption)) action->setText(qs(c->caption));
-        const bool checkable = c->checked || !c->group.empty();
-        if (action->isCheckable() != checkable) action->setCheckable(checkable);
-        if (action->isChecked() != c->checked) action->setChecked(c->checked);
-        const QKeySequence shortcut(qs(c->shortcut));
-        if (action->shortcut() != shortcut) action->setShortcut(shortcut);
-        const QString hint = qs(c->hint);
-        if (action->toolTip() != hint && !hint.isEmpty()) action->setToolTip(hint);
+        entry.remember(c);
+        write(entry);
     }
+}
+
+void MenuView::write(Entry& entry) {
+    QAction* action = entry.action;
+    const Control& c = *entry.control;
+    if (action->isVisible() != c.visible) action->setVisible(c.visible);
+    if (action->isEnabled() != c.enabled) action->setEnabled(c.enabled);
+    if (action->isSeparator()) return;
+    if (entry.sub) {
+        if (entry.sub->title() != qs(c.caption)) entry.sub->setTitle(qs(c.caption));
+        return;
+    }
+    if (action->text() != qs(c.caption)) action->setText(qs(c.caption));
+    const bool checkable = c.checked || !c.group.empty();
+    if (action->isCheckable() != checkable) action->setCheckable(checkable);
+    if (action->isChecked() != c.checked) action->setChecked(c.checked);
+    const QKeySequence shortcut(qs(c.shortcut));
+    if (action->shortcut() != shortcut) action->setShortcut(shortcut);
+    const QString hint = qs(c.hint);
+    if (action->toolTip() != hint && !hint.isEmpty()) action->setToolTip(hint);
 }
 
 } // namespace kelvaro

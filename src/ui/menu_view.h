@@ -13,6 +13,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -33,17 +34,35 @@ class MenuView {
     QMenu* menu(const std::string& name) const;
 
   private:
+    // One menu entry and what was last written to it; the control outlives the
+    // entry, since removing a control changes the menus' shape and rebuilds them.
+    struct Entry {
+        Entry(const Control* c, QAction* a, QMenu* s = nullptr) : control(c), action(a), sub(s) {}
+        const Control* control = nullptr;
+        QAction* action = nullptr;
+        QMenu* sub = nullptr; // the entry opens this menu
+        bool written = false;
+        bool visible = false, enabled = false, checked = false, checkable = false;
+        std::string caption, shortcut, hint;
+        bool shows(const Control& c) const;
+        void remember(const Control& c);
+    };
+
+    bool shapeChanged(const Form& form);
     void rebuild(const Form& form, QWidget* window);
     void addChildren(const Form& form, const std::string& parent, QWidget* into);
+    static void write(Entry& entry);
 
     Notify onClick_, onOpen_;
     std::uint64_t shape_ = 0;
+    unsigned shapeStructure_ = 0; // the form's structure() when shape_ was worked out
+    bool shapeKnown_ = false;
+    std::vector<Entry> entries_;
     QMenuBar* bar_ = nullptr;
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
-    std::set<std::string> parents_;        // controls with children, found in one pass per rebuild
-    std::map<std::string, Control> shown_; // item as last written
+    std::set<std::string> parents_; // controls with children, found in one pass per rebuild
 };
 
 } // namespace kelvaro

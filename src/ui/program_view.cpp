@@ -33,6 +33,9 @@ struct ProgramView::FormView {
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
     QSize sizedTo;
+    std::vector<Slot> bound; // the controls with widgets, in creation order
+    bool boundListed = false;
+    unsigned boundStructure = 0; // the form's structure() when listed
 };
 
 namespace {
@@ -114,6 +117,8 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
             old->deleteLater();
         }
         widgets_.erase(it);
+        for (auto& [name, view] : forms_)
+            view->boundListed = false;
     }
     refreshAll();
 }
@@ -190,7 +195,7 @@ void ProgramView::syncForm(Form& form, bool force) {
     view.menusBuilt = true;
     // A window not shown is built, and kept in step, from its first show on.
     if (!shown) return;
-    dropRemoved(form);
+    if (!view.boundListed || view.boundStructure != form.structure()) listBound(form, view);
     syncControls(form, view, force);
     syncWindow(form, view, force);
 }
@@ -253,7 +258,11 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
     return bound.widget;
 }
 
-void ProgramView::syncControls(Form& form, FormView& view, bool force) {
+// Builds the widgets of new controls, drops those of removed ones, and lists
+// the rest for syncControls; the tick then looks up no control by name.
+void ProgramView::listBound(Form& form, FormView& view) {
+    dropRemoved(form);
+    view.bound.clear();
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem) continue;
@@ -261,19 +270,31 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
         QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
         if (!w || c.kind == ControlKind::TabSheet) continue;
         Bound& bound = widgets_[c.name];
-        if (!force && bound.shown == c) {
-            if (bound.custom)
-                if (const auto& update = custom_[c.name].second)
-                    update(w, c); // may read more than the control
+        const WidgetUpdate* update = nullptr;
+        if (bound.custom)
+            if (auto custom = custom_.find(c.name); custom != custom_.end() && custom->second.second)
+                update = &custom->second.second;
+        view.bound.push_back({&c, &bound, update});
+    }
+    view.boundListed = true;
+    view.boundStructure = form.structure();
+}
+
+void ProgramView::syncControls(Form& form, FormView& view, bool force) {
+    for (const Slot& slot : view.bound) {
+        const Control& c = *slot.control;
+        QWidget* w = slot.bound->widget;
+        std::optional<Control>& shown = slot.bound->shown;
+        if (!force && shown && looksSame(*shown, c)) {
+            if (slot.update) (*slot.update)(w, c); // may read more than the control
             continue;
         }
-        bound.shown = c;
+        shown = c;
         syncCommon(c, w);
-        if (bound.custom) {
-            if (const auto& update = custom_[c.name].second) update(w, c);
-        } else {
+        if (slot.update)
+            (*slot.update)(w, c);
+        else if (!slot.bound->custom)
             syncContent(c, w);
-        }
     }
     // After the loop: the tab sheets are built after their page control.
     for (const auto& owned : form.controls())
@@ -289,7 +310,7 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (index < 0) continue;
         if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
         if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
-        // Ctrl+Tab still walks onto a hidden tab that is enabled (Qt 6.4).
+        // A hidden tab is disabled too, else Ctrl+Tab (which skips only disabled tabs) opens it.
         const bool enabled = sheet->enabled && sheet->visible;
         if (tabs->isTabEnabled(index) != enabled) tabs->setTabEnabled(index, enabled);
     }

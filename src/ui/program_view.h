@@ -87,11 +87,18 @@ class ProgramView : public QObject, public WindowHost {
         bool custom = false;
         std::optional<Control> shown; // the control as last written to the widget
     };
+    // A shown control with its widget, listed once per change of the form's controls.
+    struct Slot {
+        Control* control;
+        Bound* bound;
+        const WidgetUpdate* update; // a custom widget's, else nullptr
+    };
 
     FormView& formView(Form& form);
     void sync(bool force);
     void syncForm(Form& form, bool force);
     void syncControls(Form& form, FormView& view, bool force);
+    void listBound(Form& form, FormView& view);
     void syncWindow(Form& form, FormView& view, bool force);
     QWidget* containerFor(Form& form, FormView& view, const Control& control);
     QWidget* build(Form& form, FormView& view, Control& control);

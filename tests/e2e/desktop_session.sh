@@ -11,7 +11,14 @@ desktop_session() {
   W=$(mktemp -d)
   PIDS=()
   trap 'for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$W"' EXIT
-  for n in $(seq "$FIRST_DISPLAY" $((FIRST_DISPLAY + 49))); do [ -e /tmp/.X$n-lock ] || { DISPLAY_NUM=$n; break; }; done
+  DISPLAY_NUM=
+  for n in $(seq "$FIRST_DISPLAY" $((FIRST_DISPLAY + 49))); do
+    # A lock whose Xvfb has gone (killed with -9) is free: Xvfb takes such a lock over.
+    [ -e /tmp/.X$n-lock ] && kill -0 "$(tr -d ' ' </tmp/.X$n-lock)" 2>/dev/null && continue
+    [ -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ] && continue
+    DISPLAY_NUM=$n; break
+  done
+  [ -n "$DISPLAY_NUM" ] || { echo "skipped: no free display from :$FIRST_DISPLAY on"; exit 77; }
   Xvfb ":$DISPLAY_NUM" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & PIDS+=($!); disown
   export DISPLAY=":$DISPLAY_NUM" XDG_CONFIG_HOME=$W/config XDG_DATA_HOME=$W/data XDG_RUNTIME_DIR=$W/run
   unset QT_QPA_PLATFORM

@@ -133,6 +133,41 @@ TEST_F(ViewTest, ControlsAndMenusAddedLaterGetWidgets) {
     EXPECT_EQ(view.widget("Late"), nullptr);
 }
 
+// The view lists controls and menu entries once and keeps them until the form's
+// controls change: one removed and made again under its name, or an item that
+// turns into a separator, must not leave the old entry behind.
+TEST_F(ViewTest, ControlsMadeAgainOrTurnedIntoSeparatorsShowTheirNewState) {
+    ProgramView view(app);
+    app.form("Main").remove("Label");
+    Control& again = app.form("Main").add("Label", ControlKind::Label);
+    again.caption = "again";
+    again.left = 10, again.top = 40, again.width = 100, again.height = 20;
+    app.form("Main").remove("ItemB");
+    app.form("Main").add("ItemB", ControlKind::MenuItem, "File1").caption = "B again";
+    app.touch();
+    view.refresh();
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widget("Label"))->text().toStdString(), "again");
+    EXPECT_EQ(view.action("ItemB")->text().toStdString(), "B again");
+    again.caption = "later";
+    app.ctl("ItemB").caption = "later B";
+    app.touch();
+    view.refresh();
+    EXPECT_EQ(qobject_cast<QLabel*>(view.widget("Label"))->text().toStdString(), "later");
+    EXPECT_EQ(view.action("ItemB")->text().toStdString(), "later B");
+
+    app.ctl("ItemA").caption = "-";
+    app.touch();
+    view.refresh();
+    EXPECT_TRUE(view.action("ItemA")->isSeparator());
+    app.ctl("ItemA").caption = "A";
+    app.ctl("ItemA").enabled = false;
+    app.touch();
+    view.refresh();
+    EXPECT_FALSE(view.action("ItemA")->isSeparator());
+    EXPECT_EQ(view.action("ItemA")->text().toStdString(), "A");
+    EXPECT_FALSE(view.action("ItemA")->isEnabled());
+}
+
 TEST_F(ViewTest, CustomWidgetsReplaceTheGenericOne) {
     ProgramView view(app);
     int updates = 0;
