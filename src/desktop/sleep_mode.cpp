@@ -5,6 +5,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "desktop/night_screen.h"
+#include "desktop/wake_verdict.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
@@ -101,6 +102,17 @@ void endCommand(Application& app) {
     SyncPowerHolds(app);
 }
 
+// The last word before the night: when the alarm will not ring, what to do about it. A
+// verdict with only warnings (a file the alarm falls back from) stays off the screen.
+void tellRingVerdict(Application& app) {
+    const PowerStatus::Reading reading = app.platform().power->read();
+    BatteryReading battery{reading.onBattery, std::nullopt};
+    const bool known = reading.secondsLeft != 0 && reading.secondsLeft != PowerStatus::kUnknownSeconds;
+    if (reading.onBattery && known) battery.secondsLeft = reading.secondsLeft;
+    const RingVerdict verdict = willItRing(app, battery);
+    if (!verdict.willRing) ShowNote(app, verdict.text(), true);
+}
+
 } // namespace
 
 void SyncPowerHolds(Application& app) {
@@ -122,7 +134,10 @@ void Sleep1Click(Application& app) {
         for (Control* c : {&s.LabelATime, &s.LabelCity, &s.LabelStBy})
             estimateLabelSize(*c);
         if (!alarmDayReady(app) || !batteryAccepted(app)) return endCommand(app);
-        if (w.ON1.checked) return ShowNightScreen(app, [&app] { endCommand(app); });
+        if (w.ON1.checked) {
+            tellRingVerdict(app);
+            return ShowNightScreen(app, [&app] { endCommand(app); });
+        }
         bool switchOn = false;
         {
             ShowNote(app, "Alarm is NOT awwn!", true);
@@ -136,6 +151,7 @@ void Sleep1Click(Application& app) {
         }
         switchAlarmOn(app);
         SyncPowerHolds(app);
+        tellRingVerdict(app);
         ShowNightScreen(app, [&app] {
             ShowNote(app, "Alarm is now set awn.", false);
             endCommand(app);

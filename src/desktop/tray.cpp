@@ -54,6 +54,9 @@ std::string trayTip(Application& app) {
     std::string tip = "Kelvaro Clock\nVersion " + app.main.versionText + "\n" + w.LabelTime.caption + "\n" +
                       w.LabelDate.caption;
     if (const std::string zone = cityZoneTip(app); !zone.empty()) tip += "\n" + zone;
+    // How the computer gets to the alarm matters only while the alarm is on.
+    if (const auto& wake = queries(app).wakeTip; wake && w.ON1.checked)
+        if (const std::string line = wake(); !line.empty()) tip += "\n" + line;
     return shortenTip(tip);
 }
 

@@ -130,6 +130,10 @@ void installMissedAlarms(Application& app) {
         app.defineOperation(handler, [&app, box, fallback] { minuteSettingChange(app, *box, fallback); });
     }
     defineStep(app, Step::CheckMissedAlarms, [&app] { CheckMissedAlarms(app); });
+    // Reported alarms reach the desktop too: the note alone may wait behind a locked screen.
+    wakeState(app).notify = [&app](const std::string& title, const std::string& body) {
+        app.platform().notifier->show(title, body, {});
+    };
     app.defineOperation("RearmWakeUp", [&app] { RearmWakeUp(app, true); });
 }
 

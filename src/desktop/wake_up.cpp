@@ -134,6 +134,20 @@ std::string wakeTierText(Application& app) {
     return "The computer will not wake for the alarm";
 }
 
+// The same, short enough for the tray's tip.
+std::string wakeTipText(Application& app) {
+    switch (wakeTierInForce(app)) {
+    case WakeTier::WakeTimer:
+    case WakeTier::SystemTimer:
+        return std::string("Wakes the computer: ") + wakeMethodName(timer(app).method());
+    case WakeTier::StayAwake:
+        return "Keeps the computer awake";
+    case WakeTier::None:
+        break;
+    }
+    return "Will not wake the computer";
+}
+
 void RearmWakeUp(Application& app, bool force) {
     WakeState& w = wakeState(app);
     const std::int64_t minute = cityMinuteNow(app);
@@ -178,7 +192,7 @@ void installWakeUp(Application& app) {
         }
     };
     app.feature<Unhook>().t = &t;
-    queries(app).wakeTip = [&app] { return wakeTierText(app); };
+    queries(app).wakeTip = [&app] { return wakeTipText(app); };
     queries(app).keepAwakeForAlarm = [&app] { return keepAwakeForAlarm(app); };
     app.defineState("WakeTier", [&app] { return wakeTierText(app); });
     app.defineState("KeepAwakeForAlarm",

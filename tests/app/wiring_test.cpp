@@ -57,17 +57,17 @@ TEST_F(Wiring, StepsRunOnlyWhenDefinedAndQuestionsAreAnswered) {
 // again, later must still be what runs, also when a step replaces itself while running.
 TEST_F(Wiring, AStepRunsWhatIsDefinedNowEvenWhenItReplacesItselfWhileRunning) {
     std::vector<std::string> runs;
-    EXPECT_FALSE(stepDefined(*app, Step::SleepMinuteStep));
-    EXPECT_FALSE(app->hasOperation("SleepMinuteStep")); // an empty slot is no operation
-    EXPECT_THROW(app->run("SleepMinuteStep"), std::out_of_range);
-    defineStep(*app, Step::SleepMinuteStep, [&] {
+    EXPECT_FALSE(stepDefined(*app, Step::AfterSettingsLoaded));
+    EXPECT_FALSE(app->hasOperation("AfterSettingsLoaded")); // an empty slot is no operation
+    EXPECT_THROW(app->run("AfterSettingsLoaded"), std::out_of_range);
+    defineStep(*app, Step::AfterSettingsLoaded, [&] {
         runs.push_back("first");
-        defineStep(*app, Step::SleepMinuteStep, [&] { runs.push_back("second"); });
+        defineStep(*app, Step::AfterSettingsLoaded, [&] { runs.push_back("second"); });
         runs.push_back("first, after replacing itself");
     });
-    EXPECT_TRUE(app->hasOperation("SleepMinuteStep"));
-    runStep(*app, Step::SleepMinuteStep);
-    app->run("SleepMinuteStep"); // scripts reach it by name
+    EXPECT_TRUE(app->hasOperation("AfterSettingsLoaded"));
+    runStep(*app, Step::AfterSettingsLoaded);
+    app->run("AfterSettingsLoaded"); // scripts reach it by name
     EXPECT_EQ(runs, (std::vector<std::string>{"first", "first, after replacing itself", "second"}));
 }
 
