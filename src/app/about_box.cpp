@@ -104,7 +104,10 @@ void buildAboutBox(Form& f) {
 
 void showVersion(Application& app) {
     const ProfileFile handover(app.platform().handoverFile);
-    aboutBox(app).LabelVersion.caption = "v" + handover.readString("Data", "Version", "?.??");
+    // Appended, not "v" + text, which GCC 12 flags with a false -Wrestrict at -O3.
+    std::string caption(1, 'v');
+    caption += handover.readString("Data", "Version", "?.??");
+    aboutBox(app).LabelVersion.caption = caption;
 }
 
 void LabelEffect2Click(Application& app) {

@@ -51,8 +51,10 @@ std::string reportLine(Application& app, const DueMoment& d) {
 
 void report(Application& app, const std::vector<DueMoment>& missed) {
     std::string text;
-    for (const DueMoment& d : missed)
-        text += (text.empty() ? "" : "\n") + reportLine(app, d);
+    for (const DueMoment& d : missed) {
+        if (!text.empty()) text += '\n'; // appended: "\n" + line draws a false -Wrestrict of GCC 12
+        text += reportLine(app, d);
+    }
     if (auto& notify = wakeState(app).notify) notify("Missed alarm", text);
     ShowNote(app, text, false);
 }

@@ -87,7 +87,7 @@ std::string backupFolderOf(const std::string& chosen) {
     fs::path path(chosen);
     if (!fs::is_directory(path, ec)) path = path.parent_path();
     std::string folder = path.string();
-    if (folder.empty()) folder = ".";
+    if (folder.empty()) folder.assign(1, '.'); // not = ".": a false -Wrestrict of GCC 12 at -O3
     if (folder.back() != '/') folder += '/';
     return folder;
 }

@@ -26,7 +26,9 @@ constexpr int kClickSlop = 3;                    // a press that moves further i
 std::string heldKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
     std::string keys;
     auto add = [&keys](bool held, const char* name) {
-        if (held) keys += (keys.empty() ? "" : "+") + std::string(name);
+        if (!held) return;
+        if (!keys.empty()) keys += '+'; // appended: "+" + name draws a false -Wrestrict of GCC 12
+        keys += name;
     };
     add(mods & Qt::ControlModifier, "ctrl");
     add(mods & Qt::ShiftModifier, "shift");
