@@ -4,7 +4,7 @@
 // the city's hour difference, its text colour whether the alarm is on; a click
 // shows the alarm time for two seconds, Ctrl+drag changes its width, and its
 // font is the user's, kept in "KVFont.RFT".
-#include "framework/font_spec.h"
+#include "framework/font_choice.h"
 
 #include <optional>
 #include <string>
@@ -34,7 +34,7 @@ struct CityClockState {
     int dragPanelLeft = 0;              // DragPanelLeft
     int areaWidth = 1024;               // the width of the screen's free area (the view tells the real one)
     std::optional<bool> paintedAlarmOn; // the alarm state the text colour shows
-    FontSpec font;                      // the font as read from or written to "KVFont.RFT"
+    FontChoice font;                    // the font as read from or written to "KVFont.RFT"
 };
 
 CityClockState& cityClockState(Application& app);

@@ -18,7 +18,7 @@ constexpr const char* kResizeNote =
     "the Left Mouse button and the 'Ctrl' key at the same time,\n\nThen drag the Mouse. \n";
 constexpr std::size_t kMaxFontFileBytes = 1u << 20; // a font file is a few hundred bytes
 
-void showFont(Application& app, const FontSpec& font) {
+void showFont(Application& app, const FontChoice& font) {
     Control& panel = mainWindow(app).PanelKV;
     panel.fontName = font.name;
     panel.fontSize = font.pointSize;
@@ -30,7 +30,7 @@ void showFont(Application& app, const FontSpec& font) {
 }
 
 // Writes the file; a folder that cannot be written keeps the font for this run only.
-void saveFont(Application& app, const FontSpec& font) {
+void saveFont(Application& app, const FontChoice& font) {
     try {
         writeFileAtomically(app.filePath(kCityClockFontFile), writeFontRtf(font));
     } catch (const FileWriteError&) {
@@ -38,15 +38,15 @@ void saveFont(Application& app, const FontSpec& font) {
 }
 
 // The file's font; the default when the file is missing, broken or not rich text.
-FontSpec readFontFile(Application& app) {
+FontChoice readFontFile(Application& app) {
     const std::string path = app.filePath(kCityClockFontFile);
     TextFileContent content = readTextFileLimited(path, kMaxFontFileBytes);
     if (content.outcome == ReadOutcome::Missing) {
-        saveFont(app, FontSpec{});
+        saveFont(app, FontChoice{});
         content = readTextFileLimited(path, kMaxFontFileBytes);
     }
-    if (content.outcome != ReadOutcome::Read) return FontSpec{};
-    return readFontRtf(content.text).value_or(FontSpec{});
+    if (content.outcome != ReadOutcome::Read) return FontChoice{};
+    return readFontRtf(content.text).value_or(FontChoice{});
 }
 
 void GradBtnnChangeTimeFontSize1Click(Application& app) {
@@ -58,10 +58,11 @@ void GradBtnnChangeTimeFontSize1Click(Application& app) {
     }
     CityClockState& s = cityClockState(app);
     s.font = readFontFile(app);
-    std::optional<FontSpec> chosen;
+    std::optional<FontChoice> chosen;
     {
         RaiseHold hold(app.main);
-        chosen = app.platform().dialogs->chooseFont(s.font, [&app](const FontSpec& f) { showFont(app, f); });
+        chosen =
+            app.platform().dialogs->chooseFont(s.font, [&app](const FontChoice& f) { showFont(app, f); });
     }
     if (!chosen) return; // what Apply showed stays until the next start
     s.font = *chosen;
@@ -82,7 +83,7 @@ void installCityClockFont(Application& app) {
     app.defineOperation("GradBtnnChangeTimeFontSize1Click",
                         [&app] { GradBtnnChangeTimeFontSize1Click(app); });
     app.defineState("CityClockFont", [&app] {
-        const FontSpec& f = cityClockState(app).font;
+        const FontChoice& f = cityClockState(app).font;
         return f.name + "," + std::to_string(f.pointSize) + (f.bold ? ",bold" : "") +
                (f.italic ? ",italic" : "") + (f.underline ? ",underline" : "");
     });

@@ -88,7 +88,7 @@ class Reader {
   public:
     explicit Reader(std::string_view rtf) : s_(rtf) {}
 
-    std::optional<FontSpec> read(const FontSpec& fallback) {
+    std::optional<FontChoice> read(const FontChoice& fallback) {
         if (s_.substr(0, 5) != "{\\rtf") return std::nullopt;
         while (pos_ < s_.size() && !firstChar_)
             step();
@@ -253,8 +253,8 @@ class Reader {
         name_.clear();
     }
 
-    FontSpec fontOf(const Format& f, const FontSpec& fallback) const {
-        FontSpec font = fallback;
+    FontChoice fontOf(const Format& f, const FontChoice& fallback) const {
+        FontChoice font = fallback;
         const int index = f.font >= 0 ? f.font : defaultFont_;
         if (auto it = fonts_.find(index); it != fonts_.end() && !it->second.empty()) font.name = it->second;
         if (f.halfPoints >= 2 && f.halfPoints <= 3276) font.pointSize = (f.halfPoints + 1) / 2;
@@ -283,7 +283,7 @@ class Reader {
 
 } // namespace
 
-std::string writeFontRtf(const FontSpec& font, std::string_view text) {
+std::string writeFontRtf(const FontChoice& font, std::string_view text) {
     const int color = font.color & 0xFFFFFF;
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 " +
                       escapeText(font.name) + ";}}\r\n";
@@ -298,7 +298,7 @@ std::string writeFontRtf(const FontSpec& font, std::string_view text) {
     return out;
 }
 
-std::optional<FontSpec> readFontRtf(std::string_view rtf, const FontSpec& fallback) {
+std::optional<FontChoice> readFontRtf(std::string_view rtf, const FontChoice& fallback) {
     return Reader(rtf).read(fallback);
 }
 

@@ -31,9 +31,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kelvaro-wake-helper: not a time: %s\n", argv[1]);
         return 2;
     }
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(when);
-    if (timerfd_settime(fd, TFD_TIMER_ABSTIME, &spec, nullptr) != 0) {
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = static_cast<time_t>(when);
+    if (timerfd_settime(fd, TFD_TIMER_ABSTIME, &expiry, nullptr) != 0) {
         std::fprintf(stderr, "kelvaro-wake-helper: %s\n", std::strerror(errno));
         return 1;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Every message box, question and file dialog goes through here, so tests can
 // script the answers. A box blocks its caller until it is answered.
-#include "framework/font_spec.h"
+#include "framework/font_choice.h"
 
 #include <functional>
 #include <optional>
@@ -33,8 +33,8 @@ class Dialogs {
     virtual std::optional<std::string> chooseFile(const FileRequest& request) = 0;
     // A font dialog with an Apply button: `apply` runs with the font shown each time it is
     // pressed; nullopt when the dialog is cancelled.
-    virtual std::optional<FontSpec> chooseFont(const FontSpec& initial,
-                                               const std::function<void(const FontSpec&)>& apply) = 0;
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial,
+                                                 const std::function<void(const FontChoice&)>& apply) = 0;
 };
 
 } // namespace kelvaro

@@ -43,13 +43,13 @@ std::optional<std::string> FakeDialogs::chooseFile(const FileRequest& request) {
     return answer;
 }
 
-std::optional<FontSpec> FakeDialogs::chooseFont(const FontSpec& initial,
-                                                const std::function<void(const FontSpec&)>& apply) {
+std::optional<FontChoice> FakeDialogs::chooseFont(const FontChoice& initial,
+                                                  const std::function<void(const FontChoice&)>& apply) {
     fontRequests_.push_back(initial);
     if (fonts_.empty()) fail("unanswered font dialog");
     FontAnswer answer = std::move(fonts_.front());
     fonts_.pop_front();
-    for (const FontSpec& font : answer.applied)
+    for (const FontChoice& font : answer.applied)
         if (apply) apply(font);
     return answer.chosen;
 }

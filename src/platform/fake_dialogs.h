@@ -31,19 +31,21 @@ class FakeDialogs : public Dialogs {
     Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                       const std::vector<Answer>& buttons) override;
     std::optional<std::string> chooseFile(const FileRequest& request) override;
-    std::optional<FontSpec> chooseFont(const FontSpec& initial,
-                                       const std::function<void(const FontSpec&)>& apply) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial,
+                                         const std::function<void(const FontChoice&)>& apply) override;
 
     void queueAnswer(Answer answer) { answers_.push_back(answer); }
     // nullopt: the dialog is cancelled.
     void queueFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     // A font dialog: Apply pressed with each of `applied`, then OK with `chosen` (nullopt: cancelled).
     struct FontAnswer {
-        std::vector<FontSpec> applied;
-        std::optional<FontSpec> chosen;
+        std::vector<FontChoice> applied;
+        std::optional<FontChoice> chosen;
     };
     void queueFont(FontAnswer answer) { fonts_.push_back(std::move(answer)); }
-    const std::vector<FontSpec>& fontRequests() const { return fontRequests_; } // each dialog's initial font
+    const std::vector<FontChoice>& fontRequests() const {
+        return fontRequests_;
+    } // each dialog's initial font
 
     const std::vector<RecordedBox>& boxes() const { return boxes_; }
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
@@ -69,7 +71,7 @@ class FakeDialogs : public Dialogs {
     std::vector<FileRequest> fileRequests_;
     std::deque<Answer> answers_;
     std::deque<std::optional<std::string>> files_;
-    std::vector<FontSpec> fontRequests_;
+    std::vector<FontChoice> fontRequests_;
     std::deque<FontAnswer> fonts_;
     std::string failure_;
 };

@@ -187,9 +187,9 @@ bool LinuxWakeTimer::arm(std::int64_t utcSeconds) {
 }
 
 bool LinuxWakeTimer::armKernel(std::int64_t utcSeconds) {
-    itimerspec spec{};
-    spec.it_value.tv_sec = static_cast<time_t>(utcSeconds);
-    return timerfd_settime(alarmFd_, TFD_TIMER_ABSTIME, &spec, nullptr) == 0;
+    itimerspec expiry{};
+    expiry.it_value.tv_sec = static_cast<time_t>(utcSeconds);
+    return timerfd_settime(alarmFd_, TFD_TIMER_ABSTIME, &expiry, nullptr) == 0;
 }
 
 // The helper holds the timer until it expires or its standard input closes.

@@ -31,8 +31,8 @@ class NoDialogs : public Dialogs {
         return buttons.empty() ? Answer::OK : buttons.back(); // the last button is the safe one
     }
     std::optional<std::string> chooseFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<FontSpec> chooseFont(const FontSpec&,
-                                       const std::function<void(const FontSpec&)>&) override {
+    std::optional<FontChoice> chooseFont(const FontChoice&,
+                                         const std::function<void(const FontChoice&)>&) override {
         return std::nullopt;
     }
 };

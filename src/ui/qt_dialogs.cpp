@@ -114,8 +114,8 @@ std::optional<std::string> QtDialogs::chooseFile(const FileRequest& request) {
     return stdString(chosen);
 }
 
-std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& initial,
-                                              const std::function<void(const FontSpec&)>& apply) {
+std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial,
+                                                const std::function<void(const FontChoice&)>& apply) {
     if (unattended_) return std::nullopt;
     QFontDialog dialog(qtFont(initial), QApplication::activeWindow());
     dialog.setOption(QFontDialog::DontUseNativeDialog); // the Apply button lives in Qt's own dialog
@@ -123,11 +123,11 @@ std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& initial,
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         QPushButton* applyButton = buttons->addButton(QDialogButtonBox::Apply);
         QObject::connect(applyButton, &QPushButton::clicked, &dialog, [&] {
-            if (apply) apply(fontSpec(dialog.currentFont(), initial));
+            if (apply) apply(fontChoice(dialog.currentFont(), initial));
         });
     }
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return fontSpec(dialog.selectedFont(), initial);
+    return fontChoice(dialog.selectedFont(), initial);
 }
 
 } // namespace kelvaro

@@ -12,8 +12,8 @@ class QtDialogs : public Dialogs {
     Answer messageBox(BoxKind kind, const std::string& title, const std::string& text,
                       const std::vector<Answer>& buttons) override;
     std::optional<std::string> chooseFile(const FileRequest& request) override;
-    std::optional<FontSpec> chooseFont(const FontSpec& initial,
-                                       const std::function<void(const FontSpec&)>& apply) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial,
+                                         const std::function<void(const FontChoice&)>& apply) override;
 
     // Quitting on a signal: nobody may be there to answer, so boxes go to standard
     // error and take their default button; file dialogs choose nothing.

@@ -2,7 +2,7 @@
 
 namespace kelvaro {
 
-QFont qtFont(const FontSpec& font) {
+QFont qtFont(const FontChoice& font) {
     QFont f(QString::fromStdString(font.name));
     f.setPointSize(font.pointSize > 0 ? font.pointSize : 8);
     f.setBold(font.bold);
@@ -11,15 +11,15 @@ QFont qtFont(const FontSpec& font) {
     return f;
 }
 
-FontSpec fontSpec(const QFont& font, const FontSpec& colorFrom) {
-    FontSpec spec;
-    spec.name = font.family().toStdString();
-    spec.pointSize = font.pointSize() > 0 ? font.pointSize() : (font.pixelSize() * 3 + 3) / 4;
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.color = colorFrom.color;
-    return spec;
+FontChoice fontChoice(const QFont& font, const FontChoice& colorFrom) {
+    FontChoice choice;
+    choice.name = font.family().toStdString();
+    choice.pointSize = font.pointSize() > 0 ? font.pointSize() : (font.pixelSize() * 3 + 3) / 4;
+    choice.bold = font.bold();
+    choice.italic = font.italic();
+    choice.underline = font.underline();
+    choice.color = colorFrom.color;
+    return choice;
 }
 
 } // namespace kelvaro

@@ -8,14 +8,14 @@ namespace kelvaro {
 namespace {
 
 TEST(FontFile, EveryPartOfTheFontReadsBack) {
-    const FontSpec fonts[] = {
-        FontSpec{},
+    const FontChoice fonts[] = {
+        FontChoice{},
         {"DejaVu Serif", 14, true, true, true, 0x000080},
         {"Noto Sans CJK JP", 1638, false, true, false, 0xFFFFFF},
         {"Brace {and} back\\slash; semi", 1, true, false, true, 0x123456},
         {"Ärial Ünicode", 9, false, false, false, 0},
     };
-    for (const FontSpec& font : fonts) {
+    for (const FontChoice& font : fonts) {
         const std::string rtf = writeFontRtf(font);
         EXPECT_EQ(readFontRtf(rtf), font) << rtf;
     }
@@ -28,7 +28,7 @@ TEST(FontFile, TheFormatOfTheFirstCharacterCountsAndTheRestComesFromTheFallback)
         "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
         "{\\stylesheet{\\s0 Normal;}}{\\info{\\title \\b Bold title}}"
         "{\\*\\generator Writer;}\\pard\\plain\\fs24\\i\\cf2 First{\\b\\f0 later}\\par}";
-    FontSpec fallback;
+    FontChoice fallback;
     fallback.bold = true;
     const auto font = readFontRtf(rtf, fallback);
     ASSERT_TRUE(font);
@@ -40,7 +40,7 @@ TEST(FontFile, TheFormatOfTheFirstCharacterCountsAndTheRestComesFromTheFallback)
 }
 
 TEST(FontFile, BrokenOrForeignFilesGiveTheFallbackWhereTheyFail) {
-    FontSpec fallback{"Fallback", 10, false, false, false, 0x80};
+    FontChoice fallback{"Fallback", 10, false, false, false, 0x80};
     EXPECT_FALSE(readFontRtf("", fallback));
     EXPECT_FALSE(readFontRtf("Arial 12", fallback));
     EXPECT_FALSE(readFontRtf("\xef\xbb\xbf{\\rtf1}", fallback)) << "rich text starts with its group";

@@ -20,10 +20,10 @@ std::vector<std::string> split(const std::string& word, char separator) {
 
 } // namespace
 
-std::optional<FontSpec> parseFontSpec(const std::string& word) {
+std::optional<FontChoice> parseFontChoice(const std::string& word) {
     const auto parts = split(word, ',');
     if (parts.size() < 2 || parts[0].empty()) return std::nullopt;
-    FontSpec font;
+    FontChoice font;
     font.name = parts[0];
     const std::string& size = parts[1];
     auto [end, ec] = std::from_chars(size.data(), size.data() + size.size(), font.pointSize);
@@ -45,13 +45,13 @@ std::optional<FakeDialogs::FontAnswer> parseFontAnswer(const Words& words) {
     FakeDialogs::FontAnswer answer;
     std::size_t i = 0;
     for (; i + 1 < words.size() && words[i] == "apply"; i += 2) {
-        auto font = parseFontSpec(words[i + 1]);
+        auto font = parseFontChoice(words[i + 1]);
         if (!font) return std::nullopt;
         answer.applied.push_back(*font);
     }
     if (i + 1 != words.size()) return std::nullopt;
     if (words[i] == "cancel") return answer;
-    answer.chosen = parseFontSpec(words[i]);
+    answer.chosen = parseFontChoice(words[i]);
     if (!answer.chosen) return std::nullopt;
     return answer;
 }

@@ -134,9 +134,9 @@ TEST(ScenarioScript, ReadsFontAnswers) {
     EXPECT_EQ(answer->applied[1].name, "Sans");
     EXPECT_TRUE(answer->applied[1].italic);
     ASSERT_TRUE(answer->chosen);
-    EXPECT_EQ(*answer->chosen, (FontSpec{"DejaVu Serif", 14, true, false, true, 0}));
+    EXPECT_EQ(*answer->chosen, (FontChoice{"DejaVu Serif", 14, true, false, true, 0}));
     EXPECT_FALSE(parseFontAnswer({"cancel"})->chosen);
-    EXPECT_FALSE(parseFontSpec("Serif,0"));
+    EXPECT_FALSE(parseFontChoice("Serif,0"));
 }
 
 } // namespace

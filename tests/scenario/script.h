@@ -65,7 +65,7 @@ bool isBoxKindName(std::string_view word);
 // How a property of a control or window compares; nullopt for an unknown property.
 std::optional<ValueKind> propertyKind(std::string_view property);
 // "Name,size[,bold][,italic][,underline]"
-std::optional<FontSpec> parseFontSpec(const std::string& word);
+std::optional<FontChoice> parseFontChoice(const std::string& word);
 // [apply FONT]... FONT | cancel
 std::optional<FakeDialogs::FontAnswer> parseFontAnswer(const Words& words);
 // Keys and buttons held during a mouse action, joined by "+": ctrl, shift, alt, left, right, middle.

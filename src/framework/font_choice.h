@@ -4,14 +4,14 @@
 
 namespace kelvaro {
 
-struct FontSpec {
+struct FontChoice {
     std::string name = "Tahoma";
     int pointSize = 8; // 11 pixels at 96 dots per inch
     bool bold = false;
     bool italic = false;
     bool underline = false;
     int color = 0; // framework colour number (blue in the high byte)
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontChoice&) const = default;
 };
 
 } // namespace kelvaro
