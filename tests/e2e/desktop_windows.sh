@@ -1,6 +1,7 @@
 #!/bin/bash
 # The real binary under Xvfb with the openbox window manager: the settings
-# notebook opens whole on the screen and stays where it is, idle or clicked.
+# notebook opens whole on the screen and stays where it is, idle or clicked; a
+# message box paints its face.
 # Skips (exit 77) when Xvfb, openbox or xdotool is missing.
 set -u
 BIN=$1
@@ -37,5 +38,37 @@ between=$(place "$nb")
 xdotool mouseup 1
 sleep 1.5
 check "a click does not move it ($first, $between, $(place "$nb"))" test "$between" = "$first" -a "$(place "$nb")" = "$first"
+
+# The power picture's note, a message box: its window holds what it painted.
+# The window is read itself (xwd -id), not the root: under Xvfb and openbox a
+# second top-level over another window of the same program reads black on the
+# root, a plain two-window Qt program too.
+if command -v xwd >/dev/null && command -v convert >/dev/null; then
+  # A fresh start: the notebook holds the main window while it is open.
+  kill -TERM "${PIDS[-1]}"
+  waitfor test -z "$(shown '^Kelvaro Clock$')"
+  sleep 0.5
+  "$BIN" --dir "$W/prog" 2>>"$W/err" & PIDS+=($!); disown
+  waitfor test -n "$(shown '^Kelvaro Clock$')"
+  sleep 1.5
+  main=$(shown '^Kelvaro Clock$')
+  read -r mx my mw _ <<<"$(place "$main")"
+  xdotool mousemove $((mx + mw - 15)) $((my + 31)) click 1
+  box=""
+  for _ in $(seq 40); do
+    for w in $(xdotool search --onlyvisible --name '^Kelvaro Clock$' 2>/dev/null); do [ "$w" != "$main" ] && box=$w; done
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  check "the power picture opens a box" test -n "$box"
+  if [ -n "$box" ]; then
+    sleep 1
+    read -r _ _ bw bh <<<"$(place "$box")"
+    face=$(xwd -id "$box" -silent | convert xwd:- -crop "1x1+$((bw / 2))+$((bh * 3 / 4))" txt:- | tail -1 | awk '{print $3}')
+    check "the box paints its face, not black ($face)" test -n "$face" -a "$face" != "#000000"
+  fi
+else
+  echo "# skipped the box's face: xwd or convert missing"
+fi
 echo "# $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
