@@ -1,5 +1,7 @@
 #include "platform/linux_power_inhibitor.h"
 
+#include "platform/logind_inhibit.h"
+
 #include <QDBusMessage>
 #include <QDBusReply>
 
@@ -29,11 +31,7 @@ void LogindInhibitor::hold(Hold& h, bool wanted, const char* what, const char* w
     }
     if (h.fd.isValid() || (h.lastTry.isValid() && h.lastTry.elapsed() < kRetryMs)) return;
     h.lastTry.start();
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Inhibit"));
-    call << QString::fromLatin1(what) << kWho << QString::fromLatin1(why) << QString::fromLatin1(mode);
-    const QDBusReply<QDBusUnixFileDescriptor> reply = system_.call(call, QDBus::Block, kTimeoutMs);
-    if (reply.isValid()) h.fd = reply.value();
+    h.fd = logindInhibit(system_, what, why, mode);
 }
 
 void LogindInhibitor::holdSleep(bool wanted) {

@@ -1,5 +1,7 @@
 #include "platform/linux_wake_timer.h"
 
+#include "platform/logind_inhibit.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -143,12 +145,8 @@ LinuxWakeTimer::~LinuxWakeTimer() {
 
 void LinuxWakeTimer::takeSleepDelay() {
     if (!logind_ || delay_.isValid()) return;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep") << QStringLiteral("Kelvaro Clock")
-         << QStringLiteral("Sets the wake-up for the next alarm") << QStringLiteral("delay");
-    QDBusReply<QDBusUnixFileDescriptor> reply = QDBusConnection::systemBus().call(call, QDBus::Block, 3000);
-    if (reply.isValid()) delay_ = reply.value();
+    delay_ =
+        logindInhibit(QDBusConnection::systemBus(), "sleep", "Sets the wake-up for the next alarm", "delay");
 }
 
 void LinuxWakeTimer::prepareForSleep(bool starting) {

@@ -1,6 +1,9 @@
 #include "private_buses.h"
 #include "qt_test_support.h"
 
+#include <QFile>
+
+#include <cstdlib>
 #include <unistd.h>
 
 PrivateBuses::PrivateBuses() {
@@ -78,4 +81,14 @@ bool PrivateBuses::hasName(const QString& name, bool session) const {
                  QStringLiteral("org.freedesktop.DBus.NameHasOwner"), QStringLiteral("string:") + name},
                 session)
         .contains(QStringLiteral("true"));
+}
+
+void PrivateBuses::becomeDefault() const {
+    setenv("DBUS_SYSTEM_BUS_ADDRESS", systemAddress_.toUtf8().constData(), 1);
+    setenv("DBUS_SESSION_BUS_ADDRESS", sessionAddress_.toUtf8().constData(), 1);
+}
+
+QString PrivateBuses::read(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }

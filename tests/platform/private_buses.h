@@ -24,6 +24,13 @@ class PrivateBuses {
     // Runs `dbus-send` on one bus; its printed reply.
     QString send(const QStringList& args, bool session = false) const;
 
+    // Makes both buses this process's default ones, for adapters that use Qt's system and
+    // session bus; call it before their first use (Qt connects to each once per process).
+    void becomeDefault() const;
+    // A file in the buses' private folder, e.g. for a mock's call log (`-l FILE`).
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    static QString read(const QString& file);
+
     const std::string& skipReason() const { return why_; }
     QDBusConnection system() const { return QDBusConnection(QStringLiteral("kelvaro-test-system")); }
     QDBusConnection session() const { return QDBusConnection(QStringLiteral("kelvaro-test-session")); }

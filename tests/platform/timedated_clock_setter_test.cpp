@@ -2,93 +2,34 @@
 // test starts: the call and its microseconds, and the NTP switch. The machine's
 // own clock is never reached.
 #include "platform/linux_clock_setter.h"
+#include "private_buses.h"
 #include "qt_test_support.h"
 
 #include "framework/datetime.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 using namespace kelvaro;
 
-namespace {
-
-class PrivateTimedated {
-  public:
-    explicit PrivateTimedated(bool ntp) {
-        if (access("/usr/bin/dbus-daemon", X_OK) != 0) {
-            why_ = "needs dbus-daemon";
-            return;
-        }
-        bus_.start(QStringLiteral("/usr/bin/dbus-daemon"),
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                    QStringLiteral("--address=unix:path=") + dir_.filePath(QStringLiteral("bus")),
-                    QStringLiteral("--print-address=1")});
-        if (!bus_.waitForReadyRead(5000)) {
-            why_ = "dbus-daemon did not start";
-            return;
-        }
-        const QByteArray address = bus_.readLine().trimmed();
-        setenv("DBUS_SYSTEM_BUS_ADDRESS", address.constData(), 1); // before the first use of the system bus
-        log_ = dir_.filePath(QStringLiteral("timedated.log"));
-        mock_.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("-l"), log_,
-                     QStringLiteral("--template"), QStringLiteral("timedated"), QStringLiteral("-p"),
-                     ntp ? QStringLiteral("{\"NTP\": true}") : QStringLiteral("{\"NTP\": false}")});
-        mock_.waitForStarted(3000);
-        if (!processEventsUntil([&] { return hasName(address) || mock_.state() == QProcess::NotRunning; },
-                                8000) ||
-            mock_.state() == QProcess::NotRunning)
-            why_ = "needs python3-dbusmock (its timedated template did not start)";
-    }
-    ~PrivateTimedated() {
-        for (QProcess* p : {&mock_, &bus_}) {
-            if (p->state() == QProcess::NotRunning) continue;
-            p->kill();
-            p->waitForFinished(2000);
-        }
-    }
-    const std::string& skipReason() const { return why_; }
-    QString log() const {
-        QFile f(log_);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-
-  private:
-    static bool hasName(const QByteArray& address) {
-        QProcess ask;
-        ask.start(QStringLiteral("dbus-send"),
-                  {QStringLiteral("--bus=") + QString::fromUtf8(address), QStringLiteral("--print-reply"),
-                   QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/"),
-                   QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
-                   QStringLiteral("string:org.freedesktop.timedate1")});
-        ask.waitForFinished(2000);
-        return ask.readAllStandardOutput().contains("boolean true");
-    }
-
-    QTemporaryDir dir_;
-    QProcess bus_, mock_;
-    QString log_;
-    std::string why_;
-};
-
-} // namespace
-
 TEST(TimedatedClockSetter, CallsSetTimeWithTheMicrosecondsAndReadsTheNtpState) {
     testApp();
-    PrivateTimedated timedated(false);
-    if (!timedated.skipReason().empty()) GTEST_SKIP() << timedated.skipReason();
+    PrivateBuses buses;
+    if (!buses.skipReason().empty()) GTEST_SKIP() << buses.skipReason();
+    buses.becomeDefault(); // before the setter's first use of the system bus
+    const QString logFile = buses.file(QStringLiteral("timedated.log"));
+    if (!buses.mock(QStringLiteral("org.freedesktop.timedate1"),
+                    {QStringLiteral("--system"), QStringLiteral("-l"), logFile, QStringLiteral("--template"),
+                     QStringLiteral("timedated"), QStringLiteral("-p"), QStringLiteral("{\"NTP\": false}")}))
+        GTEST_SKIP() << "the timedated template of python3-dbusmock did not start";
+    const auto log = [&] { return PrivateBuses::read(logFile); };
     TimedatedClockSetter setter;
     const double utc = encodeDate(2023, 6, 1) + encodeTime(0, 1, 4, 250);
     EXPECT_TRUE(setter.setUtc(utc, false));
-    EXPECT_TRUE(timedated.log().contains(QStringLiteral("SetTime 1685577664250000 False False")))
-        << timedated.log().toStdString();
+    EXPECT_TRUE(log().contains(QStringLiteral("SetTime 1685577664250000 False False")))
+        << log().toStdString();
     EXPECT_FALSE(setter.ntpSynchronized());
     // One private bus per process: the system bus is connected once.
     QDBusMessage ntpOn = QDBusMessage::createMethodCall(
