@@ -9,20 +9,6 @@ SECS=${2:-20}
 FIRST_DISPLAY=241
 . "$(dirname "$0")/../../tests/e2e/desktop_session.sh"
 desktop_session xdotool
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-# The Window menu by its key, then "&About"; again when a key went astray.
-openAbout() {
-  local try
-  for try in 1 2 3; do
-    xdotool windowactivate --sync "$main" 2>/dev/null
-    xdotool key --window "$main" alt+w
-    sleep 0.7
-    xdotool key a
-    waitfor test -n "$(shown '^About Kelvaro Clock$')" && return 0
-    xdotool key Escape
-  done
-  return 1
-}
 KELVARO_NO_NETWORK=1 "$BIN" --dir "$W/prog" 2>"$W/err" & pid=$!; PIDS+=($pid); disown
 waitfor test -n "$(shown '^Kelvaro Clock$')"
 sleep 3 # start-up done

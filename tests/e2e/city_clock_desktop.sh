@@ -10,21 +10,6 @@ FIRST_DISPLAY=140
 . "$(dirname "$0")/desktop_session.sh"
 desktop_session xdotool xwininfo xprop xlogo
 SHOTS=${KELVARO_SHOTS:-}
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-# The Window menu by its key, then "&About"; again when a key went astray.
-openAbout() {
-  local try
-  for try in 1 2 3; do
-    xdotool windowactivate --sync "$main" 2>/dev/null
-    xdotool key --window "$main" alt+w
-    sleep 0.7
-    xdotool key a
-    waitfor test -n "$(shown '^About Kelvaro Clock$')" && return 0
-    xdotool key Escape
-  done
-  return 1
-}
-place() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'; }
 shot() { [ -n "$SHOTS" ] && command -v xwd >/dev/null && command -v convert >/dev/null &&
   mkdir -p "$SHOTS" && xwd -root -silent | convert xwd:- "$SHOTS/$1.png"; }
 

@@ -33,3 +33,19 @@ check() { # check NAME CONDITION...
   local name=$1; shift
   if "$@"; then echo "ok - $name"; passed=$((passed + 1)); else echo "not ok - $name"; failed=$((failed + 1)); fi
 }
+# The first shown window whose title matches, its place ("x y w h"), and the about box
+# opened through the Window menu by its keys (again when a key went astray; needs $main).
+shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+place() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'; }
+openAbout() {
+  local try
+  for try in 1 2 3; do
+    xdotool windowactivate --sync "$main" 2>/dev/null
+    xdotool key --window "$main" alt+w
+    sleep 0.7
+    xdotool key a
+    waitfor test -n "$(shown '^About Kelvaro Clock$')" && return 0
+    xdotool key Escape
+  done
+  return 1
+}

@@ -8,9 +8,6 @@ BIN=$1
 FIRST_DISPLAY=90
 . "$(dirname "$0")/desktop_session.sh"
 desktop_session xdotool xwininfo
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-# The client area's place on the screen and size: "x y width height".
-place() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'; }
 
 "$BIN" --dir "$W/prog" 2>"$W/err" & PIDS+=($!); disown
 waitfor test -n "$(shown '^Kelvaro Clock$')"
