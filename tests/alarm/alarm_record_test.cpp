@@ -36,13 +36,13 @@ TEST(AlarmRecordFile, WrittenRecordsReadBackTheSame) {
 TEST(AlarmRecordFile, AnythingButAWholeRecordIsRefused) {
     for (const char* text : {
              "",
-             "DealtUpTo=2026-12-07 23:00\n",                              // no section
-             "[AlarmRecord]\n",                                           // no time
-             "[AlarmRecord]\nDealtUpTo=2026-12-07 23:0",                  // torn
-             "[AlarmRecord]\nDealtUpTo=2026-02-30 07:00\n",               // no such day
-             "[AlarmRecord]\nDealtUpTo=2026-12-07 24:00\n",               // no such hour
-             "[AlarmRecord]\nDealtUpTo=1899-12-31 07:00\n",               // before 1900
-             "[AlarmRecord]\nDealtUpTo=2026-12-07 +7:00\n",               // not digits
+             "DealtUpTo=2026-12-07 23:00\n",                                // no section
+             "[AlarmRecord]\n",                                             // no time
+             "[AlarmRecord]\nDealtUpTo=2026-12-07 23:0",                    // torn
+             "[AlarmRecord]\nDealtUpTo=2026-02-30 07:00\n",                 // no such day
+             "[AlarmRecord]\nDealtUpTo=2026-12-07 24:00\n",                 // no such hour
+             "[AlarmRecord]\nDealtUpTo=1899-12-31 07:00\n",                 // before 1900
+             "[AlarmRecord]\nDealtUpTo=2026-12-07 +7:00\n",                 // not digits
              "[AlarmRecord]\nDealtUpTo=2026-12-07 23:00\nSnoozeEnd=soon\n", // a broken snooze
              "[AlarmRecord]\nDealtUpTo=2026-12-07 23:00\nDealtUpTo=2026-12-08 23:00\n",
              "[AlarmRecord]\nDealtUpTo=2026-12-07 23:00\n\x01\xff garbage\n",
@@ -72,5 +72,6 @@ TEST(AlarmRecordLookBack, TheRecordedSnoozeEndCountsOnceAndInOrder) {
     EXPECT_TRUE(missedSinceRecord(plan, record, at(7, 7, 4), 0).empty());
     EXPECT_EQ(missedSinceRecord(plan, {at(7, 7, 6), at(7, 7, 5)}, at(7, 8, 0), 0).size(), 0u);
     plan.on = false; // a snooze comes back whatever the switch says
-    EXPECT_EQ(missedSinceRecord(plan, record, at(7, 7, 30), 0), (std::vector<DueMoment>{{at(7, 7, 5), true}}));
+    EXPECT_EQ(missedSinceRecord(plan, record, at(7, 7, 30), 0),
+              (std::vector<DueMoment>{{at(7, 7, 5), true}}));
 }
