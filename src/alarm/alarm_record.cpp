@@ -43,14 +43,16 @@ std::optional<std::int64_t> parseMinute(std::string_view s) {
 }
 
 std::string_view withoutLineEnd(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.remove_suffix(1);
     return line;
 }
 
 } // namespace
 
 std::string writeAlarmRecord(const AlarmRecord& record) {
-    std::string text = std::string(kSection) + "\n" + std::string(kDealtKey) + minuteText(record.dealtUpTo) + "\n";
+    std::string text =
+        std::string(kSection) + "\n" + std::string(kDealtKey) + minuteText(record.dealtUpTo) + "\n";
     if (record.snoozeEnd) text += std::string(kSnoozeKey) + minuteText(*record.snoozeEnd) + "\n";
     return text;
 }
@@ -84,9 +86,10 @@ std::vector<DueMoment> missedSinceRecord(AlarmPlan plan, const AlarmRecord& reco
         dueMoments(plan, record.dealtUpTo + cityAheadOfUtc, nowUtc + cityAheadOfUtc);
     if (record.snoozeEnd && *record.snoozeEnd > record.dealtUpTo && *record.snoozeEnd <= nowUtc) {
         const DueMoment end{*record.snoozeEnd + cityAheadOfUtc, true};
-        missed.insert(std::upper_bound(missed.begin(), missed.end(), end,
-                                       [](const DueMoment& a, const DueMoment& b) { return a.minute < b.minute; }),
-                      end);
+        missed.insert(
+            std::upper_bound(missed.begin(), missed.end(), end,
+                             [](const DueMoment& a, const DueMoment& b) { return a.minute < b.minute; }),
+            end);
     }
     return missed;
 }

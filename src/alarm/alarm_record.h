@@ -21,7 +21,7 @@ namespace kelvaro {
 inline constexpr const char* kAlarmRecordFile = "AlarmRecord.ini";
 
 struct AlarmRecord {
-    std::int64_t dealtUpTo = 0;           // every alarm minute and snooze end up to here rang or was reported
+    std::int64_t dealtUpTo = 0; // every alarm minute and snooze end up to here rang or was reported
     std::optional<std::int64_t> snoozeEnd; // the end of a snooze that was running
     friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;
 };

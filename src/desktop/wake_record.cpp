@@ -6,8 +6,8 @@
 #include "desktop/wake_alarm.h"
 
 #include "alarm/alarm_record.h"
-#include "app/steps.h"
 #include "alarm/alarm_sounding.h"
+#include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
 #include "settings/text_file.h"
@@ -20,10 +20,11 @@ namespace kelvaro {
 namespace {
 
 struct RecordState {
-    std::optional<AlarmRecord> written; // what the file holds as far as this run knows
-    std::optional<AlarmPlan> plan;      // the plan at that write
+    std::optional<AlarmRecord> written;          // what the file holds as far as this run knows
+    std::optional<AlarmPlan> plan;               // the plan at that write
     std::optional<std::int64_t> quietCityMinute; // the start's minute, already dealt with before the start
-    std::optional<std::int64_t> pendingSnoozeEnd; // UTC: a snooze that ran at a crash and ends after the start
+    std::optional<std::int64_t>
+        pendingSnoozeEnd; // UTC: a snooze that ran at a crash and ends after the start
 };
 
 RecordState& recordState(Application& app) {
