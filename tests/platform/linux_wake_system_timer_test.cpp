@@ -99,8 +99,8 @@ class MockSystemd {
     void addMethod(const QString& name, const QString& in, const QString& code) {
         buses_.send({QStringLiteral("--dest=") + kSystemd, kSystemdPath,
                      QStringLiteral("org.freedesktop.DBus.Mock.AddMethod"), QStringLiteral("string:"),
-                     QStringLiteral("string:") + name, QStringLiteral("string:") + in, QStringLiteral("string:o"),
-                     QStringLiteral("string:") + code});
+                     QStringLiteral("string:") + name, QStringLiteral("string:") + in,
+                     QStringLiteral("string:o"), QStringLiteral("string:") + code});
     }
 
     ScopedEnv address_; // restored after the test
@@ -135,7 +135,8 @@ TEST(LinuxWakeSystemTimer, AsksForATimerAMinuteBeforeTheAlarmInUtcAndStopsItWhen
     if (!systemd.skipReason().empty()) GTEST_SKIP() << systemd.skipReason();
     systemd.acceptTransientUnits();
     NoKernelAlarm noKernelAlarm;
-    if (LinuxWakeTimer::kernelAlarmAllowed()) GTEST_SKIP() << "the kernel's alarm timer could not be taken away";
+    if (LinuxWakeTimer::kernelAlarmAllowed())
+        GTEST_SKIP() << "the kernel's alarm timer could not be taken away";
     LinuxWakeTimer timer; // no wake helper either
     ASSERT_EQ(timer.method(), WakeMethod::SystemTimer);
 
@@ -159,7 +160,8 @@ TEST(LinuxWakeSystemTimer, ARefusalLeavesTheNextTierInForceAndNothingToStop) {
     if (!systemd.skipReason().empty()) GTEST_SKIP() << systemd.skipReason();
     systemd.refuseTransientUnits();
     NoKernelAlarm noKernelAlarm;
-    if (LinuxWakeTimer::kernelAlarmAllowed()) GTEST_SKIP() << "the kernel's alarm timer could not be taken away";
+    if (LinuxWakeTimer::kernelAlarmAllowed())
+        GTEST_SKIP() << "the kernel's alarm timer could not be taken away";
     LinuxWakeTimer timer;
     ASSERT_EQ(timer.method(), WakeMethod::SystemTimer);
     EXPECT_FALSE(timer.arm(1'800'000'000));
