@@ -23,8 +23,8 @@ struct RecordState {
     std::optional<AlarmRecord> written;          // what the file holds as far as this run knows
     std::optional<AlarmPlan> plan;               // the plan at that write
     std::optional<std::int64_t> quietCityMinute; // the start's minute, already dealt with before the start
-    std::optional<std::int64_t>
-        pendingSnoozeEnd; // UTC: a snooze that ran at a crash and ends after the start
+    // UTC: a snooze that ran when the program ended and ends after this start.
+    std::optional<std::int64_t> pendingSnoozeEnd;
 };
 
 RecordState& recordState(Application& app) {
@@ -88,7 +88,8 @@ void LookBackFromRecord(Application& app) {
     const std::int64_t cityNow = wholeMinute(app.main.CityNow);
     // The present minute rang or was passed before the start (or the clock went back): not again.
     if (record->dealtUpTo >= nowUtc) s.quietCityMinute = cityNow;
-    if (record->snoozeEnd && *record->snoozeEnd > nowUtc && *record->snoozeEnd > record->dealtUpTo)
+    // A snooze is never a day long: one further off comes from a clock that went back.
+    if (record->snoozeEnd && *record->snoozeEnd > nowUtc && *record->snoozeEnd - nowUtc < 1440)
         s.pendingSnoozeEnd = record->snoozeEnd;
     DealWithMissed(app, missedSinceRecord(alarmPlan(app), *record, nowUtc, cityAheadOfUtc(app)), cityNow);
 }
