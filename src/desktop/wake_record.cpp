@@ -109,10 +109,6 @@ void installAlarmRecord(Application& app) {
         return std::string();
     });
     queries(app).alarmMinuteDealtWith = [&app] { return startMinuteDealtWith(app); };
-    app.defineState("AlarmRecord", [&app] {
-        const auto& w = recordState(app).written;
-        return w ? writeAlarmRecord(*w) : std::string();
-    });
 }
 
 } // namespace kelvaro
