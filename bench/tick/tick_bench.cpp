@@ -21,7 +21,8 @@ struct Rig {
     Rig() {
         dir = std::filesystem::temp_directory_path() / ("kelvaro-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
-        app = createProgram(fakes.platform(dir + "/handover.ini"), LocaleInfo::enUS(), dir, {"kelvaro"});
+        app =
+            createProgram(fakes.platform(dir + "/handover.ini"), LocaleInfo::enUS(), dir + "/", {"kelvaro"});
         firstPaint(*app);
     }
     ~Rig() {

@@ -86,7 +86,7 @@ void CheckAlarmDue(Application& app) {
     // a repeated one rings once.
     if (alarmMinuteSkipped(app, a.DueHour, a.DueMinute))
         due = true;
-    else if (!snooze && cityMinuteRepeated(app))
+    else if (!snooze && (cityMinuteRepeated(app) || alarmMinuteDealtWith(app)))
         due = false;
     // A running snooze comes back even when the alarm was switched off meanwhile.
     if (!((mainWindow(app).ON1.checked && m.TodayEnabled && due) || (due && snooze))) return;
@@ -147,6 +147,7 @@ void StartSnooze(Application& app) {
     // The stop clears the countdown; show the new snooze at once, not a second later.
     mainWindow(app).LabelSnozDiff.caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
     mainWindow(app).LabelAlarmTime.color = colors::Blue;
+    runStep(app, Step::RecordAlarmProgress); // a kill before the next tick keeps the snooze's end
 }
 
 void installAlarmSounding(Application& app) {

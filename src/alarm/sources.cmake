@@ -15,3 +15,4 @@ target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sound_limit_boxes.cpp)
 
 target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/missed_alarms.cpp)
+target_sources(kelvaro_pure PRIVATE ${CMAKE_CURRENT_LIST_DIR}/alarm_record.cpp)

@@ -97,6 +97,7 @@ void Timer1Timer(Application& app) {
 
     runStep(app, Step::CheckMissedAlarms); // before the minute step, which it leaves the present minute to
     if (t.minute != m.LastMinuteSeen) minuteStep(app, t.minute);
+    runStep(app, Step::RecordAlarmProgress); // after what rang or passed this tick
 
     runStep(app, Step::ServiceAlarmSound);
 }

@@ -6,6 +6,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 
+#include "alarm/alarm_record.h"
 #include "app/clock_formats.h"
 #include "cities/city_list.h"
 #include "framework/application.h"
@@ -112,8 +113,8 @@ void FormPaint(Application& app) {
     }
     // Saves killed half-way leave their temporary files; none of ours can be running yet.
     step(app, [&] {
-        removeStaleTempFiles(m.ProgramDir,
-                             {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva", "WebRadio.wva"});
+        removeStaleTempFiles(m.ProgramDir, {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva",
+                                            "WebRadio.wva", kAlarmRecordFile});
         const std::filesystem::path handover(p.handoverFile);
         removeStaleTempFiles(handover.parent_path().string(), {handover.filename().string()});
     });
@@ -189,6 +190,7 @@ void FormClose(Application& app) {
         if (!notebook(app).CheckBoxAutoStartwithWindows1.checked) p.autostart->removeEntry(kRunValue);
     });
     step(app, [&] { runStep(app, Step::StopAlarmSound); });
+    step(app, [&] { runStep(app, Step::RecordAlarmProgress, {"close"}); });
     step(app, [&] { SaveAllSettings(app); });
     runStep(app, Step::EndSessionThreadTerminate);
     for (const char* cleanup : {"CleanUp.exe", "CleanUp"}) {

@@ -78,6 +78,11 @@ bool cityMinuteRepeated(Application& app) {
     return q.cityMinuteRepeated && q.cityMinuteRepeated();
 }
 
+bool alarmMinuteDealtWith(Application& app) {
+    const Queries& q = queries(app);
+    return q.alarmMinuteDealtWith && q.alarmMinuteDealtWith();
+}
+
 std::string cityZoneTip(Application& app) {
     const Queries& q = queries(app);
     return q.cityZoneTip ? q.cityZoneTip() : std::string();

@@ -24,7 +24,8 @@ namespace kelvaro {
     X(ShowSundayAlarm) X(ShowSundayAlarmAtStart) X(SleepMinuteStep) X(StopAlarmSound) \
     X(StoreCityAlarm) X(StoreCityPlan) X(StoreCityDays) X(SyncAlarmUpDowns) X(TFormCityCloseMore) \
     X(TFormCityShowMore) X(UpdateTaskbarClock) X(UpdateTrayTip) X(WatchPlayer) X(WebTimeMinuteStep) X(WeekdayStep) \
-    X(CheckMissedAlarms)
+    X(CheckMissedAlarms) \
+    X(RecordAlarmProgress)
 // clang-format on
 enum class Step {
 #define KELVARO_STEP_ENUM(name) name,
@@ -61,11 +62,14 @@ struct Queries {
     std::function<std::string()> wakeTip;
     // No wake-up works here: the power feature keeps its sleep block while this is true.
     std::function<bool()> keepAwakeForAlarm;
+    // The present minute rang or was passed before this start (the alarm record says so).
+    std::function<bool()> alarmMinuteDealtWith;
 };
 Queries& queries(Application& app);
 bool playerIsPlaying(Application& app);
 bool alarmMinuteSkipped(Application& app, int hour, int minute);
 bool cityMinuteRepeated(Application& app);
 std::string cityZoneTip(Application& app);
+bool alarmMinuteDealtWith(Application& app);
 
 } // namespace kelvaro

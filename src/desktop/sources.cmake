@@ -27,6 +27,7 @@ target_sources(kelvaro_logic PRIVATE
 target_sources(kelvaro_logic PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/wake_up.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wake_missed.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wake_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wake_verdict.cpp)
 
 # The wake helper: the only part that needs a privilege (cap_wake_alarm, set by the

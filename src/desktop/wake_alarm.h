@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -45,9 +46,16 @@ std::int64_t cityToUtcSeconds(Application& app, DateTime city);
 void RearmWakeUp(Application& app, bool force = false);
 // The tick's look back: alarms that fell due while the program was not ticking.
 void CheckMissedAlarms(Application& app);
+// Sounds the latest of these city minutes within the late limit, reports the others.
+void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute);
+// The first tick's look back, from the alarm record in the program folder to now.
+void LookBackFromRecord(Application& app);
+// Writes the alarm record when something changed (cheap otherwise), or always when forced.
+void RecordAlarmProgress(Application& app, bool force = false);
 
 void addWakeControls(Form& notebook);
 void installWakeUp(Application& app);
 void installMissedAlarms(Application& app);
+void installAlarmRecord(Application& app);
 
 } // namespace kelvaro

@@ -1,6 +1,6 @@
 // Alarms that fell due while the program was not ticking: after a sleep, a start
-// or a clock set forward, the tick looks back over the gap. One missed by no more
-// than the late limit sounds at once with a note saying when it was due; older
+// (looking back from the alarm record, wake_record.cpp) or a clock set forward, the tick looks back over the
+// gap. One missed by no more than the late limit sounds at once with a note saying when it was due; older
 // ones are only reported, and a snooze from long ago ends silently.
 #include "desktop/wake_alarm.h"
 
@@ -59,12 +59,15 @@ void report(Application& app, const std::vector<DueMoment>& missed) {
     ShowNote(app, text, false);
 }
 
-void handleGap(Application& app, std::int64_t fromMinute, std::int64_t toMinute) {
+} // namespace
+
+void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute) {
     MainState& m = app.main;
-    std::vector<DueMoment> missed = dueMoments(alarmPlan(app), fromMinute, toMinute);
-    // The minute step about to run tests the present minute itself.
+    // The minute step about to run tests the present minute itself (a snooze end only while one runs).
     if (m.CityMinute != m.LastMinuteSeen)
-        std::erase_if(missed, [&](const DueMoment& d) { return d.minute == toMinute; });
+        std::erase_if(missed, [&](const DueMoment& d) {
+            return d.minute == toMinute && (!d.snooze || mainWindow(app).LightCheckSnooze.checked);
+        });
     if (missed.empty()) return;
     const int limit = minuteBox(notebook(app).ComboBoxLateLimit, kDefaultLateLimit);
     const MissedVerdict verdict = judgeMissed(missed, toMinute, limit);
@@ -84,6 +87,8 @@ void handleGap(Application& app, std::int64_t fromMinute, std::int64_t toMinute)
     }
     if (!verdict.reported.empty()) report(app, verdict.reported);
 }
+
+namespace {
 
 void addMinuteSetting(Form& f, const std::string& box, const std::string& text, const std::string& before,
                       const std::string& after, int top) {
@@ -107,8 +112,11 @@ void CheckMissedAlarms(Application& app) {
     WakeState& w = wakeState(app);
     MainState& m = app.main;
     const std::int64_t now = utcMs(app);
-    if (w.lastTickUtcMs != 0 && now - w.lastTickUtcMs > kGapMs)
-        handleGap(app, wholeMinute(w.lastCityNow), wholeMinute(m.CityNow));
+    if (w.lastTickUtcMs == 0)
+        LookBackFromRecord(app); // the first tick: the program was not running before
+    else if (now - w.lastTickUtcMs > kGapMs)
+        DealWithMissed(app, dueMoments(alarmPlan(app), wholeMinute(w.lastCityNow), wholeMinute(m.CityNow)),
+                       wholeMinute(m.CityNow));
     w.lastTickUtcMs = now;
     w.lastCityNow = m.CityNow;
     RearmWakeUp(app);
@@ -137,6 +145,7 @@ void installMissedAlarms(Application& app) {
         app.platform().notifier->show(title, body, {});
     };
     app.defineOperation("RearmWakeUp", [&app] { RearmWakeUp(app, true); });
+    installAlarmRecord(app);
 }
 
 } // namespace kelvaro

@@ -47,6 +47,7 @@ check "and ends normally" test "$code" -eq 0
 check "the settings file is whole: every unknown key kept" test "$(grep -c '^Unknown' "$W/prog/Kelvaro.ini")" -eq 2000
 check "the city list is whole: 2,000 cities, the last one last" \
   test "$(grep -c $'^City [0-9]*\a' "$W/prog/Cities.txt")" -eq 2000 -a "$(tail -1 "$W/prog/Cities.txt" | cut -c1-9)" = "City 2000"
+check "the alarm record is whole" grep -qx 'DealtUpTo=[0-9]\{4\}-[0-9][0-9]-[0-9][0-9] [0-9][0-9]:[0-9][0-9]' "$W/prog/AlarmRecord.ini"
 leftovers=$(find "$W/prog" "$XDG_CONFIG_HOME" -name '.*tmp-*' -o -name '*.part' | tr '\n' ' ')
 check "no temporary file is left (${leftovers:-none})" test -z "$leftovers"
 echo "$passed passed, $failed failed"

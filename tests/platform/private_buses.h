@@ -33,6 +33,8 @@ class PrivateBuses {
 
     const std::string& skipReason() const { return why_; }
     QDBusConnection system() const { return QDBusConnection(QStringLiteral("kelvaro-test-system")); }
+    // For adapters that use QDBusConnection::systemBus(): set DBUS_SYSTEM_BUS_ADDRESS before its first use.
+    const QString& systemAddress() const { return systemAddress_; }
     QDBusConnection session() const { return QDBusConnection(QStringLiteral("kelvaro-test-session")); }
 
   private:
