@@ -5,7 +5,8 @@
 
 namespace kelvaro {
 
-QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why, const char* mode) {
+QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why,
+                                      const char* mode) {
     constexpr int kTimeoutMs = 2000; // a stuck logind must not hold the tick for long
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),

@@ -8,6 +8,7 @@
 namespace kelvaro {
 
 // what: "sleep", "shutdown", ...; mode: "block" or "delay".
-QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why, const char* mode);
+QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why,
+                                      const char* mode);
 
 } // namespace kelvaro
