@@ -1,6 +1,8 @@
 #include "ui/control_sync.h"
 
+#include "ui/alone_on_form.h"
 #include "ui/control_widgets.h"
+#include "ui/form_label.h"
 #include "ui/qt_convert.h"
 #include "ui/text_cursor.h"
 
@@ -144,7 +146,7 @@ QFont controlFont(const Control& c) {
 QWidget* createControlWidget(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new FormLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;
@@ -227,7 +229,10 @@ void syncContent(const Control& c, QWidget* w) {
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(w);
-        if (label->text() != qs(c.caption)) label->setText(qs(c.caption));
+        if (const QString caption = qs(c.caption); label->text() != caption) {
+            keepOpaqueWhenAlone(*label);
+            label->setText(caption);
+        }
         setTextColor(w, c);
         setFill(w, c.bgcolor);
         break;

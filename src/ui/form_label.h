@@ -1,0 +1,40 @@
+#pragma once
+// The label of a Label control. Alone on the form's background (alone_on_form.h)
+// it is opaque and keeps its look per text as a picture: the seconds then cost a
+// copy each, not a text layout.
+#include <QLabel>
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+
+#include <map>
+
+namespace kelvaro {
+
+class FormLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // What the pictures were drawn for besides the text.
+    struct Look {
+        QSize size;
+        QPoint at;
+        long long background = 0;
+        long long palette = 0;
+        int alignment = 0;
+        bool enabled = false;
+        bool operator==(const Look&) const = default;
+    };
+    const QPixmap& picture();
+
+    std::map<QString, QPixmap> pictures_;
+    Look look_;
+    bool drawing_ = false; // painting a picture: the plain way
+};
+
+} // namespace kelvaro
