@@ -1,6 +1,5 @@
 #include "ui/control_sync.h"
 
-#include "ui/alone_on_form.h"
 #include "ui/control_widgets.h"
 #include "ui/form_label.h"
 #include "ui/qt_convert.h"
@@ -230,8 +229,10 @@ void syncContent(const Control& c, QWidget* w) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(w);
         if (const QString caption = qs(c.caption); label->text() != caption) {
-            keepOpaqueWhenAlone(*label);
-            label->setText(caption);
+            if (auto* formLabel = dynamic_cast<FormLabel*>(label))
+                formLabel->setCaption(caption);
+            else
+                label->setText(caption);
         }
         setTextColor(w, c);
         setFill(w, c.bgcolor);

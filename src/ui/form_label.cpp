@@ -17,12 +17,31 @@ constexpr std::size_t kMostPictures = 64;
 
 } // namespace
 
+void FormLabel::setCaption(const QString& text) {
+    keepOpaqueWhenAlone(*this);
+    setText(text);
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || keptPicture()) return;
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = size() * ratio;
+    const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
+    if (pictures_.size() >=
+        std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes)))
+        pictures_.clear();
+    QPixmap picture(pixels);
+    picture.setDevicePixelRatio(ratio);
+    drawing_ = true;
+    render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
+    drawing_ = false;
+    pictures_.emplace(text, std::move(picture));
+}
+
 void FormLabel::paintEvent(QPaintEvent* event) {
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
-    if (opaque && !drawing_) {
-        QPainter(this).drawPixmap(0, 0, picture());
-        return;
-    }
+    if (opaque && !drawing_)
+        if (const QPixmap* picture = keptPicture()) {
+            QPainter(this).drawPixmap(0, 0, *picture);
+            return;
+        }
     if (opaque) {
         QPainter p(this);
         paintFormUnder(p, *this);
@@ -35,26 +54,18 @@ void FormLabel::changeEvent(QEvent* event) {
     QLabel::changeEvent(event);
 }
 
-const QPixmap& FormLabel::picture() {
-    const Look look{size(), pos(), formBackgroundKey(*this), palette().cacheKey(),
-                    static_cast<int>(alignment()), isEnabled()};
-    if (!(look == look_)) {
+FormLabel::Look FormLabel::look() {
+    return {size(),     pos(), formBackgroundKey(*this), palette().cacheKey(), static_cast<int>(alignment()),
+            isEnabled()};
+}
+
+const QPixmap* FormLabel::keptPicture() {
+    if (const Look now = look(); !(now == look_)) {
         pictures_.clear();
-        look_ = look;
+        look_ = now;
     }
-    const QString key = text();
-    if (auto it = pictures_.find(key); it != pictures_.end()) return it->second;
-    const qreal ratio = devicePixelRatio();
-    const QSize pixels = size() * ratio;
-    const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
-    if (pictures_.size() >= std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes)))
-        pictures_.clear();
-    QPixmap picture(pixels);
-    picture.setDevicePixelRatio(ratio);
-    drawing_ = true;
-    render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
-    drawing_ = false;
-    return pictures_.emplace(key, std::move(picture)).first->second;
+    const auto it = pictures_.find(text());
+    return it != pictures_.end() ? &it->second : nullptr;
 }
 
 } // namespace kelvaro

@@ -14,6 +14,8 @@ namespace kelvaro {
 class FormLabel : public QLabel {
   public:
     using QLabel::QLabel;
+    // Shows `text`; alone on the form, with its picture made now (a paint may not draw pictures).
+    void setCaption(const QString& text);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,7 +32,8 @@ class FormLabel : public QLabel {
         bool enabled = false;
         bool operator==(const Look&) const = default;
     };
-    const QPixmap& picture();
+    Look look();
+    const QPixmap* keptPicture();
 
     std::map<QString, QPixmap> pictures_;
     Look look_;
