@@ -30,7 +30,7 @@ for spec in "$@"; do
   progs+=($!) && PIDS+=($!) && labels+=("$label")
   next=$((next + 1))
 done
-sleep 8 # start-up done
+sleep "${SETTLE:-8}" # start-up done; SETTLE=70 skips the first minute, when labels keep their pictures
 # Run time (ns) and switches of every thread of a process, from schedstat.
 usage() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1; sw += $3} END {print ns, sw}'; }
 before=() xbefore=()

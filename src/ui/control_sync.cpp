@@ -228,14 +228,14 @@ void syncContent(const Control& c, QWidget* w) {
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(w);
+        setTextColor(w, c); // first: a label's picture is made with its colours
+        setFill(w, c.bgcolor);
         if (const QString caption = qs(c.caption); label->text() != caption) {
             if (auto* formLabel = dynamic_cast<FormLabel*>(label))
                 formLabel->setCaption(caption);
             else
                 label->setText(caption);
         }
-        setTextColor(w, c);
-        setFill(w, c.bgcolor);
         break;
     }
     case ControlKind::Button:

@@ -43,8 +43,13 @@ void FormLabel::paintEvent(QPaintEvent* event) {
             return;
         }
     if (opaque) {
+        // Qt fills no background under an opaque widget: a colour given since it was made opaque is ours to
+        // fill.
         QPainter p(this);
-        paintFormUnder(p, *this);
+        if (autoFillBackground())
+            p.fillRect(rect(), palette().brush(backgroundRole()));
+        else
+            paintFormUnder(p, *this);
     }
     QLabel::paintEvent(event);
 }

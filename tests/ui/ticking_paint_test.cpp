@@ -38,7 +38,8 @@ struct TickingPaintTest : ::testing::Test {
         Control& label = main.add(name, ControlKind::Label);
         label.bgcolor = -1; // transparent: the form shows through
         label.fontSize = 18;
-        label.left = place.x(), label.top = place.y(), label.width = place.width(), label.height = place.height();
+        label.left = place.x(), label.top = place.y(), label.width = place.width(),
+        label.height = place.height();
     }
     void show(ProgramView& view) {
         app.touch();
@@ -76,6 +77,17 @@ TEST_F(TickingPaintTest, ALabelAloneOnTheFormIsOpaqueAndLooksTheSameForEveryText
     show(view);
     EXPECT_TRUE(seconds->testAttribute(Qt::WA_OpaquePaintEvent));
     EXPECT_EQ(look(window), opaque12);
+
+    // A colour of its own, the text unchanged: filled as a transparent label would be.
+    app.ctl("Seconds").bgcolor = 0x00FFFF;
+    show(view);
+    const QImage filled = look(window);
+    seconds->setAttribute(Qt::WA_OpaquePaintEvent, false);
+    EXPECT_EQ(look(window), filled);
+    app.ctl("Seconds").bgcolor = -1;
+    app.ctl("Seconds").caption = "15";
+    show(view);
+    ASSERT_TRUE(seconds->testAttribute(Qt::WA_OpaquePaintEvent));
 
     // A new colour of the form is not painted from the old pictures.
     main.bgcolor = 0x4080C0;
