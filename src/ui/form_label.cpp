@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -17,10 +19,18 @@ constexpr std::size_t kMostPictures = 64;
 
 } // namespace
 
+// What the picture's own drawing covers: left-to-right plain text on a label with no frame or margins.
+bool FormLabel::plainLook(const QString& text) const {
+    return textFormat() == Qt::PlainText && frameShape() == QFrame::NoFrame && margin() == 0 &&
+           indent() <= 0 && !wordWrap() && !text.isRightToLeft() &&
+           textInteractionFlags() == Qt::NoTextInteraction && !buddy();
+}
+
 void FormLabel::setCaption(const QString& text) {
     keepOpaqueWhenAlone(*this);
     setText(text);
     if (!testAttribute(Qt::WA_OpaquePaintEvent) || keptPicture()) return;
+    if (!plainLook(text)) return; // painted the plain way each time
     const qreal ratio = devicePixelRatio();
     const QSize pixels = size() * ratio;
     const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
@@ -29,15 +39,23 @@ void FormLabel::setCaption(const QString& text) {
         pictures_.clear();
     QPixmap picture(pixels);
     picture.setDevicePixelRatio(ratio);
-    drawing_ = true;
-    render(&picture, QPoint(), QRegion(), QWidget::RenderFlags());
-    drawing_ = false;
+    {
+        // As QLabel paints plain text with no margin, indent or frame; render() would cost
+        // three times as much, and the first minute makes sixty pictures.
+        QPainter p(&picture);
+        paintFormUnder(p, *this);
+        QStyleOption option;
+        option.initFrom(this);
+        const int flags = static_cast<int>(QStyle::visualAlignment(Qt::LeftToRight, alignment())) |
+                          Qt::TextForceLeftToRight;
+        style()->drawItemText(&p, contentsRect(), flags, option.palette, isEnabled(), text, foregroundRole());
+    }
     pictures_.emplace(text, std::move(picture));
 }
 
 void FormLabel::paintEvent(QPaintEvent* event) {
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
-    if (opaque && !drawing_)
+    if (opaque)
         if (const QPixmap* picture = keptPicture()) {
             QPainter(this).drawPixmap(0, 0, *picture);
             return;

@@ -32,12 +32,12 @@ class FormLabel : public QLabel {
         bool enabled = false;
         bool operator==(const Look&) const = default;
     };
+    bool plainLook(const QString& text) const;
     Look look();
     const QPixmap* keptPicture();
 
     std::map<QString, QPixmap> pictures_;
     Look look_;
-    bool drawing_ = false; // painting a picture: the plain way
 };
 
 } // namespace kelvaro
