@@ -23,7 +23,7 @@ constexpr std::size_t kMostPictures = 64;
 bool FormLabel::plainLook(const QString& text) const {
     return textFormat() == Qt::PlainText && frameShape() == QFrame::NoFrame && margin() == 0 &&
            indent() <= 0 && !wordWrap() && !text.isRightToLeft() &&
-           textInteractionFlags() == Qt::NoTextInteraction && !buddy();
+           !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) && !buddy();
 }
 
 void FormLabel::setCaption(const QString& text) {
@@ -43,6 +43,7 @@ void FormLabel::setCaption(const QString& text) {
         // As QLabel paints plain text with no margin, indent or frame; render() would cost
         // three times as much, and the first minute makes sixty pictures.
         QPainter p(&picture);
+        p.setFont(font()); // a painter on a widget starts with its font, one on a pixmap does not
         paintFormUnder(p, *this);
         QStyleOption option;
         option.initFrom(this);
