@@ -10,6 +10,8 @@
 #include "framework/datetime.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 namespace kelvaro {
 
@@ -29,6 +31,29 @@ DateTime cityTime(DateTime now, float cityOffset, const LocaleInfo& loc) {
 }
 
 namespace {
+
+// The city's shift as last worked out, with what it was worked out from: the
+// tick needs it each second and it changes only with the city or the locale.
+struct CityShiftMemo {
+    std::optional<float> offset;
+    std::string timeSeparator, decimalSeparator;
+    DateTime shift = 0;
+};
+
+DateTime tickCityTime(Application& app) {
+    const LocaleInfo& loc = app.locale();
+    const float offset = app.main.CityOffset;
+    CityShiftMemo& memo = app.feature<CityShiftMemo>();
+    if (memo.offset != offset || memo.timeSeparator != loc.timeSeparator ||
+        memo.decimalSeparator != loc.decimalSeparator) {
+        memo.shift = cityShift(offset, loc); // throws as before, and then remembers nothing
+        memo.offset = offset;
+        memo.timeSeparator = loc.timeSeparator;
+        memo.decimalSeparator = loc.decimalSeparator;
+    }
+    const DateTime now = app.now();
+    return offset >= 0 ? now + memo.shift : now - memo.shift;
+}
 
 void minuteStep(Application& app, int minute) {
     MainState& m = app.main;
@@ -71,13 +96,13 @@ void Timer1Timer(Application& app) {
     mainWindow(app).form.visible = true;
 
     runStep(app, Step::RefreshCityZones); // a city's zone may have changed its hour difference
-    m.CityNow = cityTime(app.now(), m.CityOffset, loc);
+    m.CityNow = tickCityTime(app);
     const std::string clock = formatDateTime(clockFormat(app), m.CityNow, loc);
     mainWindow(app).LabelTime.caption = clock;
     mainWindow(app).LabelTime2.caption = clock;
 
-    m.CityTimeOfDay = strToTimeOrThrow(formatDateTime("h:mm:ss", m.CityNow, loc), loc);
-    const TimeParts t = decodeTime(m.CityTimeOfDay);
+    const TimeParts t = decodeTime(m.CityNow);
+    m.CityTimeOfDay = encodeTime(t.hour, t.minute, t.second); // the whole second, as "h:mm:ss" read back
     m.CityHour = static_cast<uint16_t>(t.hour);
     m.CityMinute = static_cast<uint16_t>(t.minute);
     m.CitySecond = static_cast<uint16_t>(t.second);

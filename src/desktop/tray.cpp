@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "desktop/desktop.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvaro {
@@ -37,6 +38,10 @@ void onTrayEvent(Application& app, TrayEvent event) {
 } // namespace
 
 std::string shortenTip(const std::string& text, std::size_t limit) {
+    // The tip is made each second and nearly always fits: count before listing.
+    if (limit == 0 || static_cast<std::size_t>(std::count_if(
+                          text.begin(), text.end(), [](char c) { return !continuationByte(c); })) <= limit)
+        return text;
     std::vector<std::size_t> starts; // byte offset of each character
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!continuationByte(text[i])) starts.push_back(i);

@@ -71,8 +71,14 @@ int LinuxClock::offsetSecondsAt(std::time_t utc) const {
         auto zone = std::make_unique<QTimeZone>(id.empty() ? QTimeZone::systemTimeZone()
                                                            : QTimeZone(QByteArray::fromStdString(id)));
         zone_ = zone->isValid() ? std::move(zone) : nullptr;
+        offsetAt_.reset();
     }
-    if (zone_) return zone_->offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC));
+    if (zone_) {
+        // A tick asks for the same second several times; the zone's rules are dear to look up.
+        if (!offsetAt_ || offsetAt_->first != utc)
+            offsetAt_.emplace(utc, zone_->offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC)));
+        return offsetAt_->second;
+    }
     std::tm local{};
     localtime_r(&utc, &local); // no zone the system names: the C library's
     return static_cast<int>(local.tm_gmtoff);

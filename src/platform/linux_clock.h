@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 class QTimeZone;
 
@@ -27,6 +29,7 @@ class LinuxClock : public Clock {
     std::string systemZoneId() const;
     mutable std::string zoneName_;            // the zone `zone_` was made for
     mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
+    mutable std::optional<std::pair<std::time_t, int>> offsetAt_; // the last second asked, its offset
     // The system's zone name as last read, when, and with which TZ.
     mutable std::string systemZone_, systemZoneTz_;
     mutable std::int64_t systemZoneReadMs_ = -1;

@@ -148,9 +148,14 @@ void CityClockView::sync() {
     const bool shown = c && c->visible && !app_.main.closing && screen_;
     if (!shown) {
         if (window_->isVisible()) window_->hide();
+        painted_.reset();
         return;
     }
     const QRect area = screen_->availableGeometry();
+    // The tick writes the same minute sixty times: only a change is painted.
+    if (painted_ && area == paintedArea_ && window_->isVisible() && looksSame(*painted_, *c)) return;
+    painted_ = *c;
+    paintedArea_ = area;
     window_->setAreaLeft(area.left());
     // A font bigger than the panel's height is never cut: the panel grows to fit it.
     const int textHeight = QFontMetrics(controlFont(*c)).height() + 4;

@@ -3,10 +3,14 @@
 // no taskbar button, standing at the bottom right of the screen's free area (above
 // a panel) and right-aligned as its width changes. It shows the main window's
 // `PanelKV` control and hands the mouse back to that control's handlers.
+#include "framework/control.h"
+
 #include <QObject>
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QScreen;
 
@@ -53,6 +57,8 @@ class CityClockView : public QObject {
     ProgramView& view_;
     std::unique_ptr<CityClockWindow> window_;
     QScreen* screen_ = nullptr;
+    std::optional<Control> painted_; // the panel as last put on screen
+    QRect paintedArea_;
 };
 
 // The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.

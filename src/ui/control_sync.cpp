@@ -1,6 +1,7 @@
 #include "ui/control_sync.h"
 
 #include "ui/control_widgets.h"
+#include "ui/form_label.h"
 #include "ui/qt_convert.h"
 #include "ui/text_cursor.h"
 
@@ -144,7 +145,7 @@ QFont controlFont(const Control& c) {
 QWidget* createControlWidget(const Control& c, QWidget* parent) {
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(parent);
+        auto* label = new FormLabel(parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return label;
@@ -227,9 +228,14 @@ void syncContent(const Control& c, QWidget* w) {
     switch (c.kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(w);
-        if (label->text() != qs(c.caption)) label->setText(qs(c.caption));
-        setTextColor(w, c);
+        setTextColor(w, c); // first: a label's picture is made with its colours
         setFill(w, c.bgcolor);
+        if (const QString caption = qs(c.caption); label->text() != caption) {
+            if (auto* formLabel = dynamic_cast<FormLabel*>(label))
+                formLabel->setCaption(caption);
+            else
+                label->setText(caption);
+        }
         break;
     }
     case ControlKind::Button:

@@ -1,5 +1,7 @@
 #include "ui/control_widgets.h"
 
+#include "ui/alone_on_form.h"
+
 #include <QPaintEvent>
 #include <algorithm>
 
@@ -17,6 +19,7 @@ void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor
     on_ = on;
     onColor_ = onColor;
     offColor_ = offColor;
+    keepOpaqueWhenAlone(*this);
     update();
 }
 
@@ -52,7 +55,9 @@ void LampWidget::paintEvent(QPaintEvent*) {
     QPixmap& look = on_ ? onLook_ : offLook_;
     if (look.isNull() || look.devicePixelRatio() != devicePixelRatioF())
         look = drawLamp(on_ ? onColor_ : offColor_);
-    QPainter(this).drawPixmap(0, 0, look);
+    QPainter p(this);
+    paintFormUnder(p, *this);
+    p.drawPixmap(0, 0, look);
 }
 
 QPixmap LampWidget::drawLamp(const QColor& fill) const {
@@ -143,17 +148,29 @@ void FormWindow::setFace(const QRect& face) {
     update();
 }
 
-void FormWindow::paintEvent(QPaintEvent* event) {
-    if (!background_.isValid()) return;
+const QPixmap& FormWindow::background() {
     const qreal ratio = devicePixelRatio();
     if (painted_.size() != size() * ratio) {
         painted_ = QPixmap(size() * ratio);
         painted_.setDevicePixelRatio(ratio);
         paintBackground(painted_);
     }
+    return painted_;
+}
+
+void FormWindow::paintEvent(QPaintEvent* event) {
+    if (!background_.isValid()) return;
+    const qreal ratio = devicePixelRatio();
     QPainter(this).drawPixmap(
-        event->rect(), painted_,
+        event->rect(), background(),
         QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+}
+
+void FormWindow::paintBackground(QPainter& painter, const QPoint& at, const QSize& size) {
+    if (!background_.isValid()) return;
+    const qreal ratio = devicePixelRatio();
+    painter.drawPixmap(QRect(QPoint(0, 0), size), background(),
+                       QRectF(QPointF(at) * ratio, QSizeF(size) * ratio));
 }
 
 void FormWindow::paintBackground(QPaintDevice& device) {

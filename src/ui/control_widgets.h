@@ -85,6 +85,10 @@ class FormWindow : public QWidget {
     void setClientArea(int top, int width, int height);
     // A plate painted behind the clock's labels (window coordinates; empty: none).
     void setFace(const QRect& face);
+    bool hasBackground() const { return background_.isValid(); }
+    qint64 backgroundKey() { return background().cacheKey(); } // changes when the background does
+    // The background at `at` (window coordinates), for a child that paints it itself.
+    void paintBackground(QPainter& painter, const QPoint& at, const QSize& size);
     std::function<void()> onUserClose;
 
   protected:
@@ -94,6 +98,7 @@ class FormWindow : public QWidget {
 
   private:
     void applyShape();
+    const QPixmap& background();
     void paintBackground(QPaintDevice& device);
 
     QWidget* body_;

@@ -285,7 +285,8 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
         const Control& c = *slot.control;
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;
-        if (!force && shown && looksSame(*shown, c)) {
+        // A control hidden before and after needs nothing written: showing it fails the comparison.
+        if (!force && shown && ((!shown->visible && !c.visible) || looksSame(*shown, c))) {
             if (slot.update) (*slot.update)(w, c); // may read more than the control
             continue;
         }

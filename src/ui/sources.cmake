@@ -1,11 +1,13 @@
 # The Qt Widgets views of the program's windows.
 target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about_box_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/alone_on_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/city_clock_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_sync.cpp
   ${CMAKE_CURRENT_LIST_DIR}/flame_widget.cpp
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/feature_widgets.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_view.cpp

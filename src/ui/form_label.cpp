@@ -1,0 +1,95 @@
+#include "ui/form_label.h"
+
+#include "ui/alone_on_form.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+namespace {
+
+// Enough for a label's sixty seconds; a big label keeps fewer.
+constexpr long long kPictureBytes = 300'000;
+constexpr std::size_t kMostPictures = 64;
+
+} // namespace
+
+// What the picture's own drawing covers: left-to-right plain text on a label with no frame or margins.
+bool FormLabel::plainLook(const QString& text) const {
+    return textFormat() == Qt::PlainText && frameShape() == QFrame::NoFrame && margin() == 0 &&
+           indent() <= 0 && !wordWrap() && !text.isRightToLeft() &&
+           !(textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) && !buddy();
+}
+
+void FormLabel::setCaption(const QString& text) {
+    keepOpaqueWhenAlone(*this);
+    setText(text);
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || keptPicture()) return;
+    if (!plainLook(text)) return; // painted the plain way each time
+    const qreal ratio = devicePixelRatio();
+    const QSize pixels = size() * ratio;
+    const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
+    if (pictures_.size() >=
+        std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes)))
+        pictures_.clear();
+    QPixmap picture(pixels);
+    picture.setDevicePixelRatio(ratio);
+    {
+        // As QLabel paints plain text with no margin, indent or frame; render() would cost
+        // three times as much, and the first minute makes sixty pictures.
+        QPainter p(&picture);
+        p.setFont(font()); // a painter on a widget starts with its font, one on a pixmap does not
+        paintFormUnder(p, *this);
+        QStyleOption option;
+        option.initFrom(this);
+        const int flags = static_cast<int>(QStyle::visualAlignment(Qt::LeftToRight, alignment())) |
+                          Qt::TextForceLeftToRight;
+        style()->drawItemText(&p, contentsRect(), flags, option.palette, isEnabled(), text, foregroundRole());
+    }
+    pictures_.emplace(text, std::move(picture));
+}
+
+void FormLabel::paintEvent(QPaintEvent* event) {
+    const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
+    if (opaque)
+        if (const QPixmap* picture = keptPicture()) {
+            QPainter(this).drawPixmap(0, 0, *picture);
+            return;
+        }
+    if (opaque) {
+        // Qt fills no background under an opaque widget: a colour given since it was made opaque is ours to
+        // fill.
+        QPainter p(this);
+        if (autoFillBackground())
+            p.fillRect(rect(), palette().brush(backgroundRole()));
+        else
+            paintFormUnder(p, *this);
+    }
+    QLabel::paintEvent(event);
+}
+
+void FormLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) pictures_.clear();
+    QLabel::changeEvent(event);
+}
+
+FormLabel::Look FormLabel::look() {
+    return {size(),     pos(), formBackgroundKey(*this), palette().cacheKey(), static_cast<int>(alignment()),
+            isEnabled()};
+}
+
+const QPixmap* FormLabel::keptPicture() {
+    if (const Look now = look(); !(now == look_)) {
+        pictures_.clear();
+        look_ = now;
+    }
+    const auto it = pictures_.find(text());
+    return it != pictures_.end() ? &it->second : nullptr;
+}
+
+} // namespace kelvaro

@@ -1,0 +1,43 @@
+#pragma once
+// The label of a Label control. Alone on the form's background (alone_on_form.h)
+// it is opaque and keeps its look per text as a picture: the seconds then cost a
+// copy each, not a text layout.
+#include <QLabel>
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+
+#include <map>
+
+namespace kelvaro {
+
+class FormLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    // Shows `text`; alone on the form, with its picture made now (a paint may not draw pictures).
+    void setCaption(const QString& text);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // What the pictures were drawn for besides the text.
+    struct Look {
+        QSize size;
+        QPoint at;
+        long long background = 0;
+        long long palette = 0;
+        int alignment = 0;
+        bool enabled = false;
+        bool operator==(const Look&) const = default;
+    };
+    bool plainLook(const QString& text) const;
+    Look look();
+    const QPixmap* keptPicture();
+
+    std::map<QString, QPixmap> pictures_;
+    Look look_;
+};
+
+} // namespace kelvaro
