@@ -1,27 +1,12 @@
 // The alarm record: its text survives a write and a read, anything less than a whole
 // record is refused, and the look back from it finds what a start must ring or report.
 #include "alarm/alarm_record.h"
+#include "alarm_plan_builders.h"
 
 #include <gtest/gtest.h>
 
 using namespace kelvaro;
-
-namespace {
-
-// 2026-12-07 is a Monday.
-std::int64_t at(int day, int hour, int minute) {
-    return wholeMinute(encodeDate(2026, 12, day) + encodeTime(hour, minute, 0));
-}
-
-AlarmPlan everyDayAt(int hour, int minute) {
-    AlarmPlan plan;
-    plan.on = true;
-    plan.days.fill(true);
-    plan.minuteOfDay = hour * 60 + minute;
-    return plan;
-}
-
-} // namespace
+using namespace kelvaro::testing;
 
 TEST(AlarmRecordFile, WrittenRecordsReadBackTheSame) {
     const AlarmRecord plain{at(7, 23, 0), std::nullopt};

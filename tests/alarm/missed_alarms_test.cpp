@@ -1,28 +1,13 @@
 // Which alarm minutes and snooze ends a gap in the ticking passed over, which of
 // them still sounds, and the next one for the wake-up.
 #include "alarm/missed_alarms.h"
+#include "alarm_plan_builders.h"
 #include "sound/gentle_start.h"
 
 #include <gtest/gtest.h>
 
 using namespace kelvaro;
-
-namespace {
-
-// 2026-12-07 is a Monday.
-std::int64_t at(int day, int hour, int minute) {
-    return wholeMinute(encodeDate(2026, 12, day) + encodeTime(hour, minute, 0));
-}
-
-AlarmPlan everyDayAt(int hour, int minute) {
-    AlarmPlan plan;
-    plan.on = true;
-    plan.days.fill(true);
-    plan.minuteOfDay = hour * 60 + minute;
-    return plan;
-}
-
-} // namespace
+using namespace kelvaro::testing;
 
 TEST(MissedAlarms, AGapOverTheAlarmMinuteFindsItOnceAndTheEdgesAreExact) {
     const AlarmPlan plan = everyDayAt(7, 0);
