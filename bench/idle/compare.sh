@@ -12,6 +12,8 @@ PIDS=()
 WORKS=()
 cleanup() {
   for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  # A clock saves its files as it ends: let it finish before its folder goes.
+  for p in "${PIDS[@]}"; do for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done; done
   for w in "${WORKS[@]}"; do rm -rf "$w"; done
 }
 trap cleanup EXIT
