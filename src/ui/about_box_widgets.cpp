@@ -62,8 +62,7 @@ void TriangleShape::paintEvent(QPaintEvent*) {
     p.fillPath(triangle, fill);
 }
 
-ScrollText::ScrollText(QWidget* parent) : QWidget(parent) {
-    timer_.setInterval(50);
+ScrollText::ScrollText(QWidget* parent) : ShownAnimation(parent, 50) {
     connect(&timer_, &QTimer::timeout, this, [this] {
         step_ = (step_ + 1) % steps_;
         update();
@@ -77,7 +76,7 @@ void ScrollText::setLines(const QStringList& lines) {
 }
 
 void ScrollText::setMotion(int intervalMs, int steps) {
-    if (intervalMs > 0 && intervalMs != timer_.interval()) timer_.setInterval(intervalMs);
+    setFrameInterval(intervalMs);
     if (steps > 0) steps_ = steps;
 }
 
@@ -86,23 +85,8 @@ void ScrollText::setColor(const QColor& color) {
 }
 
 void ScrollText::setRunning(bool running) {
-    if (running && !running_) step_ = 0; // each opening starts from the bottom
-    running_ = running;
-    startOrStop();
-}
-
-void ScrollText::showEvent(QShowEvent*) {
-    startOrStop();
-}
-
-void ScrollText::hideEvent(QHideEvent*) {
-    startOrStop();
-}
-
-void ScrollText::startOrStop() {
-    const bool animate = running_ && isVisible();
-    if (animate && !timer_.isActive()) timer_.start();
-    if (!animate && timer_.isActive()) timer_.stop();
+    if (running && !isRunning()) step_ = 0;
+    ShownAnimation::setRunning(running);
 }
 
 void ScrollText::paintEvent(QPaintEvent*) {

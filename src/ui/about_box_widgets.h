@@ -1,8 +1,9 @@
 #pragma once
 // The about box's own widgets: the effect labels, the triangle behind the title,
 // the scrolling credits and the flames.
+#include "ui/shown_animation.h"
+
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 namespace kelvaro {
@@ -43,29 +44,22 @@ class TriangleShape : public QWidget {
 
 // Lines rising from the bottom to the top and starting again, one step per interval,
 // a pass in `steps` steps; it runs only while it is shown and running.
-class ScrollText : public QWidget {
+class ScrollText : public ShownAnimation {
   public:
     explicit ScrollText(QWidget* parent);
     void setLines(const QStringList& lines);
     void setMotion(int intervalMs, int steps);
     void setColor(const QColor& color);
-    void setRunning(bool running);
-    bool isAnimating() const { return timer_.isActive(); }
+    void setRunning(bool running); // each opening starts from the bottom
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
-    void startOrStop();
-
     QStringList lines_;
     QColor color_;
-    QTimer timer_;
     int steps_ = 400;
     int step_ = 0;
-    bool running_ = false;
 };
 
 void registerAboutBoxWidgets(ProgramView& view);

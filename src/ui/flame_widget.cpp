@@ -27,10 +27,9 @@ QRgb flameColor(int number, int heat) {
 } // namespace
 
 FlameWidget::FlameWidget(QWidget* parent)
-    : QWidget(parent), heat_(static_cast<std::size_t>(kCols * kRows), 0),
+    : ShownAnimation(parent, 20), heat_(static_cast<std::size_t>(kCols * kRows), 0),
       image_(kCols, kRows, QImage::Format_ARGB32_Premultiplied) {
     image_.fill(Qt::transparent);
-    timer_.setInterval(20);
     connect(&timer_, &QTimer::timeout, this, [this] {
         step();
         render();
@@ -43,30 +42,6 @@ void FlameWidget::setColorNumber(int number) {
     colorNumber_ = number;
     render();
     update();
-}
-
-void FlameWidget::setRunning(bool running) {
-    running_ = running;
-    startOrStop();
-}
-
-void FlameWidget::setInterval(int ms) {
-    if (ms > 0 && ms != timer_.interval()) timer_.setInterval(ms);
-}
-
-void FlameWidget::showEvent(QShowEvent*) {
-    startOrStop();
-}
-
-void FlameWidget::hideEvent(QHideEvent*) {
-    startOrStop();
-}
-
-// No timer at all while the box is closed or the flame is stopped.
-void FlameWidget::startOrStop() {
-    const bool animate = running_ && isVisible();
-    if (animate && !timer_.isActive()) timer_.start();
-    if (!animate && timer_.isActive()) timer_.stop();
 }
 
 // The bottom row is fed at random, hottest in the middle; every cell takes the
