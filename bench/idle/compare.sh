@@ -19,8 +19,8 @@ cleanup() {
 trap cleanup EXIT
 labels=() progs=() servers=()
 next=241
-for spec in "$@"; do
-  IFS='|' read -r label envs cmd <<<"$spec"
+for entry in "$@"; do
+  IFS='|' read -r label envs cmd <<<"$entry"
   work=$(mktemp -d) && WORKS+=("$work") && mkdir -m 700 "$work/run"
   while [ -e "/tmp/.X$next-lock" ]; do next=$((next + 1)); done
   Xvfb ":$next" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
