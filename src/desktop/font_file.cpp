@@ -1,5 +1,7 @@
 #include "desktop/font_file.h"
 
+#include "settings/text_file.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -11,18 +13,9 @@ namespace kelvaro {
 
 namespace {
 
-void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        if ((cp >= 0xD800 && cp < 0xE000) || cp > 0xFFFF) cp = 0xFFFD; // a lone surrogate, or past \u's range
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+// The file's \u escapes reach 16 bits only: a code point past them reads as U+FFFD.
+void appendBmp(std::string& out, std::uint32_t cp) {
+    appendUtf8(out, cp > 0xFFFF ? U'\uFFFD' : static_cast<char32_t>(cp));
 }
 
 // Code points of UTF-8 text; a broken sequence gives U+FFFD for its first byte.
@@ -225,7 +218,7 @@ class Reader {
         Group& g = top();
         if (g.dest == Dest::FontTable) {
             if (cp == ';' && !escaped) return finishEntry();
-            if (cp >= 0x20 && name_.size() < 256) appendUtf8(name_, cp);
+            if (cp >= 0x20 && name_.size() < 256) appendBmp(name_, cp);
         } else if (g.dest == Dest::ColorTable) {
             if (cp == ';') {
                 colors_.push_back(rgbSeen() ? rgb() : -1);

@@ -20,6 +20,9 @@ class FileWriteError : public std::runtime_error {
 
 bool isValidUtf8(std::string_view bytes);
 
+// Appends one code point as UTF-8 (a surrogate or one past U+10FFFF as U+FFFD).
+void appendUtf8(std::string& out, char32_t cp);
+
 // Files carried over from the old platform are Windows-1252; everything is UTF-8 in memory.
 std::string windows1252ToUtf8(std::string_view bytes);
 
