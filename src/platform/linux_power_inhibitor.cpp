@@ -1,6 +1,6 @@
 #include "platform/linux_power_inhibitor.h"
 
-#include "platform/logind_inhibit.h"
+#include "platform/logind.h"
 
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -9,9 +9,6 @@ namespace kelvaro {
 
 namespace {
 
-const QString kLogind = QStringLiteral("org.freedesktop.login1");
-const QString kLogindPath = QStringLiteral("/org/freedesktop/login1");
-const QString kManager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString kWho = QStringLiteral("Kelvaro Clock");
@@ -65,7 +62,7 @@ bool LogindInhibitor::setMonitor(MonitorPower power) {
 
 void LogindInhibitor::suspend() {
     QDBusMessage call =
-        QDBusMessage::createMethodCall(kLogind, kLogindPath, kManager, QStringLiteral("Suspend"));
+        QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Suspend"));
     call << false; // not interactive: no password prompt in the middle of the night
     system_.call(call, QDBus::NoBlock);
 }

@@ -1,5 +1,7 @@
 #include "platform/linux_session_end.h"
 
+#include "platform/logind.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QTimer>
@@ -10,9 +12,8 @@ LinuxSessionEnd::LinuxSessionEnd(QDBusConnection system) {
     if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(gui, &QGuiApplication::commitDataRequest, this,
                 [this](QSessionManager& manager) { commitData(manager); });
-    system.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                   QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForShutdown"),
-                   this, SLOT(prepareForShutdown(bool)));
+    system.connect(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("PrepareForShutdown"), this,
+                   SLOT(prepareForShutdown(bool)));
 }
 
 void LinuxSessionEnd::later(std::function<void()> step) {

@@ -1,6 +1,6 @@
 #include "platform/linux_wake_timer.h"
 
-#include "platform/logind_inhibit.h"
+#include "platform/logind.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -20,9 +20,6 @@ namespace kelvaro {
 
 namespace {
 
-const QString kLogin1 = QStringLiteral("org.freedesktop.login1");
-const QString kLogin1Path = QStringLiteral("/org/freedesktop/login1");
-const QString kLogin1Manager = QStringLiteral("org.freedesktop.login1.Manager");
 const QString kSystemd = QStringLiteral("org.freedesktop.systemd1");
 const QString kSystemdPath = QStringLiteral("/org/freedesktop/systemd1");
 const QString kSystemdManager = QStringLiteral("org.freedesktop.systemd1.Manager");

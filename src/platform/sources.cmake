@@ -52,7 +52,7 @@ pkg_check_modules(X11DPMS REQUIRED IMPORTED_TARGET x11 xext)
 target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_power_status.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_power_inhibitor.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/logind_inhibit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/logind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_dpms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_session_end.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::X11DPMS)

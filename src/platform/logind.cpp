@@ -1,4 +1,4 @@
-#include "platform/logind_inhibit.h"
+#include "platform/logind.h"
 
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -8,9 +8,8 @@ namespace kelvaro {
 QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why,
                                       const char* mode) {
     constexpr int kTimeoutMs = 2000; // a stuck logind must not hold the tick for long
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Inhibit"));
     call << QString::fromLatin1(what) << QStringLiteral("Kelvaro Clock") << QString::fromLatin1(why)
          << QString::fromLatin1(mode);
     const QDBusReply<QDBusUnixFileDescriptor> reply = bus.call(call, QDBus::Block, kTimeoutMs);
