@@ -1,6 +1,7 @@
 #include "ui/control_widgets.h"
 
 #include "ui/alone_on_form.h"
+#include "ui/server_pixmap_copier.h"
 
 #include <QPaintEvent>
 #include <algorithm>
@@ -20,7 +21,29 @@ void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor
     onColor_ = onColor;
     offColor_ = offColor;
     keepOpaqueWhenAlone(*this);
-    update();
+    if (!copyToWindow()) update();
+}
+
+bool LampWidget::copyToWindow() {
+    if (!isVisible() || !testAttribute(Qt::WA_OpaquePaintEvent)) return false;
+    if (!copier_) copier_ = new ServerPixmapCopier(*this);
+    const QColor& fill = on_ ? onColor_ : offColor_;
+    return copier_->show(QString::number(fill.rgba64(), 16), [this] {
+        // What paintEvent draws, into the backing store's own format.
+        QImage image(size(), QImage::Format_RGB32);
+        QPainter p(&image);
+        paintFormUnder(p, *this);
+        p.drawPixmap(0, 0, currentLook());
+        p.end();
+        return image;
+    });
+}
+
+const QPixmap& LampWidget::currentLook() {
+    QPixmap& look = on_ ? onLook_ : offLook_;
+    if (look.isNull() || look.devicePixelRatio() != devicePixelRatioF())
+        look = drawLamp(on_ ? onColor_ : offColor_);
+    return look;
 }
 
 void LampWidget::resizeEvent(QResizeEvent*) {
@@ -52,9 +75,8 @@ void TrackBarWidget::paintEvent(QPaintEvent* event) {
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {
-    QPixmap& look = on_ ? onLook_ : offLook_;
-    if (look.isNull() || look.devicePixelRatio() != devicePixelRatioF())
-        look = drawLamp(on_ ? onColor_ : offColor_);
+    if (copier_) copier_->painted();
+    const QPixmap& look = currentLook();
     QPainter p(this);
     paintFormUnder(p, *this);
     p.drawPixmap(0, 0, look);

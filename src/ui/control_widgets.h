@@ -11,6 +11,8 @@
 
 namespace kelvaro {
 
+class ServerPixmapCopier;
+
 // A round indicator painted in its on or off colour.
 class LampWidget : public QWidget {
   public:
@@ -23,11 +25,14 @@ class LampWidget : public QWidget {
 
   private:
     QPixmap drawLamp(const QColor& fill) const;
+    const QPixmap& currentLook();
+    bool copyToWindow();
 
     bool on_ = false;
     QColor onColor_, offColor_;
     // Both looks, drawn once: a blinking lamp then costs a copy a second, not a gradient.
     QPixmap onLook_, offLook_;
+    ServerPixmapCopier* copier_ = nullptr; // a child: made when the lamp first changes while shown
 };
 
 // A horizontal track bar whose selection range is drawn as a blue band beside the groove.

@@ -1,6 +1,7 @@
 #include "ui/form_label.h"
 
 #include "ui/alone_on_form.h"
+#include "ui/server_pixmap_copier.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -28,9 +29,34 @@ bool FormLabel::plainLook(const QString& text) const {
 
 void FormLabel::setCaption(const QString& text) {
     keepOpaqueWhenAlone(*this);
+    if (!testAttribute(Qt::WA_OpaquePaintEvent)) {
+        setText(text);
+        return;
+    }
+    setTextQuietly(text);
+    if (!keptPicture() && plainLook(text)) makePicture(text);
+    if (!copyToWindow()) update();
+}
+
+// As setText, without the repaint it asks for: the caller copies or repaints.
+void FormLabel::setTextQuietly(const QString& text) {
+    if (!updatesEnabled()) {
+        setText(text);
+        return;
+    }
+    setAttribute(Qt::WA_UpdatesDisabled, true);
     setText(text);
-    if (!testAttribute(Qt::WA_OpaquePaintEvent) || keptPicture()) return;
-    if (!plainLook(text)) return; // painted the plain way each time
+    setAttribute(Qt::WA_UpdatesDisabled, false);
+}
+
+bool FormLabel::copyToWindow() {
+    const QPixmap* picture = keptPicture();
+    if (!picture || !isVisible()) return false;
+    if (!copier_) copier_ = new ServerPixmapCopier(*this);
+    return copier_->show(text(), [picture] { return picture->toImage(); });
+}
+
+void FormLabel::makePicture(const QString& text) {
     const qreal ratio = devicePixelRatio();
     const QSize pixels = size() * ratio;
     const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
@@ -55,6 +81,7 @@ void FormLabel::setCaption(const QString& text) {
 }
 
 void FormLabel::paintEvent(QPaintEvent* event) {
+    if (copier_) copier_->painted();
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
     if (opaque)
         if (const QPixmap* picture = keptPicture()) {
@@ -86,6 +113,7 @@ FormLabel::Look FormLabel::look() {
 const QPixmap* FormLabel::keptPicture() {
     if (const Look now = look(); !(now == look_)) {
         pictures_.clear();
+        if (copier_) copier_->forget();
         look_ = now;
     }
     const auto it = pictures_.find(text());

@@ -11,6 +11,8 @@
 
 namespace kelvaro {
 
+class ServerPixmapCopier;
+
 class FormLabel : public QLabel {
   public:
     using QLabel::QLabel;
@@ -33,11 +35,15 @@ class FormLabel : public QLabel {
         bool operator==(const Look&) const = default;
     };
     bool plainLook(const QString& text) const;
+    void setTextQuietly(const QString& text);
+    bool copyToWindow();
+    void makePicture(const QString& text);
     Look look();
     const QPixmap* keptPicture();
 
     std::map<QString, QPixmap> pictures_;
     Look look_;
+    ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown
 };
 
 } // namespace kelvaro

@@ -1,0 +1,67 @@
+#pragma once
+// A widget that changes each second costs Qt a paint, a backing-store flush and an
+// X round trip. On X11 its looks can instead be kept as pixmaps on the server and
+// copied into the window: one request, no reply. Qt's backing store then holds an
+// old look, so the widget is marked dirty before Qt next flushes or exposes it.
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QWindow>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+
+
+class QWidget;
+struct xcb_connection_t;
+
+namespace kelvaro {
+
+class ServerPixmapCopier : public QObject {
+  public:
+    explicit ServerPixmapCopier(QWidget& widget);
+    ~ServerPixmapCopier() override;
+    ServerPixmapCopier(const ServerPixmapCopier&) = delete;
+    ServerPixmapCopier& operator=(const ServerPixmapCopier&) = delete;
+
+    // Copies the look kept as `key` into the window, uploading `draw()` (the widget's whole
+    // opaque look) the first time. False when it cannot: the caller then lets Qt paint.
+    bool show(const QString& key, const std::function<QImage()>& draw);
+    // The widget's paint event: Qt's backing store holds its current look again.
+    void painted() { stale_ = false; }
+    // Frees the server pixmaps (a look changed in a way the widget alone knows).
+    void forget();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Place {
+        QPoint at;
+        QSize size;
+        long long background = 0;
+        long long palette = 0;
+        bool operator==(const Place&) const = default;
+    };
+    bool usable();
+    bool connect();
+    void watchWindow(QWindow* window);
+    void markStale();
+
+    QWidget& widget_;
+    QPointer<QWindow> window_;
+    QPointer<QObject> topLevel_;
+    xcb_connection_t* conn_ = nullptr;
+    std::uint32_t drawable_ = 0;
+    std::uint32_t gc_ = 0;
+    std::uint8_t depth_ = 0;
+    Place place_;
+    std::map<QString, std::uint32_t> pixmaps_;
+    bool stale_ = false;
+};
+
+} // namespace kelvaro
