@@ -52,8 +52,8 @@ void ServerPixmapCopier::markStale() {
 bool ServerPixmapCopier::usable() {
     static const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
     if (!onX11) return false;
-    if (!widget_.testAttribute(Qt::WA_OpaquePaintEvent) || !widget_.isVisible() || !widget_.updatesEnabled() ||
-        widget_.devicePixelRatioF() != 1.0)
+    if (!widget_.testAttribute(Qt::WA_OpaquePaintEvent) || !widget_.isVisible() ||
+        !widget_.updatesEnabled() || widget_.devicePixelRatioF() != 1.0)
         return false;
     QWidget* top = widget_.window();
     if (widget_.nativeParentWidget() != top) return false;
@@ -89,7 +89,8 @@ bool ServerPixmapCopier::connect() {
     if (!x11 || !x11->connection()) return false;
     conn_ = x11->connection();
     const auto window = static_cast<xcb_window_t>(window_->winId());
-    xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(conn_, xcb_get_geometry(conn_, window), nullptr);
     if (!geometry) return false;
     depth_ = geometry->depth;
     std::free(geometry);
@@ -118,8 +119,9 @@ bool ServerPixmapCopier::show(const QString& key, const std::function<QImage()>&
         const xcb_pixmap_t pixmap = xcb_generate_id(conn_);
         xcb_create_pixmap(conn_, depth_, pixmap, drawable_, static_cast<std::uint16_t>(image.width()),
                           static_cast<std::uint16_t>(image.height()));
-        xcb_put_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_, static_cast<std::uint16_t>(image.width()),
-                      static_cast<std::uint16_t>(image.height()), 0, 0, 0, depth_, bytes, image.constBits());
+        xcb_put_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_,
+                      static_cast<std::uint16_t>(image.width()), static_cast<std::uint16_t>(image.height()),
+                      0, 0, 0, depth_, bytes, image.constBits());
         it = pixmaps_.emplace(key, pixmap).first;
     }
     xcb_copy_area(conn_, it->second, drawable_, gc_, 0, 0, static_cast<std::int16_t>(place_.at.x()),

@@ -15,7 +15,6 @@
 #include <functional>
 #include <map>
 
-
 class QWidget;
 struct xcb_connection_t;
 
