@@ -6,12 +6,26 @@ namespace {
 constexpr const char* kMainTick = "Timer1";
 }
 
+namespace {
+
+bool runs(const Control& c) {
+    return c.kind == ControlKind::Timer && c.enabled && c.interval > 0 && c.name != kMainTick;
+}
+
+} // namespace
+
 std::vector<RunningTimer> runningTimers(Application& app) {
     std::vector<RunningTimer> running;
     for (const auto& form : app.forms())
         for (const auto& c : form->controls())
-            if (c->kind == ControlKind::Timer && c->enabled && c->interval > 0 && c->name != kMainTick)
-                running.push_back({c->name, c->interval});
+            if (runs(*c)) running.push_back({c->name, c->interval});
+    return running;
+}
+
+std::vector<RunningTimer> runningTimers(const std::vector<const Control*>& timers) {
+    std::vector<RunningTimer> running;
+    for (const Control* c : timers)
+        if (runs(*c)) running.push_back({c->name, c->interval});
     return running;
 }
 

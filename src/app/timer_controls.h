@@ -17,6 +17,8 @@ struct RunningTimer {
 
 // The timers that run now, in creation order.
 std::vector<RunningTimer> runningTimers(Application& app);
+// The same, from a list of the timer controls kept by the caller.
+std::vector<RunningTimer> runningTimers(const std::vector<const Control*>& timers);
 // One firing of a timer: its handler runs guarded, like any event from outside.
 void timerTick(Application& app, const std::string& timerName);
 

@@ -45,4 +45,17 @@ long long formBackgroundKey(const QWidget& widget) {
     return form ? form->backgroundKey() : 0;
 }
 
+void CheckedSurroundings::remember(const QWidget& widget) {
+    form_ = widget.testAttribute(Qt::WA_OpaquePaintEvent) ? formUnder(widget) : nullptr;
+    if (form_) seen_ = form_->surroundings();
+}
+
+void CheckedSurroundings::forget() {
+    form_ = nullptr;
+}
+
+bool CheckedSurroundings::unchanged() const {
+    return form_ && form_->surroundings() == seen_;
+}
+
 } // namespace kelvaro

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <algorithm>
 
+#include <QChildEvent>
 #include <QCloseEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,18 +18,29 @@ namespace kelvaro {
 void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor) {
     if (on == on_ && onColor == onColor_ && offColor == offColor_) return;
     if (onColor != onColor_ || offColor != offColor_) onLook_ = offLook_ = QPixmap();
+    const bool sameColors = onColor == onColor_ && offColor == offColor_;
     on_ = on;
     onColor_ = onColor;
     offColor_ = offColor;
+    // A blink with nothing around the lamp changed: its other look is on the server already.
+    if (sameColors && copier_ && checked_.unchanged() && copier_->showAgain(lookKey())) return;
+    checked_.forget();
     keepOpaqueWhenAlone(*this);
-    if (!copyToWindow()) update();
+    if (!copyToWindow()) {
+        update();
+        return;
+    }
+    checked_.remember(*this);
+}
+
+QString LampWidget::lookKey() const {
+    return QString::number((on_ ? onColor_ : offColor_).rgba64(), 16);
 }
 
 bool LampWidget::copyToWindow() {
     if (!isVisible() || !testAttribute(Qt::WA_OpaquePaintEvent)) return false;
     if (!copier_) copier_ = new ServerPixmapCopier(*this);
-    const QColor& fill = on_ ? onColor_ : offColor_;
-    return copier_->show(QString::number(fill.rgba64(), 16), [this] {
+    return copier_->show(lookKey(), [this] {
         // What paintEvent draws, into the backing store's own format.
         QImage image(size(), QImage::Format_RGB32);
         QPainter p(&image);
@@ -141,12 +153,50 @@ QRegion roundedWindowRegion(int width, int height, int ellipse) {
     return QRegion(path.toFillPolygon().toPolygon());
 }
 
-FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new QWidget(this)) {}
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new QWidget(this)) {
+    body_->installEventFilter(this);
+}
+
+bool FormWindow::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) ++surroundings_; // the pixel ratio may differ
+    return QWidget::event(event);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (watched == body_) {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            if (child->isWidgetType()) child->installEventFilter(this);
+            ++surroundings_;
+        }
+        break;
+    case QEvent::ChildRemoved:
+        if (watched == body_) ++surroundings_; // the child may be half destroyed: left alone
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+    case QEvent::ParentChange:
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+        ++surroundings_;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void FormWindow::setBackground(const QColor& color) {
     if (color == background_) return;
     background_ = color;
     painted_ = QPixmap();
+    ++surroundings_;
     update();
 }
 
@@ -167,6 +217,7 @@ void FormWindow::setFace(const QRect& face) {
     if (face == face_) return;
     face_ = face;
     painted_ = QPixmap();
+    ++surroundings_;
     update();
 }
 
@@ -214,6 +265,7 @@ void FormWindow::paintBackground(QPaintDevice& device) {
 }
 
 void FormWindow::resizeEvent(QResizeEvent* event) {
+    ++surroundings_; // the background is drawn again at the new size
     QWidget::resizeEvent(event);
     applyShape();
 }

@@ -7,6 +7,8 @@
 #include <QToolButton>
 #include <QWidget>
 
+#include "ui/alone_on_form.h"
+
 #include <functional>
 
 namespace kelvaro {
@@ -27,9 +29,11 @@ class LampWidget : public QWidget {
     QPixmap drawLamp(const QColor& fill) const;
     const QPixmap& currentLook();
     bool copyToWindow();
+    QString lookKey() const;
 
     bool on_ = false;
     QColor onColor_, offColor_;
+    CheckedSurroundings checked_; // of the last look copied into the window in full
     // Both looks, drawn once: a blinking lamp then costs a copy a second, not a gradient.
     QPixmap onLook_, offLook_;
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the lamp first changes while shown
@@ -94,9 +98,15 @@ class FormWindow : public QWidget {
     qint64 backgroundKey() { return background().cacheKey(); } // changes when the background does
     // The background at `at` (window coordinates), for a child that paints it itself.
     void paintBackground(QPainter& painter, const QPoint& at, const QSize& size);
+    // Moves on whenever the background, the body's place or any child of the body changes its
+    // place, visibility, stacking or looks: a child that worked out what lies around and under it
+    // may use that again while this stays the same.
+    unsigned surroundings() const { return surroundings_; }
     std::function<void()> onUserClose;
 
   protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +121,7 @@ class FormWindow : public QWidget {
     QPixmap painted_; // the background as last drawn: a second's repaint copies a corner of it
     QRect face_;
     int rounded_ = 0;
+    unsigned surroundings_ = 0;
 };
 
 // The rounded window region: the window's rectangle one pixel taller, with

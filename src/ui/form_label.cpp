@@ -28,6 +28,8 @@ bool FormLabel::plainLook(const QString& text) const {
 }
 
 void FormLabel::setCaption(const QString& text) {
+    if (showAgain(text)) return;
+    checked_.forget();
     keepOpaqueWhenAlone(*this);
     if (!testAttribute(Qt::WA_OpaquePaintEvent)) {
         setText(text);
@@ -35,7 +37,22 @@ void FormLabel::setCaption(const QString& text) {
     }
     setTextQuietly(text);
     if (!keptPicture() && plainLook(text)) makePicture(text);
-    if (!copyToWindow()) update();
+    if (!copyToWindow()) {
+        update();
+        return;
+    }
+    checked_.remember(*this);
+    checkedAlignment_ = static_cast<int>(alignment());
+}
+
+// The seconds' path: with nothing around the label changed since the last full copy, a
+// text whose picture is on the server is copied with no look or place worked out again.
+bool FormLabel::showAgain(const QString& text) {
+    if (!copier_ || !checked_.unchanged() || static_cast<int>(alignment()) != checkedAlignment_ ||
+        !copier_->showAgain(text))
+        return false;
+    setTextQuietly(text);
+    return true;
 }
 
 // As setText, without the repaint it asks for: the caller copies or repaints.

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QSize>
 
+#include "ui/alone_on_form.h"
+
 #include <map>
 
 namespace kelvaro {
@@ -35,6 +37,7 @@ class FormLabel : public QLabel {
         bool operator==(const Look&) const = default;
     };
     bool plainLook(const QString& text) const;
+    bool showAgain(const QString& text);
     void setTextQuietly(const QString& text);
     bool copyToWindow();
     void makePicture(const QString& text);
@@ -43,6 +46,8 @@ class FormLabel : public QLabel {
 
     std::map<QString, QPixmap> pictures_;
     Look look_;
+    CheckedSurroundings checked_; // of the last text copied into the window in full
+    int checkedAlignment_ = 0;
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown
 };
 

@@ -40,6 +40,7 @@ void ServerPixmapCopier::forget() {
         if (!pixmaps_.empty()) xcb_flush(conn_);
     }
     pixmaps_.clear();
+    checked_ = false;
 }
 
 void ServerPixmapCopier::markStale() {
@@ -50,6 +51,7 @@ void ServerPixmapCopier::markStale() {
 // Only where a copy lands exactly where Qt would paint: X11, one device pixel per
 // pixel, the widget opaque, shown, unclipped and drawn into its window's own surface.
 bool ServerPixmapCopier::usable() {
+    checked_ = false;
     static const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
     if (!onX11) return false;
     if (!widget_.testAttribute(Qt::WA_OpaquePaintEvent) || !widget_.isVisible() ||
@@ -124,12 +126,25 @@ bool ServerPixmapCopier::show(const QString& key, const std::function<QImage()>&
                       0, 0, 0, depth_, bytes, image.constBits());
         it = pixmaps_.emplace(key, pixmap).first;
     }
-    xcb_copy_area(conn_, it->second, drawable_, gc_, 0, 0, static_cast<std::int16_t>(place_.at.x()),
+    copy(it->second);
+    checked_ = true;
+    return true;
+}
+
+bool ServerPixmapCopier::showAgain(const QString& key) {
+    if (!checked_ || !window_ || !window_->isExposed() || !widget_.isVisible()) return false;
+    const auto it = pixmaps_.find(key);
+    if (it == pixmaps_.end()) return false;
+    copy(it->second);
+    return true;
+}
+
+void ServerPixmapCopier::copy(std::uint32_t pixmap) {
+    xcb_copy_area(conn_, pixmap, drawable_, gc_, 0, 0, static_cast<std::int16_t>(place_.at.x()),
                   static_cast<std::int16_t>(place_.at.y()), static_cast<std::uint16_t>(place_.size.width()),
                   static_cast<std::uint16_t>(place_.size.height()));
     xcb_flush(conn_);
     stale_ = true;
-    return true;
 }
 
 bool ServerPixmapCopier::eventFilter(QObject* watched, QEvent* event) {

@@ -30,6 +30,10 @@ class ServerPixmapCopier : public QObject {
     // Copies the look kept as `key` into the window, uploading `draw()` (the widget's whole
     // opaque look) the first time. False when it cannot: the caller then lets Qt paint.
     bool show(const QString& key, const std::function<QImage()>& draw);
+    // Copies a look already uploaded, skipping show()'s checks of place and looks: only for a
+    // caller that knows nothing around the widget changed since its last show(). False when
+    // the look is not on the server or the window is not shown: the caller then calls show().
+    bool showAgain(const QString& key);
     // The widget's paint event: Qt's backing store holds its current look again.
     void painted() { stale_ = false; }
     // Frees the server pixmaps (a look changed in a way the widget alone knows).
@@ -50,6 +54,7 @@ class ServerPixmapCopier : public QObject {
     bool connect();
     void watchWindow(QWindow* window);
     void markStale();
+    void copy(std::uint32_t pixmap);
 
     QWidget& widget_;
     QPointer<QWindow> window_;
@@ -61,6 +66,7 @@ class ServerPixmapCopier : public QObject {
     Place place_;
     std::map<QString, std::uint32_t> pixmaps_;
     bool stale_ = false;
+    bool checked_ = false; // the last show() found the place usable, nothing forgotten since
 };
 
 } // namespace kelvaro

@@ -1,6 +1,7 @@
 #include "ui/timer_host.h"
 
 #include "app/timer_controls.h"
+#include "framework/application.h"
 
 #include <QTimer>
 
@@ -13,9 +14,26 @@ TimerHost::TimerHost(Application& app, std::function<void(const std::string&)> f
 
 TimerHost::~TimerHost() = default;
 
+const std::vector<const Control*>& TimerHost::timerControls() {
+    const auto& forms = app_.forms();
+    bool same = forms.size() == listedShapes_.size();
+    for (std::size_t i = 0; same && i < forms.size(); ++i)
+        same = listedShapes_[i] == std::pair<const Form*, unsigned>(forms[i].get(), forms[i]->structure());
+    if (!same) {
+        listedShapes_.clear();
+        timerControls_.clear();
+        for (const auto& form : forms) {
+            listedShapes_.emplace_back(form.get(), form->structure());
+            for (const auto& c : form->controls())
+                if (c->kind == ControlKind::Timer) timerControls_.push_back(c.get());
+        }
+    }
+    return timerControls_;
+}
+
 void TimerHost::sync() {
     std::set<std::string> running;
-    for (const RunningTimer& t : runningTimers(app_)) {
+    for (const RunningTimer& t : runningTimers(timerControls())) {
         running.insert(t.name);
         auto& timer = timers_[t.name];
         if (timer && timer->interval() == t.interval) continue;

@@ -8,12 +8,16 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QTimer;
 
 namespace kelvaro {
 
 class Application;
+struct Control;
+struct Form;
 
 class TimerHost : public QObject {
   public:
@@ -25,7 +29,13 @@ class TimerHost : public QObject {
     bool isRunning(const std::string& timer) const { return timers_.count(timer) != 0; }
 
   private:
+    // The timer controls, listed again only when a form is added or gains or loses a
+    // control: each second then reads a few timers, not every control of every form.
+    const std::vector<const Control*>& timerControls();
+
     Application& app_;
+    std::vector<std::pair<const Form*, unsigned>> listedShapes_;
+    std::vector<const Control*> timerControls_;
     std::function<void(const std::string&)> fire_;
     std::map<std::string, std::unique_ptr<QTimer>> timers_;
 };

@@ -1,7 +1,9 @@
 // What the tick repaints: a label or lamp alone on the form paints the form
 // under it itself and looks exactly as when the window paints it; the city
 // clock's window is painted only when its panel changes.
+#include "ui/alone_on_form.h"
 #include "ui/city_clock_view.h"
+#include "ui/control_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 
@@ -9,6 +11,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +118,49 @@ TEST_F(TickingPaintTest, ABlinkingLampAloneLooksAsOverTheForm) {
     app.ctl("Lamp").checked = true;
     show(view);
     EXPECT_FALSE(view.widget("Lamp")->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+// A label or lamp alone skips its checks while the form's surroundings stay the same,
+// so every change that can put something over it or under it must move them on.
+TEST_F(TickingPaintTest, TheFormsSurroundingsMoveOnWithEveryChangeAroundItsWidgets) {
+    ProgramView view(app);
+    app.ctl("Seconds").caption = "07";
+    show(view);
+    auto* form = dynamic_cast<FormWindow*>(view.window("Main"));
+    ASSERT_TRUE(form);
+    QWidget* seconds = view.widget("Seconds");
+    QWidget* box = view.widget("Box");
+    CheckedSurroundings checked;
+    checked.remember(*seconds);
+    ASSERT_TRUE(checked.unchanged());
+    auto movesOn = [&](const char* what, const std::function<void()>& change) {
+        checked.remember(*seconds);
+        change();
+        EXPECT_FALSE(checked.unchanged()) << what;
+    };
+    movesOn("a neighbour moved", [&] { box->move(box->pos() + QPoint(1, 0)); });
+    movesOn("a neighbour resized", [&] { box->resize(box->size() + QSize(1, 0)); });
+    movesOn("a neighbour hidden", [&] { box->hide(); });
+    movesOn("a neighbour shown", [&] { box->show(); });
+    movesOn("a neighbour raised", [&] { box->raise(); });
+    movesOn("a widget added", [&] { new QLabel(QStringLiteral("new"), form->body()); });
+    movesOn("the widget moved", [&] { seconds->move(seconds->pos() + QPoint(0, 1)); });
+    movesOn("its palette", [&] { seconds->setPalette(QPalette(Qt::red)); });
+    movesOn("its font", [&] { seconds->setFont(QFont(QStringLiteral("Serif"), 20)); });
+    movesOn("switched off", [&] { seconds->setEnabled(false); });
+    movesOn("the background", [&] { form->setBackground(Qt::blue); });
+    movesOn("the plate behind the clock", [&] { form->setFace({0, 0, 50, 50}); });
+    movesOn("the window resized", [&] {
+        form->resize(form->size() + QSize(5, 5));
+        QApplication::processEvents();
+    });
+    movesOn("the body moved", [&] { form->body()->move(0, 3); });
+    checked.remember(*seconds);
+    seconds->update();
+    QApplication::processEvents(); // a paint changes nothing around it
+    EXPECT_TRUE(checked.unchanged());
+    checked.forget();
+    EXPECT_FALSE(checked.unchanged());
 }
 
 TEST_F(TickingPaintTest, AControlChangedWhileHiddenShowsItsNewStateWhenShown) {
