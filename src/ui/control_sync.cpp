@@ -111,7 +111,8 @@ void syncGrid(const Control& c, QTableWidget* grid) {
 
 } // namespace
 
-// A new field of Control must be compared below too, else its changes stay off the screen.
+// A new field of Control must be compared in looksSame too, else its changes stay off the
+// screen; one that a standard widget shows, in widgetShowsSame as well.
 static_assert(sizeof(Control) == 576, "Control changed: compare the new field in looksSame");
 
 bool looksSame(const Control& a, const Control& b) {
@@ -129,6 +130,38 @@ bool looksSame(const Control& a, const Control& b) {
            a.text == b.text && a.hint == b.hint && a.fontName == b.fontName && a.group == b.group &&
            a.shortcut == b.shortcut && a.associate == b.associate && a.items == b.items &&
            a.colWidths == b.colWidths && a.cells == b.cells;
+}
+
+bool placeAndLookSame(const Control& a, const Control& b) {
+    return a.visible == b.visible && a.enabled == b.enabled && a.left == b.left && a.top == b.top &&
+           a.width == b.width && a.height == b.height && a.fontSize == b.fontSize && a.bold == b.bold &&
+           a.italic == b.italic && a.underline == b.underline && a.hint == b.hint && a.fontName == b.fontName;
+}
+
+bool widgetShowsSame(const Control& a, const Control& b) {
+    if (a.kind != b.kind || !placeAndLookSame(a, b)) return false;
+    switch (a.kind) {
+    case ControlKind::Label:
+        return a.caption == b.caption && a.color == b.color && a.bgcolor == b.bgcolor;
+    case ControlKind::Button:
+        return a.caption == b.caption;
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        return a.checked == b.checked && a.caption == b.caption && a.color == b.color;
+    case ControlKind::Lamp:
+        return a.checked == b.checked && a.oncolor == b.oncolor && a.offcolor == b.offcolor;
+    case ControlKind::Panel:
+    case ControlKind::Shape:
+        return a.bgcolor == b.bgcolor;
+    case ControlKind::ComboBox:
+        return a.text == b.text && a.cursor == b.cursor && a.selLength == b.selLength &&
+               a.readOnly == b.readOnly && a.items == b.items;
+    case ControlKind::Image: // its picture is the view's, not a field
+    case ControlKind::UpDown:
+        return true;
+    default: // the rarer kinds: every field
+        return looksSame(a, b);
+    }
 }
 
 QFont controlFont(const Control& c) {

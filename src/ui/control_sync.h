@@ -19,6 +19,12 @@ void syncContent(const Control& control, QWidget* widget);
 // True when `now` would look like `shown` on screen: every field but the
 // control's identity and its handlers, which no widget shows.
 bool looksSame(const Control& shown, const Control& now);
+// True when what syncCommon writes is the same for both.
+bool placeAndLookSame(const Control& shown, const Control& now);
+// True when a widget made by createControlWidget shows the same for both: the
+// fields syncCommon and syncContent read for the kind. The tick asks this of
+// every shown control each second; a custom widget may read more (looksSame).
+bool widgetShowsSame(const Control& shown, const Control& now);
 
 // The widget's font for the control, starting from the application's font.
 QFont controlFont(const Control& control);

@@ -285,13 +285,18 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
         const Control& c = *slot.control;
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;
+        const bool custom = slot.bound->custom || slot.update;
         // A control hidden before and after needs nothing written: showing it fails the comparison.
-        if (!force && shown && ((!shown->visible && !c.visible) || looksSame(*shown, c))) {
+        if (!force && shown &&
+            ((!shown->visible && !c.visible) ||
+             (custom ? looksSame(*shown, c) : widgetShowsSame(*shown, c)))) {
             if (slot.update) (*slot.update)(w, c); // may read more than the control
             continue;
         }
+        // The seconds change their text alone: place, font and hint need no second look.
+        const bool contentOnly = !force && shown && !custom && placeAndLookSame(*shown, c);
         shown = c;
-        syncCommon(c, w);
+        if (!contentOnly) syncCommon(c, w);
         if (slot.update)
             (*slot.update)(w, c);
         else if (!slot.bound->custom)
