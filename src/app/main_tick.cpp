@@ -60,6 +60,7 @@ DateTime tickCityTime(Application& app) {
 // formats show the hour and the minute only, so it changes about once a minute.
 struct ClockCaptionMemo {
     std::string format, timeSeparator, am, pm;
+    bool hourAndMinuteOnly = false;
     int hour = -1, minute = -1;
     std::string caption;
 };
@@ -73,17 +74,17 @@ bool showsHourAndMinuteOnly(std::string_view format) {
 const std::string& clockCaption(Application& app, std::string_view format, const TimeParts& t) {
     const LocaleInfo& loc = app.locale();
     ClockCaptionMemo& memo = app.feature<ClockCaptionMemo>();
-    if (!showsHourAndMinuteOnly(format)) {
-        memo.hour = -1; // nothing remembered for a format with more in it
-        memo.caption = formatDateTime(format, app.main.CityNow, loc);
-    } else if (memo.hour != t.hour || memo.minute != t.minute || memo.format != format ||
-               memo.timeSeparator != loc.timeSeparator || memo.am != loc.amDesignator ||
-               memo.pm != loc.pmDesignator) {
-        memo.caption = formatDateTime(format, app.main.CityNow, loc);
+    if (memo.format != format || memo.timeSeparator != loc.timeSeparator || memo.am != loc.amDesignator ||
+        memo.pm != loc.pmDesignator) {
         memo.format = format;
         memo.timeSeparator = loc.timeSeparator;
         memo.am = loc.amDesignator;
         memo.pm = loc.pmDesignator;
+        memo.hourAndMinuteOnly = showsHourAndMinuteOnly(format);
+        memo.hour = -1;
+    }
+    if (!memo.hourAndMinuteOnly || memo.hour != t.hour || memo.minute != t.minute) {
+        memo.caption = formatDateTime(format, app.main.CityNow, loc);
         memo.hour = t.hour;
         memo.minute = t.minute;
     }
