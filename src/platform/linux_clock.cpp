@@ -35,6 +35,14 @@ UtcNow utcNow() {
             static_cast<int>(duration_cast<milliseconds>(since - secs).count())};
 }
 
+// Whole days and the second of the day, as gmtime_r and localDateTimeFrom would give them.
+double localDateTimeAt(UtcNow n, int offsetSeconds) {
+    const std::int64_t local = static_cast<std::int64_t>(n.seconds) + offsetSeconds;
+    const std::int64_t days = local / 86400 - (local % 86400 < 0 ? 1 : 0);
+    const double msOfDay = static_cast<double>(local - days * 86400) * 1000.0 + n.milliseconds;
+    return static_cast<double>(days + DaysFrom1899To1970) + msOfDay / 86'400'000.0;
+}
+
 } // namespace
 
 double localDateTimeFrom(const std::tm& local, int milliseconds) {
@@ -82,15 +90,17 @@ int LinuxClock::offsetSecondsAt(std::time_t utc) const {
 
 double LinuxClock::now() const {
     const UtcNow n = utcNow();
-    // Whole days and the second of the day, as gmtime_r and localDateTimeFrom would give them.
-    const std::int64_t local = static_cast<std::int64_t>(n.seconds) + offsetSecondsAt(n.seconds);
-    const std::int64_t days = local / 86400 - (local % 86400 < 0 ? 1 : 0);
-    const double msOfDay = static_cast<double>(local - days * 86400) * 1000.0 + n.milliseconds;
-    return static_cast<double>(days + DaysFrom1899To1970) + msOfDay / 86'400'000.0;
+    return localDateTimeAt(n, offsetSecondsAt(n.seconds));
 }
 
 int LinuxClock::utcOffsetMinutes() const {
     return offsetSecondsAt(utcNow().seconds) / 60;
+}
+
+ClockReading LinuxClock::read() const {
+    const UtcNow n = utcNow();
+    const int offset = offsetSecondsAt(n.seconds);
+    return {localDateTimeAt(n, offset), offset / 60};
 }
 
 std::string LinuxClock::zoneId() const {

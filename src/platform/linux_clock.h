@@ -21,6 +21,7 @@ class LinuxClock : public Clock {
     ~LinuxClock() override;
     double now() const override;
     int utcOffsetMinutes() const override;
+    ClockReading read() const override;
     std::string zoneId() const override;
 
   private:

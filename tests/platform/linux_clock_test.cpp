@@ -42,6 +42,9 @@ TEST(LinuxClock, AgreesWithQtsLocalTime) {
         QDate(1899, 12, 30).daysTo(local.date()) + local.time().msecsSinceStartOfDay() / 86'400'000.0;
     EXPECT_NEAR(clock.now(), expected, 5.0 / 86400.0);
     EXPECT_EQ(clock.utcOffsetMinutes(), QDateTime::currentDateTime().offsetFromUtc() / 60);
+    const ClockReading both = clock.read();
+    EXPECT_NEAR(both.now, expected, 5.0 / 86400.0);
+    EXPECT_EQ(both.utcOffsetMinutes, clock.utcOffsetMinutes());
 }
 
 // The zone is read at each reading: a computer that changes its zone while the program runs.
@@ -58,6 +61,8 @@ TEST(LinuxClock, FollowsAChangeOfTheSystemZoneWhileRunning) {
     qputenv("TZ", "America/Sao_Paulo");
     EXPECT_EQ(clock.zoneId(), "America/Sao_Paulo");
     EXPECT_EQ(clock.utcOffsetMinutes(), -180);
+    EXPECT_EQ(clock.read().utcOffsetMinutes, -180);
+    EXPECT_NEAR(clock.read().now, clock.now(), 5.0 / 86400.0);
     EXPECT_NEAR(kathmandu - clock.now(), (345 + 180) / 1440.0, 5.0 / 86400.0);
     if (hadTz)
         qputenv("TZ", saved);
