@@ -12,6 +12,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvaro {
 
@@ -55,6 +56,41 @@ DateTime tickCityTime(Application& app) {
     return offset >= 0 ? now + memo.shift : now - memo.shift;
 }
 
+// The clock's caption as last formatted, with what it was formatted from. The clock's
+// formats show the hour and the minute only, so it changes about once a minute.
+struct ClockCaptionMemo {
+    std::string format, timeSeparator, am, pm;
+    bool hourAndMinuteOnly = false;
+    int hour = -1, minute = -1;
+    std::string caption;
+};
+
+// Whether a format shows no more than the hour, the minute and AM/PM: no seconds, no date,
+// no locale format and no quoted text.
+bool showsHourAndMinuteOnly(std::string_view format) {
+    return format.find_first_of("sSzZtTcCdDyY/'\"") == std::string_view::npos;
+}
+
+const std::string& clockCaption(Application& app, std::string_view format, const TimeParts& t) {
+    const LocaleInfo& loc = app.locale();
+    ClockCaptionMemo& memo = app.feature<ClockCaptionMemo>();
+    if (memo.format != format || memo.timeSeparator != loc.timeSeparator || memo.am != loc.amDesignator ||
+        memo.pm != loc.pmDesignator) {
+        memo.format = format;
+        memo.timeSeparator = loc.timeSeparator;
+        memo.am = loc.amDesignator;
+        memo.pm = loc.pmDesignator;
+        memo.hourAndMinuteOnly = showsHourAndMinuteOnly(format);
+        memo.hour = -1;
+    }
+    if (!memo.hourAndMinuteOnly || memo.hour != t.hour || memo.minute != t.minute) {
+        memo.caption = formatDateTime(format, app.main.CityNow, loc);
+        memo.hour = t.hour;
+        memo.minute = t.minute;
+    }
+    return memo.caption;
+}
+
 void minuteStep(Application& app, int minute) {
     MainState& m = app.main;
     if (m.minuteStepDepth == minute) return; // an earlier pass for this minute waits in a box
@@ -90,18 +126,17 @@ void minuteStep(Application& app, int minute) {
 void Timer1Timer(Application& app) {
     MainState& m = app.main;
     if (!m.tickEnabled) return;
-    const LocaleInfo& loc = app.locale();
     Control& lamp = mainWindow(app).LightCheckTimer;
     lamp.checked = !lamp.checked;
     mainWindow(app).form.visible = true;
 
     runStep(app, Step::RefreshCityZones); // a city's zone may have changed its hour difference
     m.CityNow = tickCityTime(app);
-    const std::string clock = formatDateTime(clockFormat(app), m.CityNow, loc);
+    const TimeParts t = decodeTime(m.CityNow);
+    const std::string& clock = clockCaption(app, clockFormat(app), t);
     mainWindow(app).LabelTime.caption = clock;
     mainWindow(app).LabelTime2.caption = clock;
 
-    const TimeParts t = decodeTime(m.CityNow);
     m.CityTimeOfDay = encodeTime(t.hour, t.minute, t.second); // the whole second, as "h:mm:ss" read back
     m.CityHour = static_cast<uint16_t>(t.hour);
     m.CityMinute = static_cast<uint16_t>(t.minute);

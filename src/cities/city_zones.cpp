@@ -51,9 +51,8 @@ struct Present {
     int homeOffset;
 };
 Present present(Application& app) {
-    const Clock& clock = *app.platform().clock;
-    const int offset = clock.utcOffsetMinutes();
-    return {utcSecondsOf(clock.now(), offset), offset};
+    const ClockReading r = app.platform().clock->read();
+    return {utcSecondsOf(r.now, r.utcOffsetMinutes), r.utcOffsetMinutes};
 }
 
 // City names are keys of the settings file, which compares them without case.

@@ -16,6 +16,8 @@ inline constexpr std::size_t kTrayTipLimit = 127; // characters, not bytes
 std::string shortenTip(const std::string& text, std::size_t limit = kTrayTipLimit);
 // The tray icon's tip: program, version, the clock's time and date, the city's zone.
 std::string trayTip(Application& app);
+// Gives the tray the tip when it differs from the one given last.
+void ShowTrayTip(Application& app);
 
 // The tray's left click and "Maximize": back when minimised, else down.
 void ToggleMainWindow(Application& app);

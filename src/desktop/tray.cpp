@@ -28,7 +28,7 @@ void openTrayMenu(Application& app) {
 
 void onTrayEvent(Application& app, TrayEvent event) {
     app.touch();
-    app.platform().tray->setTip(trayTip(app));
+    ShowTrayTip(app);
     if (event == TrayEvent::RightClick)
         openTrayMenu(app);
     else if (event == TrayEvent::Click)
@@ -54,15 +54,61 @@ std::string shortenTip(const std::string& text, std::size_t limit) {
     return text.substr(0, end) + kEllipsis;
 }
 
+namespace {
+
+// What the tip is made of; the time and the date change once a minute.
+struct TipParts {
+    std::string version, time, date, zone, wake;
+};
+
+std::string wakeLine(Application& app) {
+    // How the computer gets to the alarm matters only while the alarm is on.
+    const auto& wake = queries(app).wakeTip;
+    return wake && mainWindow(app).ON1.checked ? wake() : std::string();
+}
+
+std::string tipOf(const TipParts& p) {
+    std::string tip = "Kelvaro Clock\nVersion ";
+    tip += p.version;
+    tip += '\n';
+    tip += p.time;
+    tip += '\n';
+    tip += p.date;
+    for (const std::string* line : {&p.zone, &p.wake})
+        if (!line->empty()) {
+            tip += '\n';
+            tip += *line;
+        }
+    return shortenTip(tip);
+}
+
+// The parts of the tip last given to the tray: the tick shows the tip each second, and
+// it is made and given again only when a part changed.
+struct ShownTip {
+    const TrayIcon* tray = nullptr;
+    TipParts parts;
+};
+
+} // namespace
+
 std::string trayTip(Application& app) {
     const MainWindow& w = mainWindow(app);
-    std::string tip = "Kelvaro Clock\nVersion " + app.main.versionText + "\n" + w.LabelTime.caption + "\n" +
-                      w.LabelDate.caption;
-    if (const std::string zone = cityZoneTip(app); !zone.empty()) tip += "\n" + zone;
-    // How the computer gets to the alarm matters only while the alarm is on.
-    if (const auto& wake = queries(app).wakeTip; wake && w.ON1.checked)
-        if (const std::string line = wake(); !line.empty()) tip += "\n" + line;
-    return shortenTip(tip);
+    return tipOf(
+        {app.main.versionText, w.LabelTime.caption, w.LabelDate.caption, cityZoneTip(app), wakeLine(app)});
+}
+
+void ShowTrayTip(Application& app) {
+    TrayIcon& tray = *app.platform().tray;
+    const MainWindow& w = mainWindow(app);
+    ShownTip& shown = app.feature<ShownTip>();
+    std::string zone = cityZoneTip(app), wake = wakeLine(app);
+    TipParts& p = shown.parts;
+    if (shown.tray == &tray && p.version == app.main.versionText && p.time == w.LabelTime.caption &&
+        p.date == w.LabelDate.caption && p.zone == zone && p.wake == wake)
+        return;
+    shown.tray = &tray;
+    p = {app.main.versionText, w.LabelTime.caption, w.LabelDate.caption, std::move(zone), std::move(wake)};
+    tray.setTip(tipOf(p));
 }
 
 void installTray(Application& app) {
@@ -71,9 +117,9 @@ void installTray(Application& app) {
     // Minimised, the window leaves the taskbar only where the tray can bring it back.
     w.form.hideWhenMinimized = tray.available();
     tray.onEvent = [&app](TrayEvent event) { app.guarded([&] { onTrayEvent(app, event); }); };
-    tray.setTip(trayTip(app));
+    ShowTrayTip(app);
     tray.show();
-    defineStep(app, Step::UpdateTrayTip, [&app] { app.platform().tray->setTip(trayTip(app)); });
+    defineStep(app, Step::UpdateTrayTip, [&app] { ShowTrayTip(app); });
     w.Close2.handlers[Event::Click] = "Close1Click";
     // "Sleep" (Sleep2) is routed by the sleep mode.
 }

@@ -23,7 +23,8 @@ constexpr std::int64_t kGapMs = 90'000; // more than a late tick: the program wa
 constexpr int kDefaultLateLimit = 60;
 
 std::int64_t utcMs(Application& app) {
-    return toMilliseconds(app.now()) - std::int64_t{app.platform().clock->utcOffsetMinutes()} * 60'000;
+    const ClockReading r = app.platform().clock->read();
+    return toMilliseconds(r.now) - std::int64_t{r.utcOffsetMinutes} * 60'000;
 }
 
 int minuteBox(const Control& box, int fallback) {

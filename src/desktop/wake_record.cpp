@@ -36,8 +36,8 @@ std::string recordPath(Application& app) {
 }
 
 std::int64_t utcMinuteNow(Application& app) {
-    const std::int64_t ms =
-        toMilliseconds(app.now()) - std::int64_t{app.platform().clock->utcOffsetMinutes()} * 60'000;
+    const ClockReading r = app.platform().clock->read();
+    const std::int64_t ms = toMilliseconds(r.now) - std::int64_t{r.utcOffsetMinutes} * 60'000;
     return wholeMinute(fromMilliseconds(ms));
 }
 

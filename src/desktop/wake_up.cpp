@@ -33,6 +33,34 @@ std::optional<int> minuteOfDayOf(Application& app, const std::string& text) {
     }
 }
 
+// An alarm time's minute as last read from its caption, with what it was read with: the
+// plan is asked for each second and its captions change only when the alarm is edited.
+struct TimeTextMemo {
+    bool known = false;
+    std::string text, timeSeparator, decimalSeparator, am, pm;
+    std::optional<int> minute;
+};
+
+struct AlarmTimeMemos {
+    TimeTextMemo alarm, sunday;
+};
+
+std::optional<int> rememberedMinuteOf(Application& app, TimeTextMemo& memo, const std::string& text) {
+    const LocaleInfo& loc = app.locale();
+    if (!memo.known || memo.text != text || memo.timeSeparator != loc.timeSeparator ||
+        memo.decimalSeparator != loc.decimalSeparator || memo.am != loc.amDesignator ||
+        memo.pm != loc.pmDesignator) {
+        memo.minute = minuteOfDayOf(app, text);
+        memo.text = text;
+        memo.timeSeparator = loc.timeSeparator;
+        memo.decimalSeparator = loc.decimalSeparator;
+        memo.am = loc.amDesignator;
+        memo.pm = loc.pmDesignator;
+        memo.known = true;
+    }
+    return memo.minute;
+}
+
 std::int64_t cityMinuteNow(Application& app) {
     return wholeMinute(app.main.CityNow);
 }
@@ -83,9 +111,11 @@ AlarmPlan alarmPlan(Application& app) {
                               &w.Thursday1, &w.Friday1, &w.Saturday1};
     for (std::size_t i = 0; i < 7; ++i)
         plan.days[i] = days[i]->checked;
-    plan.minuteOfDay = minuteOfDayOf(app, w.LabelAlarmTime.caption).value_or(-1);
+    AlarmTimeMemos& memos = app.feature<AlarmTimeMemos>();
+    plan.minuteOfDay = rememberedMinuteOf(app, memos.alarm, w.LabelAlarmTime.caption).value_or(-1);
     if (plan.minuteOfDay < 0) plan.on = false;
-    if (w.SundayAlarmSeperate1.checked) plan.sundayMinute = minuteOfDayOf(app, w.LabelSundayAlarm1.caption);
+    if (w.SundayAlarmSeperate1.checked)
+        plan.sundayMinute = rememberedMinuteOf(app, memos.sunday, w.LabelSundayAlarm1.caption);
     if (w.LightCheckSnooze.checked) {
         const TimeParts end = decodeTime(timeOfDay(app.main.SnoozeUntil));
         plan.snoozeMinute = end.hour * 60 + end.minute;

@@ -35,6 +35,14 @@ UtcNow utcNow() {
             static_cast<int>(duration_cast<milliseconds>(since - secs).count())};
 }
 
+// Whole days and the second of the day, as gmtime_r and localDateTimeFrom would give them.
+double localDateTimeAt(UtcNow n, int offsetSeconds) {
+    const std::int64_t local = static_cast<std::int64_t>(n.seconds) + offsetSeconds;
+    const std::int64_t days = local / 86400 - (local % 86400 < 0 ? 1 : 0);
+    const double msOfDay = static_cast<double>(local - days * 86400) * 1000.0 + n.milliseconds;
+    return static_cast<double>(days + DaysFrom1899To1970) + msOfDay / 86'400'000.0;
+}
+
 } // namespace
 
 double localDateTimeFrom(const std::tm& local, int milliseconds) {
@@ -51,34 +59,30 @@ LinuxClock::~LinuxClock() = default;
 
 // One tick reads the clock several times, and each reading of the zone looks up
 // three files: the name read in the last tenth of a second serves, unless TZ changed.
-std::string LinuxClock::systemZoneId() const {
+const std::string& LinuxClock::systemZoneId() const {
     using namespace std::chrono;
     const std::int64_t nowMs = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     const char* tz = std::getenv("TZ");
-    const std::string tzNow = tz ? std::string("=") + tz : std::string();
-    if (systemZoneReadMs_ < 0 || nowMs - systemZoneReadMs_ >= 100 || tzNow != systemZoneTz_) {
+    const bool tzChanged = tz ? !systemZoneTzSet_ || systemZoneTz_ != tz : systemZoneTzSet_;
+    if (systemZoneReadMs_ < 0 || nowMs - systemZoneReadMs_ >= 100 || tzChanged) {
         systemZone_ = QTimeZone::systemTimeZoneId().toStdString();
-        systemZoneTz_ = tzNow;
+        systemZoneTzSet_ = tz != nullptr;
+        systemZoneTz_ = tz ? tz : "";
         systemZoneReadMs_ = nowMs;
     }
     return systemZone_;
 }
 
 int LinuxClock::offsetSecondsAt(std::time_t utc) const {
-    const std::string id = systemZoneId();
+    const std::string& id = systemZoneId();
     if (!zone_ || id != zoneName_) {
         zoneName_ = id;
         auto zone = std::make_unique<QTimeZone>(id.empty() ? QTimeZone::systemTimeZone()
                                                            : QTimeZone(QByteArray::fromStdString(id)));
         zone_ = zone->isValid() ? std::move(zone) : nullptr;
-        offsetAt_.reset();
+        offsets_.forget();
     }
-    if (zone_) {
-        // A tick asks for the same second several times; the zone's rules are dear to look up.
-        if (!offsetAt_ || offsetAt_->first != utc)
-            offsetAt_.emplace(utc, zone_->offsetFromUtc(QDateTime::fromSecsSinceEpoch(utc, Qt::UTC)));
-        return offsetAt_->second;
-    }
+    if (zone_) return offsets_.offsetAt(*zone_, utc);
     std::tm local{};
     localtime_r(&utc, &local); // no zone the system names: the C library's
     return static_cast<int>(local.tm_gmtoff);
@@ -86,14 +90,17 @@ int LinuxClock::offsetSecondsAt(std::time_t utc) const {
 
 double LinuxClock::now() const {
     const UtcNow n = utcNow();
-    const std::time_t local = n.seconds + offsetSecondsAt(n.seconds);
-    std::tm civil{};
-    gmtime_r(&local, &civil);
-    return localDateTimeFrom(civil, n.milliseconds);
+    return localDateTimeAt(n, offsetSecondsAt(n.seconds));
 }
 
 int LinuxClock::utcOffsetMinutes() const {
     return offsetSecondsAt(utcNow().seconds) / 60;
+}
+
+ClockReading LinuxClock::read() const {
+    const UtcNow n = utcNow();
+    const int offset = offsetSecondsAt(n.seconds);
+    return {localDateTimeAt(n, offset), offset / 60};
 }
 
 std::string LinuxClock::zoneId() const {

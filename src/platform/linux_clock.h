@@ -1,13 +1,12 @@
 #pragma once
 // The system clock in local wall time.
 #include "platform/clock.h"
+#include "platform/zone_offset_memo.h"
 
 #include <cstdint>
 #include <ctime>
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
 
 class QTimeZone;
 
@@ -22,16 +21,18 @@ class LinuxClock : public Clock {
     ~LinuxClock() override;
     double now() const override;
     int utcOffsetMinutes() const override;
+    ClockReading read() const override;
     std::string zoneId() const override;
 
   private:
     int offsetSecondsAt(std::time_t utc) const;
-    std::string systemZoneId() const;
+    const std::string& systemZoneId() const;
     mutable std::string zoneName_;            // the zone `zone_` was made for
     mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
-    mutable std::optional<std::pair<std::time_t, int>> offsetAt_; // the last second asked, its offset
-    // The system's zone name as last read, when, and with which TZ.
+    mutable ZoneOffsetMemo offsets_;          // `zone_`'s offset until its next transition
+    // The system's zone name as last read, when, and with which TZ (if TZ was set).
     mutable std::string systemZone_, systemZoneTz_;
+    mutable bool systemZoneTzSet_ = false;
     mutable std::int64_t systemZoneReadMs_ = -1;
 };
 

@@ -1,11 +1,14 @@
 #include "platform/linux_clock.h"
+#include "platform/zone_offset_memo.h"
 
 #include <QDateTime>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace kelvaro;
 
@@ -39,6 +42,9 @@ TEST(LinuxClock, AgreesWithQtsLocalTime) {
         QDate(1899, 12, 30).daysTo(local.date()) + local.time().msecsSinceStartOfDay() / 86'400'000.0;
     EXPECT_NEAR(clock.now(), expected, 5.0 / 86400.0);
     EXPECT_EQ(clock.utcOffsetMinutes(), QDateTime::currentDateTime().offsetFromUtc() / 60);
+    const ClockReading both = clock.read();
+    EXPECT_NEAR(both.now, expected, 5.0 / 86400.0);
+    EXPECT_EQ(both.utcOffsetMinutes, clock.utcOffsetMinutes());
 }
 
 // The zone is read at each reading: a computer that changes its zone while the program runs.
@@ -55,9 +61,63 @@ TEST(LinuxClock, FollowsAChangeOfTheSystemZoneWhileRunning) {
     qputenv("TZ", "America/Sao_Paulo");
     EXPECT_EQ(clock.zoneId(), "America/Sao_Paulo");
     EXPECT_EQ(clock.utcOffsetMinutes(), -180);
+    EXPECT_EQ(clock.read().utcOffsetMinutes, -180);
+    EXPECT_NEAR(clock.read().now, clock.now(), 5.0 / 86400.0);
     EXPECT_NEAR(kathmandu - clock.now(), (345 + 180) / 1440.0, 5.0 / 86400.0);
     if (hadTz)
         qputenv("TZ", saved);
     else
         qunsetenv("TZ");
+}
+
+// The offset is remembered until the zone's next transition: each change is seen at its second.
+TEST(ZoneOffsetMemo, SeesADaylightSavingChangeAtItsSecondAndAClockSetBack) {
+    const QTimeZone berlin("Europe/Berlin");
+    if (!berlin.isValid()) GTEST_SKIP() << "no tz database (Debian package tzdata)";
+    const std::time_t springForward = QDateTime(QDate(2024, 3, 31), QTime(1, 0), Qt::UTC).toSecsSinceEpoch();
+    ZoneOffsetMemo memo;
+    EXPECT_EQ(memo.offsetAt(berlin, springForward - 3600), 3600);
+    EXPECT_EQ(memo.offsetAt(berlin, springForward - 1), 3600);
+    EXPECT_EQ(memo.offsetAt(berlin, springForward), 7200);
+    EXPECT_EQ(memo.offsetAt(berlin, springForward + 86400 * 100), 7200);
+    EXPECT_EQ(memo.offsetAt(berlin, springForward - 1), 3600); // the clock set back
+    memo.forget();
+    EXPECT_EQ(memo.offsetAt(berlin, springForward), 7200);
+}
+
+namespace {
+
+// The seconds to ask for: every five hours or so, and each side of every transition.
+std::vector<std::time_t> probeSeconds(const QTimeZone& zone, std::time_t start, std::time_t end) {
+    std::vector<std::time_t> seconds;
+    for (std::time_t t = start; t < end; t += 18007)
+        seconds.push_back(t);
+    const auto span = zone.transitions(QDateTime::fromSecsSinceEpoch(start, Qt::UTC),
+                                       QDateTime::fromSecsSinceEpoch(end, Qt::UTC));
+    for (const QTimeZone::OffsetData& change : span)
+        for (int d : {-1, 0, 1})
+            seconds.push_back(static_cast<std::time_t>(change.atUtc.toSecsSinceEpoch()) + d);
+    std::sort(seconds.begin(), seconds.end());
+    return seconds;
+}
+
+} // namespace
+
+TEST(ZoneOffsetMemo, AgreesWithTheZoneForwardsAndBackwards) {
+    for (const char* id : {"Europe/Berlin", "Australia/Lord_Howe", "America/Sao_Paulo", "UTC"}) {
+        const QTimeZone zone(id);
+        if (!zone.isValid()) GTEST_SKIP() << "no tz database (Debian package tzdata)";
+        const std::time_t start = QDateTime(QDate(2018, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        const std::vector<std::time_t> seconds = probeSeconds(zone, start, start + 2 * 366 * 86400);
+        ZoneOffsetMemo forwards, backwards;
+        for (std::size_t i = 0; i < seconds.size(); ++i) {
+            const std::time_t t = seconds[i], back = seconds[seconds.size() - 1 - i];
+            ASSERT_EQ(forwards.offsetAt(zone, t),
+                      zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(t, Qt::UTC)))
+                << id << " at " << t;
+            ASSERT_EQ(backwards.offsetAt(zone, back),
+                      zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(back, Qt::UTC)))
+                << id << " at " << back;
+        }
+    }
 }
