@@ -248,7 +248,10 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
 
 void syncCommon(const Control& c, QWidget* w) {
     const QRect place(c.left, c.top, std::max(c.width, 0), std::max(c.height, 0));
-    if (w->geometry() != place) w->setGeometry(place);
+    if (auto* label = dynamic_cast<FormLabel*>(w))
+        label->place(place);
+    else if (w->geometry() != place)
+        w->setGeometry(place);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     const QString hint = qs(c.hint);

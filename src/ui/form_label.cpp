@@ -55,6 +55,14 @@ bool FormLabel::showAgain(const QString& text) {
     return true;
 }
 
+void FormLabel::place(const QRect& place) {
+    if (geometry() == place) return;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setGeometry(place);
+    setFixedSize(place.size());
+}
+
 // As setText, without the repaint it asks for: the caller copies or repaints.
 void FormLabel::setTextQuietly(const QString& text) {
     if (!updatesEnabled()) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include "ui/alone_on_form.h"
@@ -20,6 +21,10 @@ class FormLabel : public QLabel {
     using QLabel::QLabel;
     // Shows `text`; alone on the form, with its picture made now (a paint may not draw pictures).
     void setCaption(const QString& text);
+    // Puts the label at `place` and holds it at that size. The form places its controls
+    // itself: with a size of its own, a new text no longer asks the form for a layout
+    // (one posted event and one more turn of the event loop for each second shown).
+    void place(const QRect& place);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

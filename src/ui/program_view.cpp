@@ -6,6 +6,7 @@
 #include "ui/control_widgets.h"
 #include "ui/menu_view.h"
 #include "ui/qt_convert.h"
+#include "ui/server_pixmap_copier.h"
 #include "ui/timer_host.h"
 
 #include <QApplication>
@@ -143,6 +144,7 @@ void ProgramView::refreshAll() {
 void ProgramView::sync(bool force) {
     if (refreshing_) return;
     Raise guard(refreshing_);
+    const ServerPixmapCopier::Batch copies; // the seconds and the lamp in one write
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;

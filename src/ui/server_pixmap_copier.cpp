@@ -18,7 +18,27 @@ namespace {
 // Enough for the sixty seconds; a label that shows more texts starts over.
 constexpr std::size_t kMostPixmaps = 64;
 
+int openBatches = 0;
+xcb_connection_t* unflushed = nullptr; // copied into during a batch, not yet written
+
+void flushSoon(xcb_connection_t* conn) {
+    if (openBatches > 0)
+        unflushed = conn;
+    else
+        xcb_flush(conn);
+}
+
 } // namespace
+
+ServerPixmapCopier::Batch::Batch() {
+    ++openBatches;
+}
+
+ServerPixmapCopier::Batch::~Batch() {
+    if (--openBatches > 0 || !unflushed) return;
+    xcb_flush(unflushed);
+    unflushed = nullptr;
+}
 
 ServerPixmapCopier::ServerPixmapCopier(QWidget& widget) : QObject(&widget), widget_(widget) {
     widget_.installEventFilter(this);
@@ -143,7 +163,7 @@ void ServerPixmapCopier::copy(std::uint32_t pixmap) {
     xcb_copy_area(conn_, pixmap, drawable_, gc_, 0, 0, static_cast<std::int16_t>(place_.at.x()),
                   static_cast<std::int16_t>(place_.at.y()), static_cast<std::uint16_t>(place_.size.width()),
                   static_cast<std::uint16_t>(place_.size.height()));
-    xcb_flush(conn_);
+    flushSoon(conn_);
     stale_ = true;
 }
 

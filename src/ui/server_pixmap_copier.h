@@ -34,6 +34,15 @@ class ServerPixmapCopier : public QObject {
     // caller that knows nothing around the widget changed since its last show(). False when
     // the look is not on the server or the window is not shown: the caller then calls show().
     bool showAgain(const QString& key);
+    // While one lives, copies wait in the connection's buffer and go to the server in one
+    // write when the last one ends: a view sync that copies the seconds and the lamp writes once.
+    class Batch {
+      public:
+        Batch();
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+    };
     // The widget's paint event: Qt's backing store holds its current look again.
     void painted() { stale_ = false; }
     // Frees the server pixmaps (a look changed in a way the widget alone knows).

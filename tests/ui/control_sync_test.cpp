@@ -56,7 +56,10 @@ TEST(WidgetShowsSame, EveryFieldAStandardWidgetShowsIsCompared) {
         {"fill", [](Control& c) { c.bgcolor = 0x00FFFF; }},
         {"lamp on", [](Control& c) { c.oncolor = 0xFF0000; }},
         {"lamp off", [](Control& c) { c.offcolor = 0x0000FF; }},
-        {"items", [](Control& c) { c.items = {"a", "c"}; }},
+        {"items",
+         [](Control& c) {
+             c.items = {"a", "c"};
+         }},
         {"cursor", [](Control& c) { c.cursor = 0; }},
         {"selection", [](Control& c) { c.cursor = 0, c.selLength = 1; }},
         {"read-only", [](Control& c) { c.readOnly = !c.readOnly; }},
@@ -69,9 +72,10 @@ TEST(WidgetShowsSame, EveryFieldAStandardWidgetShowsIsCompared) {
         {"off", [](Control& c) { c.enabled = false; }},
         {"hidden", [](Control& c) { c.visible = false; }},
     };
-    for (ControlKind kind : {ControlKind::Label, ControlKind::Button, ControlKind::CheckBox,
-                             ControlKind::RadioButton, ControlKind::Lamp, ControlKind::Panel, ControlKind::Shape,
-                             ControlKind::ComboBox, ControlKind::Image, ControlKind::UpDown}) {
+    for (ControlKind kind :
+         {ControlKind::Label, ControlKind::Button, ControlKind::CheckBox, ControlKind::RadioButton,
+          ControlKind::Lamp, ControlKind::Panel, ControlKind::Shape, ControlKind::ComboBox,
+          ControlKind::Image, ControlKind::UpDown}) {
         Control base;
         base.kind = kind;
         base.caption = "Caption";
@@ -85,7 +89,8 @@ TEST(WidgetShowsSame, EveryFieldAStandardWidgetShowsIsCompared) {
             Control changed = base;
             change(changed);
             if (!widgetShowsSame(base, changed)) continue;
-            EXPECT_EQ(describe(changed), before) << kindName(kind) << ": " << what << " is shown but not compared";
+            EXPECT_EQ(describe(changed), before)
+                << kindName(kind) << ": " << what << " is shown but not compared";
         }
     }
 }
