@@ -4,9 +4,6 @@ namespace kelvaro {
 
 namespace {
 constexpr const char* kMainTick = "Timer1";
-}
-
-namespace {
 
 bool runs(const Control& c) {
     return c.kind == ControlKind::Timer && c.enabled && c.interval > 0 && c.name != kMainTick;

@@ -18,19 +18,13 @@ namespace kelvaro {
 void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor) {
     if (on == on_ && onColor == onColor_ && offColor == offColor_) return;
     if (onColor != onColor_ || offColor != offColor_) onLook_ = offLook_ = QPixmap();
-    const bool sameColors = onColor == onColor_ && offColor == offColor_;
     on_ = on;
     onColor_ = onColor;
     offColor_ = offColor;
     // A blink with nothing around the lamp changed: its other look is on the server already.
-    if (sameColors && copier_ && checked_.unchanged() && copier_->showAgain(lookKey())) return;
-    checked_.forget();
+    if (copier_ && copier_->showAgain(lookKey())) return;
     keepOpaqueWhenAlone(*this);
-    if (!copyToWindow()) {
-        update();
-        return;
-    }
-    checked_.remember(*this);
+    if (!copyToWindow()) update();
 }
 
 QString LampWidget::lookKey() const {

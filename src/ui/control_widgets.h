@@ -7,8 +7,6 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "ui/alone_on_form.h"
-
 #include <functional>
 
 namespace kelvaro {
@@ -33,7 +31,6 @@ class LampWidget : public QWidget {
 
     bool on_ = false;
     QColor onColor_, offColor_;
-    CheckedSurroundings checked_; // of the last look copied into the window in full
     // Both looks, drawn once: a blinking lamp then costs a copy a second, not a gradient.
     QPixmap onLook_, offLook_;
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the lamp first changes while shown

@@ -29,7 +29,6 @@ bool FormLabel::plainLook(const QString& text) const {
 
 void FormLabel::setCaption(const QString& text) {
     if (showAgain(text)) return;
-    checked_.forget();
     keepOpaqueWhenAlone(*this);
     if (!testAttribute(Qt::WA_OpaquePaintEvent)) {
         setText(text);
@@ -41,15 +40,13 @@ void FormLabel::setCaption(const QString& text) {
         update();
         return;
     }
-    checked_.remember(*this);
     checkedAlignment_ = static_cast<int>(alignment());
 }
 
 // The seconds' path: with nothing around the label changed since the last full copy, a
 // text whose picture is on the server is copied with no look or place worked out again.
 bool FormLabel::showAgain(const QString& text) {
-    if (!copier_ || !checked_.unchanged() || static_cast<int>(alignment()) != checkedAlignment_ ||
-        !copier_->showAgain(text))
+    if (!copier_ || static_cast<int>(alignment()) != checkedAlignment_ || !copier_->showAgain(text))
         return false;
     setTextQuietly(text);
     return true;

@@ -8,8 +8,6 @@
 #include <QRect>
 #include <QSize>
 
-#include "ui/alone_on_form.h"
-
 #include <map>
 
 namespace kelvaro {
@@ -51,8 +49,7 @@ class FormLabel : public QLabel {
 
     std::map<QString, QPixmap> pictures_;
     Look look_;
-    CheckedSurroundings checked_; // of the last text copied into the window in full
-    int checkedAlignment_ = 0;
+    int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown
 };
 

@@ -60,7 +60,7 @@ void ServerPixmapCopier::forget() {
         if (!pixmaps_.empty()) xcb_flush(conn_);
     }
     pixmaps_.clear();
-    checked_ = false;
+    checked_.forget();
 }
 
 void ServerPixmapCopier::markStale() {
@@ -71,7 +71,7 @@ void ServerPixmapCopier::markStale() {
 // Only where a copy lands exactly where Qt would paint: X11, one device pixel per
 // pixel, the widget opaque, shown, unclipped and drawn into its window's own surface.
 bool ServerPixmapCopier::usable() {
-    checked_ = false;
+    checked_.forget();
     static const bool onX11 = QGuiApplication::platformName() == QLatin1String("xcb");
     if (!onX11) return false;
     if (!widget_.testAttribute(Qt::WA_OpaquePaintEvent) || !widget_.isVisible() ||
@@ -147,12 +147,12 @@ bool ServerPixmapCopier::show(const QString& key, const std::function<QImage()>&
         it = pixmaps_.emplace(key, pixmap).first;
     }
     copy(it->second);
-    checked_ = true;
+    checked_.remember(widget_);
     return true;
 }
 
 bool ServerPixmapCopier::showAgain(const QString& key) {
-    if (!checked_ || !window_ || !window_->isExposed() || !widget_.isVisible()) return false;
+    if (!checked_.unchanged() || !window_ || !window_->isExposed() || !widget_.isVisible()) return false;
     const auto it = pixmaps_.find(key);
     if (it == pixmaps_.end()) return false;
     copy(it->second);

@@ -3,6 +3,8 @@
 // X round trip. On X11 its looks can instead be kept as pixmaps on the server and
 // copied into the window: one request, no reply. Qt's backing store then holds an
 // old look, so the widget is marked dirty before Qt next flushes or exposes it.
+#include "ui/alone_on_form.h"
+
 #include <QImage>
 #include <QObject>
 #include <QPoint>
@@ -30,9 +32,9 @@ class ServerPixmapCopier : public QObject {
     // Copies the look kept as `key` into the window, uploading `draw()` (the widget's whole
     // opaque look) the first time. False when it cannot: the caller then lets Qt paint.
     bool show(const QString& key, const std::function<QImage()>& draw);
-    // Copies a look already uploaded, skipping show()'s checks of place and looks: only for a
-    // caller that knows nothing around the widget changed since its last show(). False when
-    // the look is not on the server or the window is not shown: the caller then calls show().
+    // Copies a look already uploaded, skipping show()'s checks of place and looks, while the
+    // form's surroundings stayed the same since the last show(). False when they moved, the
+    // look is not on the server or the window is not shown: the caller then calls show().
     bool showAgain(const QString& key);
     // While one lives, copies wait in the connection's buffer and go to the server in one
     // write when the last one ends: a view sync that copies the seconds and the lamp writes once.
@@ -75,7 +77,7 @@ class ServerPixmapCopier : public QObject {
     Place place_;
     std::map<QString, std::uint32_t> pixmaps_;
     bool stale_ = false;
-    bool checked_ = false; // the last show() found the place usable, nothing forgotten since
+    CheckedSurroundings checked_; // of the last show() that copied, nothing forgotten since
 };
 
 } // namespace kelvaro
