@@ -135,7 +135,7 @@ void FormPaint(Application& app) {
     std::srand(m.randomSeed);
     logProgress(app, "1");
     step(app, [&] { runStep(app, Step::DiscoverMixerLines); });
-    mainWindow(app).LabelCDTrack.caption.clear();
+    mainWindow(app).LabelCDTrack.caption.edit().clear();
     step(app, [&] { UpdateAlarmDisplay(app); });
     logProgress(app, "2");
     step(app, [&] { LoadSettings(app); });

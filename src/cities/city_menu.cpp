@@ -47,7 +47,7 @@ void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
         Control& sep = mainWindow(app).form.add("CitySeparator" + std::to_string(++serial),
                                                 ControlKind::MenuItem, mainWindow(app).Cities1.name);
-        sep.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
+        sep.caption.edit().assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     }
 }
 
@@ -141,7 +141,7 @@ void RebuildCityMenu(Application& app) {
         Control& item = *window.find(name);
         item.visible = row <= rows; // an item past the list waits, hidden, for a longer one
         if (!item.visible) {
-            item.caption.clear();
+            item.caption.edit().clear();
             item.checked = false;
             continue;
         }

@@ -202,7 +202,7 @@ void Application::userUpDown(const std::string& name, bool up) {
         const long value = std::strtol(shown.c_str(), &end, 10);
         if (!shown.empty() && end && *end == '\0') c.position = static_cast<int>(value);
     }
-    c.position = std::clamp(c.position + (up ? 1 : -1), c.min, c.max);
+    c.position = std::clamp(c.position + (up ? 1 : -1), c.min.get(), c.max.get());
     if (!c.associate.empty()) ctl(c.associate).text = std::to_string(c.position);
     runHandler(c.handler(Event::Click), {up ? "up" : "down"});
     fire(c, Event::MouseUp);
@@ -212,7 +212,7 @@ void Application::userSlide(const std::string& name, int position) {
     Control& c = ctl(name);
     requireUsable(c);
     touch();
-    const int moved = std::clamp(position, c.min, c.max);
+    const int moved = std::clamp(position, c.min.get(), c.max.get());
     if (moved == c.position) return;
     c.position = moved;
     fire(c, Event::Change);
@@ -293,7 +293,12 @@ void Application::typeInto(Control& target, const KeyEvent& event) {
     const std::string typed = ch == 8                                        ? ""
                               : event.key.size() > 1 && event.key != "Space" ? event.key
                                                                              : std::string(1, ch);
-    typeAtCursor(target.text, target.cursor, target.selLength, typed);
+    std::string text = target.text;
+    int cursor = target.cursor, selLength = target.selLength;
+    typeAtCursor(text, cursor, selLength, typed);
+    target.text = std::move(text);
+    target.cursor = cursor;
+    target.selLength = selLength;
     fire(target, Event::Change);
 }
 

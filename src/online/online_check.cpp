@@ -110,7 +110,7 @@ void addOnlineControls(Form& main, Form& book) {
 void installOnline(Application& app) {
     defineStep(app, Step::CheckOnline, [&app] { CheckOnline(app); });
     defineStep(app, Step::BannerStep, [&app] { BannerStep(app); });
-    defineStep(app, Step::OpenBanner, [&app] { mainWindow(app).WebBrowserTop.text.clear(); });
+    defineStep(app, Step::OpenBanner, [&app] { mainWindow(app).WebBrowserTop.text.edit().clear(); });
     defineStep(app, Step::OnlineStartup, [&app] {
         if (!mainWindow(app).LightCheckUpDated.checked) CheckForUpdates(app);
         online(app).UpdatePending = false;

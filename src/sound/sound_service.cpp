@@ -231,7 +231,7 @@ void ShowCdTrack(Application& app) {
     if (checkedSource(app) != SoundSource::Cd) return;
     Control& label = mainWindow(app).LabelCDTrack;
     if (!alarmInProgress(app)) {
-        label.caption.clear();
+        label.caption.edit().clear();
         return;
     }
     MediaPlayer* player = app.platform().player;

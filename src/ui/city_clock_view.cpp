@@ -159,7 +159,7 @@ void CityClockView::sync() {
     window_->setAreaLeft(area.left());
     // A font bigger than the panel's height is never cut: the panel grows to fit it.
     const int textHeight = QFontMetrics(controlFont(*c)).height() + 4;
-    const QSize size(std::max(c->width, 1), std::max(c->height, textHeight));
+    const QSize size(std::max(c->width.get(), 1), std::max(c->height.get(), textHeight));
     const QRect place(area.left() + c->left, area.bottom() + 1 - size.height(), size.width(), size.height());
     if (window_->geometry() != place) window_->setGeometry(place);
     window_->update();

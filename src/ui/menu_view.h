@@ -42,6 +42,7 @@ class MenuView {
         QAction* action = nullptr;
         QMenu* sub = nullptr; // the entry opens this menu
         bool written = false;
+        std::uint64_t stamp = 0; // the control's stamp when last compared
         bool visible = false, enabled = false, checked = false, checkable = false;
         std::string caption, shortcut, hint;
         bool shows(const Control& c) const;

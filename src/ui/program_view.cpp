@@ -34,7 +34,8 @@ struct ProgramView::FormView {
     bool minimizedShown = false;
     QPoint placedAt{-1, -1};
     QSize sizedTo;
-    std::vector<Slot> bound; // the controls with widgets, in creation order
+    std::vector<Slot> bound;            // the controls with widgets, in creation order
+    std::vector<Control*> pageControls; // listed with them
     bool boundListed = false;
     unsigned boundStructure = 0; // the form's structure() when listed
 };
@@ -265,8 +266,10 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
 void ProgramView::listBound(Form& form, FormView& view) {
     dropRemoved(form);
     view.bound.clear();
+    view.pageControls.clear();
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
+        if (c.kind == ControlKind::PageControl) view.pageControls.push_back(&c);
         if (c.kind == ControlKind::Menu || c.kind == ControlKind::MenuItem) continue;
         auto it = widgets_.find(c.name);
         QWidget* w = it != widgets_.end() ? it->second.widget : build(form, view, c);
@@ -283,14 +286,18 @@ void ProgramView::listBound(Form& form, FormView& view) {
 }
 
 void ProgramView::syncControls(Form& form, FormView& view, bool force) {
-    for (const Slot& slot : view.bound) {
+    for (Slot& slot : view.bound) {
         const Control& c = *slot.control;
+        // Most seconds change a label or two: the rest are passed over on their stamp alone.
+        const bool unchanged = !force && slot.stamp == c.stamp();
+        if (unchanged && !slot.update) continue;
+        slot.stamp = c.stamp();
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;
         const bool custom = slot.bound->custom || slot.update;
         // A control hidden before and after needs nothing written: showing it fails the comparison.
         if (!force && shown &&
-            ((!shown->visible && !c.visible) ||
+            (unchanged || (!shown->visible && !c.visible) ||
              (custom ? looksSame(*shown, c) : widgetShowsSame(*shown, c)))) {
             if (slot.update) (*slot.update)(w, c); // may read more than the control
             continue;
@@ -305,8 +312,8 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
             syncContent(c, w);
     }
     // After the loop: the tab sheets are built after their page control.
-    for (const auto& owned : form.controls())
-        if (owned->kind == ControlKind::PageControl) syncPages(form, *owned, widget(owned->name));
+    for (Control* pages : view.pageControls)
+        syncPages(form, *pages, widget(pages->name));
 }
 
 void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPoint>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -92,6 +93,7 @@ class ProgramView : public QObject, public WindowHost {
         Control* control;
         Bound* bound;
         const WidgetUpdate* update; // a custom widget's, else nullptr
+        std::uint64_t stamp = 0;    // the control's stamp when last compared
     };
 
     FormView& formView(Form& form);

@@ -22,6 +22,7 @@ const std::vector<const Control*>& TimerHost::timerControls() {
     if (!same) {
         listedShapes_.clear();
         timerControls_.clear();
+        syncedStamps_.clear();
         for (const auto& form : forms) {
             listedShapes_.emplace_back(form.get(), form->structure());
             for (const auto& c : form->controls())
@@ -31,7 +32,22 @@ const std::vector<const Control*>& TimerHost::timerControls() {
     return timerControls_;
 }
 
+// Whether a timer runs depends on its control alone: while no timer control
+// changed since the last pass, the QTimers are as they should be.
+bool TimerHost::timersChanged() {
+    const auto& timers = timerControls();
+    bool changed = timers.size() != syncedStamps_.size();
+    syncedStamps_.resize(timers.size());
+    for (std::size_t i = 0; i < timers.size(); ++i)
+        if (syncedStamps_[i] != timers[i]->stamp()) {
+            syncedStamps_[i] = timers[i]->stamp();
+            changed = true;
+        }
+    return changed;
+}
+
 void TimerHost::sync() {
+    if (!timersChanged()) return;
     std::set<std::string> running;
     for (const RunningTimer& t : runningTimers(timerControls())) {
         running.insert(t.name);

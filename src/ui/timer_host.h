@@ -4,6 +4,7 @@
 // off. The view calls sync() after each refresh, when the model may have changed.
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,10 +33,12 @@ class TimerHost : public QObject {
     // The timer controls, listed again only when a form is added or gains or loses a
     // control: each second then reads a few timers, not every control of every form.
     const std::vector<const Control*>& timerControls();
+    bool timersChanged();
 
     Application& app_;
     std::vector<std::pair<const Form*, unsigned>> listedShapes_;
     std::vector<const Control*> timerControls_;
+    std::vector<std::uint64_t> syncedStamps_; // each timer control's stamp at the last pass
     std::function<void(const std::string&)> fire_;
     std::map<std::string, std::unique_ptr<QTimer>> timers_;
 };

@@ -238,10 +238,13 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
 // so its first key replaces it. The grid's key handlers then see the cell as it now reads.
 void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
     if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size()) || grid.col < 0) return;
-    auto& row = grid.cells[static_cast<size_t>(grid.row)];
+    auto& row = grid.cells.edit()[static_cast<size_t>(grid.row)];
     if (static_cast<size_t>(grid.col) >= row.size()) row.resize(static_cast<size_t>(grid.col) + 1);
     const std::string typed = key == "Space" ? " " : key == "Backspace" ? "" : key;
-    typeAtCursor(row[static_cast<size_t>(grid.col)], grid.cursor, grid.selLength, typed);
+    int cursor = grid.cursor, selLength = grid.selLength;
+    typeAtCursor(row[static_cast<size_t>(grid.col)], cursor, selLength, typed);
+    grid.cursor = cursor;
+    grid.selLength = selLength;
     app_.touch();
 }
 
