@@ -39,11 +39,7 @@ template <class T> class Watched {
   public:
     const T& get() const { return value_; }
     operator const T&() const { return value_; }
-    operator std::string_view() const
-        requires std::same_as<T, std::string>
-    {
-        return value_;
-    }
+    operator std::string_view() const requires std::same_as<T, std::string> { return value_; }
     // For changes in place (an item appended, a cell written): the stamp moves at once.
     T& edit() {
         changed();
@@ -66,9 +62,9 @@ template <class T> class Watched {
         return *this;
     }
     template <class U>
-        requires(!std::same_as<std::remove_cvref_t<U>, T> && !std::same_as<std::remove_cvref_t<U>, Watched> &&
-                 std::is_assignable_v<T&, U &&>)
-    Watched& operator=(U&& value) {
+    requires(!std::same_as<std::remove_cvref_t<U>, T> && !std::same_as<std::remove_cvref_t<U>, Watched> &&
+             std::is_assignable_v<T&, U&&>) Watched&
+    operator=(U&& value) {
         if constexpr (requires { value_ == value; })
             if (value_ == value) return *this;
         value_ = std::forward<U>(value);
@@ -86,30 +82,22 @@ template <class T> class Watched {
         changed();
         return *this;
     }
-    Watched& operator++()
-        requires std::is_arithmetic_v<T>
-    {
+    Watched& operator++() requires std::is_arithmetic_v<T> {
         ++value_;
         changed();
         return *this;
     }
-    Watched& operator--()
-        requires std::is_arithmetic_v<T>
-    {
+    Watched& operator--() requires std::is_arithmetic_v<T> {
         --value_;
         changed();
         return *this;
     }
-    T operator++(int)
-        requires std::is_arithmetic_v<T>
-    {
+    T operator++(int) requires std::is_arithmetic_v<T> {
         T old = value_;
         ++*this;
         return old;
     }
-    T operator--(int)
-        requires std::is_arithmetic_v<T>
-    {
+    T operator--(int) requires std::is_arithmetic_v<T> {
         T old = value_;
         --*this;
         return old;
@@ -117,108 +105,64 @@ template <class T> class Watched {
 
     bool operator==(const Watched& other) const { return value_ == other.value_; }
     template <class U>
-        requires(!std::same_as<U, Watched> && requires(const T& t, const U& u) { t == u; })
-    bool operator==(const U& other) const {
+    requires(!std::same_as<U, Watched> && requires(const T& t, const U& u) { t == u; }) bool
+    operator==(const U& other) const {
         return value_ == other;
     }
 
     // What reading a text or a list needs, without spelling get().
-    auto size() const
-        requires requires(const T& t) { t.size(); }
-    {
-        return value_.size();
-    }
-    bool empty() const
-        requires requires(const T& t) { t.empty(); }
-    {
-        return value_.empty();
-    }
-    auto begin() const
-        requires requires(const T& t) { t.begin(); }
-    {
-        return value_.begin();
-    }
-    auto end() const
-        requires requires(const T& t) { t.end(); }
-    {
-        return value_.end();
-    }
-    decltype(auto) operator[](std::size_t i) const
-        requires requires(const T& t) { t[i]; }
-    {
-        return value_[i];
-    }
-    decltype(auto) at(std::size_t i) const
-        requires requires(const T& t) { t.at(i); }
-    {
-        return value_.at(i);
-    }
-    decltype(auto) front() const
-        requires requires(const T& t) { t.front(); }
-    {
-        return value_.front();
-    }
-    decltype(auto) back() const
-        requires requires(const T& t) { t.back(); }
-    {
-        return value_.back();
-    }
-    const char* c_str() const
-        requires std::same_as<T, std::string>
-    {
-        return value_.c_str();
-    }
+    auto size() const requires requires(const T& t) { t.size(); }
+    { return value_.size(); }
+    bool empty() const requires requires(const T& t) { t.empty(); }
+    { return value_.empty(); }
+    auto begin() const requires requires(const T& t) { t.begin(); }
+    { return value_.begin(); }
+    auto end() const requires requires(const T& t) { t.end(); }
+    { return value_.end(); }
+    decltype(auto) operator[](std::size_t i) const requires requires(const T& t) { t[i]; }
+    { return value_[i]; }
+    decltype(auto) at(std::size_t i) const requires requires(const T& t) { t.at(i); }
+    { return value_.at(i); }
+    decltype(auto) front() const requires requires(const T& t) { t.front(); }
+    { return value_.front(); }
+    decltype(auto) back() const requires requires(const T& t) { t.back(); }
+    { return value_.back(); }
+    const char* c_str() const requires std::same_as<T, std::string> { return value_.c_str(); }
     template <class... A>
-        requires std::same_as<T, std::string>
-    auto find(A&&... a) const {
-        return value_.find(std::forward<A>(a)...);
-    }
+    requires std::same_as<T, std::string>
+    auto find(A&&... a) const { return value_.find(std::forward<A>(a)...); }
     template <class... A>
-        requires std::same_as<T, std::string>
-    std::string substr(A&&... a) const {
-        return value_.substr(std::forward<A>(a)...);
-    }
+    requires std::same_as<T, std::string> std::string substr(A&&... a)
+    const { return value_.substr(std::forward<A>(a)...); }
     template <class A>
-        requires std::same_as<T, std::string>
-    bool starts_with(A&& a) const {
-        return value_.starts_with(std::forward<A>(a));
-    }
+    requires std::same_as<T, std::string>
+    bool starts_with(A&& a) const { return value_.starts_with(std::forward<A>(a)); }
 
-    friend std::string operator+(const Watched& a, const std::string& b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(const Watched& a,
+                                 const std::string& b) requires std::same_as<T, std::string> {
         return a.value_ + b;
     }
-    friend std::string operator+(const std::string& a, const Watched& b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(const std::string& a,
+                                 const Watched& b) requires std::same_as<T, std::string> {
         return a + b.value_;
     }
-    friend std::string operator+(const Watched& a, const char* b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(const Watched& a, const char* b) requires std::same_as<T, std::string> {
         return a.value_ + b;
     }
-    friend std::string operator+(const char* a, const Watched& b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(const char* a, const Watched& b) requires std::same_as<T, std::string> {
         return a + b.value_;
     }
-    friend std::string operator+(const Watched& a, char b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(const Watched& a, char b) requires std::same_as<T, std::string> {
         return a.value_ + b;
     }
-    friend std::string operator+(char a, const Watched& b)
-        requires std::same_as<T, std::string>
-    {
+    friend std::string operator+(char a, const Watched& b) requires std::same_as<T, std::string> {
         return a + b.value_;
     }
-    friend std::ostream& operator<<(std::ostream& out, const Watched& w)
-        requires requires(std::ostream& o, const T& t) { o << t; }
-    {
-        return out << w.value_;
+    friend std::ostream& operator<<(std::ostream& out, const Watched& w) requires
+        requires(std::ostream& o, const T& t) {
+        o << t;
     }
+    { return out << w.value_; }
 
   private:
     friend struct Control;

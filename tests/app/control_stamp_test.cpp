@@ -86,11 +86,13 @@ TEST(ControlStamp, EveryWriteMovesTheStampOfItsOwnControlOnly) {
 
         for (Control* c : {&held, &*copy, &moved[0]}) {
             const auto before = c->stamp();
-            const auto others = {held.stamp(), neighbour.stamp(), copy->stamp(), moved[0].stamp(), moved[1].stamp()};
+            const auto others = {held.stamp(), neighbour.stamp(), copy->stamp(), moved[0].stamp(),
+                                 moved[1].stamp()};
             write(*c);
             EXPECT_NE(c->stamp(), before) << what;
             std::size_t moves = 0;
-            for (const auto s : {held.stamp(), neighbour.stamp(), copy->stamp(), moved[0].stamp(), moved[1].stamp()})
+            for (const auto s :
+                 {held.stamp(), neighbour.stamp(), copy->stamp(), moved[0].stamp(), moved[1].stamp()})
                 moves += std::find(others.begin(), others.end(), s) == others.end();
             EXPECT_EQ(moves, 1u) << what << ": another control's stamp moved too";
         }
