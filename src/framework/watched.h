@@ -125,18 +125,7 @@ template <class T> class Watched {
     { return value_.at(i); }
     decltype(auto) front() const requires requires(const T& t) { t.front(); }
     { return value_.front(); }
-    decltype(auto) back() const requires requires(const T& t) { t.back(); }
-    { return value_.back(); }
     const char* c_str() const requires std::same_as<T, std::string> { return value_.c_str(); }
-    template <class... A>
-    requires std::same_as<T, std::string>
-    auto find(A&&... a) const { return value_.find(std::forward<A>(a)...); }
-    template <class... A>
-    requires std::same_as<T, std::string> std::string substr(A&&... a)
-    const { return value_.substr(std::forward<A>(a)...); }
-    template <class A>
-    requires std::same_as<T, std::string>
-    bool starts_with(A&& a) const { return value_.starts_with(std::forward<A>(a)); }
 
     friend std::string operator+(const Watched& a,
                                  const std::string& b) requires std::same_as<T, std::string> {
