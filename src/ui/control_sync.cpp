@@ -164,6 +164,11 @@ bool widgetShowsSame(const Control& a, const Control& b) {
     }
 }
 
+bool captionAloneChanged(const Control& a, const Control& b) {
+    return a.kind == ControlKind::Label && b.kind == ControlKind::Label && a.color == b.color &&
+           a.bgcolor == b.bgcolor && placeAndLookSame(a, b);
+}
+
 QFont controlFont(const Control& c) {
     QFont font = QApplication::font();
     // The layouts were made for the framework's 8-point default.
@@ -260,18 +265,21 @@ void syncCommon(const Control& c, QWidget* w) {
     if (w->font() != font) w->setFont(font);
 }
 
+void syncCaption(const Control& c, QWidget* w) {
+    const QString caption = qs(c.caption);
+    if (auto* formLabel = dynamic_cast<FormLabel*>(w)) {
+        if (formLabel->caption() != caption) formLabel->setCaption(caption);
+    } else if (auto* label = static_cast<QLabel*>(w); label->text() != caption) {
+        label->setText(caption);
+    }
+}
+
 void syncContent(const Control& c, QWidget* w) {
     switch (c.kind) {
     case ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(w);
         setTextColor(w, c); // first: a label's picture is made with its colours
         setFill(w, c.bgcolor);
-        if (const QString caption = qs(c.caption); label->text() != caption) {
-            if (auto* formLabel = dynamic_cast<FormLabel*>(label))
-                formLabel->setCaption(caption);
-            else
-                label->setText(caption);
-        }
+        syncCaption(c, w);
         break;
     }
     case ControlKind::Button:

@@ -25,6 +25,10 @@ bool placeAndLookSame(const Control& shown, const Control& now);
 // fields syncCommon and syncContent read for the kind. The tick asks this of
 // every shown control each second; a custom widget may read more (looksSame).
 bool widgetShowsSame(const Control& shown, const Control& now);
+// True when a label made by createControlWidget differs from `shown` in its caption alone.
+bool captionAloneChanged(const Control& shown, const Control& now);
+// Writes a label's caption alone, its colours as they were: the seconds' path.
+void syncCaption(const Control& label, QWidget* widget);
 
 // The widget's font for the control, starting from the application's font.
 QFont controlFont(const Control& control);

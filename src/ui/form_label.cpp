@@ -3,6 +3,7 @@
 #include "ui/alone_on_form.h"
 #include "ui/server_pixmap_copier.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -29,6 +30,7 @@ bool FormLabel::plainLook(const QString& text) const {
 
 void FormLabel::setCaption(const QString& text) {
     if (showAgain(text)) return;
+    applyDeferredText();
     keepOpaqueWhenAlone(*this);
     if (!testAttribute(Qt::WA_OpaquePaintEvent)) {
         setText(text);
@@ -48,8 +50,19 @@ void FormLabel::setCaption(const QString& text) {
 bool FormLabel::showAgain(const QString& text) {
     if (!copier_ || static_cast<int>(alignment()) != checkedAlignment_ || !copier_->showAgain(text))
         return false;
-    setTextQuietly(text);
+    if (QAccessible::isActive()) { // a screen reader reads QLabel's text
+        setTextQuietly(text);
+    } else {
+        deferredText_ = text;
+        textDeferred_ = true;
+    }
     return true;
+}
+
+void FormLabel::applyDeferredText() {
+    if (!textDeferred_) return;
+    textDeferred_ = false;
+    setTextQuietly(deferredText_);
 }
 
 void FormLabel::place(const QRect& place) {
@@ -104,6 +117,7 @@ void FormLabel::makePicture(const QString& text) {
 
 void FormLabel::paintEvent(QPaintEvent* event) {
     if (copier_) copier_->painted();
+    applyDeferredText();
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
     if (opaque)
         if (const QPixmap* picture = keptPicture()) {
@@ -123,6 +137,7 @@ void FormLabel::paintEvent(QPaintEvent* event) {
 }
 
 void FormLabel::changeEvent(QEvent* event) {
+    applyDeferredText();
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) pictures_.clear();
     QLabel::changeEvent(event);
 }

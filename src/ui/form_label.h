@@ -19,6 +19,9 @@ class FormLabel : public QLabel {
     using QLabel::QLabel;
     // Shows `text`; alone on the form, with its picture made now (a paint may not draw pictures).
     void setCaption(const QString& text);
+    // The text shown. On the seconds' path QLabel's own text is set only when something
+    // else reads or paints it: its setText costs as much as the copy it follows.
+    QString caption() const { return textDeferred_ ? deferredText_ : text(); }
     // Puts the label at `place` and holds it at that size. The form places its controls
     // itself: with a size of its own, a new text no longer asks the form for a layout
     // (one posted event and one more turn of the event loop for each second shown).
@@ -39,6 +42,7 @@ class FormLabel : public QLabel {
         bool enabled = false;
         bool operator==(const Look&) const = default;
     };
+    void applyDeferredText();
     bool plainLook(const QString& text) const;
     bool showAgain(const QString& text);
     void setTextQuietly(const QString& text);
@@ -47,6 +51,8 @@ class FormLabel : public QLabel {
     Look look();
     const QPixmap* keptPicture();
 
+    QString deferredText_;
+    bool textDeferred_ = false;
     std::map<QString, QPixmap> pictures_;
     Look look_;
     int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event

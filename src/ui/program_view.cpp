@@ -289,20 +289,24 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
     for (Slot& slot : view.bound) {
         const Control& c = *slot.control;
         // Most seconds change a label or two: the rest are passed over on their stamp alone.
-        const bool unchanged = !force && slot.stamp == c.stamp();
-        if (unchanged && !slot.update) continue;
+        if (!force && slot.stamp == c.stamp()) continue;
         slot.stamp = c.stamp();
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;
         const bool custom = slot.bound->custom || slot.update;
         // A control hidden before and after needs nothing written: showing it fails the comparison.
         if (!force && shown &&
-            (unchanged || (!shown->visible && !c.visible) ||
+            ((!shown->visible && !c.visible) ||
              (custom ? looksSame(*shown, c) : widgetShowsSame(*shown, c)))) {
-            if (slot.update) (*slot.update)(w, c); // may read more than the control
+            if (slot.update) (*slot.update)(w, c); // a field no comparison reads may have changed
             continue;
         }
-        // The seconds change their text alone: place, font and hint need no second look.
+        // The seconds change their text alone: place, font, hint and colours need no second look.
+        if (!force && shown && !custom && captionAloneChanged(*shown, c)) {
+            shown->caption = c.caption;
+            syncCaption(c, w);
+            continue;
+        }
         const bool contentOnly = !force && shown && !custom && placeAndLookSame(*shown, c);
         shown = c;
         if (!contentOnly) syncCommon(c, w);

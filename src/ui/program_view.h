@@ -58,8 +58,9 @@ class ProgramView : public QObject, public WindowHost {
 
     // A picture for an Image control (or any control a custom widget draws).
     void setImage(const std::string& controlName, const QPixmap& pixmap);
-    // A feature's own widget for one control; `update` runs on every refresh
-    // after the place, size, visibility and enabled state have been written.
+    // A feature's own widget for one control; `update` reads the control alone and runs
+    // on a refresh that finds the control changed (or a forced one), after the place,
+    // size, visibility and enabled state have been written.
     void registerCustomWidget(const std::string& controlName, WidgetFactory factory,
                               WidgetUpdate update = {});
 
