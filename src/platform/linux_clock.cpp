@@ -57,18 +57,18 @@ double localDateTimeFrom(const std::tm& local, int milliseconds) {
 LinuxClock::LinuxClock() = default;
 LinuxClock::~LinuxClock() = default;
 
-// One tick reads the clock several times, and each reading of the zone looks up
-// three files: the name read in the last tenth of a second serves, unless TZ changed.
+// The zone's name is read again only when TZ changed or the zone files may have: a reading in
+// a quiet second costs no file access (see ZoneFileWatch).
 const std::string& LinuxClock::systemZoneId() const {
     using namespace std::chrono;
     const std::int64_t nowMs = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    const bool filesChanged = zoneFiles_.changed(nowMs);
     const char* tz = std::getenv("TZ");
     const bool tzChanged = tz ? !systemZoneTzSet_ || systemZoneTz_ != tz : systemZoneTzSet_;
-    if (systemZoneReadMs_ < 0 || nowMs - systemZoneReadMs_ >= 100 || tzChanged) {
+    if (filesChanged || tzChanged) {
         systemZone_ = QTimeZone::systemTimeZoneId().toStdString();
         systemZoneTzSet_ = tz != nullptr;
         systemZoneTz_ = tz ? tz : "";
-        systemZoneReadMs_ = nowMs;
     }
     return systemZone_;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The system clock in local wall time.
 #include "platform/clock.h"
+#include "platform/zone_file_watch.h"
 #include "platform/zone_offset_memo.h"
 
 #include <cstdint>
@@ -15,6 +16,7 @@ namespace kelvaro {
 // Local time comes from the system's zone as it is at each reading, so a change of the zone
 // while the program runs (a traveller's computer on landing) shows at once (within a tenth
 // of a second; a change of TZ at once); the C library would keep the zone it read first.
+// The zone files are watched in /etc.
 class LinuxClock : public Clock {
   public:
     LinuxClock();
@@ -30,10 +32,10 @@ class LinuxClock : public Clock {
     mutable std::string zoneName_;            // the zone `zone_` was made for
     mutable std::unique_ptr<QTimeZone> zone_; // null until read, or when the system names none
     mutable ZoneOffsetMemo offsets_;          // `zone_`'s offset until its next transition
-    // The system's zone name as last read, when, and with which TZ (if TZ was set).
+    // The system's zone name as last read, and with which TZ (if TZ was set).
     mutable std::string systemZone_, systemZoneTz_;
     mutable bool systemZoneTzSet_ = false;
-    mutable std::int64_t systemZoneReadMs_ = -1;
+    mutable ZoneFileWatch zoneFiles_;
 };
 
 // Local date-time (days since 1899-12-30) of a broken-down local time plus milliseconds.

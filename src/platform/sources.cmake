@@ -28,6 +28,7 @@ target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_zone_database.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zone_offset_memo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/zone_file_watch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux_wake_timer.cpp)
 
 # The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.
