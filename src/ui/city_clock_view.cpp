@@ -143,8 +143,26 @@ void CityClockView::tellArea() {
     view_.user([this, width] { app_.run("PanelKVArea", {std::to_string(width)}); });
 }
 
+const Control* CityClockView::panel() {
+    const auto& forms = app_.forms();
+    const bool formKept = panelForm_ && std::any_of(forms.begin(), forms.end(), [this](const auto& form) {
+                              return form.get() == panelForm_;
+                          });
+    if (formKept && panelForm_->structure() == panelStructure_) return panel_;
+    panel_ = nullptr;
+    panelForm_ = nullptr;
+    for (const auto& form : forms)
+        if (const Control* c = form->find(kPanel)) {
+            panel_ = c;
+            panelForm_ = form.get();
+            panelStructure_ = form->structure();
+            break;
+        }
+    return panel_;
+}
+
 void CityClockView::sync() {
-    const Control* c = app_.find(kPanel);
+    const Control* c = panel();
     const bool shown = c && c->visible && !app_.main.closing && screen_;
     if (!shown) {
         if (window_->isVisible()) window_->hide();
@@ -153,8 +171,11 @@ void CityClockView::sync() {
     }
     const QRect area = screen_->availableGeometry();
     // The tick writes the same minute sixty times: only a change is painted.
-    if (painted_ && area == paintedArea_ && window_->isVisible() && looksSame(*painted_, *c)) return;
+    if (painted_ && area == paintedArea_ && window_->isVisible() &&
+        (paintedStamp_ == c->stamp() || looksSame(*painted_, *c)))
+        return;
     painted_ = *c;
+    paintedStamp_ = c->stamp();
     paintedArea_ = area;
     window_->setAreaLeft(area.left());
     // A font bigger than the panel's height is never cut: the panel grows to fit it.

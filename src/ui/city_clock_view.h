@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,7 @@ class QScreen;
 namespace kelvaro {
 
 class Application;
+class Form;
 class ProgramView;
 
 class CityClockWindow : public QWidget {
@@ -52,12 +54,18 @@ class CityClockView : public QObject {
 
   private:
     void tellArea();
+    const Control* panel();
 
     Application& app_;
     ProgramView& view_;
     std::unique_ptr<CityClockWindow> window_;
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
+    std::uint64_t paintedStamp_ = 0;
+    // Where the panel was found: it stays there while its form keeps its controls.
+    const Control* panel_ = nullptr;
+    const Form* panelForm_ = nullptr;
+    unsigned panelStructure_ = 0;
     QRect paintedArea_;
 };
 

@@ -36,6 +36,8 @@ struct ProgramView::FormView {
     QSize sizedTo;
     std::vector<Slot> bound;            // the controls with widgets, in creation order
     std::vector<Control*> pageControls; // listed with them
+    std::vector<const Control*> face;   // the clock's labels, listed with them
+    std::string title;                  // the caption last given to the window
     bool boundListed = false;
     unsigned boundStructure = 0; // the form's structure() when listed
 };
@@ -56,11 +58,17 @@ class Raise {
 };
 
 // The plate behind the main window's clock: around the time, seconds and date labels.
-QRect clockFace(const Form& form) {
-    QRect face;
+std::vector<const Control*> clockLabels(const Form& form) {
+    std::vector<const Control*> labels;
     for (const char* name : {"LabelTime", "LabelSeconds", "LabelDate"})
-        if (const Control* c = form.find(name); c && c->visible && c->width > 0 && c->height > 0)
-            face |= QRect(c->left, c->top, c->width, c->height);
+        if (const Control* c = form.find(name)) labels.push_back(c);
+    return labels;
+}
+
+QRect clockFace(const std::vector<const Control*>& labels) {
+    QRect face;
+    for (const Control* c : labels)
+        if (c->visible && c->width > 0 && c->height > 0) face |= QRect(c->left, c->top, c->width, c->height);
     return face.isEmpty() ? face : face.adjusted(-12, -6, 6, 6);
 }
 
@@ -127,6 +135,7 @@ void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFac
 
 void ProgramView::registerOwnWindow(const std::string& form, std::function<void()> sync) {
     ownWindows_[form] = std::move(sync);
+    formEntries_.clear();
     refreshAll();
 }
 
@@ -149,16 +158,32 @@ void ProgramView::sync(bool force) {
     everRefreshed_ = true;
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;
-    for (const auto& form : app_.forms()) {
-        auto own = ownWindows_.find(form->name);
-        if (own != ownWindows_.end())
-            own->second();
+    // By index: an own window's sync may register another, which lists the forms again.
+    formEntries();
+    for (std::size_t i = 0; i < formEntries_.size(); ++i) {
+        const FormEntry entry = formEntries_[i];
+        if (entry.own)
+            (*entry.own)();
         else
-            syncForm(*form, force);
+            syncForm(*entry.form, *entry.view, force);
     }
     timers_->sync();
     for (const auto& synced : synced_)
         synced();
+}
+
+void ProgramView::formEntries() {
+    const auto& forms = app_.forms();
+    bool same = formEntries_.size() == forms.size();
+    for (std::size_t i = 0; same && i < forms.size(); ++i)
+        same = formEntries_[i].form == forms[i].get();
+    if (same) return;
+    formEntries_.clear();
+    for (const auto& form : forms) {
+        auto own = ownWindows_.find(form->name);
+        formEntries_.push_back({form.get(), own != ownWindows_.end() ? &own->second : nullptr,
+                                own != ownWindows_.end() ? nullptr : &formView(*form)});
+    }
 }
 
 ProgramView::FormView& ProgramView::formView(Form& form) {
@@ -190,8 +215,7 @@ ProgramView::FormView& ProgramView::formView(Form& form) {
     return *slot;
 }
 
-void ProgramView::syncForm(Form& form, bool force) {
-    FormView& view = formView(form);
+void ProgramView::syncForm(Form& form, FormView& view, bool force) {
     const bool shown = form.visible || view.window->isVisible();
     // Pop-up menus serve hidden windows too; they open on a user action, which forces a sync.
     if (shown || force || !view.menusBuilt) view.menus->sync(form, view.window.get(), force);
@@ -267,6 +291,7 @@ void ProgramView::listBound(Form& form, FormView& view) {
     dropRemoved(form);
     view.bound.clear();
     view.pageControls.clear();
+    view.face = clockLabels(form);
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         if (c.kind == ControlKind::PageControl) view.pageControls.push_back(&c);
@@ -340,7 +365,10 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
 void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     FormWindow* w = view.window.get();
     const bool isMain = app_.forms().front().get() == &form;
-    if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
+    if (force || view.title != form.caption) {
+        view.title = form.caption;
+        if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
+    }
     w->setBackground(frameworkColor(form.bgcolor));
 
     Qt::WindowFlags flags = Qt::Window;
@@ -354,7 +382,7 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
         if (wasVisible) view.shownModal = !form.modal; // force the show below
     }
     w->setRounded(form.rounded ? 10 : form.roundCorners);
-    if (isMain) w->setFace(clockFace(form).translated(w->body()->pos()));
+    if (isMain) w->setFace(clockFace(view.face).translated(w->body()->pos()));
 
     QMenuBar* bar = view.menus->bar();
     const int width = form.width > 0 ? form.width : 400;
@@ -523,7 +551,6 @@ void ProgramView::processEvents() {
     refresh();
     QCoreApplication::processEvents();
 }
-
 void ProgramView::quit() {
     // Not quit(): in Qt 6 that first asks the windows to close, and after the tray menu
     // had been open a SIGTERM left the program running.

@@ -97,9 +97,17 @@ class ProgramView : public QObject, public WindowHost {
         std::uint64_t stamp = 0;    // the control's stamp when last compared
     };
 
+    // A form with what syncs it: its own window's sync, or the generic view.
+    struct FormEntry {
+        Form* form;
+        const std::function<void()>* own;
+        FormView* view;
+    };
+
     FormView& formView(Form& form);
     void sync(bool force);
-    void syncForm(Form& form, bool force);
+    void formEntries(); // lists them again when the application's forms changed
+    void syncForm(Form& form, FormView& view, bool force);
     void syncControls(Form& form, FormView& view, bool force);
     void listBound(Form& form, FormView& view);
     void syncWindow(Form& form, FormView& view, bool force);
@@ -134,7 +142,8 @@ class ProgramView : public QObject, public WindowHost {
     std::map<std::string, QPixmap> images_;
     std::map<std::string, std::function<void()>> ownWindows_;
     std::vector<std::function<void()>> synced_;
-    std::unique_ptr<TimerHost> timers_; // the timer controls besides the main tick
+    std::vector<FormEntry> formEntries_; // in the application's order; the tick looks up no name
+    std::unique_ptr<TimerHost> timers_;  // the timer controls besides the main tick
     unsigned shownRevision_ = 0;
     bool everRefreshed_ = false;
     bool refreshing_ = false;
