@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include <cstring>
+#include <map>
+#include <string>
 
 // Resources of a static library must be registered by hand (outside any namespace).
 static void RegisterMoonPictures() {
@@ -12,7 +14,9 @@ static void RegisterMoonPictures() {
 
 namespace kelvaro {
 
-moon::MoonBitmap LoadMoonPicture(std::string_view name) {
+namespace {
+
+moon::MoonBitmap decodeMoonPicture(std::string_view name) {
     static const bool registered = (RegisterMoonPictures(), true);
     (void)registered;
     const QString path =
@@ -25,6 +29,16 @@ moon::MoonBitmap LoadMoonPicture(std::string_view name) {
                     static_cast<std::size_t>(bitmap.width) * sizeof(moon::Pixel));
     }
     return bitmap;
+}
+
+} // namespace
+
+// Each new date repaints from the picture: it is decoded once, not each minute.
+moon::MoonBitmap LoadMoonPicture(std::string_view name) {
+    static std::map<std::string, moon::MoonBitmap, std::less<>> decoded;
+    auto it = decoded.find(name);
+    if (it == decoded.end()) it = decoded.emplace(std::string(name), decodeMoonPicture(name)).first;
+    return it->second;
 }
 
 QImage ToQImage(const moon::MoonBitmap& bitmap) {
@@ -85,10 +99,15 @@ void MoonWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void MoonWidget::Refresh() {
     if (size() != sizeHint()) setFixedSize(sizeHint());
-    if (shownRepaint_ != moon_.RepaintCount()) {
-        shownRepaint_ = moon_.RepaintCount();
-        update();
-    }
+    if (shownRepaint_ == moon_.RepaintCount()) return;
+    shownRepaint_ = moon_.RepaintCount();
+    // The tick gives a new date each minute; the shadow moves by a pixel in hours.
+    const moon::MoonBitmap& now = moon_.Picture();
+    if (now.width == shownPicture_.width && now.height == shownPicture_.height &&
+        now.pixels == shownPicture_.pixels)
+        return;
+    shownPicture_ = now;
+    update();
 }
 
 } // namespace kelvaro

@@ -36,6 +36,7 @@ class MoonWidget : public QWidget {
 
     moon::TMoon moon_;
     unsigned shownRepaint_ = 0;
+    moon::MoonBitmap shownPicture_; // as last painted: a new date most often draws the same
 };
 
 // Picture resource ":/moon/<name>" as a pixel buffer; empty when there is none.

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace kelvaro {
 namespace {
 
@@ -19,7 +17,8 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "moon_widget_test";
     static char* argv[] = {name, nullptr};
-    static const auto app = std::make_unique<QApplication>(argc, argv);
+    // Never destroyed: once a widget was shown, Qt's own statics may go first at exit.
+    static auto* const app = new QApplication(argc, argv);
     return *app;
 }
 
@@ -107,6 +106,30 @@ TEST(MoonWidget, ShowsTheControlsPictureAtItsSize) {
     widget.setShowApollo11(false);
     EXPECT_EQ(widget.moon().MoonStyle(), moon::TMoonStyle::msColor);
     EXPECT_GT(Brightness(widget.picture().pixel(31 - 22, 31 - 14)), 60);
+}
+
+// The tick hands the widget a new date each minute: only a picture that changed is painted again.
+TEST(MoonWidget, RepaintsOnlyWhenThePictureChanges) {
+    App();
+    struct CountingMoon : MoonWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent* event) override {
+            ++paints;
+            MoonWidget::paintEvent(event);
+        }
+    } widget;
+    widget.setMoonSize(TMoonSize::ms32);
+    widget.setDate(EncodeMoonDateTime(2026, 12, 9, 7, 0));
+    widget.show();
+    QApplication::processEvents();
+    widget.paints = 0;
+    widget.setDate(EncodeMoonDateTime(2026, 12, 9, 7, 1));
+    QApplication::processEvents();
+    EXPECT_EQ(widget.paints, 0);
+    widget.setDate(EncodeMoonDateTime(2026, 12, 12, 7, 1));
+    QApplication::processEvents();
+    EXPECT_EQ(widget.paints, 1);
+    EXPECT_EQ(widget.picture(), ToQImage(widget.moon().Picture()));
 }
 
 } // namespace
