@@ -89,9 +89,13 @@ void registerFeatureWidgets(ProgramView& view) {
             return moon;
         },
         [](QWidget* widget, const Control& c) {
-            // The tick hands over a new date once a minute; other refreshes change nothing.
+            // The tick hands over a new date once a minute, but the shadow's edge crosses a
+            // pixel in hours: the picture is worked out again ten minutes on, or for a step back.
+            constexpr double kRedrawAfterDays = 10.0 / 1440.0;
             auto* moon = qobject_cast<MoonWidget*>(widget);
-            if (moon && moon->moon().Date() != c.value) moon->setDate(c.value);
+            if (!moon) return;
+            const double shown = moon->moon().Date();
+            if (c.value < shown || c.value - shown >= kRedrawAfterDays) moon->setDate(c.value);
         });
 }
 

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +107,33 @@ TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
                     static_cast<long double>(moon::ComputeMoonPhase(clock.now()).phaseAngle), 1e-6);
         const QImage shot = view.window("TFormKelvaro")->grab(QRect(0, 100, 120, 70)).toImage();
         EXPECT_TRUE(shot.scaled(360, 210).save(QStringLiteral("/tmp/kelvaro-shots/moon-%1.png").arg(angle)));
+    }
+}
+
+// The minute's new date is drawn ten minutes on: the picture could not have moved sooner.
+TEST(Screenshots, MoonTakesTheTicksDateTenMinutesOnOrBack) {
+    uiApp();
+    QTemporaryDir dir;
+    FakePlatform fakes;
+    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view(*app);
+    registerFeatureWidgets(view);
+    firstPaint(*app);
+    mainTick(*app);
+    view.refresh();
+    auto* moonWidget = qobject_cast<MoonWidget*>(view.widget("Moon1"));
+    ASSERT_NE(moonWidget, nullptr);
+    const double start = instantWithPhase(90);
+    for (const auto& [date, drawn] :
+         std::vector<std::pair<double, double>>{{start, start},
+                                                {start + 9.0 / 1440, start},
+                                                {start + 10.0 / 1440, start + 10.0 / 1440},
+                                                {start - 1.0 / 1440, start - 1.0 / 1440}}) {
+        app->main.CityNow = date;
+        app->run("SetMoonDate");
+        view.refresh();
+        EXPECT_DOUBLE_EQ(moonWidget->moon().Date(), drawn);
     }
 }
 
