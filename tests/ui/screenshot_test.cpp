@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -82,18 +83,28 @@ double instantWithPhase(double wanted) {
     return best;
 }
 
-TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
-    uiApp();
+// The program with its main window shown: the first tick shows it, and its widgets are built then.
+struct ShownProgram {
     QTemporaryDir dir;
     FakePlatform fakes;
-    FakeClock& clock = fakes.clock;
-    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
-                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
-    ProgramView view(*app);
-    registerFeatureWidgets(view);
-    firstPaint(*app);
-    mainTick(*app); // shows the main window; its widgets are built then
-    view.refresh();
+    std::unique_ptr<Application> app =
+        createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
+                      LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+    ProgramView view{*app};
+    ShownProgram() {
+        registerFeatureWidgets(view);
+        firstPaint(*app);
+        mainTick(*app);
+        view.refresh();
+    }
+};
+
+TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
+    uiApp();
+    ShownProgram shown;
+    FakeClock& clock = shown.fakes.clock;
+    Application* app = shown.app.get();
+    ProgramView& view = shown.view;
     auto* moonWidget = qobject_cast<MoonWidget*>(view.widget("Moon1"));
     ASSERT_NE(moonWidget, nullptr);
     EXPECT_EQ(moonWidget->geometry(), QRect(32, 115, 32, 32));
@@ -113,15 +124,9 @@ TEST(Screenshots, MoonOnTheMainWindowAtSeveralPhases) {
 // The minute's new date is drawn ten minutes on: the picture could not have moved sooner.
 TEST(Screenshots, MoonTakesTheTicksDateTenMinutesOnOrBack) {
     uiApp();
-    QTemporaryDir dir;
-    FakePlatform fakes;
-    auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
-                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
-    ProgramView view(*app);
-    registerFeatureWidgets(view);
-    firstPaint(*app);
-    mainTick(*app);
-    view.refresh();
+    ShownProgram shown;
+    Application* app = shown.app.get();
+    ProgramView& view = shown.view;
     auto* moonWidget = qobject_cast<MoonWidget*>(view.widget("Moon1"));
     ASSERT_NE(moonWidget, nullptr);
     const double start = instantWithPhase(90);
