@@ -19,8 +19,8 @@ class FormLabel : public QLabel {
     using QLabel::QLabel;
     // Shows `text`; alone on the form, with its picture made now (a paint may not draw pictures).
     void setCaption(const QString& text);
-    // The text shown. On the seconds' path QLabel's own text is set only when something
-    // else reads or paints it: its setText costs as much as the copy it follows.
+    // The text shown. On the seconds' path QLabel's own text waits for the next paint, change
+    // or full setCaption (at once with a screen reader on): its setText cost as much as the copy.
     QString caption() const { return textDeferred_ ? deferredText_ : text(); }
     // Puts the label at `place` and holds it at that size. The form places its controls
     // itself: with a size of its own, a new text no longer asks the form for a layout

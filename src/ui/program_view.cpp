@@ -159,7 +159,7 @@ void ProgramView::sync(bool force) {
     shownRevision_ = app_.revision;
     minimizeWaits_ = false;
     // By index: an own window's sync may register another, which lists the forms again.
-    formEntries();
+    listForms();
     for (std::size_t i = 0; i < formEntries_.size(); ++i) {
         const FormEntry entry = formEntries_[i];
         if (entry.own)
@@ -172,7 +172,7 @@ void ProgramView::sync(bool force) {
         synced();
 }
 
-void ProgramView::formEntries() {
+void ProgramView::listForms() {
     const auto& forms = app_.forms();
     bool same = formEntries_.size() == forms.size();
     for (std::size_t i = 0; same && i < forms.size(); ++i)

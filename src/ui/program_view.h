@@ -106,7 +106,7 @@ class ProgramView : public QObject, public WindowHost {
 
     FormView& formView(Form& form);
     void sync(bool force);
-    void formEntries(); // lists them again when the application's forms changed
+    void listForms(); // again only when the application's forms changed
     void syncForm(Form& form, FormView& view, bool force);
     void syncControls(Form& form, FormView& view, bool force);
     void listBound(Form& form, FormView& view);
