@@ -138,7 +138,7 @@ TEST_F(RealPlayerTest, PauseHoldsThePieceAndPlayResumesIt) {
 TEST_F(RealPlayerTest, NotifyOffEndsSilently) {
     openFile(shortTone());
     player.play(false);
-    ASSERT_TRUE(waitUntil([this] { return player.mode() == PlayerMode::Stopped; }, 3000));
+    ASSERT_TRUE(waitUntil([this] { return player.mode() == PlayerMode::Stopped; }, 10000));
     waitUntil([] { return false; }, 200);
     EXPECT_TRUE(heard.empty());
 }
