@@ -6,6 +6,9 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+
+#include <unistd.h> // environ
 
 namespace kelvaro {
 namespace {
@@ -54,6 +57,27 @@ double localDateTimeFrom(const std::tm& local, int milliseconds) {
     return static_cast<double>(days) + msOfDay / 86'400'000.0;
 }
 
+// The C library changes the environment only by putting a new pointer into the list or moving
+// the list's entries (or the list itself): if the list, its last entry, its end and TZ's entry are
+// where they were, TZ is the same entry. Its text is compared by the caller.
+const char* LinuxClock::TzEntry::value() {
+    char** const now = environ;
+    if (now && now == list && now[count] == nullptr && (count == 0 || now[count - 1] == lastEntry) &&
+        (index == count || now[index] == entry))
+        return entry ? entry + 3 : nullptr;
+    list = now;
+    count = 0;
+    entry = nullptr;
+    for (; now && now[count]; ++count)
+        if (!entry && std::strncmp(now[count], "TZ=", 3) == 0) {
+            index = count;
+            entry = now[count];
+        }
+    if (!entry) index = count;
+    lastEntry = count > 0 ? now[count - 1] : nullptr;
+    return entry ? entry + 3 : nullptr;
+}
+
 LinuxClock::LinuxClock() = default;
 LinuxClock::~LinuxClock() = default;
 
@@ -63,7 +87,7 @@ const std::string& LinuxClock::systemZoneId() const {
     using namespace std::chrono;
     const std::int64_t nowMs = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     const bool filesChanged = zoneFiles_.changed(nowMs);
-    const char* tz = std::getenv("TZ");
+    const char* tz = tz_.value();
     const bool tzChanged = tz ? !systemZoneTzSet_ || systemZoneTz_ != tz : systemZoneTzSet_;
     if (filesChanged || tzChanged) {
         systemZone_ = QTimeZone::systemTimeZoneId().toStdString();

@@ -4,6 +4,7 @@
 #include "platform/zone_file_watch.h"
 #include "platform/zone_offset_memo.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <memory>
@@ -36,6 +37,16 @@ class LinuxClock : public Clock {
     mutable std::string systemZone_, systemZoneTz_;
     mutable bool systemZoneTzSet_ = false;
     mutable ZoneFileWatch zoneFiles_;
+    // TZ as the environment holds it, without getenv's scan of every variable, which a second's
+    // dozen readings would repeat: the entry found last is checked in place.
+    struct TzEntry {
+        const char* value(); // after "TZ=", or null
+        char** list = nullptr;
+        std::size_t count = 0, index = 0; // index == count: no TZ
+        const char* entry = nullptr;
+        const char* lastEntry = nullptr;
+    };
+    mutable TzEntry tz_;
 };
 
 // Local date-time (days since 1899-12-30) of a broken-down local time plus milliseconds.

@@ -169,6 +169,11 @@ bool captionAloneChanged(const Control& a, const Control& b) {
            a.bgcolor == b.bgcolor && placeAndLookSame(a, b);
 }
 
+bool lampStateAloneChanged(const Control& a, const Control& b) {
+    return a.kind == ControlKind::Lamp && b.kind == ControlKind::Lamp && a.oncolor == b.oncolor &&
+           a.offcolor == b.offcolor && placeAndLookSame(a, b);
+}
+
 QFont controlFont(const Control& c) {
     QFont font = QApplication::font();
     // The layouts were made for the framework's 8-point default.

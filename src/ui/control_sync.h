@@ -29,6 +29,8 @@ bool widgetShowsSame(const Control& shown, const Control& now);
 bool captionAloneChanged(const Control& shown, const Control& now);
 // Writes a label's caption alone, its colours as they were: the seconds' path.
 void syncCaption(const Control& label, QWidget* widget);
+// True when a lamp made by createControlWidget differs from `shown` in being on or off alone.
+bool lampStateAloneChanged(const Control& shown, const Control& now);
 
 // The widget's font for the control, starting from the application's font.
 QFont controlFont(const Control& control);

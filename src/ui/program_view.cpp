@@ -332,6 +332,12 @@ void ProgramView::syncControls(Form& form, FormView& view, bool force) {
             syncCaption(c, w);
             continue;
         }
+        // The running lamp blinks: copying the whole control each second would cost more than the blink.
+        if (!force && shown && !custom && lampStateAloneChanged(*shown, c)) {
+            shown->checked = c.checked;
+            syncContent(c, w);
+            continue;
+        }
         const bool contentOnly = !force && shown && !custom && placeAndLookSame(*shown, c);
         shown = c;
         if (!contentOnly) syncCommon(c, w);

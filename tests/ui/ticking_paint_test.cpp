@@ -120,6 +120,36 @@ TEST_F(TickingPaintTest, ABlinkingLampAloneLooksAsOverTheForm) {
     EXPECT_FALSE(view.widget("Lamp")->testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
+// The blink takes a short way; a change that comes with it still shows.
+TEST_F(TickingPaintTest, ALampShowsWhatChangesWithItsBlink) {
+    ProgramView view(app);
+    Control& lamp = app.ctl("Lamp");
+    auto expectAsNew = [&](const char* what) {
+        ProgramView fresh(app);
+        fresh.refreshAll();
+        QApplication::processEvents();
+        const auto rgb = [](QWidget* w) { return look(w).convertToFormat(QImage::Format_RGB32); };
+        EXPECT_EQ(rgb(view.window("Main")), rgb(fresh.window("Main"))) << what;
+        EXPECT_EQ(view.widget("Lamp")->geometry(), fresh.widget("Lamp")->geometry()) << what;
+    };
+    for (int blink = 0; blink < 3; ++blink) {
+        lamp.checked = !lamp.checked;
+        show(view);
+    }
+    expectAsNew("blinking");
+    lamp.checked = !lamp.checked;
+    lamp.oncolor = 0x0000FF, lamp.offcolor = 0xFF0000;
+    show(view);
+    expectAsNew("recoloured in its blink");
+    lamp.checked = !lamp.checked;
+    lamp.left = 30;
+    show(view);
+    expectAsNew("moved in its blink");
+    lamp.checked = !lamp.checked;
+    show(view);
+    expectAsNew("blinking after the move");
+}
+
 // A label or lamp alone skips its checks while the form's surroundings stay the same,
 // so every change that can put something over it or under it must move them on.
 TEST_F(TickingPaintTest, TheFormsSurroundingsMoveOnWithEveryChangeAroundItsWidgets) {
