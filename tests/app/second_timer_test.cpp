@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,4 +43,35 @@ TEST(SecondTimer, OneTickPerWholeSecondForThirtySeconds) {
             EXPECT_EQ(fired[i] / 1000 - fired[i - 1] / 1000, 1) << "tick " << i << " repeated or skipped";
         }
     }
+}
+
+// A tick may open a message box: its nested loop runs while the timer's handler has not
+// returned, and the seconds must go on inside it and after it, none twice.
+TEST(SecondTimer, TicksGoOnInsideATicksNestedLoopAndAfterIt) {
+    int argc = 1;
+    char name[] = "second_timer_test";
+    char* argv[] = {name, nullptr};
+    QCoreApplication qapp(argc, argv);
+    std::vector<qint64> fired;
+    int nestedTicks = 0;
+    bool inBox = false;
+    SecondTimer timer([&] {
+        fired.push_back(QDateTime::currentMSecsSinceEpoch());
+        if (inBox) ++nestedTicks;
+        if (fired.size() == 3) { // not one of the first shots, which set the timer going
+            QEventLoop box;
+            QTimer::singleShot(2500, &box, &QEventLoop::quit);
+            inBox = true;
+            box.exec();
+            inBox = false;
+        }
+        if (fired.size() == 8) QCoreApplication::quit();
+    });
+    timer.start();
+    QTimer::singleShot(11000, [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
+    ASSERT_EQ(fired.size(), 8u);
+    EXPECT_GE(nestedTicks, 2);
+    for (size_t i = 1; i < fired.size(); ++i)
+        EXPECT_EQ(fired[i] / 1000 - fired[i - 1] / 1000, 1) << "tick " << i << " repeated or skipped";
 }
