@@ -105,7 +105,9 @@ std::size_t Application::nextFeatureIndex() {
 }
 
 void Application::defineOperation(const std::string& name, Operation op) {
-    operations_[name] = std::make_shared<const Operation>(std::move(op));
+    OperationSlot& slot = operations_[name];
+    if (running_ > 0 && slot) replacedWhileRunning_.push_back(std::move(slot));
+    slot = std::make_shared<const Operation>(std::move(op));
 }
 
 void Application::defineOperation(const std::string& name, std::function<void()> op) {
@@ -131,10 +133,16 @@ std::string Application::run(const std::string& name, const Args& args) {
 }
 
 std::string Application::run(const OperationSlot& slot, const Args& args) {
-    // Hold it: an operation may redefine operations, itself included, while it runs.
-    const OperationSlot op = slot;
+    const Operation* op = slot.get();
     if (!op) throw std::out_of_range("no operation");
     touch();
+    ++running_;
+    struct Leave {
+        Application& app;
+        ~Leave() {
+            if (--app.running_ == 0) app.replacedWhileRunning_.clear();
+        }
+    } leave{*this};
     return (*op)(args);
 }
 

@@ -132,6 +132,10 @@ class Application {
     std::vector<std::string> arguments_;
     std::vector<std::unique_ptr<Form>> forms_;
     std::map<std::string, OperationSlot> operations_; // map nodes stay put: slots are kept
+    // An operation may redefine operations, itself included, while it runs: what is
+    // replaced then is kept here until no operation runs.
+    int running_ = 0;
+    std::vector<OperationSlot> replacedWhileRunning_;
     std::map<std::string, std::function<std::string()>> states_;
     std::map<std::string, std::function<void()>> afterModal_;
     std::string focused_;
