@@ -14,7 +14,8 @@ SecondTimer::SecondTimer(std::function<void()> onSecond, int slackMs, QObject* p
     connect(&nested_, &QTimer::timeout, this, &SecondTimer::fire);
     // Each turn of any event loop says so; inside a tick (a message box's loop) the clock goes on.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &SecondTimer::keepTickingInNestedLoop);
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
+                &SecondTimer::keepTickingInNestedLoop);
         connect(dispatcher, &QAbstractEventDispatcher::awake, this, &SecondTimer::keepTickingInNestedLoop);
     }
 }

@@ -27,8 +27,10 @@ class SecondTimer : public QObject {
 
     std::function<void()> onSecond_;
     int slackMs_;
-    QTimer timer_;  // repeats each second in phase; its interval is another only for the shot that phases it
-    QTimer nested_; // Qt does not fire a timer again while its handler runs: a tick's nested loop needs this one
+    // Repeats each second in phase; its interval is another only for the shot that phases it.
+    QTimer timer_;
+    // Qt does not fire a timer again while its handler runs: a tick's nested loop needs this one.
+    QTimer nested_;
     qint64 lastSecond_ = -1;
     int depth_ = 0; // ticks running, nested ones included
 };
