@@ -1,5 +1,8 @@
 #include "ui/feature_widgets.h"
 
+#include "app/clock_formats.h"
+#include "app/windows.h"
+
 #include "moon/moon_widget.h"
 #include "online/banner_browser.h"
 #include "ui/about_box_widgets.h"
@@ -10,6 +13,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -62,10 +67,21 @@ void setPictures(ProgramView& view) {
                   }));
 }
 
+// The seconds show sixty captions in turn, as the tick writes them.
+void foreseeSeconds(ProgramView& view) {
+    std::vector<std::string> seconds;
+    for (int second = 0; second < 60; ++second)
+        seconds.push_back(TwoDigits(second));
+    MainWindow& main = mainWindow(view.application());
+    view.foreseeCaptions(main.LabelSeconds, seconds);
+    view.foreseeCaptions(main.LabelSeconds2, seconds);
+}
+
 } // namespace
 
 void registerFeatureWidgets(ProgramView& view) {
     setPictures(view);
+    foreseeSeconds(view);
     registerCityClockView(view);
     registerAboutBoxWidgets(view);
     view.registerCustomWidget("PanelMoon", [](QWidget* parent, Control&) {

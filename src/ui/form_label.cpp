@@ -43,6 +43,25 @@ void FormLabel::setCaption(const QString& text) {
         return;
     }
     checkedAlignment_ = static_cast<int>(alignment());
+    prepareForeseen();
+}
+
+void FormLabel::foresee(QStringList texts) {
+    foreseen_ = std::move(texts);
+}
+
+void FormLabel::prepareForeseen() {
+    // The text shown is kept too: if they do not all fit, they would push each other out.
+    const std::size_t room = std::min(pictureRoom(), ServerPixmapCopier::kMostLooks);
+    if (foreseen_.isEmpty() || !copier_ || static_cast<std::size_t>(foreseen_.size()) + 1 > room) return;
+    for (const QString& text : foreseen_) {
+        if (!pictures_.contains(text)) {
+            if (!plainLook(text)) return;
+            makePicture(text);
+        }
+        const QPixmap& picture = pictures_.at(text);
+        if (!copier_->keep(text, [&picture] { return picture.toImage(); })) return;
+    }
 }
 
 // The seconds' path: with nothing around the label changed since the last full copy, a
@@ -91,14 +110,16 @@ bool FormLabel::copyToWindow() {
     return copier_->show(text(), [picture] { return picture->toImage(); });
 }
 
+std::size_t FormLabel::pictureRoom() const {
+    const QSize pixels = size() * devicePixelRatio();
+    const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
+    return std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes));
+}
+
 void FormLabel::makePicture(const QString& text) {
     const qreal ratio = devicePixelRatio();
-    const QSize pixels = size() * ratio;
-    const long long bytes = std::max(1LL, 4LL * pixels.width() * pixels.height());
-    if (pictures_.size() >=
-        std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes)))
-        pictures_.clear();
-    QPixmap picture(pixels);
+    if (pictures_.size() >= pictureRoom()) pictures_.clear();
+    QPixmap picture(size() * ratio);
     picture.setDevicePixelRatio(ratio);
     {
         // As QLabel paints plain text with no margin, indent or frame; render() would cost

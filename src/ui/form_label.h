@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QStringList>
 
 #include <map>
 
@@ -26,6 +27,9 @@ class FormLabel : public QLabel {
     // itself: with a size of its own, a new text no longer asks the form for a layout
     // (one posted event and one more turn of the event loop for each second shown).
     void place(const QRect& place);
+    // Texts the label shows in turn (the seconds). On the copy path their pictures are made
+    // and uploaded with the first full copy, so the first minute costs what the others do.
+    void foresee(QStringList texts);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,12 +52,15 @@ class FormLabel : public QLabel {
     void setTextQuietly(const QString& text);
     bool copyToWindow();
     void makePicture(const QString& text);
+    std::size_t pictureRoom() const;
+    void prepareForeseen();
     Look look();
     const QPixmap* keptPicture();
 
     QString deferredText_;
     bool textDeferred_ = false;
     std::map<QString, QPixmap> pictures_;
+    QStringList foreseen_;
     Look look_;
     int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown

@@ -4,6 +4,7 @@
 #include "platform/no_services.h"
 #include "ui/control_sync.h"
 #include "ui/control_widgets.h"
+#include "ui/form_label.h"
 #include "ui/menu_view.h"
 #include "ui/qt_convert.h"
 #include "ui/server_pixmap_copier.h"
@@ -113,6 +114,14 @@ QMenu* ProgramView::menu(const std::string& menuName) const {
 void ProgramView::setImage(const std::string& controlName, const QPixmap& pixmap) {
     images_[controlName] = pixmap;
     if (auto* image = dynamic_cast<ImageWidget*>(widget(controlName))) image->setPixmap(pixmap);
+}
+
+void ProgramView::foreseeCaptions(const Control& label, const std::vector<std::string>& captions) {
+    QStringList texts;
+    for (const std::string& caption : captions)
+        texts.push_back(qs(caption));
+    if (auto* built = dynamic_cast<FormLabel*>(widget(label.name))) built->foresee(texts);
+    foreseen_[label.name] = std::move(texts);
 }
 
 void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory,
@@ -270,6 +279,8 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
             bound.custom = true;
         } else {
             bound.widget = createControlWidget(control, parent);
+            if (auto foreseen = foreseen_.find(control.name); foreseen != foreseen_.end())
+                if (auto* label = dynamic_cast<FormLabel*>(bound.widget)) label->foresee(foreseen->second);
         }
     }
     widgets_[control.name] = bound;

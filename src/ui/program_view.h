@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -63,6 +64,9 @@ class ProgramView : public QObject, public WindowHost {
     // size, visibility and enabled state have been written.
     void registerCustomWidget(const std::string& controlName, WidgetFactory factory,
                               WidgetUpdate update = {});
+
+    // Captions a label shows in turn (the seconds): their looks are made together, once.
+    void foreseeCaptions(const Control& label, const std::vector<std::string>& captions);
 
     // A window a feature shows itself: the generic view leaves the form alone and
     // calls `sync` wherever it would have written the form.
@@ -140,6 +144,7 @@ class ProgramView : public QObject, public WindowHost {
     std::map<QObject*, std::string> names_; // watched widget -> control name
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
+    std::map<std::string, QStringList> foreseen_; // label name -> the captions it shows in turn
     std::map<std::string, std::function<void()>> ownWindows_;
     std::vector<std::function<void()>> synced_;
     std::vector<FormEntry> formEntries_; // in the application's order; the tick looks up no name

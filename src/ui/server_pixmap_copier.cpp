@@ -15,9 +15,6 @@ namespace kelvaro {
 
 namespace {
 
-// Enough for the sixty seconds; a label that shows more texts starts over.
-constexpr std::size_t kMostPixmaps = 64;
-
 int openBatches = 0;
 xcb_connection_t* unflushed = nullptr; // copied into during a batch, not yet written
 
@@ -130,25 +127,37 @@ bool ServerPixmapCopier::connect() {
 
 bool ServerPixmapCopier::show(const QString& key, const std::function<QImage()>& draw) {
     if (!usable()) return false;
-    auto it = pixmaps_.find(key);
-    if (it == pixmaps_.end()) {
-        const QImage image = draw().convertToFormat(QImage::Format_RGB32);
-        if (image.size() != place_.size) return false;
-        const auto bytes = static_cast<std::uint32_t>(image.sizeInBytes());
-        // A request larger than the server takes would close the connection.
-        if (bytes + 64 > 4ULL * xcb_get_maximum_request_length(conn_)) return false;
-        if (pixmaps_.size() >= kMostPixmaps) forget();
-        const xcb_pixmap_t pixmap = xcb_generate_id(conn_);
-        xcb_create_pixmap(conn_, depth_, pixmap, drawable_, static_cast<std::uint16_t>(image.width()),
-                          static_cast<std::uint16_t>(image.height()));
-        xcb_put_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_,
-                      static_cast<std::uint16_t>(image.width()), static_cast<std::uint16_t>(image.height()),
-                      0, 0, 0, depth_, bytes, image.constBits());
-        it = pixmaps_.emplace(key, pixmap).first;
-    }
-    copy(it->second);
+    const std::uint32_t pixmap = upload(key, draw);
+    if (!pixmap) return false;
+    copy(pixmap);
     checked_.remember(widget_);
     return true;
+}
+
+bool ServerPixmapCopier::keep(const QString& key, const std::function<QImage()>& draw) {
+    if (!checked_.unchanged()) return false;
+    if (pixmaps_.contains(key)) return true;
+    if (pixmaps_.size() >= kMostLooks || !upload(key, draw)) return false; // never push out a look in use
+    flushSoon(conn_);
+    return true;
+}
+
+// Enough for the sixty seconds; a widget that shows more looks starts over.
+std::uint32_t ServerPixmapCopier::upload(const QString& key, const std::function<QImage()>& draw) {
+    if (const auto it = pixmaps_.find(key); it != pixmaps_.end()) return it->second;
+    const QImage image = draw().convertToFormat(QImage::Format_RGB32);
+    if (image.size() != place_.size) return 0;
+    const auto bytes = static_cast<std::uint32_t>(image.sizeInBytes());
+    // A request larger than the server takes would close the connection.
+    if (bytes + 64 > 4ULL * xcb_get_maximum_request_length(conn_)) return 0;
+    if (pixmaps_.size() >= kMostLooks) forget();
+    const xcb_pixmap_t pixmap = xcb_generate_id(conn_);
+    xcb_create_pixmap(conn_, depth_, pixmap, drawable_, static_cast<std::uint16_t>(image.width()),
+                      static_cast<std::uint16_t>(image.height()));
+    xcb_put_image(conn_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc_, static_cast<std::uint16_t>(image.width()),
+                  static_cast<std::uint16_t>(image.height()), 0, 0, 0, depth_, bytes, image.constBits());
+    pixmaps_.emplace(key, pixmap);
+    return pixmap;
 }
 
 bool ServerPixmapCopier::showAgain(const QString& key) {

@@ -36,6 +36,11 @@ class ServerPixmapCopier : public QObject {
     // form's surroundings stayed the same since the last show(). False when they moved, the
     // look is not on the server or the window is not shown: the caller then calls show().
     bool showAgain(const QString& key);
+    // Uploads the look kept as `key` without showing it, right after a show() that copied:
+    // a widget that knows the looks to come pays for them at once rather than one a second.
+    bool keep(const QString& key, const std::function<QImage()>& draw);
+    // How many looks the server keeps before it starts over.
+    static constexpr std::size_t kMostLooks = 64;
     // While one lives, copies wait in the connection's buffer and go to the server in one
     // write when the last one ends: a view sync that copies the seconds and the lamp writes once.
     class Batch {
@@ -66,6 +71,7 @@ class ServerPixmapCopier : public QObject {
     void watchWindow(QWindow* window);
     void markStale();
     void copy(std::uint32_t pixmap);
+    std::uint32_t upload(const QString& key, const std::function<QImage()>& draw); // 0 when it cannot
 
     QWidget& widget_;
     QPointer<QWindow> window_;
