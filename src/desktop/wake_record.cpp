@@ -1,6 +1,8 @@
 // The alarm record in the program folder: how far every alarm minute and snooze end has
-// been dealt with. Written after the tick that rang, reported or passed an alarm minute,
-// so a start after a close, a kill or a power cut looks back from there and rings once.
+// been dealt with. Written after the tick that rang, reported or passed an alarm minute
+// (and when the plan, the snooze or the city's hour changed), so a start after a close, a
+// kill or a power cut looks back from there and rings once. The minutes between hold no
+// alarm: the record need not follow them, and a disk is not written each minute for nothing.
 // A crash between the sound's start and the write (the same tick) rings the alarm again
 // at the next start: a second ring is the worst case, never a missed alarm.
 #include "desktop/wake_alarm.h"
@@ -22,6 +24,7 @@ namespace {
 struct RecordState {
     std::optional<AlarmRecord> written;          // what the file holds as far as this run knows
     std::optional<AlarmPlan> plan;               // the plan at that write
+    std::optional<std::int64_t> ahead;           // the city's minutes ahead of UTC at that write
     std::optional<std::int64_t> quietCityMinute; // the start's minute, already dealt with before the start
     // UTC: a snooze that ran when the program ended and ends after this start.
     std::optional<std::int64_t> pendingSnoozeEnd;
@@ -55,6 +58,12 @@ std::optional<std::int64_t> snoozeEndUtc(Application& app, const AlarmPlan& plan
     return end - ahead;
 }
 
+// Whether an alarm minute or snooze end lies in (recorded, now], UTC; a clock set back
+// counts too, so the record never stays ahead of the clock.
+bool alarmMinutePassed(const AlarmPlan& plan, std::int64_t recorded, std::int64_t now, std::int64_t ahead) {
+    return now < recorded || !dueMoments(plan, recorded + ahead, now + ahead).empty();
+}
+
 } // namespace
 
 void RecordAlarmProgress(Application& app, bool force) {
@@ -65,13 +74,17 @@ void RecordAlarmProgress(Application& app, bool force) {
         s.pendingSnoozeEnd.reset();
     }
     const AlarmPlan plan = alarmPlan(app);
+    const std::int64_t ahead = cityAheadOfUtc(app);
     AlarmRecord now{utcMinuteNow(app), snoozeEndUtc(app, plan)};
     if (!now.snoozeEnd) now.snoozeEnd = s.pendingSnoozeEnd;
-    const bool due = force || !s.written || s.plan != plan || s.written->snoozeEnd != now.snoozeEnd ||
-                     (s.written->dealtUpTo != now.dealtUpTo && (plan.on || now.snoozeEnd));
+    const bool due = force || !s.written || s.plan != plan || s.ahead != ahead ||
+                     s.written->snoozeEnd != now.snoozeEnd ||
+                     (s.written->dealtUpTo != now.dealtUpTo && (plan.on || now.snoozeEnd) &&
+                      alarmMinutePassed(plan, s.written->dealtUpTo, now.dealtUpTo, ahead));
     if (!due) return;
     s.written = now;
     s.plan = plan;
+    s.ahead = ahead;
     try {
         writeFileAtomically(recordPath(app), writeAlarmRecord(now));
     } catch (const std::exception&) {

@@ -60,7 +60,8 @@ struct CopiedSecondsTest : ::testing::Test {
     QImage paintedByQt(ProgramView& view) {
         QWidget* label = view.widget("Seconds");
         label->setAttribute(Qt::WA_OpaquePaintEvent, false);
-        const QImage image = view.window("Main")->grab(place(view)).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image =
+            view.window("Main")->grab(place(view)).toImage().convertToFormat(QImage::Format_RGB32);
         label->setAttribute(Qt::WA_OpaquePaintEvent, true);
         return image;
     }
@@ -84,7 +85,8 @@ TEST_F(CopiedSecondsTest, EverySecondMadeAheadLooksAsQtPaintsIt) {
     show(view, "03");
     for (const char* caption : {"04", "38"}) {
         show(view, caption);
-        EXPECT_TRUE(onServer(view) == paintedByQt(view)) << "recoloured, the window shows another " << caption;
+        EXPECT_TRUE(onServer(view) == paintedByQt(view))
+            << "recoloured, the window shows another " << caption;
     }
 }
 
