@@ -107,6 +107,8 @@ struct Control {
     // Moves whenever a field above changes: a view that remembers it knows the control
     // is as it showed it. The name, kind, window, parent and handlers are not counted.
     std::uint64_t stamp() const { return stamp_.value(); }
+    // Where stamp() reads from: views keep it and check a control without touching it.
+    const std::uint64_t* stampCell() const { return stamp_.cell(); }
 
   private:
     template <class> friend class Watched;

@@ -13,7 +13,7 @@ Control& Form::add(const std::string& controlName, ControlKind kind, const std::
     control->form = name;
     control->parent = parent;
     Control& ref = *control;
-    ++structure_;
+    restructured();
     controls_.push_back(std::move(control));
     index_[controlName] = &ref;
     return ref;
@@ -37,7 +37,7 @@ std::vector<Control*> Form::children(const std::string& parentName) const {
 }
 
 void Form::remove(const std::string& controlName) {
-    ++structure_;
+    restructured();
     index_.erase(controlName);
     controls_.erase(std::remove_if(controls_.begin(), controls_.end(),
                                    [&](const auto& c) { return c->name == controlName; }),
@@ -48,7 +48,7 @@ void Form::moveBefore(const std::string& controlName, const std::string& beforeN
     auto from = std::find_if(controls_.begin(), controls_.end(),
                              [&](const auto& c) { return c->name == controlName; });
     if (from == controls_.end()) return;
-    ++structure_;
+    restructured();
     std::unique_ptr<Control> moved = std::move(*from);
     controls_.erase(from);
     auto to = std::find_if(controls_.begin(), controls_.end(),

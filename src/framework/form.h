@@ -25,7 +25,8 @@ struct Form {
     std::string activePage; // tab sheet shown by the page control, if any
     std::map<Event, std::string> handlers;
 
-    explicit Form(std::string formName = {}) : name(std::move(formName)) {}
+    explicit Form(std::string formName = {}) : name(std::move(formName)) { ++anyStructure_; }
+    ~Form() { ++anyStructure_; }
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -41,11 +42,19 @@ struct Form {
     // Moves whenever a control is added, removed or moved: views rebuild what
     // depends on the list of controls only then, not every second.
     unsigned structure() const { return structure_; }
+    // Moves whenever any form is made or dropped or changes its list of controls: a view
+    // that lists controls across the forms checks this alone each second.
+    static unsigned anyStructure() { return anyStructure_; }
 
   private:
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Control*> index_;
     unsigned structure_ = 0;
+    inline static unsigned anyStructure_ = 0; // the program's forms live on one thread
+    void restructured() {
+        ++structure_;
+        ++anyStructure_;
+    }
 };
 
 } // namespace kelvaro

@@ -18,21 +18,28 @@ struct Control;
 
 // A number no two states of any control share: a change, a copy and an assignment
 // each take the next one, so a stamp a view remembers is never met again by accident.
+// The numbers live side by side in a table, not in the controls: a view that checks a
+// hundred controls each second reads a few lines of memory instead of a hundred controls.
 class WriteStamp {
   public:
-    WriteStamp() = default;
-    WriteStamp(const WriteStamp&) {}
+    WriteStamp() : cell_(takeCell()) { *cell_ = ++last_; }
+    WriteStamp(const WriteStamp&) : WriteStamp() {}
     WriteStamp& operator=(const WriteStamp&) {
         renew();
         return *this;
     }
-    void renew() { value_ = ++last_; }
-    std::uint64_t value() const { return value_; }
+    ~WriteStamp() { giveBack(cell_); }
+    void renew() { *cell_ = ++last_; }
+    std::uint64_t value() const { return *cell_; }
+    // Where the value is kept, for as long as the stamp lives.
+    const std::uint64_t* cell() const { return cell_; }
     bool operator==(const WriteStamp&) const { return true; } // not part of what a control shows
 
   private:
+    static std::uint64_t* takeCell();
+    static void giveBack(std::uint64_t* cell);
     inline static std::uint64_t last_ = 0; // the program's controls live on one thread
-    std::uint64_t value_ = ++last_;
+    std::uint64_t* cell_;
 };
 
 template <class T> class Watched {

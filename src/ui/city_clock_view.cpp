@@ -138,24 +138,20 @@ void CityClockView::tellArea() {
         screen_ = screen;
         if (screen_) connect(screen_, &QScreen::availableGeometryChanged, this, [this] { tellArea(); });
     }
+    area_ = screen_ ? screen_->availableGeometry() : QRect();
     if (!screen_ || !app_.hasOperation("PanelKVArea")) return;
-    const int width = screen_->availableGeometry().width();
+    const int width = area_.width();
     view_.user([this, width] { app_.run("PanelKVArea", {std::to_string(width)}); });
 }
 
 const Control* CityClockView::panel() {
-    const auto& forms = app_.forms();
-    const bool formKept = panelForm_ && std::any_of(forms.begin(), forms.end(), [this](const auto& form) {
-                              return form.get() == panelForm_;
-                          });
-    if (formKept && panelForm_->structure() == panelStructure_) return panel_;
+    if (panelListed_ && panelStructure_ == Form::anyStructure()) return panel_;
+    panelListed_ = true;
+    panelStructure_ = Form::anyStructure();
     panel_ = nullptr;
-    panelForm_ = nullptr;
-    for (const auto& form : forms)
+    for (const auto& form : app_.forms())
         if (const Control* c = form->find(kPanel)) {
             panel_ = c;
-            panelForm_ = form.get();
-            panelStructure_ = form->structure();
             break;
         }
     return panel_;
@@ -169,7 +165,7 @@ void CityClockView::sync() {
         painted_.reset();
         return;
     }
-    const QRect area = screen_->availableGeometry();
+    const QRect area = area_;
     // The tick writes the same minute sixty times: only a change is painted.
     if (painted_ && area == paintedArea_ && window_->isVisible() &&
         (paintedStamp_ == c->stamp() || looksSame(*painted_, *c)))

@@ -62,10 +62,11 @@ class CityClockView : public QObject {
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
     std::uint64_t paintedStamp_ = 0;
-    // Where the panel was found: it stays there while its form keeps its controls.
+    // Where the panel was found: it stays there while no form is made, dropped or changes its controls.
+    QRect area_; // the screen's free area, kept up to date by its signal
     const Control* panel_ = nullptr;
-    const Form* panelForm_ = nullptr;
-    unsigned panelStructure_ = 0;
+    bool panelListed_ = false;
+    unsigned panelStructure_ = 0; // Form::anyStructure() when the panel was looked for
     QRect paintedArea_;
 };
 

@@ -19,6 +19,22 @@ namespace {
 constexpr long long kPictureBytes = 300'000;
 constexpr std::size_t kMostPictures = 64;
 
+// Whether a screen reader listens, as Qt last told: asking each second costs more than the copy.
+class ScreenReaderWatch : public QAccessible::ActivationObserver {
+  public:
+    ScreenReaderWatch() : active_(QAccessible::isActive()) { QAccessible::installActivationObserver(this); }
+    void accessibilityActiveChanged(bool active) override { active_ = active; }
+    bool active() const { return active_; }
+
+  private:
+    bool active_;
+};
+
+bool screenReaderListens() {
+    static auto* watch = new ScreenReaderWatch; // never removed: Qt's list of observers may end first
+    return watch->active();
+}
+
 } // namespace
 
 // What the picture's own drawing covers: left-to-right plain text on a label with no frame or margins.
@@ -69,7 +85,7 @@ void FormLabel::prepareForeseen() {
 bool FormLabel::showAgain(const QString& text) {
     if (!copier_ || static_cast<int>(alignment()) != checkedAlignment_ || !copier_->showAgain(text))
         return false;
-    if (QAccessible::isActive()) { // a screen reader reads QLabel's text
+    if (screenReaderListens()) { // a screen reader reads QLabel's text
         setTextQuietly(text);
     } else {
         deferredText_ = text;

@@ -37,8 +37,10 @@ class MenuView {
     // One menu entry and what was last written to it; the control outlives the
     // entry, since removing a control changes the menus' shape and rebuilds them.
     struct Entry {
-        Entry(const Control* c, QAction* a, QMenu* s = nullptr) : control(c), action(a), sub(s) {}
+        Entry(const Control* c, QAction* a, QMenu* s = nullptr)
+            : control(c), stampCell(c->stampCell()), action(a), sub(s) {}
         const Control* control = nullptr;
+        const std::uint64_t* stampCell = nullptr; // the control's stamp, read without touching the control
         QAction* action = nullptr;
         QMenu* sub = nullptr; // the entry opens this menu
         bool written = false;

@@ -315,7 +315,7 @@ void ProgramView::listBound(Form& form, FormView& view) {
         if (bound.custom)
             if (auto custom = custom_.find(c.name); custom != custom_.end() && custom->second.second)
                 update = &custom->second.second;
-        view.bound.push_back({&c, &bound, update});
+        view.bound.push_back({&c, &bound, update, c.stampCell()});
     }
     view.boundListed = true;
     view.boundStructure = form.structure();
@@ -323,10 +323,10 @@ void ProgramView::listBound(Form& form, FormView& view) {
 
 void ProgramView::syncControls(Form& form, FormView& view, bool force) {
     for (Slot& slot : view.bound) {
-        const Control& c = *slot.control;
         // Most seconds change a label or two: the rest are passed over on their stamp alone.
-        if (!force && slot.stamp == c.stamp()) continue;
-        slot.stamp = c.stamp();
+        if (!force && slot.stamp == *slot.stampCell) continue;
+        slot.stamp = *slot.stampCell;
+        const Control& c = *slot.control;
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;
         const bool custom = slot.bound->custom || slot.update;

@@ -97,8 +97,9 @@ class ProgramView : public QObject, public WindowHost {
     struct Slot {
         Control* control;
         Bound* bound;
-        const WidgetUpdate* update; // a custom widget's, else nullptr
-        std::uint64_t stamp = 0;    // the control's stamp when last compared
+        const WidgetUpdate* update;     // a custom widget's, else nullptr
+        const std::uint64_t* stampCell; // the control's stamp, read without touching the control
+        std::uint64_t stamp = 0;        // its value when last compared
     };
 
     // A form with what syncs it: its own window's sync, or the generic view.

@@ -16,18 +16,19 @@ TimerHost::~TimerHost() = default;
 
 const std::vector<const Control*>& TimerHost::timerControls() {
     const auto& forms = app_.forms();
-    bool same = forms.size() == listedShapes_.size();
-    for (std::size_t i = 0; same && i < forms.size(); ++i)
-        same = listedShapes_[i] == std::pair<const Form*, unsigned>(forms[i].get(), forms[i]->structure());
-    if (!same) {
-        listedShapes_.clear();
+    if (!listed_ || listedStructure_ != Form::anyStructure() || listedForms_ != forms.size()) {
+        listed_ = true;
+        listedStructure_ = Form::anyStructure();
+        listedForms_ = forms.size();
         timerControls_.clear();
+        timerCells_.clear();
         syncedStamps_.clear();
-        for (const auto& form : forms) {
-            listedShapes_.emplace_back(form.get(), form->structure());
+        for (const auto& form : forms)
             for (const auto& c : form->controls())
-                if (c->kind == ControlKind::Timer) timerControls_.push_back(c.get());
-        }
+                if (c->kind == ControlKind::Timer) {
+                    timerControls_.push_back(c.get());
+                    timerCells_.push_back(c->stampCell());
+                }
     }
     return timerControls_;
 }
@@ -39,8 +40,8 @@ bool TimerHost::timersChanged() {
     bool changed = timers.size() != syncedStamps_.size();
     syncedStamps_.resize(timers.size());
     for (std::size_t i = 0; i < timers.size(); ++i)
-        if (syncedStamps_[i] != timers[i]->stamp()) {
-            syncedStamps_[i] = timers[i]->stamp();
+        if (syncedStamps_[i] != *timerCells_[i]) {
+            syncedStamps_[i] = *timerCells_[i];
             changed = true;
         }
     return changed;

@@ -36,9 +36,12 @@ class TimerHost : public QObject {
     bool timersChanged();
 
     Application& app_;
-    std::vector<std::pair<const Form*, unsigned>> listedShapes_;
+    bool listed_ = false;
+    unsigned listedStructure_ = 0; // Form::anyStructure() when listed
+    std::size_t listedForms_ = 0;
     std::vector<const Control*> timerControls_;
-    std::vector<std::uint64_t> syncedStamps_; // each timer control's stamp at the last pass
+    std::vector<const std::uint64_t*> timerCells_; // their stamps, read without touching them
+    std::vector<std::uint64_t> syncedStamps_;      // each timer control's stamp at the last pass
     std::function<void(const std::string&)> fire_;
     std::map<std::string, std::unique_ptr<QTimer>> timers_;
 };
