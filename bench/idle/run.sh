@@ -9,7 +9,12 @@ BIN=${1:-build-bench/src/kelvaro}
 SECS=${2:-60}
 WORK=$(mktemp -d)
 PIDS=()
-cleanup() { for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$WORK"; }
+cleanup() {
+  for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+  # The clock saves its files as it ends: let it finish before its folder goes.
+  for p in "${PIDS[@]}"; do for _ in $(seq 50); do kill -0 "$p" 2>/dev/null || break; sleep 0.1; done; done
+  rm -rf "$WORK"
+}
 trap cleanup EXIT
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_RUNTIME_DIR=$WORK/run
 export KELVARO_NO_NETWORK=1 # idle means no look-ups or fetches either
