@@ -3,9 +3,6 @@
 // timer drifts against the wall clock, so the seconds shown would now and then
 // jump by two or repeat: the timer repeats in the wall clock's phase and is
 // re-armed for the next whole second whenever a shot comes out of that phase.
-// Where Qt runs on GLib's main loop (as it does on Linux), the timer is a source of
-// that loop, woken at the next whole second each time: Qt's timer machinery cost as
-// much as a fifth of an idle second.
 #include <QObject>
 #include <QTimer>
 
@@ -16,9 +13,6 @@ namespace kelvaro {
 class SecondTimer : public QObject {
   public:
     explicit SecondTimer(std::function<void()> onSecond, int slackMs = 3, QObject* parent = nullptr);
-    ~SecondTimer() override;
-    SecondTimer(const SecondTimer&) = delete;
-    SecondTimer& operator=(const SecondTimer&) = delete;
     void start();
     void stop();
 
@@ -27,16 +21,9 @@ class SecondTimer : public QObject {
     // A shot this far past its whole second, or later, has left the phase.
     static constexpr int kLatestInPhaseMs = 25;
 
-    // Whether the seconds come from GLib's loop rather than from a QTimer.
-    bool onMainLoop() const { return source_ != nullptr; }
-
   private:
-    struct LoopSource;
-    friend struct SecondTimerLoop;
     void fire();
     void keepTickingInNestedLoop();
-    void loopShot();
-    void armLoopSource();
 
     std::function<void()> onSecond_;
     int slackMs_;
@@ -46,7 +33,6 @@ class SecondTimer : public QObject {
     QTimer nested_;
     qint64 lastSecond_ = -1;
     int depth_ = 0; // ticks running, nested ones included
-    LoopSource* source_ = nullptr;
 };
 
 } // namespace kelvaro
