@@ -16,10 +16,9 @@ TimerHost::~TimerHost() = default;
 
 const std::vector<const Control*>& TimerHost::timerControls() {
     const auto& forms = app_.forms();
-    if (!listed_ || listedStructure_ != Form::anyStructure() || listedForms_ != forms.size()) {
+    if (!listed_ || listedStructure_ != Form::anyStructure()) { // a form made or dropped moves it too
         listed_ = true;
         listedStructure_ = Form::anyStructure();
-        listedForms_ = forms.size();
         timerControls_.clear();
         timerCells_.clear();
         syncedStamps_.clear();

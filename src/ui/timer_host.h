@@ -9,7 +9,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 class QTimer;
@@ -38,7 +37,6 @@ class TimerHost : public QObject {
     Application& app_;
     bool listed_ = false;
     unsigned listedStructure_ = 0; // Form::anyStructure() when listed
-    std::size_t listedForms_ = 0;
     std::vector<const Control*> timerControls_;
     std::vector<const std::uint64_t*> timerCells_; // their stamps, read without touching them
     std::vector<std::uint64_t> syncedStamps_;      // each timer control's stamp at the last pass
