@@ -91,6 +91,25 @@ const std::string& clockCaption(Application& app, std::string_view format, const
     return memo.caption;
 }
 
+} // namespace
+
+std::vector<std::string> comingClockCaptions(Application& app, std::size_t count) {
+    const ClockCaptionMemo& memo = app.feature<ClockCaptionMemo>();
+    if (!memo.hourAndMinuteOnly || memo.hour < 0) return {};
+    constexpr std::int64_t kMinuteMs = 60'000;
+    const std::int64_t ms = toMilliseconds(app.main.CityNow);
+    const std::int64_t minute = ms / kMinuteMs - (ms % kMinuteMs < 0 ? 1 : 0);
+    std::vector<std::string> captions;
+    for (std::size_t i = 1; i <= count; ++i) {
+        // Half a minute in, well clear of any rounding at the minute's edge.
+        const auto at = (minute + static_cast<std::int64_t>(i)) * kMinuteMs + kMinuteMs / 2;
+        captions.push_back(formatDateTime(memo.format, fromMilliseconds(at), app.locale()));
+    }
+    return captions;
+}
+
+namespace {
+
 void minuteStep(Application& app, int minute) {
     MainState& m = app.main;
     if (m.minuteStepDepth == minute) return; // an earlier pass for this minute waits in a box

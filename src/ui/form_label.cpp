@@ -62,15 +62,18 @@ void FormLabel::setCaption(const QString& text) {
     prepareForeseen();
 }
 
-void FormLabel::foresee(QStringList texts) {
-    foreseen_ = std::move(texts);
+void FormLabel::foresee(Coming coming) {
+    coming_ = std::move(coming);
 }
 
 void FormLabel::prepareForeseen() {
     // The text shown is kept too: if they do not all fit, they would push each other out.
     const std::size_t room = std::min(pictureRoom(), ServerPixmapCopier::kMostLooks);
-    if (foreseen_.isEmpty() || !copier_ || static_cast<std::size_t>(foreseen_.size()) + 1 > room) return;
-    for (const QString& text : foreseen_) {
+    if (!coming_ || !copier_ || room < 2) return;
+    const QStringList coming = coming_(room - 1);
+    if (coming.isEmpty() || static_cast<std::size_t>(coming.size()) + 1 > room) return;
+    dropLooksBut(coming);
+    for (const QString& text : coming) {
         if (!pictures_.contains(text)) {
             if (!plainLook(text)) return;
             makePicture(text);
@@ -78,6 +81,14 @@ void FormLabel::prepareForeseen() {
         const QPixmap& picture = pictures_.at(text);
         if (!copier_->keep(text, [&picture] { return picture.toImage(); })) return;
     }
+}
+
+// Looks that are neither shown nor coming (the minutes gone by) make room for those that are.
+void FormLabel::dropLooksBut(const QStringList& coming) {
+    const QString shown = caption();
+    std::erase_if(pictures_,
+                  [&](const auto& kept) { return kept.first != shown && !coming.contains(kept.first); });
+    copier_->dropAllBut([&](const QString& key) { return key == shown || coming.contains(key); });
 }
 
 // The seconds' path: with nothing around the label changed since the last full copy, a

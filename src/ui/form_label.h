@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QStringList>
 
+#include <cstddef>
+#include <functional>
 #include <map>
 
 namespace kelvaro {
@@ -27,9 +29,11 @@ class FormLabel : public QLabel {
     // itself: with a size of its own, a new text no longer asks the form for a layout
     // (one posted event and one more turn of the event loop for each second shown).
     void place(const QRect& place);
-    // Texts the label shows in turn (the seconds). On the copy path their pictures are made
-    // and uploaded with the first full copy, so the first minute costs what the others do.
-    void foresee(QStringList texts);
+    // The texts the label will show next, at most `most` of them: the seconds in turn, or the
+    // clock's coming minutes. On the copy path their pictures are made and uploaded with a full
+    // copy, while drawing is warm, and shown later by a copy alone.
+    using Coming = std::function<QStringList(std::size_t most)>;
+    void foresee(Coming coming);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,13 +58,14 @@ class FormLabel : public QLabel {
     void makePicture(const QString& text);
     std::size_t pictureRoom() const;
     void prepareForeseen();
+    void dropLooksBut(const QStringList& coming);
     Look look();
     const QPixmap* keptPicture();
 
     QString deferredText_;
     bool textDeferred_ = false;
     std::map<QString, QPixmap> pictures_;
-    QStringList foreseen_;
+    Coming coming_;
     Look look_;
     int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown

@@ -120,8 +120,21 @@ void ProgramView::foreseeCaptions(const Control& label, const std::vector<std::s
     QStringList texts;
     for (const std::string& caption : captions)
         texts.push_back(qs(caption));
-    if (auto* built = dynamic_cast<FormLabel*>(widget(label.name))) built->foresee(texts);
-    foreseen_[label.name] = std::move(texts);
+    foreseeTexts(label, [texts](std::size_t) { return texts; });
+}
+
+void ProgramView::foreseeCaptions(const Control& label, ComingCaptions coming) {
+    foreseeTexts(label, [coming = std::move(coming)](std::size_t most) {
+        QStringList texts;
+        for (const std::string& caption : coming(most))
+            texts.push_back(qs(caption));
+        return texts;
+    });
+}
+
+void ProgramView::foreseeTexts(const Control& label, ComingTexts coming) {
+    if (auto* built = dynamic_cast<FormLabel*>(widget(label.name))) built->foresee(coming);
+    foreseen_[label.name] = std::move(coming);
 }
 
 void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory,

@@ -60,6 +60,14 @@ void ServerPixmapCopier::forget() {
     checked_.forget();
 }
 
+void ServerPixmapCopier::dropAllBut(const std::function<bool(const QString& key)>& wanted) {
+    std::erase_if(pixmaps_, [&](const auto& kept) {
+        if (wanted(kept.first)) return false;
+        if (conn_) xcb_free_pixmap(conn_, kept.second); // goes with the next write
+        return true;
+    });
+}
+
 void ServerPixmapCopier::markStale() {
     if (!stale_) return;
     widget_.update(); // Qt paints it in the same sync, before it flushes the old look

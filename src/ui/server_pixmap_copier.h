@@ -54,6 +54,8 @@ class ServerPixmapCopier : public QObject {
     void painted() { stale_ = false; }
     // Frees the server pixmaps (a look changed in a way the widget alone knows).
     void forget();
+    // Frees the server pixmaps of the looks `wanted` turns down.
+    void dropAllBut(const std::function<bool(const QString& key)>& wanted);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

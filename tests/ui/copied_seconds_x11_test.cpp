@@ -90,5 +90,32 @@ TEST_F(CopiedSecondsTest, EverySecondMadeAheadLooksAsQtPaintsIt) {
     }
 }
 
+// The clock's minutes: a label whose coming captions move on. They are drawn with a full
+// copy and later shown by a copy alone, each as Qt paints it; the label asks again only
+// when it shows a caption nobody foresaw.
+TEST_F(CopiedSecondsTest, ComingMinutesAreMadeAheadAndAskedForAgainOnlyWhenUnforeseen) {
+    ProgramView view(app);
+    int shown = 10, asked = 0;
+    view.foreseeCaptions(seconds, [&](std::size_t most) {
+        ++asked;
+        std::vector<std::string> coming;
+        for (int i = 1; i <= 3 && static_cast<std::size_t>(i) <= most; ++i)
+            coming.push_back(std::to_string(shown + i));
+        return coming;
+    });
+    show(view, "10");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.window("Main")));
+    show(view, std::to_string(shown = 11).c_str()); // the first copy: 12 to 14 come with it
+    EXPECT_EQ(asked, 1);
+    for (shown = 12; shown <= 14; ++shown) {
+        show(view, std::to_string(shown).c_str());
+        EXPECT_TRUE(onServer(view) == paintedByQt(view)) << "the window shows another " << shown;
+    }
+    EXPECT_EQ(asked, 1) << "foreseen minutes need no new forecast";
+    show(view, "15");
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(onServer(view) == paintedByQt(view));
+}
+
 } // namespace
 } // namespace kelvaro
