@@ -108,6 +108,17 @@ std::vector<std::string> comingClockCaptions(Application& app, std::size_t count
     return captions;
 }
 
+std::string taskbarClockCaption(const std::string& clockCaption) {
+    return clockCaption + " ";
+}
+
+std::vector<std::string> comingTaskbarClockCaptions(Application& app, std::size_t count) {
+    std::vector<std::string> captions = comingClockCaptions(app, count);
+    for (std::string& caption : captions)
+        caption = taskbarClockCaption(caption);
+    return captions;
+}
+
 namespace {
 
 void minuteStep(Application& app, int minute) {
@@ -168,7 +179,7 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::ShowSnoozeCountdown);
     if (!mainWindow(app).LightCheckSnooze.checked) runStep(app, Step::ShowCdTrack);
     if (stepDefined(app, Step::UpdateTaskbarClock)) // spares building the arguments each second
-        runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
+        runStep(app, Step::UpdateTaskbarClock, {taskbarClockCaption(mainWindow(app).LabelTime.caption), "1"});
     m.CityClockUpdated = true; // also when the taskbar clock is not shown
     runStep(app, Step::UpdateTrayTip);
     runStep(app, Step::CheckMusicOff);

@@ -5,13 +5,18 @@
 // `PanelKV` control and hands the mouse back to that control's handlers.
 #include "framework/control.h"
 
+#include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QScreen;
 
@@ -20,11 +25,14 @@ namespace kelvaro {
 class Application;
 class Form;
 class ProgramView;
+class ServerPixmapCopier;
 
 class CityClockWindow : public QWidget {
   public:
     explicit CityClockWindow(Application& app, ProgramView& view);
     void setAreaLeft(int left) { areaLeft_ = left; }
+    // The panel's whole look with `caption`, as its paint draws it.
+    QImage picture(const Control& panel, const QString& caption) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +44,7 @@ class CityClockWindow : public QWidget {
 
   private:
     void mouse(int event, QMouseEvent* e, bool withButtons);
+    void paintPanel(QPainter& p, const Control& panel, const QString& caption) const;
 
     Application& app_;
     ProgramView& view_;
@@ -47,7 +56,10 @@ class CityClockWindow : public QWidget {
 class CityClockView : public QObject {
   public:
     // Lives as long as `view` (its child).
-    explicit CityClockView(ProgramView& view);
+    // `coming` tells the captions of the minutes after the one shown (the program's taskbar
+    // clock by default), whose pictures are made ahead.
+    using ComingCaptions = std::function<std::vector<std::string>(std::size_t most)>;
+    explicit CityClockView(ProgramView& view, ComingCaptions coming = {});
     ~CityClockView() override;
     QWidget* window() const { return window_.get(); }
     void sync();
@@ -55,10 +67,13 @@ class CityClockView : public QObject {
   private:
     void tellArea();
     const Control* panel();
+    bool copyCaption(const Control& panel);
 
     Application& app_;
     ProgramView& view_;
     std::unique_ptr<CityClockWindow> window_;
+    ComingCaptions coming_;
+    ServerPixmapCopier* copier_ = nullptr; // the window's child, made with its first new minute
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
     std::uint64_t paintedStamp_ = 0;
@@ -71,6 +86,6 @@ class CityClockView : public QObject {
 };
 
 // The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.
-void registerCityClockView(ProgramView& view);
+void registerCityClockView(ProgramView& view, CityClockView::ComingCaptions coming = {});
 
 } // namespace kelvaro

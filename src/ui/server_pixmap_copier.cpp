@@ -83,7 +83,7 @@ bool ServerPixmapCopier::usable() {
         !widget_.updatesEnabled() || widget_.devicePixelRatioF() != 1.0)
         return false;
     QWidget* top = widget_.window();
-    if (widget_.nativeParentWidget() != top) return false;
+    if (&widget_ != top && widget_.nativeParentWidget() != top) return false;
     QWindow* window = top->windowHandle();
     if (!window || !window->isExposed()) return false;
     if (window_ != window) watchWindow(window);
