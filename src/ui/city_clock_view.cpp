@@ -220,7 +220,7 @@ bool CityClockView::copyCaption(const Control& c) {
         coming_ ? coming_(kComingMinutes) : comingTaskbarClockCaptions(app_, kComingMinutes);
     for (const std::string& caption : captions)
         coming.push_back(qs(caption));
-    copier_->dropAllBut([&](const QString& key) { return key == shown || coming.contains(key); });
+    copier_->keepOnly(shown, coming);
     for (const QString& caption : coming)
         if (!copier_->keep(caption, drawing(caption))) break;
     return true;

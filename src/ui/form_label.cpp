@@ -88,7 +88,7 @@ void FormLabel::dropLooksBut(const QStringList& coming) {
     const QString shown = caption();
     std::erase_if(pictures_,
                   [&](const auto& kept) { return kept.first != shown && !coming.contains(kept.first); });
-    copier_->dropAllBut([&](const QString& key) { return key == shown || coming.contains(key); });
+    copier_->keepOnly(shown, coming);
 }
 
 // The seconds' path: with nothing around the label changed since the last full copy, a

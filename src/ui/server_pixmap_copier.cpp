@@ -60,9 +60,9 @@ void ServerPixmapCopier::forget() {
     checked_.forget();
 }
 
-void ServerPixmapCopier::dropAllBut(const std::function<bool(const QString& key)>& wanted) {
+void ServerPixmapCopier::keepOnly(const QString& shown, const QStringList& coming) {
     std::erase_if(pixmaps_, [&](const auto& kept) {
-        if (wanted(kept.first)) return false;
+        if (kept.first == shown || coming.contains(kept.first)) return false;
         if (conn_) xcb_free_pixmap(conn_, kept.second); // goes with the next write
         return true;
     });
