@@ -1,6 +1,7 @@
 // The one-second main tick: city time, clock, and the per-second and
 // per-minute steps of every feature in their fixed order.
 #include "app/main_tick.h"
+#include "app/quiet_second.h"
 #include "app/steps.h"
 #include "app/windows.h"
 
@@ -156,6 +157,7 @@ void minuteStep(Application& app, int minute) {
 void Timer1Timer(Application& app) {
     MainState& m = app.main;
     if (!m.tickEnabled) return;
+    TickPass pass(app);
     Control& lamp = mainWindow(app).LightCheckTimer;
     lamp.checked = !lamp.checked;
     mainWindow(app).form.visible = true;
@@ -174,6 +176,12 @@ void Timer1Timer(Application& app) {
     mainWindow(app).LabelSeconds.caption = TwoDigits(t.second);
     mainWindow(app).LabelSeconds2.caption = mainWindow(app).LabelSeconds.caption;
 
+    if (pass.quiet(m.CityNow) && t.minute == m.LastMinuteSeen) {
+        runStep(app, Step::CheckMissedAlarms); // keeps the watch for a gap in the ticks going
+        pass.done(m.CityNow, false);
+        return;
+    }
+
     runStep(app, Step::BatteryStep);
     runStep(app, Step::WatchPlayer);
     runStep(app, Step::ShowSnoozeCountdown);
@@ -190,6 +198,7 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::RecordAlarmProgress); // after what rang or passed this tick
 
     runStep(app, Step::ServiceAlarmSound);
+    pass.done(m.CityNow, true);
 }
 
 void installMainTick(Application& app) {

@@ -360,6 +360,7 @@ Answer Application::box(BoxKind kind, const std::string& text, const std::vector
 }
 
 void Application::guarded(const std::function<void()>& action) {
+    touch(); // a callback from outside: what it changes need not be a control
     try {
         action();
     } catch (const std::logic_error&) {
