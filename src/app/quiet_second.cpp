@@ -13,10 +13,10 @@ namespace {
 
 struct QuietSeconds {
     std::vector<std::function<bool()>> busy;
-    int depth = 0;                     // passes running
-    bool idle = false;                 // what the last full pass found
+    int depth = 0;                      // passes running
+    bool idle = false;                  // what the last full pass found
     std::optional<std::int64_t> second; // the city's second of the last pass done whole
-    unsigned revision = 0;             // the program's revision after it
+    unsigned revision = 0;              // the program's revision after it
     std::uint64_t quietPasses = 0;
 };
 
@@ -73,4 +73,3 @@ void TickPass::done(DateTime cityNow, bool full) {
 }
 
 } // namespace kelvaro
-

@@ -80,7 +80,8 @@ std::string shown(Program& p) {
 // Runs a program through a morning's events, noting what it shows after each tick.
 class Recorded {
   public:
-    explicit Recorded(bool neverQuiet) : p_("run", encodeDate(2026, 12, 7) + encodeTime(6, 58, 5)) { // a Monday
+    explicit Recorded(bool neverQuiet)
+        : p_("run", encodeDate(2026, 12, 7) + encodeTime(6, 58, 5)) { // a Monday
         if (neverQuiet) needEverySecondWhile(*p_.app, [] { return true; });
     }
     void tick(int seconds = 1) {
