@@ -127,6 +127,16 @@ TEST(QuietSeconds, AreQuietWhileNothingHappensAndNotOtherwise) {
     EXPECT_EQ(quietPasses(app), before + 20);
     run.tick(1);
     EXPECT_EQ(quietPasses(app), before + 21);
+    // An operation whose box's loop ticks quietly, then writes: the second after it is full.
+    app.defineOperation("AskThenWrite", [&run] {
+        run.tick(3);
+        run.program().app->main.MusicOffMinutes = 5;
+    });
+    const auto beforeBox = quietPasses(app);
+    app.run("AskThenWrite");
+    EXPECT_EQ(quietPasses(app), beforeBox + 2);
+    run.tick(1);
+    EXPECT_EQ(quietPasses(app), beforeBox + 2);
 }
 
 // Quiet seconds within minutes, the minute's turn, the battery, the clock set on and back,
