@@ -9,10 +9,6 @@ namespace {
 constexpr std::int64_t kDay = 1440;
 constexpr std::int64_t kWeek = 7 * kDay;
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
-}
-
 // Day 0 (1899-12-30) was a Saturday.
 int weekdayIndex(std::int64_t day) {
     return static_cast<int>(((day + 6) % 7 + 7) % 7); // 0 = Sunday

@@ -99,7 +99,7 @@ std::vector<std::string> comingClockCaptions(Application& app, std::size_t count
     if (!memo.hourAndMinuteOnly || memo.hour < 0) return {};
     constexpr std::int64_t kMinuteMs = 60'000;
     const std::int64_t ms = toMilliseconds(app.main.CityNow);
-    const std::int64_t minute = ms / kMinuteMs - (ms % kMinuteMs < 0 ? 1 : 0);
+    const std::int64_t minute = floorDiv(ms, kMinuteMs);
     std::vector<std::string> captions;
     for (std::size_t i = 1; i <= count; ++i) {
         // Half a minute in, well clear of any rounding at the minute's edge.

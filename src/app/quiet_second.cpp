@@ -21,12 +21,7 @@ struct QuietSeconds {
 };
 
 std::int64_t wholeSecond(DateTime cityNow) {
-    const std::int64_t ms = toMilliseconds(cityNow);
-    return ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
-}
-
-std::int64_t minuteOf(std::int64_t second) {
-    return second / 60 - (second % 60 < 0 ? 1 : 0);
+    return floorDiv(toMilliseconds(cityNow), 1000);
 }
 
 } // namespace
@@ -57,7 +52,7 @@ bool TickPass::quiet(DateTime cityNow) const {
     if (!mayBeQuiet_) return false;
     const QuietSeconds& q = app_.feature<QuietSeconds>();
     const std::int64_t second = wholeSecond(cityNow);
-    return second == *q.second + 1 && minuteOf(second) == minuteOf(*q.second);
+    return second == *q.second + 1 && floorDiv(second, 60) == floorDiv(*q.second, 60);
 }
 
 void TickPass::done(DateTime cityNow, bool full) {

@@ -1,6 +1,6 @@
 #pragma once
 // A quiet second: nothing happened since the last pass of the tick, nothing in
-// progress needs the tick (no alarm, sound, snooze, battery or held clock) and the
+// progress needs the tick (no alarm, snooze, sound or held clock) and the
 // clock went on by one second within its minute. Such a second changes the
 // seconds and nothing else, so the tick leaves out the steps that would each look
 // and find nothing to do: a second costs what it touches, and they touch a lot.

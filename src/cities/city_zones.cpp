@@ -7,6 +7,7 @@
 #include "cities/zone_difference.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
+#include "framework/datetime.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
 
@@ -39,10 +40,6 @@ struct CityZonesState {
 
 CityZonesState& zonesState(Application& app) {
     return app.feature<CityZonesState>();
-}
-
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
 // Present instant and the computer's own offset, from one reading of the clock.

@@ -54,6 +54,10 @@ std::int64_t toMilliseconds(DateTime value) {
     return std::llround(value * static_cast<double>(MillisecondsPerDay));
 }
 
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+
 DateTime fromMilliseconds(std::int64_t milliseconds) {
     return static_cast<double>(milliseconds) / static_cast<double>(MillisecondsPerDay);
 }

@@ -40,6 +40,8 @@ inline constexpr double MaxDateTimeDays = 1e11;
 // so does everything that takes a date-time apart (decodeDate, formatDateTime, ...).
 std::int64_t toMilliseconds(DateTime value);
 DateTime fromMilliseconds(std::int64_t milliseconds);
+// a / b rounded down, not towards zero (b != 0): the minute or day of a time before the epoch.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b);
 
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);

@@ -46,6 +46,17 @@ TEST(DateTimeRounding, SplitsOnTheNearestMillisecond) {
     EXPECT_EQ(toMilliseconds(encodeTime(8, 0, 0) - 111.0 / 1440.0), toMilliseconds(encodeTime(6, 9, 0)));
 }
 
+// Minutes and seconds before the epoch belong to the minute that began before them.
+TEST(DateTimeRounding, FloorDivRoundsDownOnBothSidesOfZero) {
+    EXPECT_EQ(floorDiv(7, 2), 3);
+    EXPECT_EQ(floorDiv(-7, 2), -4);
+    EXPECT_EQ(floorDiv(-6, 2), -3);
+    EXPECT_EQ(floorDiv(-1, 60), -1);
+    EXPECT_EQ(floorDiv(0, 60), 0);
+    EXPECT_EQ(floorDiv(7, -2), -4);
+    EXPECT_EQ(floorDiv(-7, -2), 3);
+}
+
 TEST(DateTimeRange, ValuesWithoutADateRaiseTheConversionError) {
     const double inf = std::numeric_limits<double>::infinity();
     for (const double bad :
