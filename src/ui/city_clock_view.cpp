@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -64,8 +65,11 @@ CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
 void CityClockWindow::paintEvent(QPaintEvent*) {
     const Control* c = app_.find(kPanel);
     if (!c) return;
-    QPainter p(this);
-    paintPanel(p, *c, qs(c->caption));
+    {
+        QPainter p(this);
+        paintPanel(p, *c, qs(c->caption));
+    }
+    if (onPainted) onPainted();
 }
 
 QImage CityClockWindow::picture(const Control& panel, const QString& caption) const {
@@ -141,6 +145,15 @@ CityClockView::CityClockView(ProgramView& view, ComingCaptions coming)
       window_(std::make_unique<CityClockWindow>(app_, view)), coming_(std::move(coming)) {
     tellArea();
     view.onSynced([this] { sync(); });
+    window_->onPainted = [this] {
+        if (preparing_) return;
+        preparing_ = true;
+        // Not from inside the paint: the copy goes to the window Qt is painting.
+        QTimer::singleShot(0, this, [this] {
+            preparing_ = false;
+            prepareCopies();
+        });
+    };
 }
 
 CityClockView::~CityClockView() = default;
@@ -224,6 +237,15 @@ bool CityClockView::copyCaption(const Control& c) {
     for (const QString& caption : coming)
         if (!copier_->keep(caption, drawing(caption))) break;
     return true;
+}
+
+// Once the panel is painted, its next minutes are made: else the first of them would draw
+// them, cold, on a minute's turn of its own. Only while the window shows the panel as it is.
+void CityClockView::prepareCopies() {
+    const Control* c = panel();
+    if (!c || !painted_ || !window_->isVisible() || paintedArea_ != area_) return;
+    if (paintedStamp_ != c->stamp() && !looksSame(*painted_, *c)) return;
+    copyCaption(*c);
 }
 
 void registerCityClockView(ProgramView& view, CityClockView::ComingCaptions coming) {

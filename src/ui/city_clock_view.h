@@ -33,6 +33,8 @@ class CityClockWindow : public QWidget {
     void setAreaLeft(int left) { areaLeft_ = left; }
     // The panel's whole look with `caption`, as its paint draws it.
     QImage picture(const Control& panel, const QString& caption) const;
+    // After each paint of the whole panel.
+    std::function<void()> onPainted;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,12 +70,14 @@ class CityClockView : public QObject {
     void tellArea();
     const Control* panel();
     bool copyCaption(const Control& panel);
+    void prepareCopies();
 
     Application& app_;
     ProgramView& view_;
     std::unique_ptr<CityClockWindow> window_;
     ComingCaptions coming_;
-    ServerPixmapCopier* copier_ = nullptr; // the window's child, made with its first new minute
+    ServerPixmapCopier* copier_ = nullptr; // the window's child, made after its first paint
+    bool preparing_ = false;
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
     std::uint64_t paintedStamp_ = 0;

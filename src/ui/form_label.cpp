@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -83,6 +84,17 @@ void FormLabel::prepareForeseen() {
     }
 }
 
+// A label that knows its coming texts makes their pictures once it is first shown, not with
+// its first new text: that would be the clock's first minute, drawn cold in a second of its own.
+void FormLabel::warmUpAfterFirstPaint() {
+    if (warmUpAsked_ || copied_ || !coming_) return;
+    warmUpAsked_ = true; // once: a label that cannot copy would be painted again and again
+    // Not from inside the paint: the copy goes to the window Qt is painting.
+    QTimer::singleShot(0, this, [this] {
+        if (!copied_ && isVisible()) setCaption(caption());
+    });
+}
+
 // Looks that are neither shown nor coming (the minutes gone by) make room for those that are.
 void FormLabel::dropLooksBut(const QStringList& coming) {
     const QString shown = caption();
@@ -134,7 +146,9 @@ bool FormLabel::copyToWindow() {
     const QPixmap* picture = keptPicture();
     if (!picture || !isVisible()) return false;
     if (!copier_) copier_ = new ServerPixmapCopier(*this);
-    return copier_->show(text(), [picture] { return picture->toImage(); });
+    const bool shown = copier_->show(text(), [picture] { return picture->toImage(); });
+    copied_ = copied_ || shown;
+    return shown;
 }
 
 std::size_t FormLabel::pictureRoom() const {
@@ -165,6 +179,7 @@ void FormLabel::makePicture(const QString& text) {
 
 void FormLabel::paintEvent(QPaintEvent* event) {
     if (copier_) copier_->painted();
+    warmUpAfterFirstPaint();
     applyDeferredText();
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
     if (opaque)

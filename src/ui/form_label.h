@@ -58,6 +58,7 @@ class FormLabel : public QLabel {
     void makePicture(const QString& text);
     std::size_t pictureRoom() const;
     void prepareForeseen();
+    void warmUpAfterFirstPaint();
     void dropLooksBut(const QStringList& coming);
     Look look();
     const QPixmap* keptPicture();
@@ -67,6 +68,8 @@ class FormLabel : public QLabel {
     std::map<QString, QPixmap> pictures_;
     Coming coming_;
     Look look_;
+    bool warmUpAsked_ = false;
+    bool copied_ = false;                  // a copy went to the window once
     int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown
 };
