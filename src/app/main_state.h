@@ -36,7 +36,8 @@ struct MainState {
     int SuperAlarmMusicStep = 1;
     bool CityClockUpdated = false; // the taskbar's city clock has had its first update
     uint16_t LastMinuteSeen = 0;
-    int minuteStepDepth = -1; // minute whose step is on the stack, -1 when none
+    std::int64_t CityDayShown = -1; // the city's day that the date line and the weekday show
+    int minuteStepDepth = -1;       // minute whose step is on the stack, -1 when none
 
     std::string versionText;
     // The window may be raised or minimised only while no flow holds it down (see RaiseHold).

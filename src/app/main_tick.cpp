@@ -122,6 +122,14 @@ std::vector<std::string> comingTaskbarClockCaptions(Application& app, std::size_
 
 namespace {
 
+// The date line and the weekday of the city's present day.
+void showCityDay(Application& app) {
+    MainState& m = app.main;
+    m.CityDayShown = static_cast<std::int64_t>(std::floor(m.CityNow));
+    mainWindow(app).LabelDate.caption = formatDateTime("dddd, dd mmmm yyyy", m.CityNow, app.locale());
+    runStep(app, Step::WeekdayStep);
+}
+
 void minuteStep(Application& app, int minute) {
     MainState& m = app.main;
     if (m.minuteStepDepth == minute) return; // an earlier pass for this minute waits in a box
@@ -143,8 +151,7 @@ void minuteStep(Application& app, int minute) {
             // ends only the web-time step
         }
     }
-    mainWindow(app).LabelDate.caption = formatDateTime("dddd, dd mmmm yyyy", m.CityNow, app.locale());
-    runStep(app, Step::WeekdayStep);
+    showCityDay(app);
     runStep(app, Step::CheckAlarmDue);
     runStep(app, Step::RefreshMilestones);
     runStep(app, Step::BannerStep);
@@ -194,7 +201,10 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::CheckAutoSnooze);
 
     runStep(app, Step::CheckMissedAlarms); // before the minute step, which it leaves the present minute to
-    if (t.minute != m.LastMinuteSeen) minuteStep(app, t.minute);
+    if (t.minute != m.LastMinuteSeen)
+        minuteStep(app, t.minute);
+    else if (static_cast<std::int64_t>(std::floor(m.CityNow)) != m.CityDayShown)
+        showCityDay(app);                    // another city, whose day is another, within the same minute
     runStep(app, Step::RecordAlarmProgress); // after what rang or passed this tick
 
     runStep(app, Step::ServiceAlarmSound);

@@ -62,6 +62,10 @@ void WriteAutostartEntry(Application& app) {
                             {"--dir", programFolderArgument(app.main.ProgramDir), "auto"});
 }
 
+void RemoveAutostartEntry(Application& app) {
+    app.platform().autostart->removeEntry(kRunValue);
+}
+
 void ConstructMainWindow(Application& app) {
     MainState& m = app.main;
     const LocaleInfo& loc = app.locale();
@@ -148,7 +152,14 @@ void FormPaint(Application& app) {
     step(app, [&] { runStep(app, Step::ShowSundayAlarmAtStart); });
     mainWindow(app).LabelBattery.visible = false;
     mainWindow(app).Labelver.caption = "v" + m.versionText;
-    step(app, [&] { WriteAutostartEntry(app); });
+    // Only a wish the user has: an entry left from an earlier run with the option off (a crash
+    // before the close removed it) would start the clock with the session for good.
+    step(app, [&] {
+        if (notebook(app).CheckBoxAutoStartwithWindows1.checked)
+            WriteAutostartEntry(app);
+        else
+            RemoveAutostartEntry(app);
+    });
     step(app, [&] { runStep(app, Step::GivePlayerDefaultFile); });
     step(app, [&] { runStep(app, Step::PlaceTaskbarClock); });
     ShowSoundLimits(app);

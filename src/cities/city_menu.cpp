@@ -139,8 +139,10 @@ void RebuildCityMenu(Application& app) {
             app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
         }
         Control& item = *window.find(name);
-        item.visible = row <= rows; // an item past the list waits, hidden, for a longer one
-        if (!item.visible) {
+        // An item past the list waits, hidden, for a longer one; a row without a name (the
+        // empty row an empty list keeps) is no city to choose.
+        item.visible = row <= rows && !trim(cityCell(grid, row, kCityName)).empty();
+        if (row > rows) {
             item.caption.edit().clear();
             item.checked = false;
             continue;

@@ -57,8 +57,10 @@ class FakeClockSetter : public ClockSetter {
     explicit FakeClockSetter(FakeClock& clock) : clock_(clock) {}
     bool setUtc(double utc, bool mayAsk) override;
     bool ntpSynchronized() override { return ntp; }
+    std::string refusal() const override { return accept ? std::string() : refusalText; }
 
     bool accept = true;
+    std::string refusalText = "Interactive authentication required.";
     bool ntp = false;
     int sets = 0;
     std::optional<double> lastSet; // UTC

@@ -28,7 +28,14 @@ bool TimedatedClockSetter::setUtc(double utc, bool mayAsk) {
     call << static_cast<qlonglong>(unixMicroseconds(utc)) << false << mayAsk;
     const QDBusMessage answer =
         QDBusConnection::systemBus().call(call, QDBus::Block, mayAsk ? kAskTimeoutMs : kQuietTimeoutMs);
-    return answer.type() == QDBusMessage::ReplyMessage;
+    if (answer.type() == QDBusMessage::ReplyMessage) {
+        refusal_.clear();
+        return true;
+    }
+    // polkit's "not authorized", no timedated on this system, no system bus at all...
+    refusal_ = answer.errorMessage().isEmpty() ? answer.errorName().toStdString()
+                                               : answer.errorMessage().toStdString();
+    return false;
 }
 
 bool TimedatedClockSetter::ntpSynchronized() {

@@ -11,6 +11,10 @@ class TimedatedClockSetter : public ClockSetter {
   public:
     bool setUtc(double utc, bool mayAsk) override;
     bool ntpSynchronized() override;
+    std::string refusal() const override { return refusal_; }
+
+  private:
+    std::string refusal_;
 };
 
 // Microseconds since 1970-01-01 UTC of a UTC date-time (days since 1899-12-30).

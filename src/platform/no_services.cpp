@@ -109,6 +109,7 @@ class NoTimeClient : public TimeClient {
 class NoClockSetter : public ClockSetter {
   public:
     bool setUtc(double, bool) override { return false; }
+    std::string refusal() const override { return "No clock service is available."; }
     bool ntpSynchronized() override { return false; }
 };
 

@@ -5,10 +5,15 @@
 
 #include "app/main_state.h"
 #include "app/show_note.h"
+#include "app/steps.h"
 #include "cities/cities.h"
+#include "cities/city_list.h"
+#include "cities/city_zones.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "settings/profile_file.h"
 #include "settings/settings_lock.h"
+#include "settings/settings_store.h"
 #include "sound/list_file.h"
 #include "sound/music_lists.h"
 
@@ -68,6 +73,33 @@ void loadInto(const ListGrid& list, const std::string& path) {
     grid.col = 0;
 }
 
+// Each city's time zone lives in the settings file, which a backup leaves behind: the zones
+// travel beside the lists, in a file of their own, so the four lists stay as they are.
+void saveZones(Application& app, const std::string& folder) {
+    ProfileFile zones(folder + kBackupZonesFile);
+    for (const auto& [city, zone] : zones.keys(kZonesSection))
+        zones.eraseKey(kZonesSection, city); // an earlier backup's cities
+    const Control& grid = cityGrid(app);
+    for (int row = 1; row <= lastCityRow(grid); ++row) {
+        const std::string name = trim(cityCell(grid, row, kCityName));
+        if (!name.empty() && !cityZone(grid, row).empty())
+            zones.writeString(kZonesSection, name, cityZone(grid, row));
+    }
+    zones.flush(); // nothing to write and no earlier file: none is made
+}
+
+// A backup's zones become the settings file's before the list is read again, which takes
+// each city's zone from there. A backup made without them leaves the stored zones alone.
+void restoreZones(Application& app, const std::string& folder) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(folder + kBackupZonesFile, ec)) return;
+    const ProfileFile carried(folder + kBackupZonesFile);
+    ProfileFile settings(app.filePath(kSettingsFile));
+    for (const auto& [city, zone] : carried.keys(kZonesSection))
+        if (!trim(city).empty() && !zone.empty()) settings.writeString(kZonesSection, city, zone);
+    settings.flush();
+}
+
 std::optional<std::string> chooseFolder(Application& app, bool save) {
     FileRequest request;
     request.title = save ? "Save Settings to Disk" : "Restore Settings from Disk";
@@ -100,12 +132,13 @@ void SaveSettingstoFloppy1Click(Application& app) {
         // Each file is replaced whole; those written before a failure stay.
         for (const ListGrid& list : listGrids(app))
             writeListFile(*folder + list.file, rowsToSave(list), list.columns);
+        saveZones(app, *folder);
     } catch (const FileWriteError&) {
         app.platform().speaker->ding();
         app.box(BoxKind::Error, kSaveFailed);
         return;
     }
-    app.box(BoxKind::Information, kSaved);
+    app.box(BoxKind::Confirmation, kSaved);
 }
 
 void RestoreSettingsfromFloppy1Click(Application& app) {
@@ -124,11 +157,17 @@ void RestoreSettingsfromFloppy1Click(Application& app) {
         loadInto(list, *folder + list.file);
     for (const ListGrid& list : lists)
         writeListFile(app.filePath(list.file), rowsToSave(list), list.columns);
+    try {
+        restoreZones(app, *folder);
+    } catch (const FileWriteError&) {
+        // The lists are back; their cities keep the zones already stored here.
+    }
     // The menu and the clock follow the new list at once: a menu left over from the old
     // list matches no row, and choosing from it would unmark every city.
     RebuildCityMenu(app);
+    runStep(app, Step::SaveCityZones); // zones of cities the restored list no longer has go
     LoadMusicLists(app);
-    app.box(BoxKind::Information, kRestored);
+    app.box(BoxKind::Confirmation, kRestored);
 }
 
 void addListBackupControls(Form& f) {

@@ -10,6 +10,8 @@ struct Form;
 
 // The list files of a backup, in the order they are written and read.
 inline constexpr const char* kBackupFiles[] = {"Waves.wva", "CDs.wva", "WebRadio.wva", "Cities.txt"};
+// The cities' time zones, written beside the lists (section "Zones", as in the settings file).
+inline constexpr const char* kBackupZonesFile = "Zones.ini";
 
 // The folder a dialog answer names, with a trailing '/': the answer itself when it is a
 // folder (the desktop's folder chooser), else the folder part of a chosen file.

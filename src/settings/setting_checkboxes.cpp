@@ -35,12 +35,15 @@ void installSettingCheckBoxes(Application& app) {
         "CheckBoxWarnifChangingSettings1Click";
     app.defineOperation("CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
     SettingsNotebook& nb = notebook(app);
-    // Ticked: the entry is written at once. Unticked: it goes when the program closes.
+    // The entry follows the box at once: written when ticked, removed when unticked.
     nb.CheckBoxAutoStartwithWindows1.handlers[Event::Click] = "CheckBoxAutoStartwithWindows1Click";
     app.defineOperation("CheckBoxAutoStartwithWindows1Click", [&app] {
         Control& box = notebook(app).CheckBoxAutoStartwithWindows1;
         if (RefuseCheckBoxChange(app, box)) return;
-        if (box.checked) WriteAutostartEntry(app);
+        if (box.checked)
+            WriteAutostartEntry(app);
+        else
+            RemoveAutostartEntry(app);
         SaveAllSettings(app);
     });
     for (Control* box :

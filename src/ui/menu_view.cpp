@@ -44,6 +44,35 @@ void addEntry(QWidget* into, QAction* action) {
 
 MenuView::~MenuView() {
     delete bar_;
+    for (QWidget* menu : retired_)
+        delete menu;
+}
+
+void MenuView::run(const Notify& notify, const std::string& name) {
+    ++running_;
+    struct Done {
+        MenuView& view;
+        ~Done() {
+            if (--view.running_ == 0) view.freeRetired();
+        }
+    } done{*this};
+    notify(name);
+}
+
+// A menu rebuilt while a choice from it runs (a box it opened pumps events, and
+// the view syncs under it) must outlive that choice: its action is still on the stack.
+void MenuView::retire(QWidget* menu) {
+    menu->hide();
+    retired_.push_back(menu);
+    if (running_ == 0) freeRetired();
+}
+
+void MenuView::freeRetired() {
+    // Deferred once more: deleteLater from here runs when control is back in the loop
+    // that delivered the choice, not in a box's loop nested under it.
+    for (QWidget* menu : retired_)
+        menu->deleteLater();
+    retired_.clear();
 }
 
 QAction* MenuView::action(const std::string& name) const {
@@ -72,27 +101,26 @@ void MenuView::addChildren(const Form& form, const std::string& parent, QWidget*
             menus_[name] = sub;
             actions_[name] = sub->menuAction();
             entries_.push_back({c, sub->menuAction(), sub});
-            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, name] { onOpen_(name); });
+            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, name] { run(onOpen_, name); });
             addChildren(form, name, sub);
         } else {
             auto* item = new QAction(into);
             addEntry(into, item);
             actions_[name] = item;
             entries_.push_back({c, item});
-            QObject::connect(item, &QAction::triggered, item, [this, name] { onClick_(name); });
+            QObject::connect(item, &QAction::triggered, item, [this, name] { run(onClick_, name); });
         }
     }
 }
 
 void MenuView::rebuild(const Form& form, QWidget* window) {
-    // Deferred deletion: a menu may be open, or its signal running, right now.
+    // A menu may be open, or its signal running, right now.
     if (bar_) {
-        bar_->hide();
-        bar_->deleteLater();
+        retire(bar_);
         bar_ = nullptr;
     }
     for (auto& popup : popups_)
-        popup.release()->deleteLater();
+        retire(popup.release());
     popups_.clear();
     actions_.clear();
     menus_.clear();
@@ -113,6 +141,8 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
             bar_->setStyleSheet(
                 QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
             addChildren(form, c->name, bar_);
+            // A child made after its window was shown stays hidden until shown itself.
+            if (window && window->isVisible()) bar_->show();
         } else {
             popups_.push_back(std::make_unique<QMenu>());
             menus_[c->name] = popups_.back().get();

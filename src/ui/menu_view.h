@@ -55,8 +55,14 @@ class MenuView {
     void rebuild(const Form& form, QWidget* window);
     void addChildren(const Form& form, const std::string& parent, QWidget* into);
     static void write(Entry& entry);
+    // Runs a user's choice; menus retired meanwhile are freed once no choice is running.
+    void run(const Notify& notify, const std::string& name);
+    void retire(QWidget* menu);
+    void freeRetired();
 
     Notify onClick_, onOpen_;
+    int running_ = 0;               // choices whose handler has not returned (a box may be open)
+    std::vector<QWidget*> retired_; // old menus, hidden, kept while a choice from them may run
     std::uint64_t shape_ = 0;
     unsigned shapeStructure_ = 0; // the form's structure() when shape_ was worked out
     bool shapeKnown_ = false;

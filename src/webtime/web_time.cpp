@@ -24,6 +24,9 @@ void queryFailed(Application& app) {
     s.queryOpen = false;
     nb.LightCheckgettime.checked = false;
     nb.LightCheckgettime.offcolor = colors::Red; // until the next Get Time
+    // The last measurement is not this server's answer: Set Time must not apply it as if it were.
+    nb.GradBtnnSetTime.enabled = false;
+    s.measuredAt.reset();
     app.touch();
     if (s.quiet) {
         s.autoFailedAt = app.now();
@@ -60,11 +63,10 @@ void connectionClosed(Application& app) {
     std::vector<std::uint8_t> reply;
     reply.swap(s.received);
     app.touch();
-    if (auto seconds = timeProtocolSeconds(reply)) {
+    if (auto seconds = timeProtocolSeconds(reply))
         replyArrived(app, *seconds);
-    } else if (s.quiet) {
-        s.autoFailedAt = app.now(); // no usable reply: not worth asking again at once
-    }
+    else
+        queryFailed(app); // closed without a usable reply is a failure like any other
 }
 
 } // namespace
@@ -123,7 +125,10 @@ bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
     // Whole milliseconds, as the clock is set.
     const double target = std::round(utc * 86'400'000.0) / 86'400'000.0;
     if (!app.platform().clockSetter->setUtc(target, !quiet)) {
-        if (!quiet) ShowNote(app, "The system clock could not be set.", true);
+        if (!quiet) {
+            const std::string why = app.platform().clockSetter->refusal();
+            ShowNote(app, "The system clock could not be set." + (why.empty() ? "" : "\n" + why), true);
+        }
         return false;
     }
     // The clock now agrees with the server: pressing Set Time again must not move it twice.

@@ -54,6 +54,7 @@ class TimeServerService : public FakeService {
     void command(const std::string& verb, const Words& a) override {
         if (verb == "clockset") {
             setter_.accept = a[0] == "accept";
+            if (a.size() > 1) setter_.refusalText = a[1];
         } else if (verb == "clock") {
             setter_.ntp = a[1] == "on";
         } else {
@@ -122,7 +123,8 @@ std::string checkTimeServer(const Words& a) {
 
 std::string checkClockSet(const Words& a) {
     if (a.size() == 1 && (a[0] == "accept" || a[0] == "refuse")) return {};
-    return "expected: clockset accept | clockset refuse";
+    if (a.size() == 2 && a[0] == "refuse") return {};
+    return "expected: clockset accept | clockset refuse [REASON]";
 }
 
 std::string checkClockNtp(const Words& a) {
