@@ -67,7 +67,8 @@ void addClock(Form& f) {
     addLabel(f, "Labelsda", "\xc3\xbe", {0, 0, 0, 0}).visible = false;
     addLamp(f, "LightCheckTimer", 0x00FF00, 0x008000, {8, 30, 10, 10}).hint =
         "Clock running = blinks every second";
-    addLamp(f, "LightCheckSnooze", 0x00FFFF, 0x808080, {8, 44, 10, 10}); // its hint comes with the snooze
+    // Blue when lit; its hint comes with the snooze.
+    addLamp(f, "LightCheckSnooze", 0xFF0000, 0x808080, {8, 44, 10, 10});
     addLamp(f, "LightCheckOnLine", 0x00FF00, 0x808080, {8, 58, 10, 10}).hint = "On Line = Green";
     place(f.add("ImageMain", ControlKind::Image), {0, 0, 0, 0}).visible = false;
     Control& stop = addButton(f, "ButtonStopAlarm", "Stop Alarm", {410, 104, 100, 26});

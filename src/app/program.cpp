@@ -63,6 +63,14 @@ void installNotebookCommands(Application& app) {
     app.defineOperation("Settings1Click", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSettings); });
     notebook(app).GradBtnnClose.handlers[Event::Click] = "GradBtnnCloseClick";
     app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm(SettingsNotebook::kName); });
+    // Escape closes the notebook as its window's close button does, from whichever page or box.
+    notebook(app).form.handlers[Event::KeyDown] = "TFormCityKeyDown";
+    app.defineOperation("TFormCityKeyDown", [&app] {
+        KeyEvent* key = app.currentKey();
+        if (!key || key->key != "Escape" || !notebook(app).form.visible) return;
+        key->suppressed = true;
+        app.closeForm(SettingsNotebook::kName);
+    });
 }
 
 } // namespace

@@ -21,10 +21,11 @@ void addCitiesControls(Form& mainWindow, Form& f) {
     addLabel(f, "LabelCitiesColumns",
              "Enter a City               |       Enter Hours Difference from your Home City.",
              {10, 6, 540, 16}, p);
-    Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 422, 236});
+    // Narrow enough to leave the zone chooser beside it room for a zone's whole name.
+    Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 290, 236});
     grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
     grid.colWidths.edit().assign(kCityListColumns, 120);
-    grid.colWidths.edit()[kCityName] = 338;
+    grid.colWidths.edit()[kCityName] = 206;
     grid.colWidths.edit()[kCityHours] = 82;
     resetCityGrid(grid);
     addLabel(f, "LabelCitiesInsert", "To ADD a new row - Press Insert.", {10, 266, 330, 16}, p);

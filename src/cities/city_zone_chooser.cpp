@@ -156,14 +156,14 @@ void ShowZoneOfRow(Application& app) {
 
 void addCityZoneControls(Form& f) {
     const std::string page = "TabSheetCities";
-    addLabel(f, "LabelCityZone", "Time zone of the city:", {440, 6, 122, 16}, page);
-    Control& box = addCombo(f, "ComboBoxZone", "", {440, 24, 122, 22}, page);
+    addLabel(f, "LabelCityZone", "Time zone of the city:", {308, 24, 254, 16}, page);
+    Control& box = addCombo(f, "ComboBoxZone", "", {308, 42, 254, 22}, page);
     box.hint = "Type a city to find its time zone, then pick it from the list";
-    addButton(f, "GradBtnnUseZone", "Use Zone", {440, 52, 122, 26}, page).hint =
+    addButton(f, "GradBtnnUseZone", "Use Zone", {308, 70, 125, 26}, page).hint =
         "The zone in the box becomes the selected city's";
-    addButton(f, "GradBtnnNoZone", "No Zone", {440, 82, 122, 26}, page).hint =
+    addButton(f, "GradBtnnNoZone", "No Zone", {437, 70, 125, 26}, page).hint =
         "The selected city keeps its typed hour difference";
-    Control& label = addLabel(f, "LabelZoneOfCity", "", {440, 112, 122, 148}, page);
+    Control& label = addLabel(f, "LabelZoneOfCity", "", {308, 102, 254, 158}, page);
     label.hint = "The time zone of the selected city";
     // Before the grid in the keyboard's order: the grid keeps Tab for its cells, so the chooser
     // is reached from the page's tab with Tab.

@@ -163,12 +163,12 @@ void Sleep1Click(Application& app) {
 }
 
 void SleepMinuteStep(Application& app) {
-    if (notebook(app).CheckBoxMonitorOff.checked) {
-        Control& time = nightScreen(app).LabelTime;
-        time.caption = mainWindow(app).LabelTime.caption;
-        estimateLabelSize(time);
-        return;
-    }
+    // The clock follows the minute whatever the monitor does: many displays cannot be put to
+    // standby (no DPMS under Wayland or Xvfb), and a monitor woken by hand must not show a stale time.
+    Control& time = nightScreen(app).LabelTime;
+    time.caption = mainWindow(app).LabelTime.caption;
+    estimateLabelSize(time);
+    if (notebook(app).CheckBoxMonitorOff.checked) return;
     if (app.platform().inhibitor->setMonitor(MonitorPower::Standby)) noteMonitorDown(app);
 }
 

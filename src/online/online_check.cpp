@@ -7,6 +7,9 @@
 #include "framework/colors.h"
 #include "framework/form_builder.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace kelvaro {
 
 namespace {
@@ -62,7 +65,11 @@ void BannerStep(Application& app) {
                           std::to_string(s.TopMax) + "~" + std::to_string(s.Top1Max);
     s.BannerType = s.BannerType == 5 ? 1 : s.BannerType + 1;
     s.BannerPage = page;
-    w.WebBrowserTop.text = "file://" + app.filePath(page);
+    const std::string path = app.filePath(page);
+    w.WebBrowserTop.text = "file://" + path;
+    // Without its page the panel would be an empty box: the window shows through instead.
+    std::error_code error;
+    w.PanelBanner.visible = std::filesystem::is_regular_file(path, error);
 }
 
 std::string flag(bool v) {
@@ -83,6 +90,7 @@ void addOnlineControls(Form& main, Form& book) {
     addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 86, 10, 10}).hint = "Updated = Green";
     Control& panel = place(main.add("PanelBanner", ControlKind::Panel), {21, 300, 477, 69});
     panel.bgcolor = colors::Black;
+    panel.visible = false; // until a page is there to show
     // The banner view: local pages only; `text` holds the page shown ("file://...").
     place(main.add("WebBrowserTop", ControlKind::Other, "PanelBanner"), {0, 0, 477, 69});
     Control& counters = addLabel(main, "LabelMaxB", "", {21, 370, 200, 12});
@@ -110,7 +118,10 @@ void addOnlineControls(Form& main, Form& book) {
 void installOnline(Application& app) {
     defineStep(app, Step::CheckOnline, [&app] { CheckOnline(app); });
     defineStep(app, Step::BannerStep, [&app] { BannerStep(app); });
-    defineStep(app, Step::OpenBanner, [&app] { mainWindow(app).WebBrowserTop.text.edit().clear(); });
+    defineStep(app, Step::OpenBanner, [&app] {
+        mainWindow(app).WebBrowserTop.text.edit().clear();
+        mainWindow(app).PanelBanner.visible = false;
+    });
     defineStep(app, Step::OnlineStartup, [&app] {
         if (!mainWindow(app).LightCheckUpDated.checked) CheckForUpdates(app);
         online(app).UpdatePending = false;

@@ -26,6 +26,7 @@ class FakePowerInhibitor : public PowerInhibitor {
     void holdShutdown(bool hold) override { shutdown = hold; }
     void holdIdle(bool hold) override { idle = hold; }
     bool setMonitor(MonitorPower power) override {
+        if (!monitorAnswers) return false; // a display with no DPMS: the request changes nothing
         monitor = power;
         return true;
     }
@@ -33,6 +34,7 @@ class FakePowerInhibitor : public PowerInhibitor {
 
     bool sleep = false, shutdown = false, idle = false;
     MonitorPower monitor = MonitorPower::On;
+    bool monitorAnswers = true;
     int suspends = 0;
 };
 

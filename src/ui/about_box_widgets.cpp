@@ -72,6 +72,7 @@ ScrollText::ScrollText(QWidget* parent) : ShownAnimation(parent, 50) {
 void ScrollText::setLines(const QStringList& lines) {
     if (lines == lines_) return;
     lines_ = lines;
+    shownWidth_ = -1;
     update();
 }
 
@@ -89,23 +90,83 @@ void ScrollText::setRunning(bool running) {
     ShownAnimation::setRunning(running);
 }
 
+namespace {
+
+constexpr int kScrollDepth = 3; // the shadow's offset
+
+// The longest start of `word` that fits, cut after a mark where one fits ("name@" / "host.org"),
+// else after the last character that fits; at least one character, so the breaking ends.
+qsizetype fittingPart(const QString& word, const QFontMetrics& metrics, int width) {
+    qsizetype fits = 1;
+    while (fits < word.size() && metrics.horizontalAdvance(word.left(fits + 1)) <= width)
+        ++fits;
+    for (qsizetype i = fits; i > fits / 2; --i)
+        if (QStringLiteral("@./-").contains(word[i - 1])) return i;
+    return fits;
+}
+
+// A rule of underscores is cut to the width; other lines are broken between words, and a word
+// wider than the box (an address) where a mark allows.
+QStringList fitLines(const QStringList& lines, const QFontMetrics& metrics, int width) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (metrics.horizontalAdvance(line) <= width) {
+            out << line;
+            continue;
+        }
+        if (line.count(QLatin1Char('_')) == line.size()) {
+            out << line.left(fittingPart(line, metrics, width));
+            continue;
+        }
+        QString current;
+        for (QString word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString joined = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (metrics.horizontalAdvance(joined) <= width) {
+                current = joined;
+                continue;
+            }
+            if (!current.isEmpty()) out << current;
+            while (metrics.horizontalAdvance(word) > width) {
+                const qsizetype part = fittingPart(word, metrics, width);
+                out << word.left(part);
+                word = word.mid(part);
+            }
+            current = word;
+        }
+        if (!current.isEmpty()) out << current;
+    }
+    return out;
+}
+
+} // namespace
+
+const QStringList& ScrollText::shownLines() {
+    const int room = std::max(1, width() - kScrollDepth);
+    if (room != shownWidth_ || font() != shownFont_) {
+        shown_ = fitLines(lines_, QFontMetrics(font()), room);
+        shownWidth_ = room;
+        shownFont_ = font();
+    }
+    return shown_;
+}
+
 void ScrollText::paintEvent(QPaintEvent*) {
+    const QStringList& lines = shownLines();
     QPainter p(this);
     p.setClipRect(rect());
     const QFontMetrics metrics(font());
     const int lineHeight = metrics.height();
-    const int textHeight = lineHeight * static_cast<int>(lines_.size());
+    const int textHeight = lineHeight * static_cast<int>(lines.size());
     // One pass: the first line enters at the bottom, the last one leaves at the top.
     const int travel = height() + textHeight;
     const int top = height() - step_ * travel / std::max(1, steps_);
-    constexpr int kDepth = 3;
-    for (int i = 0; i < lines_.size(); ++i) {
-        const QRect line(0, top + i * lineHeight, width() - kDepth, lineHeight);
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRect line(0, top + i * lineHeight, width() - kScrollDepth, lineHeight);
         if (line.bottom() < 0 || line.top() > height()) continue;
         p.setPen(QColor(90, 60, 0));
-        p.drawText(line.translated(kDepth, kDepth), Qt::AlignHCenter | Qt::AlignTop, lines_[i]);
+        p.drawText(line.translated(kScrollDepth, kScrollDepth), Qt::AlignHCenter | Qt::AlignTop, lines[i]);
         p.setPen(color_);
-        p.drawText(line, Qt::AlignHCenter | Qt::AlignTop, lines_[i]);
+        p.drawText(line, Qt::AlignHCenter | Qt::AlignTop, lines[i]);
     }
 }
 

@@ -51,12 +51,17 @@ class ScrollText : public ShownAnimation {
     void setMotion(int intervalMs, int steps);
     void setColor(const QColor& color);
     void setRunning(bool running); // each opening starts from the bottom
+    // The lines as they rise: each broken to the box's width, shadow included, so none is cut off.
+    const QStringList& shownLines();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QStringList lines_;
+    QStringList shown_;
+    int shownWidth_ = -1; // the width shown_ was broken for
+    QFont shownFont_;
     QColor color_;
     int steps_ = 400;
     int step_ = 0;

@@ -244,8 +244,13 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
         grid->verticalHeader()->setDefaultSectionSize(20);
         return grid;
     }
-    case ControlKind::PageControl:
-        return new QTabWidget(parent);
+    case ControlKind::PageControl: {
+        // Tabs keep their whole names; those past the edge are reached with the arrows.
+        auto* tabs = new QTabWidget(parent);
+        tabs->setUsesScrollButtons(true);
+        tabs->setElideMode(Qt::ElideNone);
+        return tabs;
+    }
     case ControlKind::TabSheet:
     case ControlKind::Menu:
     case ControlKind::MenuItem:

@@ -32,7 +32,7 @@ QString LampWidget::lookKey() const {
 }
 
 bool LampWidget::copyToWindow() {
-    if (!isVisible() || !testAttribute(Qt::WA_OpaquePaintEvent)) return false;
+    if (!isVisible() || size().isEmpty() || !testAttribute(Qt::WA_OpaquePaintEvent)) return false;
     if (!copier_) copier_ = new ServerPixmapCopier(*this);
     return copier_->show(lookKey(), [this] {
         // What paintEvent draws, into the backing store's own format.
@@ -89,6 +89,7 @@ void LampWidget::paintEvent(QPaintEvent*) {
 }
 
 QPixmap LampWidget::drawLamp(const QColor& fill) const {
+    if (size().isEmpty()) return {}; // nothing to paint into yet
     const qreal ratio = devicePixelRatioF();
     QPixmap look(size() * ratio);
     look.setDevicePixelRatio(ratio);

@@ -76,8 +76,7 @@ void FormLabel::prepareForeseen() {
     dropLooksBut(coming);
     for (const QString& text : coming) {
         if (!pictures_.contains(text)) {
-            if (!plainLook(text)) return;
-            makePicture(text);
+            if (!plainLook(text) || !makePicture(text)) return;
         }
         const QPixmap& picture = pictures_.at(text);
         if (!copier_->keep(text, [&picture] { return picture.toImage(); })) return;
@@ -157,7 +156,10 @@ std::size_t FormLabel::pictureRoom() const {
     return std::min<std::size_t>(kMostPictures, static_cast<std::size_t>(kPictureBytes / bytes));
 }
 
-void FormLabel::makePicture(const QString& text) {
+bool FormLabel::makePicture(const QString& text) {
+    // A label laid out at no size (not placed yet, or squeezed away) has nothing to draw into:
+    // a painter on an empty pixmap only complains.
+    if (size().isEmpty()) return false;
     const qreal ratio = devicePixelRatio();
     if (pictures_.size() >= pictureRoom()) pictures_.clear();
     QPixmap picture(size() * ratio);
@@ -175,6 +177,7 @@ void FormLabel::makePicture(const QString& text) {
         style()->drawItemText(&p, contentsRect(), flags, option.palette, isEnabled(), text, foregroundRole());
     }
     pictures_.emplace(text, std::move(picture));
+    return true;
 }
 
 void FormLabel::paintEvent(QPaintEvent* event) {

@@ -55,7 +55,7 @@ class FormLabel : public QLabel {
     bool showAgain(const QString& text);
     void setTextQuietly(const QString& text);
     bool copyToWindow();
-    void makePicture(const QString& text);
+    bool makePicture(const QString& text); // false when the label has no size to draw at
     std::size_t pictureRoom() const;
     void prepareForeseen();
     void warmUpAfterFirstPaint();

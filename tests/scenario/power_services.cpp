@@ -55,6 +55,10 @@ class PowerService : public FakeService {
             host_.post(0, [this] { session_.request(); });
             return;
         }
+        if (a[0] == "monitor") {
+            inhibitor_.monitorAnswers = false;
+            return;
+        }
         PowerStatus::Reading r;
         r.onBattery = a[0] == "battery";
         if (r.onBattery && a[1] != "unknown") r.secondsLeft = static_cast<std::uint32_t>(std::stoull(a[1]));
@@ -77,7 +81,9 @@ class PowerService : public FakeService {
 std::string checkPower(const Words& args) {
     if (args.size() == 1 && args[0] == "mains") return {};
     if (args.size() == 2 && args[0] == "battery" && (args[1] == "unknown" || isSeconds(args[1]))) return {};
-    return "expected: power mains | power battery SECONDS | power battery unknown";
+    if (args.size() == 2 && args[0] == "monitor" && args[1] == "unsupported") return {};
+    return "expected: power mains | power battery SECONDS | power battery unknown | power monitor "
+           "unsupported";
 }
 
 std::string checkSession(const Words& args) {

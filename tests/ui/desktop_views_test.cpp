@@ -101,6 +101,18 @@ TEST_F(DesktopViews, TheAboutBoxAnimatesOnlyWhileShown) {
     ASSERT_TRUE(flame && scroll);
     EXPECT_TRUE(flame->isAnimating());
     EXPECT_TRUE(scroll->isAnimating());
+    // Every credit reads whole, shadow included, and no word is lost in the breaking.
+    const QFontMetrics metrics(scroll->font());
+    QStringList words, shownWords;
+    for (const std::string& line : app->ctl("ScrollText1").items)
+        words << QString::fromStdString(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& line : scroll->shownLines()) {
+        EXPECT_LE(metrics.horizontalAdvance(line), scroll->width() - 3) << line.toStdString();
+        shownWords << line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    }
+    EXPECT_GT(scroll->shownLines().size(), static_cast<qsizetype>(app->ctl("ScrollText1").items.size()));
+    const auto letters = [](const QStringList& w) { return w.join(QString()).remove(QLatin1Char('_')); };
+    EXPECT_EQ(letters(shownWords), letters(words));
     QTest::qWait(300);
     QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
     EXPECT_TRUE(about->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/about-box.png")));

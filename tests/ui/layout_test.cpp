@@ -9,9 +9,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -153,6 +158,60 @@ TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
         if (c->kind == ControlKind::Lamp) {
             EXPECT_FALSE(c->hint.empty()) << c->name;
         }
+}
+
+// Under a style that prefers no arrows and elides (as some desktops' do), the notebook still
+// shows every tab's whole name and reaches the last with the arrows.
+class NoArrowsStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override {
+        if (hint == SH_TabBar_PreferNoArrows) return 1;
+        if (hint == SH_TabBar_ElideMode) return Qt::ElideRight;
+        return QProxyStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+TEST(Layout, TheNotebooksTabsKeepTheirNamesAndScroll) {
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new NoArrowsStyle(QStyleFactory::create(style)));
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    p.clickMenu("AddNewTimeZone1");
+    auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    EXPECT_TRUE(bar->usesScrollButtons());
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i)) continue;
+        tabs->setCurrentIndex(i);
+        const int needed = QFontMetrics(bar->font()).horizontalAdvance(tabs->tabText(i));
+        EXPECT_GE(bar->tabRect(i).width(), needed) << tabs->tabText(i).toStdString();
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i)))
+            << tabs->tabText(i).toStdString() << " out of reach";
+    }
+    QApplication::setStyle(style);
+}
+
+// The zone chooser shows a zone's whole description, and Escape closes the notebook.
+TEST(Layout, TheZoneBoxShowsTheWholeZoneAndEscapeClosesTheNotebook) {
+    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    p.clickMenu("AddNewTimeZone1");
+    ASSERT_TRUE(p.app->form("TFormCity").visible);
+    auto* box = qobject_cast<QComboBox*>(p.view->widget("ComboBoxZone"));
+    ASSERT_TRUE(box && box->lineEdit());
+    for (const char* zone : {"tokyo", "calcutta", "sao paulo"}) {
+        p.app->userEditText("ComboBoxZone", zone);
+        p.view->refresh();
+        ASSERT_GT(box->count(), 0) << zone;
+        const QString text = box->itemText(0);
+        const int needed = QFontMetrics(box->lineEdit()->font()).horizontalAdvance(text);
+        EXPECT_LE(needed, box->lineEdit()->width() - 4) << text.toStdString();
+    }
+    QTest::keyClick(p.view->widget("GradBtnnNoZone"), Qt::Key_Escape);
+    p.view->refresh();
+    EXPECT_FALSE(p.app->form("TFormCity").visible);
+    EXPECT_FALSE(p.view->window("TFormCity")->isVisible());
 }
 
 } // namespace

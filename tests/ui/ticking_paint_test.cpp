@@ -193,6 +193,30 @@ TEST_F(TickingPaintTest, TheFormsSurroundingsMoveOnWithEveryChangeAroundItsWidge
     EXPECT_FALSE(checked.unchanged());
 }
 
+// Hidden copies at no size (the Sunday alarm's, the say-hour mirrors) and a lamp not placed yet
+// take new states quietly: a painter on an empty picture only warns.
+TEST_F(TickingPaintTest, NothingAtNoSizeIsPaintedIntoAnEmptyPicture) {
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler earlier =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) { warnings << m; });
+    ProgramView view(app);
+    for (const char* name : {"Hidden", "Empty"})
+        addLabel(name, {0, 0, 0, 0});
+    app.ctl("Hidden").visible = false;
+    Control& lamp = app.ctl("Lamp");
+    lamp.width = lamp.height = 0;
+    for (const char* text : {"07:00", "07:01", "", "07:02"}) {
+        app.ctl("Hidden").caption = text;
+        app.ctl("Empty").caption = text;
+        lamp.checked = !lamp.checked;
+        show(view);
+        look(view.window("Main"));
+    }
+    qInstallMessageHandler(earlier);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(TickingPaintTest, AControlChangedWhileHiddenShowsItsNewStateWhenShown) {
     ProgramView view(app);
     Control& seconds = app.ctl("Seconds");
