@@ -80,6 +80,7 @@ check "the clock ended normally" true
 hm=$(date -d '-2 min' +%H:%M)
 printf '[Data]\r\nHour=%s\r\nMinute=%s\r\nN24Hour=1\r\nAlarmON=1\r\nAlarmOFF=0\r\nAlarmOnce=1\r\n' \
   "${hm%:*}" "${hm#*:}" >"$W/prog/Kelvaro.ini"
+printf 'Lisbon\x070\x071\x07\r\n' >"$W/prog/Cities.txt" # the city keeps the alarm time set above
 printf '[AlarmRecord]\nDealtUpTo=%s\n' "$(date -u -d '-5 min' '+%Y-%m-%d %H:%M')" >"$W/prog/AlarmRecord.ini"
 "$BIN" --dir "$W/prog" 2>>"$W/clock.err" & clock=$!; PIDS+=($clock)
 sounding() { ask --status; has "$out" "state: sounding"; }
