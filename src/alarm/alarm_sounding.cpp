@@ -102,6 +102,14 @@ void SoundAlarmNow(Application& app) {
     ShowAlarmNotification(app);
 }
 
+void SoundAlarmNow(Application& app, int dueMinuteOfDay) {
+    AlarmSoundingState& a = alarmSoundingState(app);
+    const int minute = (dueMinuteOfDay % 1440 + 1440) % 1440;
+    a.DueHour = static_cast<std::uint16_t>(minute / 60); // the notification names this time
+    a.DueMinute = static_cast<std::uint16_t>(minute % 60);
+    SoundAlarmNow(app);
+}
+
 void ShowSnoozeCountdown(Application& app) {
     const MainState& m = app.main;
     Control& countdown = mainWindow(app).LabelSnozDiff;

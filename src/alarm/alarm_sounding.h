@@ -18,6 +18,9 @@ AlarmSoundingState& alarmSoundingState(Application& app);
 void CheckAlarmDue(Application& app);
 // The alarm fires now (a due minute, a snooze's end, a missed alarm within the late limit).
 void SoundAlarmNow(Application& app);
+// The same for an alarm minute or snooze end of the city's clock (minutes since midnight) that
+// the alarm test did not see: a missed alarm sounding late.
+void SoundAlarmNow(Application& app, int dueMinuteOfDay);
 void ShowSnoozeCountdown(Application& app);
 void CheckMusicOff(Application& app);
 void CheckAutoSnooze(Application& app);

@@ -94,7 +94,10 @@ void StopAlarmSound(Application& app) {
         mainWindow(app).ButtonStopAlarm.enabled = true;
         mainWindow(app).MusicSettings1.enabled = false;
     } else {
-        if (notebook(app).CheckBoxAlarmOnce1.checked && realAlarmEnds && mainWindow(app).ON1.checked)
+        if (notebook(app).CheckBoxAlarmOnce1.checked && realAlarmEnds && mainWindow(app).ON1.checked &&
+            !AskAfterRemoteAnswer(app, [&app] {
+                if (mainWindow(app).ON1.checked) flipAlarmSwitch(app, true);
+            }))
             flipAlarmSwitch(app, true);
         if (!testVolumeLit(app) && app.main.mayRaiseWindow() && a.MinimizeAfterStop)
             app.applicationMinimized = true;

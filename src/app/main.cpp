@@ -5,6 +5,7 @@
 #include "app/remote_client.h"
 #include "app/remote_control.h"
 #include "app/second_timer.h"
+#include "app/steps.h"
 #include "desktop/linux_tray_icon.h"
 #include "desktop/night_screen_view.h"
 #include "platform/linux_autostart.h"
@@ -160,17 +161,27 @@ int main(int argc, char** argv) {
                [&view](const std::string& name) { return view.action(name); },
                [&view](const std::function<void()>& action) { view.user(action); }});
 
-    guard.listen([&] { view.bringToFront("TFormKelvaro"); });
-    // `kelvaro --status` and the like, through the same handlers as the window.
-    guard.onRequest([&](const std::string& text) {
-        RemoteAnswer answer{RemoteOutcome::NotDone, "not understood: " + text};
-        if (!app->main.SettingsLoaded)
-            answer.text = "starting";
-        else if (const auto request = parseRemoteRequest(text))
-            app->guarded([&] { answer = answerRemoteRequest(*app, *request); });
+    // A second start: the window comes back as the tray brings it back, through the model.
+    guard.listen([&] {
+        app->guarded([&] { runStep(*app, Step::ShowMainWindow); });
         view.refresh();
-        return encodeRemoteAnswer(answer);
     });
+    // `kelvaro --status` and the like, through the same handlers as the window. The answer
+    // goes out before any box the request brings shows.
+    guard.onRequest(
+        [&](const std::string& text) {
+            RemoteAnswer answer{RemoteOutcome::NotDone, "not understood: " + text};
+            if (!app->main.SettingsLoaded)
+                answer.text = "starting";
+            else if (const auto request = parseRemoteRequest(text))
+                app->guarded([&] { answer = answerRemoteRequest(*app, *request); });
+            view.refresh();
+            return encodeRemoteAnswer(answer);
+        },
+        [&] {
+            finishRemoteRequest(*app);
+            view.refresh();
+        });
     QuitSignals quitSignals([&](int) {
         dialogs.answerOnStandardError(); // a signal never waits on a box
         closeMainWindow(*app);

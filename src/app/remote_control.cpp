@@ -5,6 +5,7 @@
 
 #include "alarm/alarm_entry.h"
 #include "alarm/alarm_sounding.h"
+#include "app/after_remote_answer.h"
 #include "app/clock_formats.h"
 #include "app/program.h"
 #include "app/steps.h"
@@ -13,6 +14,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
 #include <array>
@@ -21,10 +23,14 @@
 #include <sstream>
 #include <stdexcept>
 #include <stdlib.h>
+#include <utility>
 
 namespace kelvaro {
 
 namespace {
+
+// "Warn if Changing Settings": the question waits for the user at the clock, not the asker.
+constexpr const char* kAskedAtTheClock = "asked at the clock";
 
 bool locked(Application& app) {
     return mainWindow(app).CheckBoxLock.checked;
@@ -98,14 +104,17 @@ RemoteAnswer switchAlarm(Application& app, bool on) {
     const char* wanted = on ? "alarm on" : "alarm off";
     if (locked(app)) return {RemoteOutcome::Locked, "locked"};
     if (mainWindow(app).ON1.checked == on) return {RemoteOutcome::Done, std::string(wanted) + " (unchanged)"};
+    if (AskAfterRemoteAnswer(app, [&app, on] {
+            if (mainWindow(app).ON1.checked != on) AlarmON1Click(app);
+        }))
+        return {RemoteOutcome::NotDone, kAskedAtTheClock};
     AlarmON1Click(app); // the taskbar clock's "Alarm ON / OFF": asks, flips and saves, shows no note
     if (mainWindow(app).ON1.checked != on) return {RemoteOutcome::NotDone, "refused"};
     return {RemoteOutcome::Done, wanted};
 }
 
 // As the user types the time into the alarm boxes and leaves them.
-RemoteAnswer setAlarm(Application& app, int hour, int minute) {
-    if (locked(app)) return {RemoteOutcome::Locked, "locked"};
+void typeAlarmTime(Application& app, int hour, int minute) {
     MainWindow& w = mainWindow(app);
     const bool h24 = is24Hour(app);
     w.ComboBoxHour.text = TwoDigits(h24 ? hour : (hour % 12 == 0 ? 12 : hour % 12));
@@ -116,7 +125,14 @@ RemoteAnswer setAlarm(Application& app, int hour, int minute) {
     ComboBoxHourExit(app);
     ComboBoxMinuteExit(app);
     if (!h24) ComboBoxAMPMExit(app);
-    return {RemoteOutcome::Done, "alarm at " + w.LabelAlarmTime.caption};
+}
+
+RemoteAnswer setAlarm(Application& app, int hour, int minute) {
+    if (locked(app)) return {RemoteOutcome::Locked, "locked"};
+    if (AskAfterRemoteAnswer(app, [&app, hour, minute] { typeAlarmTime(app, hour, minute); }))
+        return {RemoteOutcome::NotDone, kAskedAtTheClock};
+    typeAlarmTime(app, hour, minute);
+    return {RemoteOutcome::Done, "alarm at " + mainWindow(app).LabelAlarmTime.caption};
 }
 
 } // namespace
@@ -208,7 +224,9 @@ std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
     return statusText(*app, "not running");
 }
 
-RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request) {
+namespace {
+
+RemoteAnswer answer(Application& app, const RemoteRequest& request) {
     switch (request.command) {
     case RemoteCommand::Status:
         return {RemoteOutcome::Done, remoteStatus(app)};
@@ -230,6 +248,31 @@ RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request)
         return setAlarm(app, request.hour, request.minute);
     }
     return {RemoteOutcome::NotDone, "unknown request"};
+}
+
+} // namespace
+
+RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request) {
+    RemoteAnswerHold& remote = remoteAnswerHold(app);
+    struct Answering {
+        RemoteAnswerHold& remote;
+        bool before;
+        ~Answering() { remote.answering = before; }
+    } answering{remote, std::exchange(remote.answering, true)};
+    try {
+        return answer(app, request);
+    } catch (const std::logic_error&) {
+        throw; // a caller's mistake, not an error of the running program
+    } catch (const std::exception& e) {
+        const std::string message = e.what();
+        remote.after.push_back([&app, message] { app.showException(message); }); // after the answer too
+        return {RemoteOutcome::NotDone, message};
+    }
+}
+
+void finishRemoteRequest(Application& app) {
+    for (const std::function<void()>& step : std::exchange(remoteAnswerHold(app).after, {}))
+        app.guarded(step);
 }
 
 std::string encodeRemoteAnswer(const RemoteAnswer& answer) {

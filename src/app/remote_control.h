@@ -36,8 +36,11 @@ struct RemoteAnswer {
 std::optional<RemoteRequest> parseRemoteRequest(const std::string& line);
 std::string remoteRequestLine(const RemoteRequest& request);
 
-// Runs the request in the running clock.
+// Runs the request in the running clock. Nothing in it waits on the user: the boxes it would
+// show, and a change that asks "Are you sure ...?" first, are left for finishRemoteRequest,
+// to run once the answer has gone out.
 RemoteAnswer answerRemoteRequest(Application& app, const RemoteRequest& request);
+void finishRemoteRequest(Application& app);
 // The chosen city, the alarm time, whether it is on, and the next ring as an ISO 8601 local
 // time or "off", one "key: value" line each.
 std::string remoteStatus(Application& app);

@@ -1,5 +1,6 @@
 #include "app/show_note.h"
 
+#include "app/after_remote_answer.h"
 #include "app/steps.h"
 #include "framework/application.h"
 
@@ -8,6 +9,10 @@ namespace kelvaro {
 void ShowNote(Application& app, const std::string& text, bool beep) {
     if (app.main.holdingStartNotes) {
         app.main.startNotes.emplace_back(text, beep);
+        return;
+    }
+    if (RemoteAnswerHold& remote = remoteAnswerHold(app); remote.answering) {
+        remote.after.push_back([&app, text, beep] { ShowNote(app, text, beep); });
         return;
     }
     try {

@@ -46,8 +46,14 @@ std::int64_t cityToUtcSeconds(Application& app, DateTime city);
 void RearmWakeUp(Application& app, bool force = false);
 // The tick's look back: alarms that fell due while the program was not ticking.
 void CheckMissedAlarms(Application& app);
+// Why alarms were missed, as the note of one that sounds late says it.
+enum class MissedBecause {
+    NotTicking, // a sleep or a clock set forward while the program ran
+    NotRunning, // the program was closed, killed or the computer was off
+};
 // Sounds the latest of these city minutes within the late limit, reports the others.
-void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute);
+void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute,
+                    MissedBecause because);
 // The first tick's look back, from the alarm record in the program folder to now.
 void LookBackFromRecord(Application& app);
 // Writes the alarm record when something changed (cheap otherwise), or always when forced.

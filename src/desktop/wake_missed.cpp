@@ -62,7 +62,8 @@ void report(Application& app, const std::vector<DueMoment>& missed) {
 
 } // namespace
 
-void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute) {
+void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_t toMinute,
+                    MissedBecause because) {
     MainState& m = app.main;
     // The minute step about to run tests the present minute itself (a snooze end only while one runs).
     if (m.CityMinute != m.LastMinuteSeen)
@@ -75,15 +76,18 @@ void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_
     const bool staleSnooze = !verdict.sound && mainWindow(app).LightCheckSnooze.checked &&
                              std::any_of(verdict.reported.begin(), verdict.reported.end(),
                                          [](const DueMoment& d) { return d.snooze; });
-    if (staleSnooze) StopAlarmSound(app);  // last night's snooze is over
-    if (verdict.sound) SoundAlarmNow(app); // raises the window, so before the hold below
+    if (staleSnooze) StopAlarmSound(app); // last night's snooze is over
+    // Raises the window, so before the hold below.
+    if (verdict.sound) SoundAlarmNow(app, static_cast<int>(verdict.sound->minute % 1440));
     RaiseHold hold(m);
     if (verdict.sound) {
         const DueMoment& d = *verdict.sound;
         ShowNote(
             app,
             (d.snooze ? "The snooze that ended at " + when(app, d) : "The alarm due at " + when(app, d)) +
-                " sounds late: the computer was asleep or its clock was set forward.",
+                (because == MissedBecause::NotRunning
+                     ? " sounds late: Kelvaro Clock was not running then."
+                     : " sounds late: the computer was asleep or its clock was set forward."),
             false);
     }
     if (!verdict.reported.empty()) report(app, verdict.reported);
@@ -117,7 +121,7 @@ void CheckMissedAlarms(Application& app) {
         LookBackFromRecord(app); // the first tick: the program was not running before
     else if (now - w.lastTickUtcMs > kGapMs)
         DealWithMissed(app, dueMoments(alarmPlan(app), wholeMinute(w.lastCityNow), wholeMinute(m.CityNow)),
-                       wholeMinute(m.CityNow));
+                       wholeMinute(m.CityNow), MissedBecause::NotTicking);
     w.lastTickUtcMs = now;
     w.lastCityNow = m.CityNow;
     RearmWakeUp(app);

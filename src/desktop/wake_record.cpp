@@ -71,7 +71,9 @@ void RecordAlarmProgress(Application& app, bool force) {
     if (!app.main.SettingsLoaded || app.main.CityNow == 0) return; // no tick yet: nothing dealt with
     RecordState& s = recordState(app);
     if (s.pendingSnoozeEnd && (*s.pendingSnoozeEnd <= utcMinuteNow(app) || alarmInProgress(app))) {
-        if (!alarmInProgress(app)) SoundAlarmNow(app); // the snooze from before the start ends now
+        // The snooze from before the start ends now.
+        if (!alarmInProgress(app))
+            SoundAlarmNow(app, static_cast<int>((*s.pendingSnoozeEnd + cityAheadOfUtc(app)) % 1440));
         s.pendingSnoozeEnd.reset();
     }
     const AlarmPlan plan = alarmPlan(app);
@@ -105,7 +107,8 @@ void LookBackFromRecord(Application& app) {
     // A snooze is never a day long: one further off comes from a clock that went back.
     if (record->snoozeEnd && *record->snoozeEnd > nowUtc && *record->snoozeEnd - nowUtc < 1440)
         s.pendingSnoozeEnd = record->snoozeEnd;
-    DealWithMissed(app, missedSinceRecord(alarmPlan(app), *record, nowUtc, cityAheadOfUtc(app)), cityNow);
+    DealWithMissed(app, missedSinceRecord(alarmPlan(app), *record, nowUtc, cityAheadOfUtc(app)), cityNow,
+                   MissedBecause::NotRunning);
 }
 
 namespace {

@@ -4,12 +4,13 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
+#include <QTimer>
 
 #include "platform/linux_paths.h"
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,25 +140,42 @@ bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
 }
 
 void InstanceGuard::serve(QLocalSocket* socket) {
-    auto handle = [this, socket] {
+    // The socket is deleted only from the event loop, never while its request is answered:
+    // an asker that goes away in between must not pull it from under the answer.
+    struct Serving {
+        bool busy = false;
+        bool gone = false;
+    };
+    auto serving = std::make_shared<Serving>();
+    auto handle = [this, socket, serving] {
+        if (serving->busy) return;
         while (socket->canReadLine()) {
             const QByteArray line = socket->readLine().trimmed();
             if (line == "raise") {
-                if (onRaise_) onRaise_();
+                // From the event loop: bringing the window back must not run inside the socket's signal.
+                if (onRaise_) QTimer::singleShot(0, this, onRaise_);
             } else if (onRequest_) {
-                // The answer may wait on a question box, under which the asker may give up
-                // and its socket go away.
-                const QPointer<QLocalSocket> alive(socket);
+                serving->busy = true;
                 const std::string answer = onRequest_(line.toStdString());
-                if (!alive) return;
-                socket->write(QByteArray::fromStdString(answer));
-                socket->disconnectFromServer(); // after the answer is written
+                serving->busy = false;
+                if (socket->state() == QLocalSocket::ConnectedState) {
+                    socket->write(QByteArray::fromStdString(answer));
+                    socket->flush();
+                    socket->disconnectFromServer(); // after the answer is written
+                }
+                if (serving->gone) socket->deleteLater();
+                // What the request left to show (its notes, a question) opens its boxes only now.
+                if (afterAnswer_) QTimer::singleShot(0, this, afterAnswer_);
                 return;
             }
         }
     };
     connect(socket, &QLocalSocket::readyRead, this, handle);
-    connect(socket, &QLocalSocket::disconnected, this, [socket, handle] {
+    connect(socket, &QLocalSocket::disconnected, this, [socket, handle, serving] {
+        if (serving->busy) {
+            serving->gone = true; // deleted once the answer is done with it
+            return;
+        }
         handle();
         socket->deleteLater();
     });

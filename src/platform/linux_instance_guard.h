@@ -44,9 +44,12 @@ class InstanceGuard : public QObject {
     bool listen(std::function<void()> onRaiseRequest);
 
     // Requests other than "raise" (one line each, from `kelvaro --status` and the like): the
-    // answer goes back and the connection is closed.
-    void onRequest(std::function<std::string(const std::string& line)> answer) {
+    // answer goes back and the connection is closed; then `afterAnswer` runs, from the event
+    // loop, for what the request left to show.
+    void onRequest(std::function<std::string(const std::string& line)> answer,
+                   std::function<void()> afterAnswer = {}) {
         onRequest_ = std::move(answer);
+        afterAnswer_ = std::move(afterAnswer);
     }
     // From another process: sends one request line and returns the whole answer; nothing
     // when no instance listens or it did not answer within the time-out.
@@ -77,6 +80,7 @@ class InstanceGuard : public QObject {
     QLocalServer* server_ = nullptr;
     std::function<void()> onRaise_;
     std::function<std::string(const std::string&)> onRequest_;
+    std::function<void()> afterAnswer_;
 };
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 #include "settings/settings_lock.h"
 #include "app/windows.h"
 
+#include "app/after_remote_answer.h"
 #include "app/show_note.h"
 #include "framework/application.h"
 #include "settings/settings_store.h"
@@ -72,6 +73,13 @@ bool RefuseCheckBoxChange(Application& app, Control& box) {
     // asks nothing, or a user with "WarnChange" on would be asked at every start.
     if (!app.main.SettingsLoaded || !ConfirmSettingChange(app)) return false;
     box.checked = !box.checked;
+    return true;
+}
+
+bool AskAfterRemoteAnswer(Application& app, std::function<void()> change) {
+    RemoteAnswerHold& remote = remoteAnswerHold(app);
+    if (!remote.answering || !notebook(app).CheckBoxWarnifChangingSettings1.checked) return false;
+    remote.after.push_back(std::move(change));
     return true;
 }
 

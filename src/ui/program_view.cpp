@@ -599,7 +599,10 @@ void ProgramView::beginWindowDrag(const std::string& form) {
 void ProgramView::bringToFront(const std::string& form) {
     QWidget* w = window(form);
     if (!w) return;
-    w->showNormal();
+    // The model says the window is shown: shown from it, whole with its size and menus, it
+    // only comes to the front here. Shown around it, the next refresh would undo it.
+    refresh();
+    if (!w->isVisible()) return;
     w->raise();
     w->activateWindow();
 }

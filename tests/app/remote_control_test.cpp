@@ -145,13 +145,17 @@ TEST(RemoteAnswers, SwitchAndTimeGoThroughTheLockAndTheConfirmation) {
     EXPECT_EQ(c.ask("set-alarm 6:45").text, "alarm at 06:45");
     EXPECT_NE(c.folder.get("Kelvaro.ini").find("Minute=45"), std::string::npos);
 
+    // "Are you sure ...?" is asked at the clock once the asker has its answer.
     app.setChecked("CheckBoxWarnifChangingSettings1", true);
-    c.fakes.dialogs.queueAnswer(Answer::Cancel);
-    EXPECT_EQ(c.ask("alarm on").outcome, RemoteOutcome::NotDone);
-    EXPECT_FALSE(app.ctl("ON1").checked);
-    c.fakes.dialogs.queueAnswer(Answer::Yes);
-    EXPECT_EQ(c.ask("alarm on").outcome, RemoteOutcome::Done);
-    EXPECT_TRUE(app.ctl("ON1").checked);
+    for (const Answer at : {Answer::Cancel, Answer::Yes}) {
+        const std::size_t boxes = c.fakes.dialogs.boxes().size();
+        EXPECT_EQ(c.ask("alarm on").text, "asked at the clock");
+        EXPECT_EQ(c.fakes.dialogs.boxes().size(), boxes);
+        EXPECT_FALSE(app.ctl("ON1").checked);
+        c.fakes.dialogs.queueAnswer(at);
+        finishRemoteRequest(app);
+        EXPECT_EQ(app.ctl("ON1").checked, at == Answer::Yes);
+    }
 
     app.userClick("CheckBoxLock");
     const RemoteAnswer locked = c.ask("alarm off");
@@ -169,4 +173,27 @@ TEST(RemoteAnswers, SetAlarmInTheTwelveHourForm) {
     EXPECT_EQ(app.ctl("LabelAlarmTime").caption, "6:05 PM");
     EXPECT_EQ(c.ask("set-alarm 0:30").outcome, RemoteOutcome::Done);
     EXPECT_EQ(app.ctl("LabelAlarmTime").caption, "12:30 AM");
+}
+
+// A remote request never waits on a box: what "Alarm Once" shows after the stop, and the
+// question of "Warn if Changing Settings", come once the answer has gone out.
+TEST(RemoteAnswers, StopWithAlarmOnceAnswersBeforeItsBoxes) {
+    for (const bool warn : {false, true}) {
+        RunningClock c(std::string(k24) + "AlarmOnce=1\r\nWarnChange=" + (warn ? "1" : "0") + "\r\n");
+        Application& app = c.start();
+        c.tick(2);
+        ASSERT_TRUE(app.ctl("ButtonStopAlarm").enabled);
+        const std::size_t boxes = c.fakes.dialogs.boxes().size();
+        EXPECT_EQ(c.ask("stop").text, "stopped") << warn;
+        EXPECT_EQ(c.fakes.dialogs.boxes().size(), boxes) << warn;
+        EXPECT_FALSE(app.ctl("ButtonStopAlarm").enabled);
+        EXPECT_EQ(app.ctl("ON1").checked, warn) << "switched off at once unless a question must come first";
+        if (warn) c.fakes.dialogs.queueAnswer(Answer::Yes);
+        finishRemoteRequest(app);
+        EXPECT_FALSE(app.ctl("ON1").checked) << warn;
+        EXPECT_EQ(c.fakes.dialogs.boxes().back().text, "You have turned your alarm off. It will be silent.");
+        const std::size_t shown = c.fakes.dialogs.boxes().size();
+        finishRemoteRequest(app); // nothing is left to show twice
+        EXPECT_EQ(c.fakes.dialogs.boxes().size(), shown);
+    }
 }

@@ -74,5 +74,41 @@ check "snoozing is no setting: no alarm in progress, exit 1" test "$code" -eq 1
 stop
 check "the clock ended normally" true
 
+# A late alarm at the start (the record says the clock was closed before the alarm minute),
+# with "Alarm Once": the stop switches the alarm off and shows a note. The answer comes
+# first; nobody answers the note here, and the asker must not wait for it.
+hm=$(date -d '-2 min' +%H:%M)
+printf '[Data]\r\nHour=%s\r\nMinute=%s\r\nN24Hour=1\r\nAlarmON=1\r\nAlarmOFF=0\r\nAlarmOnce=1\r\n' \
+  "${hm%:*}" "${hm#*:}" >"$W/prog/Kelvaro.ini"
+printf 'Lisbon\x070\x071\x07\r\n' >"$W/prog/Cities.txt" # the city keeps the alarm time set above
+printf '[AlarmRecord]\nDealtUpTo=%s\n' "$(date -u -d '-5 min' '+%Y-%m-%d %H:%M')" >"$W/prog/AlarmRecord.ini"
+"$BIN" --dir "$W/prog" 2>>"$W/clock.err" & clock=$!; PIDS+=($clock)
+sounding() { ask --status; has "$out" "state: sounding"; }
+check "the alarm missed while the clock was closed sounds at the start" waitfor sounding
+began=$(date +%s%N)
+out=$(timeout 10 "$BIN" --dir "$W/prog" --stop 2>"$W/err"); code=$?
+took=$((($(date +%s%N) - began) / 1000000))
+check "--stop answers at once, before the note of \"Alarm Once\" (${took} ms, exit $code)" \
+  eval 'test "$code" -eq 0 && has "$out" "stopped" && test "$took" -lt 5000'
+ask --status
+check "the alarm is off and nothing is in progress" eval 'has "$out" "alarm on: no" && has "$out" "state: idle"'
+# An asker that goes away without reading its answer harms nothing.
+ask --alarm on
+leave_at_once() { /usr/bin/python3 - "$XDG_RUNTIME_DIR/kelvaro.socket" <<'PY'
+import socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.connect(sys.argv[1])
+s.sendall(b"alarm off\n")
+s.close()
+PY
+}
+leave_at_once
+gone() { ask --status; has "$out" "alarm on: no"; }
+check "a request whose asker left at once is still carried out" waitfor gone
+kill -TERM "$clock"; wait "$clock"; code=$?
+check "SIGTERM still ends the clock normally (exit $code)" test "$code" -eq 0
+grep -q "ERROR: AddressSanitizer" "$W/clock.err" && cat "$W/clock.err" >&2
+check "the clock reported no memory error" eval '! grep -q "ERROR: AddressSanitizer" "$W/clock.err"'
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

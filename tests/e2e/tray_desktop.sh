@@ -41,6 +41,13 @@ sleep 0.7 # not a double click, which does nothing
 xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
 waitfor mapped "$MAIN"
 check "a second click brings it back" mapped "$MAIN"
+sleep 0.7
+xdotool mousemove $((ix + 11)) $((iy + 11)) click 1
+waitfor eval '! mapped $MAIN'
+"$BIN" --dir "$W/prog1" 2>>"$W/err1"
+waitfor mapped "$MAIN"
+sleep 1.5 # the refreshes of the next seconds must not put it down again
+check "a second start brings it back from the tray, and it stays" mapped "$MAIN"
 xdotool mousemove $((ix + 11)) $((iy + 11)) click 3
 sleep 0.7
 # 768 - 16 - 18 x 9 = 590 from the top, wherever the pointer is; Qt keeps it whole on the screen.
@@ -90,6 +97,10 @@ xdotool key m
 waitfor eval '! mapped $MAIN'
 check "without a tray \"Minimize\" iconifies the window" eval '! mapped $MAIN'
 check "and it keeps its taskbar button" listed "$MAIN"
+"$BIN" --dir "$W/prog3" 2>>"$W/err3"
+waitfor mapped "$MAIN"
+sleep 1.5
+check "a second start brings the iconified window back, and it stays" mapped "$MAIN"
 stop_clock
 [ "$failed" -eq 0 ] || tail -n 5 "$W"/err*
 echo "# $passed passed, $failed failed"

@@ -1,8 +1,11 @@
 #include "platform/linux_instance_guard.h"
 #include "qt_test_support.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +172,34 @@ TEST_F(InstanceGuardTest, SecondStartReachesTheFirst) {
     EXPECT_TRUE(processEventsUntil([&] { return raises == 1; }));
     EXPECT_TRUE(InstanceGuard::askFirstToRaise(first.serverName(), 1000));
     EXPECT_TRUE(processEventsUntil([&] { return raises == 2; }));
+}
+
+// An event loop inside the answer (a box the request should not have shown) in which the
+// asker goes away: the socket stays until the answer is done with it, and what the request
+// left to show runs once, from the event loop.
+TEST_F(InstanceGuardTest, AnAskerLeavingWhileTheAnswerIsWorkedOutHarmsNothing) {
+    InstanceGuard first;
+    ASSERT_TRUE(first.acquire());
+    QLocalSocket asker;
+    int answered = 0, after = 0;
+    first.onRequest(
+        [&](const std::string& line) {
+            EXPECT_EQ(line, "stop");
+            asker.abort();
+            QEventLoop loop;
+            QTimer::singleShot(300, &loop, &QEventLoop::quit);
+            loop.exec();
+            ++answered;
+            return std::string("0\nstopped");
+        },
+        [&] { ++after; });
+    ASSERT_TRUE(first.listen([] {}));
+    asker.connectToServer(first.serverName());
+    ASSERT_TRUE(asker.waitForConnected(1000));
+    asker.write("stop\n");
+    asker.flush();
+    EXPECT_TRUE(processEventsUntil([&] { return after == 1; }));
+    EXPECT_EQ(answered, 1);
 }
 
 TEST_F(InstanceGuardTest, NobodyListeningMeansNoRaise) {
