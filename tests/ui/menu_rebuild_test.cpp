@@ -46,7 +46,9 @@ struct MenuRebuild : ::testing::Test {
 
     void start() {
         uiApp();
-        writeFile(dir.filePath(QStringLiteral("Cities.txt")), "Paris\x07" "1\x07" "1\x07\r\n");
+        writeFile(dir.filePath(QStringLiteral("Cities.txt")), "Paris\x07"
+                                                              "1\x07"
+                                                              "1\x07\r\n");
         app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
         view = std::make_unique<ProgramView>(*app);
@@ -65,8 +67,11 @@ struct MenuRebuild : ::testing::Test {
 TEST_F(MenuRebuild, ARestoreFromTheMenuSurvivesItsOwnMenuBeingRebuilt) {
     start();
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("backup")));
-    writeFile(dir.filePath(QStringLiteral("backup/Cities.txt")),
-              "Rome\x07" "1\x07" "1\x07\r\nLima\x07" "-5\x07" "0\x07\r\n");
+    writeFile(dir.filePath(QStringLiteral("backup/Cities.txt")), "Rome\x07"
+                                                                 "1\x07"
+                                                                 "1\x07\r\nLima\x07"
+                                                                 "-5\x07"
+                                                                 "0\x07\r\n");
     fakes.dialogs.queueFile(dir.filePath(QStringLiteral("backup")).toStdString());
     // Chosen with the mouse from the open menu, whose own code runs on after the choice:
     // freed memory there is the sanitizer's to report.
