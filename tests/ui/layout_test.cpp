@@ -174,6 +174,7 @@ class NoArrowsStyle : public QProxyStyle {
 };
 
 TEST(Layout, TheNotebooksTabsKeepTheirNamesAndScroll) {
+    uiApp(); // run alone, no test before it has made the application and its style
     const QString style = QApplication::style()->name();
     QApplication::setStyle(new NoArrowsStyle(QStyleFactory::create(style)));
     Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
