@@ -45,6 +45,7 @@ class LinuxMediaPlayer : public QObject, public MediaPlayer {
     bool mediaPresent() override;
 
     PlayerMode mode() const override { return mode_; }
+    long long playedMs() override;
 
     // The Qt player of the current piece, for measurements.
     const QMediaPlayer* qtPlayer() const { return player_.get(); }
