@@ -23,8 +23,8 @@ void initGainTracer(GTypeInstance* instance, gpointer) {
 // whose pipeline is otherwise out of reach.
 GType gainTracerType() {
     static const GType type =
-        g_type_register_static_simple(GST_TYPE_TRACER, "KelvaroMidiGainTracer", sizeof(GstTracerClass), nullptr,
-                                      sizeof(GstTracer), initGainTracer, GTypeFlags{});
+        g_type_register_static_simple(GST_TYPE_TRACER, "KelvaroMidiGainTracer", sizeof(GstTracerClass),
+                                      nullptr, sizeof(GstTracer), initGainTracer, GTypeFlags{});
     return type;
 }
 

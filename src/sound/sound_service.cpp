@@ -230,7 +230,7 @@ namespace {
 constexpr double kSecondsPerDay = 86400.0;
 constexpr long long kStallSeconds = 4;   // a piece that moved no further for this long has stalled
 constexpr int kRetries = 2;              // tries again before the next source stands in...
-constexpr long long kRetrySeconds = 8;   // ...as long as the first break is this recent
+constexpr long long kRetrySeconds = 5;   // ...as long as the first break is this recent
 constexpr long long kSteadySeconds = 30; // sound this long after a new try forgives the breaks
 
 // Whole seconds: the date-time's fraction of a day does not add up to them exactly.
