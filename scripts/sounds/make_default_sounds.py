@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes the two default alarm sounds into data/sounds/.
 
-Mission2.mid  a short tune as a format-0 MIDI file, written byte by byte.
+Mission2.mid  a short tune as a format-0 MIDI file, written byte by byte. It is
+              written loud (full channel volume and expression, strong
+              velocities, the melody doubled an octave down): with the
+              player's synthesiser gain of 0.8 it peaks near -1 dBFS, as
+              loud as the fanfare, for an alarm must wake people.
 TaDa.mp3      a bright fanfare, synthesised here as a WAV and encoded by
               GStreamer's lamemp3enc (needs gstreamer1.0-tools and -plugins-good).
 
@@ -43,7 +47,7 @@ def tune_events():
     for b, root in enumerate(bass_roots):
         for start, length in bass_pattern:
             t = b * bar + start * eighth
-            events.append((t, 0x91, root, 100))
+            events.append((t, 0x91, root, 127))
             events.append((t + length * eighth - 20, 0x81, root, 0))
     # Melody, channel 0 (program 61: brass section), from the second bar.
     melody = [  # (eighth offset from bar 2, length in eighths, note)
@@ -53,12 +57,14 @@ def tune_events():
     ]
     for start, length, note in melody:
         t = bar + start * eighth
-        events.append((t, 0x90, note, 110))
+        events.append((t, 0x90, note, 127))
         events.append((t + length * eighth - 10, 0x80, note, 0))
+        events.append((t, 0x92, note - 12, 120))
+        events.append((t + length * eighth - 10, 0x82, note - 12, 0))
     # Closing hit on the last beat.
     end = len(bass_roots) * bar
     for note in (57, 64, 69, 73):
-        events.append((end, 0x90, note, 120))
+        events.append((end, 0x90, note, 127))
         events.append((end + DIVISION * 2, 0x80, note, 0))
     events.sort(key=lambda e: (e[0], e[1] & 0xF0 == 0x90))
     return events
@@ -70,6 +76,11 @@ def write_midi(path):
     track += var_len(0) + b"\xFF\x58\x04\x05\x02\x18\x08"  # 5/4
     track += var_len(0) + bytes([0xC0, 61])
     track += var_len(0) + bytes([0xC1, 38])
+    track += var_len(0) + bytes([0xC2, 56])  # trumpet, doubling the brass an octave down
+    for ch in (0, 1, 2):
+        # Full channel volume and expression: the General MIDI default of 100 is 4 dB down.
+        track += var_len(0) + bytes([0xB0 | ch, 7, 127])
+        track += var_len(0) + bytes([0xB0 | ch, 11, 127])
     now = 0
     for tick, status, a, b in tune_events():
         track += var_len(tick - now) + bytes([status, a, b])

@@ -104,6 +104,8 @@ void StopAlarmSound(Application& app) {
         a.MinimizeAfterStop = true;
         app.main.SuperAlarmMusicStep = 1;
         listPlayState(app).reset();
+        s.StandIn = s.Failed = SoundSource::None; // the next alarm tries the user's choice again
+        s.StandInToNote = false;
         mainWindow(app).LightCheckSnooze.checked = false;
         mainWindow(app).LabelSnozDiff.visible = false;
         mainWindow(app).LabelSnoozz.visible = false;

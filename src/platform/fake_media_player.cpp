@@ -7,6 +7,8 @@ namespace kelvaro {
 void FakeMediaPlayer::open() {
     opened_ = false;
     playPending_ = false;
+    stalled_ = false;
+    playedMs_ = 0;
     start_ = end_ = 0;
     mode_ = PlayerMode::NotReady;
     if (broken_.count(fileName_)) throw MediaError(fileName_ + ": cannot be played");
@@ -68,6 +70,11 @@ void FakeMediaPlayer::finish() {
         return;
     }
     endPlay(PlayerNotify::Successful);
+}
+
+long long FakeMediaPlayer::playedMs() {
+    if (mode_ == PlayerMode::Playing && !stalled_) playedMs_ += 1000;
+    return playedMs_;
 }
 
 void FakeMediaPlayer::fail() {

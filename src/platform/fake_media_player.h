@@ -34,6 +34,8 @@ class FakeMediaPlayer : public MediaPlayer {
     bool mediaPresent() override;
 
     PlayerMode mode() const override { return mode_; }
+    // Moves on by a second at each look while the piece plays and is not stalled.
+    long long playedMs() override;
 
     // The world around the device.
     void setDisc(int tracks) { discTracks_ = tracks; } // 0: no disc in the drive
@@ -44,6 +46,9 @@ class FakeMediaPlayer : public MediaPlayer {
     void finish();
     // A device error while playing: stopped, and Failure with notify on.
     void fail();
+    // The piece goes on "playing" but makes no more progress, as a stream whose
+    // server stopped sending; until the next open.
+    void stall() { stalled_ = true; }
 
     // What the program asked for; opens counts successful opens only.
     int opens() const { return opens_; }
@@ -56,7 +61,8 @@ class FakeMediaPlayer : public MediaPlayer {
     DeviceType type_ = DeviceType::Automatic;
     std::string fileName_;
     PlayerMode mode_ = PlayerMode::NotReady;
-    bool opened_ = false, notify_ = false, playPending_ = false;
+    bool opened_ = false, notify_ = false, playPending_ = false, stalled_ = false;
+    long long playedMs_ = 0;
     int start_ = 0, end_ = 0;
     int discTracks_ = 0;
     int track_ = 0, stopTrack_ = 0;

@@ -45,6 +45,7 @@ class LinuxMediaPlayer : public QObject, public MediaPlayer {
     bool mediaPresent() override;
 
     PlayerMode mode() const override { return mode_; }
+    long long playedMs() override;
 
     // The Qt player of the current piece, for measurements.
     const QMediaPlayer* qtPlayer() const { return player_.get(); }
@@ -74,7 +75,7 @@ class LinuxMediaPlayer : public QObject, public MediaPlayer {
     bool notify_ = false;
     bool playPending_ = false;          // a play whose end has not been reported yet
     std::optional<std::string> broken_; // why the open source failed after open
-    int openTimeoutMs_ = 5000;
+    int openTimeoutMs_ = 2500;          // the window waits this long; a stalled stream is caught later
 
     int start_ = 0, end_ = 0; // CD tracks; 0: the first track / the end of the disc
     std::optional<CdDisc> disc_;

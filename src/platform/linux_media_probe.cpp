@@ -2,9 +2,31 @@
 
 #include <gst/gst.h>
 
+#include <atomic>
+
 namespace kelvaro {
 
 namespace {
+
+std::atomic<double> midiSynthGain{0.2}; // read on GStreamer's threads
+
+void setGainOnSynth(GObject*, GstClockTime, GstElement* element) {
+    if (!g_object_class_find_property(G_OBJECT_GET_CLASS(element), "synth-gain")) return;
+    g_object_set(element, "synth-gain", midiSynthGain.load(), nullptr);
+}
+
+void initGainTracer(GTypeInstance* instance, gpointer) {
+    gst_tracing_register_hook(GST_TRACER(instance), "element-new", G_CALLBACK(setGainOnSynth));
+}
+
+// A tracer of our own sees every element GStreamer makes, the Qt player's too,
+// whose pipeline is otherwise out of reach.
+GType gainTracerType() {
+    static const GType type =
+        g_type_register_static_simple(GST_TYPE_TRACER, "KelvaroMidiGainTracer", sizeof(GstTracerClass),
+                                      nullptr, sizeof(GstTracer), initGainTracer, GTypeFlags{});
+    return type;
+}
 
 void ensureGstreamer() {
     static const bool ready = [] {
@@ -72,6 +94,14 @@ std::optional<std::string> mediaPrerollError(const std::string& uri, int timeout
     gst_object_unref(bus);
     gst_object_unref(pipeline);
     return failure;
+}
+
+void setMidiSynthGain(double gain) {
+    ensureGstreamer();
+    midiSynthGain = gain;
+    // Made once and kept for the whole run: GStreamer holds it in its hook table.
+    static const gpointer tracer = g_object_new(gainTracerType(), nullptr);
+    (void)tracer;
 }
 
 bool preferCdioCdSource() {

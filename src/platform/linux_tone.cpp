@@ -41,7 +41,8 @@ std::vector<std::int16_t> sineTone(const ToneFormat& format, double frequencyHz,
 }
 
 std::vector<std::int16_t> dingSound(const ToneFormat& format) {
-    // E6 struck first, then C6 joins; both decay like a small bell.
+    // E6 struck first, then C6 joins; both decay like a small bell. The ding is the
+    // last sound of the alarm's chain: it peaks near -1 dBFS, as loud as the tunes.
     constexpr double High = 1318.5;
     constexpr double Low = 1046.5;
     const int frames = frameCount(format, DingTotalMs);
@@ -52,10 +53,10 @@ std::vector<std::int16_t> dingSound(const ToneFormat& format) {
     samples.reserve(static_cast<std::size_t>(frames) * std::max(format.channels, 1));
     for (int i = 0; i < frames; ++i) {
         const double t = i / rate;
-        double value = 0.35 * std::exp(-t * 18.0) * std::sin(2.0 * std::numbers::pi * High * t);
+        double value = 0.65 * std::exp(-t * 18.0) * std::sin(2.0 * std::numbers::pi * High * t);
         if (i >= secondStart) {
             const double t2 = (i - secondStart) / rate;
-            value += 0.4 * std::exp(-t2 * 14.0) * std::sin(2.0 * std::numbers::pi * Low * t2);
+            value += 0.75 * std::exp(-t2 * 14.0) * std::sin(2.0 * std::numbers::pi * Low * t2);
         }
         const int edge = std::min(i, frames - 1 - i);
         value *= std::min(1.0, static_cast<double>(edge) / fadeFrames);

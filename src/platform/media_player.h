@@ -49,6 +49,9 @@ class MediaPlayer {
     virtual bool mediaPresent() = 0;          // a disc in the drive
 
     virtual PlayerMode mode() const = 0;
+    // How far the current piece has played: a piece whose count stands still while
+    // it is playing makes no sound (a stalled stream).
+    virtual long long playedMs() = 0;
 
     // The notification: how the last play with notify ended.
     std::function<void(PlayerNotify)> onNotify;

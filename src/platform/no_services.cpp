@@ -90,6 +90,7 @@ class NoMediaPlayer : public MediaPlayer {
     int currentTrack() override { return 0; }
     bool mediaPresent() override { return false; }
     PlayerMode mode() const override { return PlayerMode::NotReady; }
+    long long playedMs() override { return 0; }
 
   private:
     DeviceType type_ = DeviceType::Automatic;

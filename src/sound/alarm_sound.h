@@ -11,6 +11,8 @@ namespace kelvaro {
 class Application;
 struct Control;
 
+enum class SoundSource { Cd, Media, WebRadio, Midi, Ding, Program, None };
+
 struct SoundState {
     bool SoundPlaying = false;
     bool CdRequested = false;
@@ -19,11 +21,25 @@ struct SoundState {
     bool DingRequested = false;
     bool ProgramRequested = false;
     double AlarmStartTime = 0; // system time, not shifted to the city
+
+    // The source sounding in place of the checked one for this alarm only: the
+    // user's choice stays checked, one failed morning must not lose it.
+    SoundSource StandIn = SoundSource::None;
+    SoundSource Failed = SoundSource::None; // the first source of this start that could not sound
+    bool StandInToNote = false;             // the note saying so is still to be shown
+    // The watch over a piece that should be sounding: a stalled or dropped one is
+    // tried again a few times, then the next source of the chain stands in.
+    long long LastPlayedMs = -1;
+    double LastProgressAt = 0;
+    double PieceStartedAt = 0;
+    double FirstBreakAt = 0;
+    int Breaks = 0;
 };
 SoundState& soundState(Application& app);
 
-enum class SoundSource { Cd, Media, WebRadio, Midi, Ding, Program, None };
 SoundSource checkedSource(Application& app);
+// The source this alarm plays: the checked one, or the one standing in for it.
+SoundSource soundingSource(Application& app);
 const char* sourceMenuItem(SoundSource source); // "CDPlayer1", "MP3Music1", ...
 
 // An alarm is in progress (sounding or snoozing) exactly while "Stop Alarm" is enabled.

@@ -2,6 +2,7 @@
 // media file to MIDI to the ding when one cannot play, and starting the next
 // piece when one ends.
 #include "app/quiet_second.h"
+#include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
@@ -9,6 +10,7 @@
 #include "sound/music_lists.h"
 #include "sound/sound_paths.h"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -29,15 +31,53 @@ void requireFile(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, ec)) throw MediaError(path + ": no such file");
 }
 
+const char* sourceName(SoundSource source) {
+    switch (source) {
+    case SoundSource::Cd:
+        return "the CD";
+    case SoundSource::Media:
+        return "the music file";
+    case SoundSource::WebRadio:
+        return "the web stream";
+    case SoundSource::Midi:
+        return "the MIDI file";
+    case SoundSource::Ding:
+        return "the system ding";
+    default:
+        return "the chosen sound";
+    }
+}
+
+// The next source down the chain: CD, media file (or web stream), MIDI, ding.
+SoundSource nextInChain(SoundSource source) {
+    switch (source) {
+    case SoundSource::Cd:
+        return SoundSource::Media;
+    case SoundSource::Media:
+    case SoundSource::WebRadio:
+        return SoundSource::Midi;
+    default:
+        return SoundSource::Ding;
+    }
+}
+
+// For this alarm only: the checked source stays the user's, and a note tells
+// what happened once the chain has found something that sounds.
 void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
-    soundState(app).SoundPlaying = false;
+    SoundState& s = soundState(app);
+    if (s.Failed == SoundSource::None) s.Failed = soundingSource(app);
+    s.SoundPlaying = false;
     from = false;
     to = true;
-    app.setChecked(sourceMenuItem(next), true); // the change of source persists
+    s.StandIn = next;
+    s.StandInToNote = true;
 }
 
 void nowSounding(Application& app) {
-    soundState(app).SoundPlaying = true;
+    SoundState& s = soundState(app);
+    s.SoundPlaying = true;
+    s.LastPlayedMs = -1; // the watch starts afresh with this piece
+    s.PieceStartedAt = app.now();
     runStep(app, Step::ApplyAlarmVolume);
     ShowAlarmControls(app);
 }
@@ -94,7 +134,7 @@ void serviceCd(Application& app) {
 }
 
 std::string mediaFileToPlay(Application& app) {
-    if (checkedSource(app) == SoundSource::WebRadio) return app.main.WebRadioPath;
+    if (soundingSource(app) == SoundSource::WebRadio) return app.main.WebRadioPath;
     const Control& list = notebook(app).MgridWave;
     if (notebook(app).RadioButtonWSingle.checked || musicListEmpty(list)) return app.main.MP3Path;
     const auto& row = list.cells.at(static_cast<size_t>(NextListRow(app, list)));
@@ -176,12 +216,99 @@ void ServiceAlarmSound(Application& app) {
     }
     serviceDing(app);
     serviceProgram(app);
+    if (s.StandInToNote && s.SoundPlaying) {
+        s.StandInToNote = false; // cleared first: the note's box lets ticks run under it
+        ShowNote(app,
+                 std::string("The alarm could not play ") + sourceName(s.Failed) + ", so it sounds " +
+                     sourceName(s.StandIn) + " this time. Your choice of sound stays as it is.",
+                 false);
+    }
 }
 
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr long long kStallSeconds = 4;   // a piece that moved no further for this long has stalled
+constexpr int kRetries = 2;              // tries again before the next source stands in...
+constexpr long long kRetrySeconds = 5;   // ...as long as the first break is this recent
+constexpr long long kSteadySeconds = 30; // sound this long after a new try forgives the breaks
+
+// Whole seconds: the date-time's fraction of a day does not add up to them exactly.
+long long secondsBetween(double from, double to) {
+    return std::llround((to - from) * kSecondsPerDay);
+}
+
+bool usesPlayer(SoundSource source) {
+    return source == SoundSource::Cd || source == SoundSource::Media || source == SoundSource::WebRadio ||
+           source == SoundSource::Midi;
+}
+
+bool& requestOf(SoundState& s, SoundSource source) {
+    switch (source) {
+    case SoundSource::Cd:
+        return s.CdRequested;
+    case SoundSource::Media:
+    case SoundSource::WebRadio:
+        return s.MediaRequested;
+    case SoundSource::Midi:
+        return s.MidiRequested;
+    default:
+        return s.DingRequested;
+    }
+}
+
+// A piece that stopped sounding while the alarm wants sound (a dropped or stalled
+// stream, a device error): tried again briefly, then the next source stands in,
+// so a "sounding" alarm is never silent for more than a few seconds.
+void pieceBroke(Application& app) {
+    SoundState& s = soundState(app);
+    const SoundSource source = soundingSource(app);
+    runStep(app, Step::RestoreLineVolumes);
+    s.SoundPlaying = false;
+    MediaPlayer* player = app.platform().player;
+    try {
+        player->setNotify(false); // its end is this break, not another one
+        player->close();
+    } catch (const MediaError&) {
+    }
+    const double now = app.now();
+    if (s.Breaks == 0) s.FirstBreakAt = now;
+    ++s.Breaks;
+    if (s.Breaks <= kRetries && secondsBetween(s.FirstBreakAt, now) < kRetrySeconds) {
+        requestOf(s, source) = true;
+        return;
+    }
+    s.Breaks = 0;
+    fallBack(app, requestOf(s, source), requestOf(s, nextInChain(source)), nextInChain(source));
+}
+
+// Called each second while a piece plays for the alarm: its position must move.
+void watchProgress(Application& app) {
+    SoundState& s = soundState(app);
+    MediaPlayer* player = app.platform().player;
+    if (!s.SoundPlaying || !alarmInProgress(app) || !usesPlayer(soundingSource(app)) ||
+        player->mode() != PlayerMode::Playing) {
+        s.LastPlayedMs = -1;
+        return;
+    }
+    const double now = app.now();
+    const long long played = player->playedMs();
+    if (s.LastPlayedMs < 0 || played != s.LastPlayedMs) {
+        if (s.LastPlayedMs >= 0 && secondsBetween(s.PieceStartedAt, now) >= kSteadySeconds) s.Breaks = 0;
+        s.LastPlayedMs = played;
+        s.LastProgressAt = now;
+        return;
+    }
+    if (secondsBetween(s.LastProgressAt, now) >= kStallSeconds) pieceBroke(app);
+}
+
+} // namespace
+
 void WatchPlayer(Application& app) {
+    watchProgress(app);
     MediaPlayer* player = app.platform().player;
     SoundState& s = soundState(app);
-    const bool cd = checkedSource(app) == SoundSource::Cd;
+    const bool cd = soundingSource(app) == SoundSource::Cd;
     // Only a sounding alarm restarts or reports; a preview that ends stays ended.
     const bool sounding = s.SoundPlaying && alarmInProgress(app);
     const PlayerMode mode = player->mode();
@@ -204,19 +331,13 @@ void WatchPlayer(Application& app) {
 
 void OnPlayerNotify(Application& app, PlayerNotify how) {
     SoundState& s = soundState(app);
-    if (how == PlayerNotify::Failure) {
-        // A piece that breaks off while the alarm sounds (a dropped stream, a file
-        // that goes bad) must not leave the alarm silent: the ding takes over.
-        if (s.SoundPlaying && alarmInProgress(app)) {
-            runStep(app, Step::RestoreLineVolumes);
-            s.SoundPlaying = false;
-            s.CdRequested = s.MediaRequested = s.MidiRequested = false;
-            s.DingRequested = true;
-        }
+    if (!s.SoundPlaying) return;
+    const SoundSource source = soundingSource(app);
+    // A web stream has no end: one that ends has dropped, as has any piece that fails.
+    if (how == PlayerNotify::Failure || source == SoundSource::WebRadio) {
+        if (alarmInProgress(app)) pieceBroke(app);
         return;
     }
-    if (!s.SoundPlaying) return;
-    const SoundSource source = checkedSource(app);
     if (source == SoundSource::Midi) {
         runStep(app, Step::RestoreLineVolumes);
         s.MidiRequested = true;
@@ -229,7 +350,7 @@ void OnPlayerNotify(Application& app, PlayerNotify how) {
 }
 
 void ShowCdTrack(Application& app) {
-    if (checkedSource(app) != SoundSource::Cd) return;
+    if (soundingSource(app) != SoundSource::Cd) return;
     Control& label = mainWindow(app).LabelCDTrack;
     if (!alarmInProgress(app)) {
         label.caption = std::string(); // not edit(): a caption already empty keeps its stamp

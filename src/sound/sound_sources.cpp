@@ -26,7 +26,6 @@ void addSoundControls(Form& f) {
     f.find("CDPlayer1")->shortcut = "Ctrl+C";
     f.find("MP3Music1")->shortcut = "Ctrl+P";
     f.find("WebRadioTV1")->shortcut = "Ctrl+W";
-    f.find("WebRadioTV1")->enabled = false; // only the settings file can choose the web stream
     f.find("MIDIMusic1")->shortcut = "Ctrl+M";
     f.find("Ding1")->shortcut = "Ctrl+D";
     f.find("ProgramofYourChoice1")->shortcut = "Ctrl+R";
@@ -46,6 +45,7 @@ void defineSoundStates(Application& app) {
     app.defineState("MidiRequested", [&s] { return flag(s.MidiRequested); });
     app.defineState("DingRequested", [&s] { return flag(s.DingRequested); });
     app.defineState("ProgramRequested", [&s] { return flag(s.ProgramRequested); });
+    app.defineState("SoundingSource", [&app] { return std::string(sourceMenuItem(soundingSource(app))); });
     app.defineState("AlarmStartTime", [&s] {
         return formatDateTime("yyyy-mm-dd hh:nn:ss", s.AlarmStartTime, LocaleInfo::enUS());
     });
@@ -65,6 +65,11 @@ SoundSource checkedSource(Application& app) {
     if (mainWindow(app).Ding1.checked) return SoundSource::Ding;
     if (mainWindow(app).ProgramofYourChoice1.checked) return SoundSource::Program;
     return SoundSource::None;
+}
+
+SoundSource soundingSource(Application& app) {
+    const SoundSource standIn = soundState(app).StandIn;
+    return standIn != SoundSource::None ? standIn : checkedSource(app);
 }
 
 const char* sourceMenuItem(SoundSource source) {
@@ -98,6 +103,10 @@ PlayerMode playerMode(Application& app) {
 
 void RequestCheckedSource(Application& app) {
     SoundState& s = soundState(app);
+    // Each start tries the user's own choice again: the stream may be back.
+    s.StandIn = s.Failed = SoundSource::None;
+    s.StandInToNote = false;
+    s.Breaks = 0;
     switch (checkedSource(app)) {
     case SoundSource::Cd:
         s.CdRequested = true;

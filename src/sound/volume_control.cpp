@@ -29,11 +29,11 @@ bool muteFix(Application& app) {
     return notebook(app).CheckBoxVolumeMuteFix1.checked;
 }
 
-// Which line and alarm level belong to the checked source.
+// Which line and alarm level belong to the source that sounds (a stand-in's own).
 enum class SourceLine { Wave, Synth, Cd };
 
 SourceLine sourceLine(Application& app) {
-    switch (checkedSource(app)) {
+    switch (soundingSource(app)) {
     case SoundSource::Media:
     case SoundSource::Ding:
         return SourceLine::Wave;
@@ -164,14 +164,14 @@ void SaveLineVolumes(Application& app) {
     if (!v.mixerFound) return;
     Control& slider = mainWindow(app).TrackBarCD;
     const SourceLine source = sourceLine(app);
-    const SoundSource checked = checkedSource(app);
+    const SoundSource sounding = soundingSource(app);
     readSaved(app, v.MasterLine, v.SavedMasterLevel, v.SavedMasterMuted);
     readSaved(app, v.WaveLine, v.SavedWaveLevel, v.SavedWaveMuted);
     if (source == SourceLine::Wave) slider.selEnd = v.SavedWaveLevel;
     readSaved(app, v.SynthLine, v.SavedSynthLevel, v.SavedSynthMuted);
     if (source == SourceLine::Synth) slider.selEnd = v.SavedSynthLevel;
     readSaved(app, v.CdLine, v.SavedCdLevel, v.SavedCdMuted);
-    if (checked == SoundSource::Cd) slider.selEnd = v.SavedCdLevel; // the web stream matches no line here
+    if (sounding == SoundSource::Cd) slider.selEnd = v.SavedCdLevel; // the web stream matches no line here
     slider.selStart = 0;
     v.CurrentLine = v.CdLine;
 }

@@ -30,14 +30,14 @@ TEST(Tone, HasTheRequestedLengthPerChannelAndFadesAtBothEnds) {
     EXPECT_NEAR(peak(samples), 32767 / 2, 200);
 }
 
-TEST(Tone, DingIsShortAndNeverClips) {
+TEST(Tone, DingIsShortLoudAndNeverClips) {
     const ToneFormat mono{44100, 1};
     const auto samples = dingSound(mono);
     const double ms = samples.size() * 1000.0 / mono.sampleRate;
     EXPECT_GE(ms, 150);
     EXPECT_LE(ms, 250);
-    EXPECT_GT(peak(samples), 32767 / 5);
-    EXPECT_LT(peak(samples), 32767);
+    EXPECT_GT(peak(samples), 32767 * 0.8); // within 2 dB of full scale: it may be all that wakes
+    EXPECT_LT(peak(samples), 32767 * 0.95);
 }
 
 TEST(LinuxSpeaker, PlaysAndEndsWithoutBlockingOrCrashing) {

@@ -36,6 +36,8 @@ class FakePlayerService : public FakeService {
                 throw ScenarioFailure(what + ": the player is " + playerModeName(player_.mode()));
             if (args[0] == "fail")
                 program->guarded([this] { player_.fail(); }); // the piece breaks off (a stream drops)
+            else if (args[0] == "stall")
+                player_.stall(); // no message: the sound just stops coming
             else
                 program->guarded([this] { player_.finish(); });
         }

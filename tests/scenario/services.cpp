@@ -85,9 +85,9 @@ std::string checkNotify(const Words& args) {
 }
 
 std::string checkPlayer(const Words& args) {
-    if (args.size() == 1 && (args[0] == "end" || args[0] == "fail")) return {};
+    if (args.size() == 1 && (args[0] == "end" || args[0] == "fail" || args[0] == "stall")) return {};
     if (args.size() == 2 && args[0] == "broken") return {};
-    return "expected: player end | player fail | player broken NAME";
+    return "expected: player end | player fail | player stall | player broken NAME";
 }
 
 std::string checkCd(const Words& args) {
