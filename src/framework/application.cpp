@@ -141,7 +141,7 @@ std::string Application::run(const OperationSlot& slot, const Args& args) {
         Application& app;
         ~Leave() {
             if (--app.running_ == 0) app.replacedWhileRunning_.clear();
-            app.touch(); // again: ticks may have run in a box's loop before the operation's last writes
+            app.touch(); // again: a view may have refreshed in a box's loop before the last writes
         }
     } leave{*this};
     return (*op)(args);
@@ -362,7 +362,7 @@ Answer Application::box(BoxKind kind, const std::string& text, const std::vector
 
 void Application::guarded(const std::function<void()>& action) {
     // A callback from outside: what it changes need not be a control. Before and after, as
-    // ticks may run in a box's loop within it.
+    // a view may refresh in a box's loop within it.
     touch();
     struct Leave {
         Application& app;
