@@ -211,7 +211,7 @@ void Application::userUpDown(const std::string& name, bool up) {
         const long value = std::strtol(shown.c_str(), &end, 10);
         if (!shown.empty() && end && *end == '\0') c.position = static_cast<int>(value);
     }
-    c.position = std::clamp(c.position + (up ? 1 : -1), c.min.get(), c.max.get());
+    c.position = std::clamp(c.position + (up ? 1 : -1), c.min, c.max);
     if (!c.associate.empty()) ctl(c.associate).text = std::to_string(c.position);
     runHandler(c.handler(Event::Click), {up ? "up" : "down"});
     fire(c, Event::MouseUp);
@@ -221,7 +221,7 @@ void Application::userSlide(const std::string& name, int position) {
     Control& c = ctl(name);
     requireUsable(c);
     touch();
-    const int moved = std::clamp(position, c.min.get(), c.max.get());
+    const int moved = std::clamp(position, c.min, c.max);
     if (moved == c.position) return;
     c.position = moved;
     fire(c, Event::Change);
