@@ -101,7 +101,7 @@ void alarmBoxKeyPress(Application& app) {
         key->suppressed = true;
         return;
     }
-    if (c != 8 && box->text.size() >= 2) box->text.edit().clear();
+    if (c != 8 && box->text.size() >= 2) box->text.clear();
 }
 
 void ampmKeyPress(Application& app) {
@@ -139,9 +139,9 @@ void alarmBoxClick(Application& app) {
 
 void setBoxLists(Application& app) {
     Control& hour = mainWindow(app).ComboBoxHour;
-    hour.items.edit().clear();
+    hour.items.clear();
     for (int h = 1; h <= 12; ++h)
-        hour.items.edit().push_back(TwoDigits(h));
+        hour.items.push_back(TwoDigits(h));
     mainWindow(app).ComboBoxMinute.items = {"00", "05", "10", "15", "20", "25", "30",
                                             "35", "40", "45", "50", "55", "59"};
     mainWindow(app).ComboBoxSnooze.items = {"01", "02", "03", "05", "10", "15", "20", "25", "30", "59"};

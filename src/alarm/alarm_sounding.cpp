@@ -6,7 +6,6 @@
 
 #include "alarm/sounding_rules.h"
 #include "app/features.h"
-#include "app/quiet_second.h"
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/datetime.h"
@@ -183,8 +182,6 @@ void installAlarmSounding(Application& app) {
     defineStep(app, Step::ShowSnoozeCountdown, [&app] { ShowSnoozeCountdown(app); });
     defineStep(app, Step::CheckMusicOff, [&app] { CheckMusicOff(app); });
     defineStep(app, Step::CheckAutoSnooze, [&app] { CheckAutoSnooze(app); });
-    // The countdown, the limits and the snooze's end go by the second.
-    needEverySecondWhile(app, [&app] { return alarmInProgress(app) || snoozing(app); });
     AlarmSoundingState& a = alarmSoundingState(app);
     app.defineState("SilenceOnly", [&a] { return std::string(a.SilenceOnly ? "true" : "false"); });
     app.defineState("MinimizeAfterStop",

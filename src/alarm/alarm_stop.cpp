@@ -83,7 +83,7 @@ void StopAlarmSound(Application& app) {
     // and not the stop made when the window closes with no alarm at all.
     const bool realAlarmEnds = alarmInProgress(app) && !testVolumeLit(app);
     s.DingRequested = s.CdRequested = s.MidiRequested = s.MediaRequested = false;
-    mainWindow(app).LabelCDTrack.caption.edit().clear();
+    mainWindow(app).LabelCDTrack.caption.clear();
     s.SoundPlaying = false;
     mainWindow(app).LabelSnozDiff.caption = "00" + app.locale().timeSeparator + "00";
     stopPlayer(app);

@@ -45,9 +45,9 @@ std::vector<std::string>& currentCityCells(Application& app) {
     const int row = currentCityRow(app);
     Control& grid = notebook(app).MgridCities;
     if (row >= 1 && row < static_cast<int>(grid.cells.size())) {
-        auto& cells = grid.cells.edit()[static_cast<size_t>(row)];
+        auto& cells = grid.cells[static_cast<size_t>(row)];
         const size_t wanted =
-            std::max<size_t>(static_cast<size_t>(std::max(grid.colCount.get(), 0)), kDayMaskColumn + 1);
+            std::max<size_t>(static_cast<size_t>(std::max(grid.colCount, 0)), kDayMaskColumn + 1);
         if (cells.size() < wanted) cells.resize(wanted);
         return cells;
     }

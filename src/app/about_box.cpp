@@ -88,7 +88,7 @@ void buildAboutBox(Form& f) {
     addFlame(f, "Flame1", {16, 118, 96, 146});
     addFlame(f, "Flame2", {384, 118, 96, 146});
     Control& scroll = place(f.add("ScrollText1", ControlKind::Other, "Panel2"), {163, 124, 169, 113});
-    scroll.items.edit().assign(std::begin(kScrollLines), std::end(kScrollLines));
+    scroll.items.assign(std::begin(kScrollLines), std::end(kScrollLines));
     scroll.interval = 50;
     scroll.position = 400; // steps of one pass
     scroll.color = 0x00FFFF;

@@ -65,9 +65,9 @@ void ApplyClockLayout(Application& app) {
     ampm.visible = !h24;
     mainWindow(app).LabelAMPM.visible = !h24;
     Control& hour = mainWindow(app).ComboBoxHour;
-    hour.items.edit().clear();
+    hour.items.clear();
     for (int h = l.hourMin; h <= l.hourMax; ++h)
-        hour.items.edit().push_back(TwoDigits(h));
+        hour.items.push_back(TwoDigits(h));
 }
 
 void N24HourFormat1Click(Application& app) {

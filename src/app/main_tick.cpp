@@ -1,7 +1,6 @@
 // The one-second main tick: city time, clock, and the per-second and
 // per-minute steps of every feature in their fixed order.
 #include "app/main_tick.h"
-#include "app/quiet_second.h"
 #include "app/steps.h"
 #include "app/windows.h"
 
@@ -92,36 +91,6 @@ const std::string& clockCaption(Application& app, std::string_view format, const
     return memo.caption;
 }
 
-} // namespace
-
-std::vector<std::string> comingClockCaptions(Application& app, std::size_t count) {
-    const ClockCaptionMemo& memo = app.feature<ClockCaptionMemo>();
-    if (!memo.hourAndMinuteOnly || memo.hour < 0) return {};
-    constexpr std::int64_t kMinuteMs = 60'000;
-    const std::int64_t ms = toMilliseconds(app.main.CityNow);
-    const std::int64_t minute = floorDiv(ms, kMinuteMs);
-    std::vector<std::string> captions;
-    for (std::size_t i = 1; i <= count; ++i) {
-        // Half a minute in, well clear of any rounding at the minute's edge.
-        const auto at = (minute + static_cast<std::int64_t>(i)) * kMinuteMs + kMinuteMs / 2;
-        captions.push_back(formatDateTime(memo.format, fromMilliseconds(at), app.locale()));
-    }
-    return captions;
-}
-
-std::string taskbarClockCaption(const std::string& clockCaption) {
-    return clockCaption + " ";
-}
-
-std::vector<std::string> comingTaskbarClockCaptions(Application& app, std::size_t count) {
-    std::vector<std::string> captions = comingClockCaptions(app, count);
-    for (std::string& caption : captions)
-        caption = taskbarClockCaption(caption);
-    return captions;
-}
-
-namespace {
-
 // The date line and the weekday of the city's present day.
 void showCityDay(Application& app) {
     MainState& m = app.main;
@@ -164,7 +133,6 @@ void minuteStep(Application& app, int minute) {
 void Timer1Timer(Application& app) {
     MainState& m = app.main;
     if (!m.tickEnabled) return;
-    TickPass pass(app);
     Control& lamp = mainWindow(app).LightCheckTimer;
     lamp.checked = !lamp.checked;
     mainWindow(app).form.visible = true;
@@ -183,18 +151,12 @@ void Timer1Timer(Application& app) {
     mainWindow(app).LabelSeconds.caption = TwoDigits(t.second);
     mainWindow(app).LabelSeconds2.caption = mainWindow(app).LabelSeconds.caption;
 
-    if (pass.quiet(m.CityNow) && t.minute == m.LastMinuteSeen) {
-        runStep(app, Step::CheckMissedAlarms); // keeps the watch for a gap in the ticks going
-        pass.done(m.CityNow, false);
-        return;
-    }
-
     runStep(app, Step::BatteryStep);
     runStep(app, Step::WatchPlayer);
     runStep(app, Step::ShowSnoozeCountdown);
     if (!mainWindow(app).LightCheckSnooze.checked) runStep(app, Step::ShowCdTrack);
     if (stepDefined(app, Step::UpdateTaskbarClock)) // spares building the arguments each second
-        runStep(app, Step::UpdateTaskbarClock, {taskbarClockCaption(mainWindow(app).LabelTime.caption), "1"});
+        runStep(app, Step::UpdateTaskbarClock, {mainWindow(app).LabelTime.caption + " ", "1"});
     m.CityClockUpdated = true; // also when the taskbar clock is not shown
     runStep(app, Step::UpdateTrayTip);
     runStep(app, Step::CheckMusicOff);
@@ -208,7 +170,6 @@ void Timer1Timer(Application& app) {
     runStep(app, Step::RecordAlarmProgress); // after what rang or passed this tick
 
     runStep(app, Step::ServiceAlarmSound);
-    pass.done(m.CityNow, true);
 }
 
 void installMainTick(Application& app) {

@@ -109,7 +109,7 @@ void addAlarmPanel(Form& f) {
     Control& minute = addCombo(f, "ComboBoxMinute", "30", {240, 8, 40, 22}, p);
     minute.readOnly = true;
     for (int m = 0; m < 60; ++m)
-        minute.items.edit().push_back(twoDigits(m));
+        minute.items.push_back(twoDigits(m));
     addUpDown(f, "UpDown1", "ComboBoxMinute", 0, 59, {281, 8, 16, 22}, p).position = 30;
     addLabel(f, "LabelMin", "Min", {298, 12, 24, 14}, p);
     Control& ampm = addCombo(f, "ComboBoxAMPM", "", {326, 8, 50, 22}, p);
@@ -118,7 +118,7 @@ void addAlarmPanel(Form& f) {
     Control& snooze = addCombo(f, "ComboBoxSnooze", "05", {160, 40, 40, 22}, p);
     snooze.readOnly = true;
     for (int m = 1; m < 60; ++m)
-        snooze.items.edit().push_back(twoDigits(m));
+        snooze.items.push_back(twoDigits(m));
     addLabel(f, "LabelSnooze", "Snooze min", {204, 44, 70, 14}, p);
     Control& params = place(f.add("EditProgramParams", ControlKind::Edit), {8, 240, 200, 20});
     params.visible = false;

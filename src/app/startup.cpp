@@ -139,7 +139,7 @@ void FormPaint(Application& app) {
     std::srand(m.randomSeed);
     logProgress(app, "1");
     step(app, [&] { runStep(app, Step::DiscoverMixerLines); });
-    mainWindow(app).LabelCDTrack.caption.edit().clear();
+    mainWindow(app).LabelCDTrack.caption.clear();
     step(app, [&] { UpdateAlarmDisplay(app); });
     logProgress(app, "2");
     step(app, [&] { LoadSettings(app); });

@@ -24,9 +24,9 @@ void addCitiesControls(Form& mainWindow, Form& f) {
     // Narrow enough to leave the zone chooser beside it room for a zone's whole name.
     Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 290, 236});
     grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
-    grid.colWidths.edit().assign(kCityListColumns, 120);
-    grid.colWidths.edit()[kCityName] = 206;
-    grid.colWidths.edit()[kCityHours] = 82;
+    grid.colWidths.assign(kCityListColumns, 120);
+    grid.colWidths[kCityName] = 206;
+    grid.colWidths[kCityHours] = 82;
     resetCityGrid(grid);
     addLabel(f, "LabelCitiesInsert", "To ADD a new row - Press Insert.", {10, 266, 330, 16}, p);
     addLabel(f, "LabelCitiesDelete", "To DELETE a row - Press Del on the row you want to delete.",

@@ -46,7 +46,7 @@ std::string* cursorCell(Control& grid) {
     if (grid.row < 1 || grid.row > lastCityRow(grid) || grid.col < 0 ||
         static_cast<size_t>(grid.col) >= grid.cells[static_cast<size_t>(grid.row)].size())
         return nullptr;
-    return &grid.cells.edit()[static_cast<size_t>(grid.row)][static_cast<size_t>(grid.col)];
+    return &grid.cells[static_cast<size_t>(grid.row)][static_cast<size_t>(grid.col)];
 }
 
 void dropControlCharacter(Control& grid) {
@@ -74,7 +74,7 @@ void MgridCitiesKeyDown(Application& app) {
         moveCursor(app, grid.row + 1, kCityName);
     } else if (k == "Delete") {
         deleteCityRow(grid, grid.row);
-        moveCursor(app, grid.row, std::min(grid.col.get(), static_cast<int>(kCityHours)));
+        moveCursor(app, grid.row, std::min(grid.col, static_cast<int>(kCityHours)));
     } else if (k == "Tab") {
         if (grid.col < kCityHours) {
             moveCursor(app, grid.row, kCityHours);
@@ -148,11 +148,10 @@ void GradBtnnMyCitiesClick(Application& app) {
     Control& grid = cityGrid(app);
     if (cityCell(grid, grid.row, kCityHours) == "-") setCityCell(grid, grid.row, kCityHours, "0");
     if (grid.cells.size() > 2)
-        std::stable_sort(grid.cells.edit().begin() + 1, grid.cells.edit().end(),
-                         [](const auto& a, const auto& b) {
-                             return lowerCaseUtf8(a.empty() ? std::string() : a[kCityName]) <
-                                    lowerCaseUtf8(b.empty() ? std::string() : b[kCityName]);
-                         });
+        std::stable_sort(grid.cells.begin() + 1, grid.cells.end(), [](const auto& a, const auto& b) {
+            return lowerCaseUtf8(a.empty() ? std::string() : a[kCityName]) <
+                   lowerCaseUtf8(b.empty() ? std::string() : b[kCityName]);
+        });
     SaveCityList(app);
     Control& button = notebook(app).GradBtnnMyCities;
     button.enabled = false;

@@ -69,7 +69,7 @@ void setCityCell(Control& grid, int row, int col, const std::string& text) {
     if (row < 0 || col < 0 || static_cast<size_t>(row) >= grid.cells.size() ||
         static_cast<size_t>(col) >= kCityListColumns)
         return;
-    auto& cells = grid.cells.edit()[static_cast<size_t>(row)];
+    auto& cells = grid.cells[static_cast<size_t>(row)];
     if (cells.size() < kCityListColumns) cells.resize(kCityListColumns);
     cells[static_cast<size_t>(col)] = text;
 }
@@ -98,14 +98,14 @@ void resetCityGrid(Control& grid) {
 void insertCityRow(Control& grid, int at) {
     if (grid.cells.empty()) resetCityGrid(grid);
     const auto index = static_cast<size_t>(std::clamp(at, 1, lastCityRow(grid) + 1));
-    grid.cells.edit().insert(grid.cells.begin() + static_cast<std::ptrdiff_t>(index), emptyRow());
+    grid.cells.insert(grid.cells.begin() + static_cast<std::ptrdiff_t>(index), emptyRow());
 }
 
 void deleteCityRow(Control& grid, int row) {
     if (row < 1 || row > lastCityRow(grid)) return;
-    grid.cells.edit().erase(grid.cells.begin() + row);
-    if (lastCityRow(grid) < 1) grid.cells.edit().push_back(emptyRow());
-    grid.row = std::clamp(grid.row.get(), 1, lastCityRow(grid));
+    grid.cells.erase(grid.cells.begin() + row);
+    if (lastCityRow(grid) < 1) grid.cells.push_back(emptyRow());
+    grid.row = std::clamp(grid.row, 1, lastCityRow(grid));
 }
 
 void loadCityList(Application& app) {
@@ -124,9 +124,9 @@ void loadCityList(Application& app) {
                  false);
     }
     if (!file.rows.empty()) {
-        grid.cells.edit().resize(1);
-        grid.cells.edit().insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
-                                 std::make_move_iterator(file.rows.end()));
+        grid.cells.resize(1);
+        grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
+                          std::make_move_iterator(file.rows.end()));
     }
     grid.row = std::clamp(row, 1, lastCityRow(grid));
     grid.col = std::clamp(col, 0, static_cast<int>(kCityListColumns) - 1);

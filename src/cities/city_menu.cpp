@@ -47,7 +47,7 @@ void addSeparators(Application& app, int count, int& serial) {
     for (int i = 0; i < count; ++i) {
         Control& sep = mainWindow(app).form.add("CitySeparator" + std::to_string(++serial),
                                                 ControlKind::MenuItem, mainWindow(app).Cities1.name);
-        sep.caption.edit().assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
+        sep.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     }
 }
 
@@ -143,7 +143,7 @@ void RebuildCityMenu(Application& app) {
         // empty row an empty list keeps) is no city to choose.
         item.visible = row <= rows && !trim(cityCell(grid, row, kCityName)).empty();
         if (row > rows) {
-            item.caption.edit().clear();
+            item.caption.clear();
             item.checked = false;
             continue;
         }

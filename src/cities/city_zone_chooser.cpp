@@ -46,11 +46,11 @@ std::string itemText(Application& app, const ZoneMatch& match) {
 void fillBox(Application& app, const std::vector<ZoneMatch>& matches) {
     ChooserState& s = chooser(app);
     Control& box = notebook(app).ComboBoxZone;
-    box.items.edit().clear();
+    box.items.clear();
     s.itemZones.clear();
     for (const ZoneMatch& m : matches) {
         if (box.items.size() == kMostShown) break;
-        box.items.edit().push_back(itemText(app, m));
+        box.items.push_back(itemText(app, m));
         s.itemZones.push_back(m.zone);
     }
 }
@@ -120,8 +120,8 @@ void CityGridEdited(Application& app) {
     if (!match) {
         if (s.offeredRow == grid.row) { // the name no longer fits the offer
             s.offeredRow = 0;
-            box.text.edit().clear();
-            box.items.edit().clear();
+            box.text.clear();
+            box.items.clear();
         }
         return;
     }
@@ -139,7 +139,7 @@ void ShowZoneOfRow(Application& app) {
     const int row = grid.row;
     Control& label = notebook(app).LabelZoneOfCity;
     if (row < 1 || row > lastCityRow(grid)) {
-        label.caption.edit().clear();
+        label.caption.clear();
         return;
     }
     const std::string zone = cityZone(grid, row);

@@ -151,7 +151,7 @@ const std::string& cityZone(const Control& grid, int row) {
 
 void setCityZone(Control& grid, int row, const std::string& zone) {
     if (row < 1 || row > lastCityRow(grid)) return;
-    auto& cells = grid.cells.edit()[static_cast<size_t>(row)];
+    auto& cells = grid.cells[static_cast<size_t>(row)];
     if (cells.size() <= static_cast<size_t>(kCityZone)) cells.resize(static_cast<size_t>(kCityZone) + 1);
     cells[static_cast<size_t>(kCityZone)] = zone;
 }

@@ -1,6 +1,5 @@
 #include "desktop/city_clock.h"
 
-#include "app/quiet_second.h"
 #include "app/steps.h"
 #include "app/windows.h"
 #include "cities/city_list.h"
@@ -65,7 +64,6 @@ void UpdateTaskbarClock(Application& app, const std::string& text, int color) {
         if (color != kKeepColor) setTextColor(app, color);
         return;
     }
-    s.held = false;
     if (!notebook(app).CheckBoxShowKVTimeinTaskBar1.checked) {
         panel.visible = false;
         s.firstUpdateDone = true;
@@ -104,7 +102,6 @@ void PlaceTaskbarClock(Application& app) {
 void PanelKVClick(Application& app) {
     UpdateTaskbarClock(app, "*" + mainWindow(app).LabelAlarmTime.caption, kKeepColor);
     cityClockState(app).holdTicks = 2;
-    cityClockState(app).held = true;
 }
 
 void PanelKVMouseDown(Application& app, const Args& a) {
@@ -158,7 +155,6 @@ void installCityClock(Application& app) {
         return std::string();
     });
     defineStep(app, Step::PlaceTaskbarClock, [&app] { PlaceTaskbarClock(app); });
-    needEverySecondWhile(app, [&app] { return cityClockState(app).held; }); // the hold is counted in ticks
     app.defineOperation("PanelKVClick", [&app] { PanelKVClick(app); });
     // Arguments: the x position in the panel, and the keys and buttons held ("ctrl+left").
     app.defineOperation("PanelKVMouseDown", [&app](const Args& a) {

@@ -29,7 +29,6 @@ inline constexpr int kMinClockWidthDelta = -46;
 struct CityClockState {
     int baseWidth = kClockBaseWidth;    // ClockBaseWidth
     int holdTicks = 0;                  // TaskbarHoldTicks: updates still to be skipped
-    bool held = false;                  // the alarm time is up until an update shows the time again
     bool firstUpdateDone = false;       // the first update only sets the text
     int dragStartX = 0;                 // DragStartX
     int dragPanelLeft = 0;              // DragPanelLeft

@@ -9,7 +9,6 @@
 
 #include "alarm/alarm_record.h"
 #include "alarm/alarm_sounding.h"
-#include "app/quiet_second.h"
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
@@ -126,7 +125,6 @@ void installAlarmRecord(Application& app) {
         return std::string();
     });
     queries(app).alarmMinuteDealtWith = [&app] { return startMinuteDealtWith(app); };
-    needEverySecondWhile(app, [&app] { return recordState(app).pendingSnoozeEnd.has_value(); });
 }
 
 } // namespace kelvaro

@@ -141,7 +141,7 @@ std::string Application::run(const OperationSlot& slot, const Args& args) {
         Application& app;
         ~Leave() {
             if (--app.running_ == 0) app.replacedWhileRunning_.clear();
-            app.touch(); // again: ticks may have run in a box's loop before the operation's last writes
+            app.touch(); // again: a view may have refreshed in a box's loop before the last writes
         }
     } leave{*this};
     return (*op)(args);
@@ -211,7 +211,7 @@ void Application::userUpDown(const std::string& name, bool up) {
         const long value = std::strtol(shown.c_str(), &end, 10);
         if (!shown.empty() && end && *end == '\0') c.position = static_cast<int>(value);
     }
-    c.position = std::clamp(c.position + (up ? 1 : -1), c.min.get(), c.max.get());
+    c.position = std::clamp(c.position + (up ? 1 : -1), c.min, c.max);
     if (!c.associate.empty()) ctl(c.associate).text = std::to_string(c.position);
     runHandler(c.handler(Event::Click), {up ? "up" : "down"});
     fire(c, Event::MouseUp);
@@ -221,7 +221,7 @@ void Application::userSlide(const std::string& name, int position) {
     Control& c = ctl(name);
     requireUsable(c);
     touch();
-    const int moved = std::clamp(position, c.min.get(), c.max.get());
+    const int moved = std::clamp(position, c.min, c.max);
     if (moved == c.position) return;
     c.position = moved;
     fire(c, Event::Change);
@@ -362,7 +362,7 @@ Answer Application::box(BoxKind kind, const std::string& text, const std::vector
 
 void Application::guarded(const std::function<void()>& action) {
     // A callback from outside: what it changes need not be a control. Before and after, as
-    // ticks may run in a box's loop within it.
+    // a view may refresh in a box's loop within it.
     touch();
     struct Leave {
         Application& app;

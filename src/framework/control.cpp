@@ -1,8 +1,6 @@
 #include "framework/control.h"
 
 #include <algorithm>
-#include <memory>
-#include <vector>
 
 namespace kelvaro {
 
@@ -83,45 +81,6 @@ void typeAtCursor(std::string& text, int& cursor, int& selLength, const std::str
     text.replace(at, cut, typed);
     selLength = 0;
     cursor = atEnd ? -1 : static_cast<int>(at + typed.size());
-}
-
-} // namespace kelvaro
-
-namespace kelvaro {
-
-namespace {
-
-// Blocks that never move: a stamp keeps its cell for life, and a freed cell goes to the next stamp.
-struct StampCells {
-    static constexpr std::size_t kBlock = 512;
-    std::vector<std::unique_ptr<std::uint64_t[]>> blocks;
-    std::size_t usedInLast = kBlock;
-    std::vector<std::uint64_t*> free;
-};
-
-StampCells& stampCells() {
-    static auto* cells = new StampCells; // never destroyed: static controls end after it otherwise
-    return *cells;
-}
-
-} // namespace
-
-std::uint64_t* WriteStamp::takeCell() {
-    StampCells& cells = stampCells();
-    if (!cells.free.empty()) {
-        std::uint64_t* cell = cells.free.back();
-        cells.free.pop_back();
-        return cell;
-    }
-    if (cells.usedInLast == StampCells::kBlock) {
-        cells.blocks.push_back(std::make_unique<std::uint64_t[]>(StampCells::kBlock));
-        cells.usedInLast = 0;
-    }
-    return &cells.blocks.back()[cells.usedInLast++];
-}
-
-void WriteStamp::giveBack(std::uint64_t* cell) {
-    stampCells().free.push_back(cell);
 }
 
 } // namespace kelvaro

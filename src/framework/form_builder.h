@@ -75,7 +75,7 @@ inline Control& addMenuItem(Form& f, const std::string& name, const std::string&
 
 inline Control& addSeparator(Form& f, const std::string& name, const std::string& parent) {
     Control& c = f.add(name, ControlKind::MenuItem, parent);
-    c.caption.edit().assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
+    c.caption.assign(1, '-'); // not = "-": a false -Wrestrict of GCC 12 at -O2
     return c;
 }
 

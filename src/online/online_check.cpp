@@ -119,7 +119,7 @@ void installOnline(Application& app) {
     defineStep(app, Step::CheckOnline, [&app] { CheckOnline(app); });
     defineStep(app, Step::BannerStep, [&app] { BannerStep(app); });
     defineStep(app, Step::OpenBanner, [&app] {
-        mainWindow(app).WebBrowserTop.text.edit().clear();
+        mainWindow(app).WebBrowserTop.text.clear();
         mainWindow(app).PanelBanner.visible = false;
     });
     defineStep(app, Step::OnlineStartup, [&app] {

@@ -63,12 +63,12 @@ std::vector<ListRow> rowsToSave(const ListGrid& list) {
 // Loading empties the list first; a file that cannot be read leaves it empty.
 void loadInto(const ListGrid& list, const std::string& path) {
     Control& grid = list.grid;
-    if (grid.cells.empty()) grid.cells.edit().emplace_back(list.columns);
-    grid.cells.edit().resize(1); // the header row stays
+    if (grid.cells.empty()) grid.cells.emplace_back(list.columns);
+    grid.cells.resize(1); // the header row stays
     std::vector<ListRow> rows = readListFile(path, list.columns).value_or(std::vector<ListRow>{});
-    grid.cells.edit().insert(grid.cells.end(), std::make_move_iterator(rows.begin()),
-                             std::make_move_iterator(rows.end()));
-    if (grid.cells.size() < 2) grid.cells.edit().emplace_back(list.columns); // a grid keeps one data row
+    grid.cells.insert(grid.cells.end(), std::make_move_iterator(rows.begin()),
+                      std::make_move_iterator(rows.end()));
+    if (grid.cells.size() < 2) grid.cells.emplace_back(list.columns); // a grid keeps one data row
     grid.row = 1;
     grid.col = 0;
 }

@@ -59,12 +59,12 @@ std::string withSeparator(const std::string& folder) {
 // The row a new entry goes to: row 1 of an empty list, else a new last row, selected.
 ListRow& entryRow(Control& grid) {
     if (!rowIsFree(grid, 1)) {
-        grid.cells.edit().push_back(ListRow(kMusicListColumns));
+        grid.cells.push_back(ListRow(kMusicListColumns));
         grid.row = static_cast<int>(grid.cells.size()) - 1;
     } else {
         grid.row = 1;
     }
-    auto& row = grid.cells.edit()[static_cast<size_t>(grid.row)];
+    auto& row = grid.cells[static_cast<size_t>(grid.row)];
     row.resize(kMusicListColumns);
     return row;
 }
@@ -144,18 +144,17 @@ void addCdTracks(Application& app) {
 
 void deleteRow(Application& app, Control& grid) {
     if (grid.row >= 1 && grid.row < static_cast<int>(grid.cells.size()))
-        grid.cells.edit().erase(grid.cells.begin() + grid.row);
-    if (grid.cells.size() < 2) grid.cells.edit().resize(2, ListRow(kMusicListColumns));
-    grid.row = std::clamp(grid.row.get(), 1, static_cast<int>(grid.cells.size()) - 1);
+        grid.cells.erase(grid.cells.begin() + grid.row);
+    if (grid.cells.size() < 2) grid.cells.resize(2, ListRow(kMusicListColumns));
+    grid.row = std::clamp(grid.row, 1, static_cast<int>(grid.cells.size()) - 1);
     updateButtonOf(app, grid).enabled = true;
 }
 
 void sortList(Application& app, Control& grid) {
     if (grid.cells.size() > 2)
-        std::stable_sort(grid.cells.edit().begin() + 1, grid.cells.edit().end(),
-                         [](const ListRow& a, const ListRow& b) {
-                             return (a.empty() ? "" : a[0]) < (b.empty() ? "" : b[0]);
-                         });
+        std::stable_sort(grid.cells.begin() + 1, grid.cells.end(), [](const ListRow& a, const ListRow& b) {
+            return (a.empty() ? "" : a[0]) < (b.empty() ? "" : b[0]);
+        });
     updateButtonOf(app, grid).enabled = true;
 }
 
@@ -251,9 +250,9 @@ void moveEntry(Application& app) {
                 {Answer::Yes, Answer::No}) != Answer::Yes)
         return;
     ListRow moved = grid.cells[static_cast<size_t>(from)];
-    grid.cells.edit().erase(grid.cells.begin() + from);
+    grid.cells.erase(grid.cells.begin() + from);
     const int at = from < row ? row - 1 : row;
-    grid.cells.edit().insert(grid.cells.begin() + at, std::move(moved));
+    grid.cells.insert(grid.cells.begin() + at, std::move(moved));
     grid.row = at;
     label.caption = std::to_string(from) + std::to_string(at);
 }
@@ -265,9 +264,9 @@ void webRadioKeyDown(Application& app, Control& grid) {
     if (key->key == "Delete") {
         deleteRow(app, grid);
     } else if (key->key == "Insert") {
-        grid.cells.edit().insert(grid.cells.begin() +
-                                     std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size())),
-                                 ListRow(kMusicListColumns));
+        grid.cells.insert(grid.cells.begin() +
+                              std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size())),
+                          ListRow(kMusicListColumns));
         grid.row = std::min<int>(grid.row + 1, static_cast<int>(grid.cells.size()) - 1);
         grid.col = 0;
     } else if (key->key == "Tab") {

@@ -58,10 +58,10 @@ void loadList(Application& app, const MusicList& list) {
                  std::string(list.file) + " is too large to read (" + file.reason +
                      "). The list stays empty.",
                  false);
-    grid.cells.edit().insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
-                             std::make_move_iterator(file.rows.end()));
-    if (grid.cells.size() < 2) grid.cells.edit().push_back(emptyRow()); // a grid keeps one data row
-    grid.row = std::clamp(grid.row.get(), 1, static_cast<int>(grid.cells.size()) - 1);
+    grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
+                      std::make_move_iterator(file.rows.end()));
+    if (grid.cells.size() < 2) grid.cells.push_back(emptyRow()); // a grid keeps one data row
+    grid.row = std::clamp(grid.row, 1, static_cast<int>(grid.cells.size()) - 1);
     grid.col = 0;
 }
 

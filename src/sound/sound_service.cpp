@@ -1,7 +1,6 @@
 // Playing what the alarm asked for: each source in turn, falling back from CD to
 // media file to MIDI to the ding when one cannot play, and starting the next
 // piece when one ends.
-#include "app/quiet_second.h"
 #include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
@@ -353,7 +352,7 @@ void ShowCdTrack(Application& app) {
     if (soundingSource(app) != SoundSource::Cd) return;
     Control& label = mainWindow(app).LabelCDTrack;
     if (!alarmInProgress(app)) {
-        label.caption = std::string(); // not edit(): a caption already empty keeps its stamp
+        label.caption.clear();
         return;
     }
     MediaPlayer* player = app.platform().player;
@@ -391,13 +390,6 @@ void installSoundService(Application& app) {
     defineStep(app, Step::ServiceAlarmSound, [&app] { ServiceAlarmSound(app); });
     defineStep(app, Step::WatchPlayer, [&app] { WatchPlayer(app); });
     defineStep(app, Step::ShowCdTrack, [&app] { ShowCdTrack(app); });
-    // A request waits for the next tick, the ding sounds each tick, a player is watched each second.
-    needEverySecondWhile(app, [&app] {
-        const SoundState& s = soundState(app);
-        const PlayerMode mode = playerMode(app);
-        return s.SoundPlaying || s.CdRequested || s.MediaRequested || s.MidiRequested || s.DingRequested ||
-               s.ProgramRequested || (mode != PlayerMode::Stopped && mode != PlayerMode::NotReady);
-    });
     app.defineOperation("OnPlayerNotify", [&app](const Args& a) {
         const std::string how = a.empty() ? "successful" : a[0];
         OnPlayerNotify(app, how == "failure"      ? PlayerNotify::Failure

@@ -33,7 +33,7 @@ StepLines stepLines(Application& app) {
 
 void clearStepLines(Application& app) {
     for (Control* line : stepLines(app)) {
-        line->caption.edit().clear();
+        line->caption.clear();
         line->color = colors::Black;
     }
 }
@@ -106,7 +106,7 @@ void RefreshMilestones(Application& app) {
         m.SuperAlarmActive = false;
         clearStepLines(app);
         for (Control* line : {&w.Labelsb1, &w.Labelsb2, &w.Labelsb3})
-            line->caption.edit().clear();
+            line->caption.clear();
         return;
     }
     m.SuperAlarmActive = true;
@@ -119,8 +119,8 @@ void RefreshMilestones(Application& app) {
         clearStepLines(app);
         return;
     }
-    w.Labelsb1.caption.edit().clear();
-    w.Labelsb2.caption.edit().clear();
+    w.Labelsb1.caption.clear();
+    w.Labelsb2.caption.clear();
     announceSteps(app);
 }
 

@@ -92,7 +92,7 @@ bool refuseDayLongPlan(Application& app, Control* sender) {
                      : "All the Super Alarm minutes together must be fewer than 1440 (one day).  Try again!",
                  true);
         app.box(BoxKind::Error, sleep ? "Maximum '23' hours sleep" : "Maximum '1439' minutes in all");
-        sender->text.edit().assign(1, sleep ? '8' : '0'); // not = "8": a false -Wrestrict of GCC 12 at -O2
+        sender->text.assign(1, sleep ? '8' : '0'); // not = "8": a false -Wrestrict of GCC 12 at -O2
     }
     if (checkPlan(readPlan(app)) == PlanProblem::None) return true;
     for (std::size_t i = 0; i < c.size(); ++i) {

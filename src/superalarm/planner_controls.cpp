@@ -53,7 +53,7 @@ void addTargetAndSleep(Form& f, const std::string& p) {
     addLabel(f, "LabelTargetTime", "Start Work or Boarding Time ", {10, 238, 186, 16}, p);
     Control& hour = addCombo(f, "ComboBoxHourM", "08", {200, 234, 40, 22}, p);
     for (int h = 1; h <= 12; ++h)
-        hour.items.edit().push_back(twoDigits(h));
+        hour.items.push_back(twoDigits(h));
     addUpDown(f, "UpDownHourM", "ComboBoxHourM", 1, 12, {241, 234, 16, 22}, p).position = 8;
     Control& minute = addCombo(f, "ComboBoxMinuteM", "00", {262, 234, 40, 22}, p);
     minute.items = {"00", "05", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55", "59"};

@@ -46,19 +46,16 @@ long long formBackgroundKey(const QWidget& widget) {
 }
 
 void CheckedSurroundings::remember(const QWidget& widget) {
-    // A window of its own has nothing around it: only its own changes, which forget, count.
-    window_ = widget.isWindow() && widget.testAttribute(Qt::WA_OpaquePaintEvent);
     form_ = widget.testAttribute(Qt::WA_OpaquePaintEvent) ? formUnder(widget) : nullptr;
     if (form_) seen_ = form_->surroundings();
 }
 
 void CheckedSurroundings::forget() {
     form_ = nullptr;
-    window_ = false;
 }
 
 bool CheckedSurroundings::unchanged() const {
-    return window_ || (form_ && form_->surroundings() == seen_);
+    return form_ && form_->surroundings() == seen_;
 }
 
 } // namespace kelvaro

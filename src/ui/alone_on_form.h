@@ -23,8 +23,7 @@ long long formBackgroundKey(const QWidget& widget);
 
 // Remembers that a widget alone on its form was checked in full (place, neighbours,
 // background, looks). Until the form's surroundings move on, the next change of the
-// widget's content can skip those checks. An opaque window of its own stays checked
-// until forgotten.
+// widget's content can skip those checks.
 class CheckedSurroundings {
   public:
     void remember(const QWidget& widget);
@@ -34,7 +33,6 @@ class CheckedSurroundings {
   private:
     QPointer<FormWindow> form_;
     unsigned seen_ = 0;
-    bool window_ = false; // the widget is an opaque window of its own
 };
 
 } // namespace kelvaro

@@ -1,11 +1,9 @@
 #include "ui/city_clock_view.h"
 
-#include "app/main_tick.h"
 #include "framework/application.h"
 #include "ui/control_sync.h"
 #include "ui/program_view.h"
 #include "ui/qt_convert.h"
-#include "ui/server_pixmap_copier.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -13,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -24,7 +21,6 @@ namespace {
 constexpr const char* kPanel = "PanelKV";
 constexpr const char* kPopupMenu = "PopupMenu1"; // the tray's menu, when the tray feature is there
 constexpr int kClickSlop = 3;                    // a press that moves further is a drag, not a click
-constexpr std::size_t kComingMinutes = 9;        // pictures a few kilobytes each
 
 // "ctrl+left": what the panel's mouse handlers are told.
 std::string heldKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
@@ -59,29 +55,14 @@ CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
     setObjectName(QStringLiteral("CityClock"));
     setWindowTitle(QStringLiteral("Kelvaro City Clock"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_OpaquePaintEvent); // the paint covers every pixel
 }
 
 void CityClockWindow::paintEvent(QPaintEvent*) {
     const Control* c = app_.find(kPanel);
     if (!c) return;
-    {
-        QPainter p(this);
-        paintPanel(p, *c, qs(c->caption));
-    }
-    if (onPainted) onPainted();
-}
-
-QImage CityClockWindow::picture(const Control& panel, const QString& caption) const {
-    QImage image(size(), QImage::Format_RGB32);
-    QPainter p(&image);
-    paintPanel(p, panel, caption);
-    return image;
-}
-
-void CityClockWindow::paintPanel(QPainter& p, const Control& c, const QString& caption) const {
+    QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r, frameworkColor(c.bgcolor));
+    p.fillRect(r, frameworkColor(c->bgcolor));
     // Lowered outer and inner bevels, one pixel each.
     const QColor dark(128, 128, 128), darker(64, 64, 64), light(255, 255, 255), lighter(227, 227, 227);
     auto bevel = [&p](const QRect& b, const QColor& topLeft, const QColor& bottomRight) {
@@ -94,9 +75,9 @@ void CityClockWindow::paintPanel(QPainter& p, const Control& c, const QString& c
     };
     bevel(r.adjusted(0, 0, -1, -1), dark, light);
     bevel(r.adjusted(1, 1, -2, -2), darker, lighter);
-    p.setFont(controlFont(c));
-    p.setPen(frameworkColor(c.color));
-    p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, caption);
+    p.setFont(controlFont(*c));
+    p.setPen(frameworkColor(c->color));
+    p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, qs(c->caption));
 }
 
 void CityClockWindow::mouse(int event, QMouseEvent* e, bool withButtons) {
@@ -140,20 +121,11 @@ void CityClockWindow::contextMenuEvent(QContextMenuEvent* e) {
     if (QMenu* menu = view_.menu(kPopupMenu)) menu->popup(e->globalPos());
 }
 
-CityClockView::CityClockView(ProgramView& view, ComingCaptions coming)
+CityClockView::CityClockView(ProgramView& view)
     : QObject(&view), app_(view.application()), view_(view),
-      window_(std::make_unique<CityClockWindow>(app_, view)), coming_(std::move(coming)) {
+      window_(std::make_unique<CityClockWindow>(app_, view)) {
     tellArea();
     view.onSynced([this] { sync(); });
-    window_->onPainted = [this] {
-        if (preparing_) return;
-        preparing_ = true;
-        // Not from inside the paint: the copy goes to the window Qt is painting.
-        QTimer::singleShot(0, this, [this] {
-            preparing_ = false;
-            prepareCopies();
-        });
-    };
 }
 
 CityClockView::~CityClockView() = default;
@@ -195,62 +167,22 @@ void CityClockView::sync() {
     }
     const QRect area = area_;
     // The tick writes the same minute sixty times: only a change is painted.
-    const bool sameWindow = painted_ && area == paintedArea_ && window_->isVisible();
-    if (sameWindow && (paintedStamp_ == c->stamp() || looksSame(*painted_, *c))) return;
-    bool captionOnly = false;
-    if (sameWindow) {
-        Control before = *painted_;
-        before.caption = c->caption.get();
-        captionOnly = looksSame(before, *c);
-    }
+    if (painted_ && area == paintedArea_ && window_->isVisible() && looksSame(*painted_, *c)) return;
     painted_ = *c;
-    paintedStamp_ = c->stamp();
     paintedArea_ = area;
     window_->setAreaLeft(area.left());
     // A font bigger than the panel's height is never cut: the panel grows to fit it.
     const int textHeight = QFontMetrics(controlFont(*c)).height() + 4;
-    const QSize size(std::max(c->width.get(), 1), std::max(c->height.get(), textHeight));
+    const QSize size(std::max(c->width, 1), std::max(c->height, textHeight));
     const QRect place(area.left() + c->left, area.bottom() + 1 - size.height(), size.width(), size.height());
     if (window_->geometry() != place) window_->setGeometry(place);
-    if (captionOnly && copyCaption(*c)) return;
-    if (copier_) copier_->forget(); // drawn in looks that are no more
     window_->update();
     if (!window_->isVisible()) window_->show();
 }
 
-// A new minute in the same looks: copied from a picture on the X server, the coming
-// minutes' pictures made now while drawing is warm. False where that cannot be done.
-bool CityClockView::copyCaption(const Control& c) {
-    if (!copier_) copier_ = new ServerPixmapCopier(*window_);
-    const auto drawing = [this, &c](const QString& caption) {
-        return [this, &c, caption] { return window_->picture(c, caption); };
-    };
-    const QString shown = qs(c.caption);
-    if (copier_->showAgain(shown)) return true;
-    if (!copier_->show(shown, drawing(shown))) return false;
-    QStringList coming;
-    const auto captions =
-        coming_ ? coming_(kComingMinutes) : comingTaskbarClockCaptions(app_, kComingMinutes);
-    for (const std::string& caption : captions)
-        coming.push_back(qs(caption));
-    copier_->keepOnly(shown, coming);
-    for (const QString& caption : coming)
-        if (!copier_->keep(caption, drawing(caption))) break;
-    return true;
-}
-
-// Once the panel is painted, its next minutes are made: else the first of them would draw
-// them, cold, on a minute's turn of its own. Only while the window shows the panel as it is.
-void CityClockView::prepareCopies() {
-    const Control* c = panel();
-    if (!c || !painted_ || !window_->isVisible() || paintedArea_ != area_) return;
-    if (paintedStamp_ != c->stamp() && !looksSame(*painted_, *c)) return;
-    copyCaption(*c);
-}
-
-void registerCityClockView(ProgramView& view, CityClockView::ComingCaptions coming) {
+void registerCityClockView(ProgramView& view) {
     view.registerCustomWidget(kPanel, [](QWidget* parent, Control&) { return new StandIn(parent); });
-    new CityClockView(view, std::move(coming));
+    new CityClockView(view);
 }
 
 } // namespace kelvaro

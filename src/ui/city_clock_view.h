@@ -5,18 +5,12 @@
 // `PanelKV` control and hands the mouse back to that control's handlers.
 #include "framework/control.h"
 
-#include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QWidget>
 
-#include <cstddef>
-#include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 class QScreen;
 
@@ -25,16 +19,11 @@ namespace kelvaro {
 class Application;
 class Form;
 class ProgramView;
-class ServerPixmapCopier;
 
 class CityClockWindow : public QWidget {
   public:
     explicit CityClockWindow(Application& app, ProgramView& view);
     void setAreaLeft(int left) { areaLeft_ = left; }
-    // The panel's whole look with `caption`, as its paint draws it.
-    QImage picture(const Control& panel, const QString& caption) const;
-    // After each paint of the whole panel.
-    std::function<void()> onPainted;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,7 +35,6 @@ class CityClockWindow : public QWidget {
 
   private:
     void mouse(int event, QMouseEvent* e, bool withButtons);
-    void paintPanel(QPainter& p, const Control& panel, const QString& caption) const;
 
     Application& app_;
     ProgramView& view_;
@@ -58,10 +46,7 @@ class CityClockWindow : public QWidget {
 class CityClockView : public QObject {
   public:
     // Lives as long as `view` (its child).
-    // `coming` tells the captions of the minutes after the one shown (the program's taskbar
-    // clock by default), whose pictures are made ahead.
-    using ComingCaptions = std::function<std::vector<std::string>(std::size_t most)>;
-    explicit CityClockView(ProgramView& view, ComingCaptions coming = {});
+    explicit CityClockView(ProgramView& view);
     ~CityClockView() override;
     QWidget* window() const { return window_.get(); }
     void sync();
@@ -69,18 +54,12 @@ class CityClockView : public QObject {
   private:
     void tellArea();
     const Control* panel();
-    bool copyCaption(const Control& panel);
-    void prepareCopies();
 
     Application& app_;
     ProgramView& view_;
     std::unique_ptr<CityClockWindow> window_;
-    ComingCaptions coming_;
-    ServerPixmapCopier* copier_ = nullptr; // the window's child, made after its first paint
-    bool preparing_ = false;
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
-    std::uint64_t paintedStamp_ = 0;
     // Where the panel was found: it stays there while no form is made, dropped or changes its controls.
     QRect area_; // the screen's free area, kept up to date by its signal
     const Control* panel_ = nullptr;
@@ -90,6 +69,6 @@ class CityClockView : public QObject {
 };
 
 // The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.
-void registerCityClockView(ProgramView& view, CityClockView::ComingCaptions coming = {});
+void registerCityClockView(ProgramView& view);
 
 } // namespace kelvaro

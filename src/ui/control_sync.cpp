@@ -111,9 +111,9 @@ void syncGrid(const Control& c, QTableWidget* grid) {
 
 } // namespace
 
-// A new field of Control must be Watched, else the view never looks at its changes, and
-// compared in looksSame; one that a standard widget shows, in widgetShowsSame as well.
-static_assert(sizeof(Control) == 768, "Control changed: watch the new field and compare it in looksSame");
+// A new field of Control must be compared in looksSame too, else its changes stay off the
+// screen; one that a standard widget shows, in widgetShowsSame as well.
+static_assert(sizeof(Control) == 576, "Control changed: compare the new field in looksSame");
 
 bool looksSame(const Control& a, const Control& b) {
     // Numbers first, then texts, then lists: cheap to tell apart, and the tick
@@ -262,7 +262,7 @@ QWidget* createControlWidget(const Control& c, QWidget* parent) {
 }
 
 void syncCommon(const Control& c, QWidget* w) {
-    const QRect place(c.left, c.top, std::max(c.width.get(), 0), std::max(c.height.get(), 0));
+    const QRect place(c.left, c.top, std::max(c.width, 0), std::max(c.height, 0));
     if (auto* label = dynamic_cast<FormLabel*>(w))
         label->place(place);
     else if (w->geometry() != place)

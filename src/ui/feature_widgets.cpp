@@ -1,7 +1,6 @@
 #include "ui/feature_widgets.h"
 
 #include "app/clock_formats.h"
-#include "app/main_tick.h"
 #include "app/windows.h"
 
 #include "moon/moon_widget.h"
@@ -78,20 +77,11 @@ void foreseeSeconds(ProgramView& view) {
     view.foreseeCaptions(main.LabelSeconds2, seconds);
 }
 
-// The clock's next minutes are drawn with the minute that is shown, while drawing is warm:
-// the minutes after it are then one copy each, as a second is.
-void foreseeClock(ProgramView& view) {
-    Application& app = view.application();
-    view.foreseeCaptions(mainWindow(app).LabelTime,
-                         [&app](std::size_t most) { return comingClockCaptions(app, most); });
-}
-
 } // namespace
 
 void registerFeatureWidgets(ProgramView& view) {
     setPictures(view);
     foreseeSeconds(view);
-    foreseeClock(view);
     registerCityClockView(view);
     registerAboutBoxWidgets(view);
     view.registerCustomWidget("PanelMoon", [](QWidget* parent, Control&) {

@@ -63,43 +63,21 @@ void FormLabel::setCaption(const QString& text) {
     prepareForeseen();
 }
 
-void FormLabel::foresee(Coming coming) {
-    coming_ = std::move(coming);
+void FormLabel::foresee(QStringList texts) {
+    foreseen_ = std::move(texts);
 }
 
 void FormLabel::prepareForeseen() {
     // The text shown is kept too: if they do not all fit, they would push each other out.
     const std::size_t room = std::min(pictureRoom(), ServerPixmapCopier::kMostLooks);
-    if (!coming_ || !copier_ || room < 2) return;
-    const QStringList coming = coming_(room - 1);
-    if (coming.isEmpty() || static_cast<std::size_t>(coming.size()) + 1 > room) return;
-    dropLooksBut(coming);
-    for (const QString& text : coming) {
+    if (foreseen_.isEmpty() || !copier_ || static_cast<std::size_t>(foreseen_.size()) + 1 > room) return;
+    for (const QString& text : foreseen_) {
         if (!pictures_.contains(text)) {
             if (!plainLook(text) || !makePicture(text)) return;
         }
         const QPixmap& picture = pictures_.at(text);
         if (!copier_->keep(text, [&picture] { return picture.toImage(); })) return;
     }
-}
-
-// A label that knows its coming texts makes their pictures once it is first shown, not with
-// its first new text: that would be the clock's first minute, drawn cold in a second of its own.
-void FormLabel::warmUpAfterFirstPaint() {
-    if (warmUpAsked_ || copied_ || !coming_) return;
-    warmUpAsked_ = true; // once: a label that cannot copy would be painted again and again
-    // Not from inside the paint: the copy goes to the window Qt is painting.
-    QTimer::singleShot(0, this, [this] {
-        if (!copied_ && isVisible()) setCaption(caption());
-    });
-}
-
-// Looks that are neither shown nor coming (the minutes gone by) make room for those that are.
-void FormLabel::dropLooksBut(const QStringList& coming) {
-    const QString shown = caption();
-    std::erase_if(pictures_,
-                  [&](const auto& kept) { return kept.first != shown && !coming.contains(kept.first); });
-    copier_->keepOnly(shown, coming);
 }
 
 // The seconds' path: with nothing around the label changed since the last full copy, a
@@ -145,9 +123,7 @@ bool FormLabel::copyToWindow() {
     const QPixmap* picture = keptPicture();
     if (!picture || !isVisible()) return false;
     if (!copier_) copier_ = new ServerPixmapCopier(*this);
-    const bool shown = copier_->show(text(), [picture] { return picture->toImage(); });
-    copied_ = copied_ || shown;
-    return shown;
+    return copier_->show(text(), [picture] { return picture->toImage(); });
 }
 
 std::size_t FormLabel::pictureRoom() const {
@@ -182,7 +158,6 @@ bool FormLabel::makePicture(const QString& text) {
 
 void FormLabel::paintEvent(QPaintEvent* event) {
     if (copier_) copier_->painted();
-    warmUpAfterFirstPaint();
     applyDeferredText();
     const bool opaque = testAttribute(Qt::WA_OpaquePaintEvent);
     if (opaque)

@@ -10,7 +10,6 @@
 #include <QStringList>
 
 #include <cstddef>
-#include <functional>
 #include <map>
 
 namespace kelvaro {
@@ -29,11 +28,9 @@ class FormLabel : public QLabel {
     // itself: with a size of its own, a new text no longer asks the form for a layout
     // (one posted event and one more turn of the event loop for each second shown).
     void place(const QRect& place);
-    // The texts the label will show next, at most `most` of them: the seconds in turn, or the
-    // clock's coming minutes. On the copy path their pictures are made and uploaded with a full
-    // copy, while drawing is warm, and shown later by a copy alone.
-    using Coming = std::function<QStringList(std::size_t most)>;
-    void foresee(Coming coming);
+    // Texts the label shows in turn (the seconds). On the copy path their pictures are made
+    // and uploaded with the first full copy, so the first minute costs what the others do.
+    void foresee(QStringList texts);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,18 +55,14 @@ class FormLabel : public QLabel {
     bool makePicture(const QString& text); // false when the label has no size to draw at
     std::size_t pictureRoom() const;
     void prepareForeseen();
-    void warmUpAfterFirstPaint();
-    void dropLooksBut(const QStringList& coming);
     Look look();
     const QPixmap* keptPicture();
 
     QString deferredText_;
     bool textDeferred_ = false;
     std::map<QString, QPixmap> pictures_;
-    Coming coming_;
+    QStringList foreseen_;
     Look look_;
-    bool warmUpAsked_ = false;
-    bool copied_ = false;                  // a copy went to the window once
     int checkedAlignment_ = 0;             // of the last text copied in full: alignment changes send no event
     ServerPixmapCopier* copier_ = nullptr; // a child: made when the text first changes while shown
 };

@@ -183,8 +183,6 @@ bool MenuView::shapeChanged(const Form& form) {
 void MenuView::sync(const Form& form, QWidget* window, bool force) {
     if (shapeChanged(form)) rebuild(form, window);
     for (Entry& entry : entries_) {
-        if (!force && entry.stamp == *entry.stampCell) continue; // unchanged since the last sync
-        entry.stamp = *entry.stampCell;
         const Control& c = *entry.control;
         if (!force && entry.shows(c)) continue;
         if (entry.action->isSeparator() != isSeparator(c)) { // a caption became "-" or stopped being one

@@ -37,14 +37,11 @@ class MenuView {
     // One menu entry and what was last written to it; the control outlives the
     // entry, since removing a control changes the menus' shape and rebuilds them.
     struct Entry {
-        Entry(const Control* c, QAction* a, QMenu* s = nullptr)
-            : control(c), stampCell(c->stampCell()), action(a), sub(s) {}
+        Entry(const Control* c, QAction* a, QMenu* s = nullptr) : control(c), action(a), sub(s) {}
         const Control* control = nullptr;
-        const std::uint64_t* stampCell = nullptr; // the control's stamp, read without touching the control
         QAction* action = nullptr;
         QMenu* sub = nullptr; // the entry opens this menu
         bool written = false;
-        std::uint64_t stamp = 0; // the control's stamp when last compared
         bool visible = false, enabled = false, checked = false, checkable = false;
         std::string caption, shortcut, hint;
         bool shows(const Control& c) const;

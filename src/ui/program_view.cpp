@@ -120,21 +120,8 @@ void ProgramView::foreseeCaptions(const Control& label, const std::vector<std::s
     QStringList texts;
     for (const std::string& caption : captions)
         texts.push_back(qs(caption));
-    foreseeTexts(label, [texts](std::size_t) { return texts; });
-}
-
-void ProgramView::foreseeCaptions(const Control& label, ComingCaptions coming) {
-    foreseeTexts(label, [coming = std::move(coming)](std::size_t most) {
-        QStringList texts;
-        for (const std::string& caption : coming(most))
-            texts.push_back(qs(caption));
-        return texts;
-    });
-}
-
-void ProgramView::foreseeTexts(const Control& label, ComingTexts coming) {
-    if (auto* built = dynamic_cast<FormLabel*>(widget(label.name))) built->foresee(coming);
-    foreseen_[label.name] = std::move(coming);
+    if (auto* built = dynamic_cast<FormLabel*>(widget(label.name))) built->foresee(texts);
+    foreseen_[label.name] = std::move(texts);
 }
 
 void ProgramView::registerCustomWidget(const std::string& controlName, WidgetFactory factory,
@@ -328,17 +315,14 @@ void ProgramView::listBound(Form& form, FormView& view) {
         if (bound.custom)
             if (auto custom = custom_.find(c.name); custom != custom_.end() && custom->second.second)
                 update = &custom->second.second;
-        view.bound.push_back({&c, &bound, update, c.stampCell()});
+        view.bound.push_back({&c, &bound, update});
     }
     view.boundListed = true;
     view.boundStructure = form.structure();
 }
 
 void ProgramView::syncControls(Form& form, FormView& view, bool force) {
-    for (Slot& slot : view.bound) {
-        // Most seconds change a label or two: the rest are passed over on their stamp alone.
-        if (!force && slot.stamp == *slot.stampCell) continue;
-        slot.stamp = *slot.stampCell;
+    for (const Slot& slot : view.bound) {
         const Control& c = *slot.control;
         QWidget* w = slot.bound->widget;
         std::optional<Control>& shown = slot.bound->shown;

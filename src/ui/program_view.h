@@ -67,10 +67,6 @@ class ProgramView : public QObject, public WindowHost {
 
     // Captions a label shows in turn (the seconds): their looks are made together, once.
     void foreseeCaptions(const Control& label, const std::vector<std::string>& captions);
-    // As above, for a label whose coming captions change: asked, with how many at most fit,
-    // when it shows a caption that was not foreseen.
-    using ComingCaptions = std::function<std::vector<std::string>(std::size_t most)>;
-    void foreseeCaptions(const Control& label, ComingCaptions coming);
 
     // A window a feature shows itself: the generic view leaves the form alone and
     // calls `sync` wherever it would have written the form.
@@ -101,9 +97,7 @@ class ProgramView : public QObject, public WindowHost {
     struct Slot {
         Control* control;
         Bound* bound;
-        const WidgetUpdate* update;     // a custom widget's, else nullptr
-        const std::uint64_t* stampCell; // the control's stamp, read without touching the control
-        std::uint64_t stamp = 0;        // its value when last compared
+        const WidgetUpdate* update; // a custom widget's, else nullptr
     };
 
     // A form with what syncs it: its own window's sync, or the generic view.
@@ -149,9 +143,7 @@ class ProgramView : public QObject, public WindowHost {
     std::map<QObject*, std::string> names_; // watched widget -> control name
     std::map<std::string, std::pair<WidgetFactory, WidgetUpdate>> custom_;
     std::map<std::string, QPixmap> images_;
-    using ComingTexts = std::function<QStringList(std::size_t most)>;
-    void foreseeTexts(const Control& label, ComingTexts coming);
-    std::map<std::string, ComingTexts> foreseen_; // label name -> the captions it shows next
+    std::map<std::string, QStringList> foreseen_; // label name -> the captions it shows in turn
     std::map<std::string, std::function<void()>> ownWindows_;
     std::vector<std::function<void()>> synced_;
     std::vector<FormEntry> formEntries_; // in the application's order; the tick looks up no name

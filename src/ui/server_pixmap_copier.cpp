@@ -60,14 +60,6 @@ void ServerPixmapCopier::forget() {
     checked_.forget();
 }
 
-void ServerPixmapCopier::keepOnly(const QString& shown, const QStringList& coming) {
-    std::erase_if(pixmaps_, [&](const auto& kept) {
-        if (kept.first == shown || coming.contains(kept.first)) return false;
-        if (conn_) xcb_free_pixmap(conn_, kept.second); // goes with the next write
-        return true;
-    });
-}
-
 void ServerPixmapCopier::markStale() {
     if (!stale_) return;
     widget_.update(); // Qt paints it in the same sync, before it flushes the old look
@@ -83,7 +75,7 @@ bool ServerPixmapCopier::usable() {
         !widget_.updatesEnabled() || widget_.devicePixelRatioF() != 1.0)
         return false;
     QWidget* top = widget_.window();
-    if (&widget_ != top && widget_.nativeParentWidget() != top) return false;
+    if (widget_.nativeParentWidget() != top) return false;
     QWindow* window = top->windowHandle();
     if (!window || !window->isExposed()) return false;
     if (window_ != window) watchWindow(window);

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <QWindow>
 
 #include <cstdint>
@@ -55,8 +54,6 @@ class ServerPixmapCopier : public QObject {
     void painted() { stale_ = false; }
     // Frees the server pixmaps (a look changed in a way the widget alone knows).
     void forget();
-    // Frees the server pixmaps of the looks neither shown nor coming (the minutes gone by).
-    void keepOnly(const QString& shown, const QStringList& coming);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -20,34 +20,14 @@ const std::vector<const Control*>& TimerHost::timerControls() {
         listed_ = true;
         listedStructure_ = Form::anyStructure();
         timerControls_.clear();
-        timerCells_.clear();
-        syncedStamps_.clear();
         for (const auto& form : forms)
             for (const auto& c : form->controls())
-                if (c->kind == ControlKind::Timer) {
-                    timerControls_.push_back(c.get());
-                    timerCells_.push_back(c->stampCell());
-                }
+                if (c->kind == ControlKind::Timer) timerControls_.push_back(c.get());
     }
     return timerControls_;
 }
 
-// Whether a timer runs depends on its control alone: while no timer control
-// changed since the last pass, the QTimers are as they should be.
-bool TimerHost::timersChanged() {
-    const auto& timers = timerControls();
-    bool changed = timers.size() != syncedStamps_.size();
-    syncedStamps_.resize(timers.size());
-    for (std::size_t i = 0; i < timers.size(); ++i)
-        if (syncedStamps_[i] != *timerCells_[i]) {
-            syncedStamps_[i] = *timerCells_[i];
-            changed = true;
-        }
-    return changed;
-}
-
 void TimerHost::sync() {
-    if (!timersChanged()) return;
     std::set<std::string> running;
     for (const RunningTimer& t : runningTimers(timerControls())) {
         running.insert(t.name);

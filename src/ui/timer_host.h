@@ -32,14 +32,11 @@ class TimerHost : public QObject {
     // The timer controls, listed again only when a form is added or gains or loses a
     // control: each second then reads a few timers, not every control of every form.
     const std::vector<const Control*>& timerControls();
-    bool timersChanged();
 
     Application& app_;
     bool listed_ = false;
     unsigned listedStructure_ = 0; // Form::anyStructure() when listed
     std::vector<const Control*> timerControls_;
-    std::vector<const std::uint64_t*> timerCells_; // their stamps, read without touching them
-    std::vector<std::uint64_t> syncedStamps_;      // each timer control's stamp at the last pass
     std::function<void(const std::string&)> fire_;
     std::map<std::string, std::unique_ptr<QTimer>> timers_;
 };

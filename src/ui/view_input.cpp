@@ -238,7 +238,7 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
 // so its first key replaces it. The grid's key handlers then see the cell as it now reads.
 void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
     if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size()) || grid.col < 0) return;
-    auto& row = grid.cells.edit()[static_cast<size_t>(grid.row)];
+    auto& row = grid.cells[static_cast<size_t>(grid.row)];
     if (static_cast<size_t>(grid.col) >= row.size()) row.resize(static_cast<size_t>(grid.col) + 1);
     const std::string typed = key == "Space" ? " " : key == "Backspace" ? "" : key;
     int cursor = grid.cursor, selLength = grid.selLength;

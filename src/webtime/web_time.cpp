@@ -85,8 +85,8 @@ void StartTimeQuery(Application& app, bool quiet) {
     TimeClient& client = *app.platform().timeClient;
     nb.LightCheckgettime.offcolor = colors::Black;
     runStep(app, Step::CheckOnline);
-    nb.LabelWebTime.caption.edit().clear();
-    nb.LabelLocalTime.caption.edit().clear();
+    nb.LabelWebTime.caption.clear();
+    nb.LabelLocalTime.caption.clear();
     if (s.queryOpen) client.abort(); // a new query replaces an unfinished one
     nb.LightCheckgettime.checked = false;
     s.received.clear();
@@ -143,8 +143,8 @@ void installWebTime(Application& app) {
     SettingsNotebook& nb = notebook(app);
     mainWindow(app).GetWebTimeSynch1.handlers[Event::Click] = "GetWebTimeSynch1Click";
     app.defineOperation("GetWebTimeSynch1Click", [&app] {
-        notebook(app).LabelWebTime.caption.edit().clear();
-        notebook(app).LabelLocalTime.caption.edit().clear();
+        notebook(app).LabelWebTime.caption.clear();
+        notebook(app).LabelLocalTime.caption.clear();
         OpenNotebookOn(app, &notebook(app).TabSheetWebTime);
     });
     nb.GradBtnnGetTime.handlers[Event::Click] = "GradBtnnGetTimeClick";

@@ -14,8 +14,8 @@ void addWebTimeControls(Form& main, Form& book) {
 
     const std::string p = "TabSheetWebTime";
     if (Control* host = book.find("ComboBoxTimeHostName")) {
-        host->items.edit().assign(std::begin(kTimeHosts), std::end(kTimeHosts));
-        host->items.edit().push_back("");
+        host->items.assign(std::begin(kTimeHosts), std::end(kTimeHosts));
+        host->items.push_back("");
         host->text = kTimeHosts[0];
     }
     addButton(book, "GradBtnnGetTime", "Get Time", {380, 10, 90, 24}, p);

@@ -1,5 +1,4 @@
 // The assembled program's run-time names: every step and handler resolves.
-#include "app/main_tick.h"
 #include "app/program.h"
 #include "app/steps.h"
 #include "app/windows.h"
@@ -87,29 +86,6 @@ TEST(WindowHandles, BindingNamesTheMissingControl) {
         EXPECT_NE(std::string(e.what()).find("has no control LabelTZ"), std::string::npos) << e.what();
     }
     EXPECT_THROW(mainWindow(app), std::logic_error);
-}
-
-} // namespace
-
-namespace {
-
-// The clock's coming minutes, worked out ahead for its pictures, are what the tick writes
-// when they come, across noon in the 12-hour form too.
-TEST_F(Wiring, TheClocksComingCaptionsAreWhatTheTickWritesThen) {
-    app->main.tickEnabled = true;
-    for (const bool h24 : {false, true}) {
-        mainWindow(*app).N24HourFormat1.checked = h24;
-        const DateTime noonish = encodeDate(2026, 12, 9) + encodeTime(12, 58, 40);
-        fakes.clock.set(noonish);
-        Timer1Timer(*app);
-        const auto coming = comingClockCaptions(*app, 3);
-        ASSERT_EQ(coming.size(), 3u);
-        for (int i = 0; i < 3; ++i) {
-            fakes.clock.set(noonish + (20.5 + 60 * i) / 86400.0); // 12:59:00.5, 13:00:00.5, ...
-            Timer1Timer(*app);
-            EXPECT_EQ(coming[i], mainWindow(*app).LabelTime.caption) << h24;
-        }
-    }
 }
 
 } // namespace

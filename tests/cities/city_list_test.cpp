@@ -23,7 +23,7 @@ TEST(CityGrid, CellsOutsideTheGridReadEmptyAndIgnoreWrites) {
     setCityCell(grid, 1, 25, "x");
     EXPECT_EQ(grid.cells.size(), 2u);
     EXPECT_EQ(grid.cells[1].size(), kCityListColumns);
-    grid.cells.edit()[1].resize(2); // a short row grows when written
+    grid.cells[1].resize(2); // a short row grows when written
     setCityCell(grid, 1, kCityMark, "1");
     EXPECT_EQ(grid.cells[1].size(), kCityListColumns);
     EXPECT_EQ(cityCell(grid, 1, kCityMark), "1");

@@ -139,8 +139,8 @@ void writeControl(Control& c, const std::string& p, const std::string& v) {
     else if (p == "offcolor")
         c.offcolor = toInt(v);
     else if (p == "rows")
-        c.cells.edit().resize(static_cast<std::size_t>(std::max(0, toInt(v))),
-                              std::vector<std::string>(static_cast<std::size_t>(c.colCount)));
+        c.cells.resize(static_cast<std::size_t>(std::max(0, toInt(v))),
+                       std::vector<std::string>(static_cast<std::size_t>(c.colCount)));
     else if (p == "row")
         c.row = toInt(v);
     else if (p == "col")
@@ -195,7 +195,7 @@ std::string& gridCell(Application& app, const std::string& name, int row, int co
     if (r >= c->cells.size() || k >= c->cells[r].size())
         throw ScenarioFailure(name + " has no cell [" + std::to_string(row) + "," + std::to_string(col) +
                               "] (" + std::to_string(c->cells.size()) + " rows)");
-    return c->cells.edit()[r][k];
+    return c->cells[r][k];
 }
 
 } // namespace kelvaro::scenario

@@ -1,13 +1,11 @@
 // On X11 the seconds are copied into the window from pictures kept on the server,
 // all made with the first copy. What the window holds must be what Qt paints for
 // the same caption, also after the form's colour changed under the pictures.
-#include "ui/city_clock_view.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -90,88 +88,6 @@ TEST_F(CopiedSecondsTest, EverySecondMadeAheadLooksAsQtPaintsIt) {
         EXPECT_TRUE(onServer(view) == paintedByQt(view))
             << "recoloured, the window shows another " << caption;
     }
-}
-
-// The clock's minutes: a label whose coming captions move on. They are drawn once the label
-// is first painted, so the first new minute is a copy as well, and each is shown as Qt paints
-// it; the label asks again only when it shows a caption nobody foresaw.
-TEST_F(CopiedSecondsTest, ComingMinutesAreMadeAheadAndAskedForAgainOnlyWhenUnforeseen) {
-    ProgramView view(app);
-    int shown = 10, asked = 0;
-    view.foreseeCaptions(seconds, [&](std::size_t most) {
-        ++asked;
-        std::vector<std::string> coming;
-        for (int i = 1; i <= 3 && static_cast<std::size_t>(i) <= most; ++i)
-            coming.push_back(std::to_string(shown + i));
-        return coming;
-    });
-    show(view, "10");
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view.window("Main")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return asked == 1; }, 2000)) << "11 to 13 come with the first paint";
-    for (shown = 11; shown <= 13; ++shown) {
-        show(view, std::to_string(shown).c_str());
-        EXPECT_TRUE(onServer(view) == paintedByQt(view)) << "the window shows another " << shown;
-    }
-    EXPECT_EQ(asked, 1) << "foreseen minutes need no new forecast";
-    show(view, "14");
-    EXPECT_EQ(asked, 2);
-    EXPECT_TRUE(onServer(view) == paintedByQt(view));
-}
-
-struct PaintCount : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        paints += e->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-// The taskbar clock's window: a new minute in the same looks is copied from the server,
-// not painted, and shows what its paint would; new colours are painted, and the minutes
-// made ahead in the old ones are not shown.
-TEST_F(CopiedSecondsTest, TheCityClocksNewMinuteIsCopiedAndLooksAsItsPaintDrawsIt) {
-    Control& panel = main.add("PanelKV", ControlKind::Panel);
-    panel.caption = "10:15 ";
-    panel.width = 70, panel.height = 20, panel.bgcolor = 0xE0E0E0, panel.color = 0;
-    int minute = 15, asked = 0;
-    ProgramView view(app);
-    registerCityClockView(view, [&minute, &asked](std::size_t most) {
-        ++asked;
-        std::vector<std::string> coming;
-        for (std::size_t i = 1; i <= most; ++i)
-            coming.push_back("10:" + std::to_string(minute + static_cast<int>(i)) + " ");
-        return coming;
-    });
-    show(view, "00");
-    QPointer<QWidget> clock;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("CityClock")) clock = w;
-    ASSERT_TRUE(clock && QTest::qWaitForWindowExposed(clock));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return asked == 1; }, 2000)) << "16 to 24 come with the first paint";
-    PaintCount count;
-    clock->installEventFilter(&count);
-    auto looksAsPainted = [&] {
-        const QImage onServer =
-            clock->screen()->grabWindow(clock->winId()).toImage().convertToFormat(QImage::Format_RGB32);
-        return onServer == clock->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    };
-    auto showMinute = [&](int m) {
-        panel.caption = "10:" + std::to_string(minute = m) + " ";
-        count.paints = 0;
-        show(view, "01");
-    };
-    for (const int m : {16, 17, 18}) {
-        showMinute(m);
-        EXPECT_EQ(count.paints, 0) << m;
-        EXPECT_TRUE(looksAsPainted()) << m;
-    }
-    panel.color = 0x0000FF;
-    showMinute(19);
-    EXPECT_EQ(count.paints, 1) << "new colours are painted";
-    showMinute(20);
-    EXPECT_EQ(count.paints, 0) << "the new colours' paint makes the next minutes";
-    EXPECT_TRUE(looksAsPainted()) << "a minute made ahead in the old colours is shown in the new";
-    clock->removeEventFilter(&count);
 }
 
 } // namespace
