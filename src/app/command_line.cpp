@@ -51,7 +51,8 @@ constexpr const char* kExitStatus =
     "\nExit status:\n"
     "  0  done; or the clock ran and ended normally, or another clock already runs\n"
     "  1  not done: no alarm in progress to snooze or stop, or the change is left to\n"
-    "     \"Are you sure ...?\" at the clock (\"Warn if Changing Settings\")\n"
+    "     \"Are you sure ...?\" at the clock (\"Warn if Changing Settings\"), or --status\n"
+    "     with no clock running cannot read the settings\n"
     "  2  the command line is refused\n"
     "  3  the settings are locked: the clock answers \"locked\"\n"
     "  4  no running clock to ask (every request but --status), or it did not answer\n";

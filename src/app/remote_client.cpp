@@ -42,8 +42,7 @@ int runRemoteRequest(const CommandLine& line, int argc, char** argv) {
     Platform platform;
     platform.clock = &clock;
     platform.zones = &zones;
-    return print(
-        {RemoteOutcome::Done, statusFromFiles(platform, systemLocaleInfo(), resolveProgramDir(argc, argv))});
+    return print(statusFromFiles(platform, systemLocaleInfo(), resolveProgramDir(argc, argv)));
 }
 
 } // namespace kelvaro

@@ -16,10 +16,18 @@
 #include "framework/datetime.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
+#include "settings/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <stdlib.h>
@@ -195,13 +203,65 @@ std::string remoteStatus(Application& app) {
     return statusText(app, stateText(app));
 }
 
-std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
-                            const std::string& programDir) {
+namespace {
+
+// Copies `from` to the new file `to` in pieces, at most `limit` bytes: nothing when `from` is
+// missing. Returns why it could not, or nothing when it could.
+std::optional<std::string> copyBounded(const std::string& from, const std::string& to, std::size_t limit) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (in < 0) {
+        if (errno == ENOENT) return std::nullopt; // a missing file reads as defaults
+        return from + ": " + std::strerror(errno);
+    }
+    struct Close {
+        int fd;
+        ~Close() {
+            if (fd >= 0) ::close(fd);
+        }
+    } closeIn{in};
+    struct stat st {};
+    if (::fstat(in, &st) != 0) return from + ": " + std::strerror(errno);
+    if (!S_ISREG(st.st_mode)) return from + ": not a regular file";
+    const std::string tooLarge = from + ": larger than " + std::to_string(limit >> 20) + " MB";
+    if (static_cast<std::uintmax_t>(st.st_size) > limit) return tooLarge;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (out < 0) return "the temporary folder: " + std::string(std::strerror(errno));
+    const Close closeOut{out};
+    std::array<char, 65536> buffer{};
+    std::size_t copied = 0;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return from + ": " + std::strerror(errno);
+        if (n == 0) return std::nullopt;
+        copied += static_cast<std::size_t>(n);
+        if (copied > limit) return tooLarge; // grew while being read
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(out, buffer.data() + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            if (w < 0) return "the temporary folder: " + std::string(std::strerror(errno));
+            done += w;
+        }
+    }
+}
+
+} // namespace
+
+RemoteAnswer statusFromFiles(const Platform& platform, const LocaleInfo& locale,
+                             const std::string& programDir) {
     namespace fs = std::filesystem;
+    auto cannot = [](const std::string& why) {
+        return RemoteAnswer{RemoteOutcome::NotDone, "cannot read the settings: " + why};
+    };
     // Read from copies: the settings load itself writes a missing "CurrDir", and asking
-    // must leave the user's folder as it was.
-    std::string pattern = (fs::temp_directory_path() / "kelvaro-status-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder for reading the settings");
+    // must leave the user's folder as it was. Only as much is copied as the clock would
+    // read: a larger file is refused there too.
+    std::error_code ec;
+    const fs::path temp = fs::temp_directory_path(ec);
+    if (ec) return cannot("no temporary folder (" + ec.message() + ")");
+    std::string pattern = (temp / "kelvaro-status-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        return cannot("no temporary folder (" + std::string(std::strerror(errno)) + ")");
     const fs::path copy = pattern;
     struct Remove {
         fs::path path;
@@ -210,10 +270,10 @@ std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
             fs::remove_all(path, ec);
         }
     } removeCopy{copy};
-    for (const char* name : {"Kelvaro.ini", kCitiesFile}) {
-        std::error_code ec;
-        fs::copy_file(programDir + name, copy / name, ec); // a missing file reads as defaults
-    }
+    for (const auto& [name, limit] :
+         {std::pair{"Kelvaro.ini", kMaxSettingsFileBytes}, std::pair{kCitiesFile, kMaxListFileBytes}})
+        if (const auto problem = copyBounded(programDir + name, (copy / name).string(), limit))
+            return cannot(*problem);
     auto app = createProgram(platform, locale, copy.string() + "/", {});
     // The first paint's reading alone: SettingsLoaded stays false, so nothing is saved.
     UpdateAlarmDisplay(*app);
@@ -221,7 +281,7 @@ std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
     runStep(*app, Step::LoadCitiesAtStart);
     UpdateAlarmDisplay(*app);
     runStep(*app, Step::ShowSundayAlarmAtStart);
-    return statusText(*app, "not running");
+    return {RemoteOutcome::Done, statusText(*app, "not running")};
 }
 
 namespace {

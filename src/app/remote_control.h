@@ -47,8 +47,9 @@ std::string remoteStatus(Application& app);
 
 // With no clock running: the status as the settings and the city list in `programDir` give
 // it. Reads only; nothing is written (the platform's services are not asked to do anything).
-std::string statusFromFiles(const Platform& platform, const LocaleInfo& locale,
-                            const std::string& programDir);
+// A file there that cannot be read (or is larger than the clock reads) is NotDone, saying why.
+RemoteAnswer statusFromFiles(const Platform& platform, const LocaleInfo& locale,
+                             const std::string& programDir);
 
 // The answer as it travels back over the socket: the exit status on the first line, then the text.
 std::string encodeRemoteAnswer(const RemoteAnswer& answer);

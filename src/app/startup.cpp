@@ -9,9 +9,11 @@
 #include "alarm/alarm_record.h"
 #include "app/clock_formats.h"
 #include "cities/city_list.h"
+#include "desktop/font_file.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "online/online.h"
 #include "settings/profile_file.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
@@ -118,7 +120,8 @@ void FormPaint(Application& app) {
     // Saves killed half-way leave their temporary files; none of ours can be running yet.
     step(app, [&] {
         removeStaleTempFiles(m.ProgramDir, {kSettingsFile, kCitiesFile, "Waves.wva", "CDs.wva",
-                                            "WebRadio.wva", kAlarmRecordFile});
+                                            "WebRadio.wva", kAlarmRecordFile, kCityClockFontFile});
+        removeStaleDownloads(m.ProgramDir);
         const std::filesystem::path handover(p.handoverFile);
         removeStaleTempFiles(handover.parent_path().string(), {handover.filename().string()});
     });

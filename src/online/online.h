@@ -28,4 +28,8 @@ OnlineState& online(Application& app);
 void CheckForUpdates(Application& app);
 void logUpdate(Application& app, const std::string& line);
 
+// Removes the temporary downloads (".NAME.download" of a name an update may bring) that a
+// fetch ended half-way left in `folder`; only at the start, when no fetch can run.
+int removeStaleDownloads(const std::string& folder);
+
 } // namespace kelvaro

@@ -4,7 +4,8 @@
 //
 // Safe by default: no site is configured, a site must be https, a name must be on
 // the allow-list of update_rules.h, each download goes to a temporary file that is
-// checked (status, size) before it replaces anything, and nothing fetched is run.
+// checked (status, size, a body that arrived whole) before it replaces anything, every
+// count of the description is bounded, and nothing fetched is run.
 #include "online/online.h"
 #include "online/update_rules.h"
 
@@ -14,6 +15,7 @@
 #include "framework/conversions.h"
 #include "settings/profile_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -43,18 +45,26 @@ struct Download {
 
 using Done = std::function<void(bool ok)>;
 
-// Fetches d.name into a temporary file and renames it into place only when the
-// answer is complete, 200, within the limit and of the described size.
+// What the temporary file holds is the answer only when it is a complete 200 with a
+// body that arrived whole: not empty, within the limit, of the described size. A body
+// that failed on the way (an undecodable compressed one) carries an error however it ended.
+bool goodDownload(const HttpResult& r, const Download& d, const std::string& temp) {
+    if (!r.transferred || r.status != 200 || r.tooLarge || !r.error.empty()) return false;
+    if (r.bytes == 0 || r.bytes > d.limit || (d.expected != 0 && r.bytes != d.expected)) return false;
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(temp, ec);
+    return !ec && fs::is_regular_file(st) && fs::file_size(temp, ec) == r.bytes && !ec;
+}
+
+// Fetches d.name into a temporary file and renames it into place only when it is good.
+// Calls `done` from the answer's event, never before returning: d->bases is not empty.
 void fetchInto(Application& app, std::shared_ptr<Download> d, std::size_t baseIndex, Done done) {
-    if (baseIndex >= d->bases.size()) return done(false);
     const std::string url = d->bases[baseIndex] + d->name;
     const std::string temp = app.filePath(downloadName(d->name));
     app.platform().http->get(url, temp, d->limit, [&app, d, baseIndex, done, temp](const HttpResult& r) {
         app.guarded([&] {
-            const bool good = r.transferred && r.status == 200 && !r.tooLarge && r.bytes <= d->limit &&
-                              (d->expected == 0 || r.bytes == d->expected);
             std::error_code ec;
-            if (good) {
+            if (goodDownload(r, *d, temp)) {
                 fs::rename(temp, app.filePath(d->name), ec);
                 if (!ec) return done(true);
             }
@@ -63,6 +73,7 @@ void fetchInto(Application& app, std::shared_ptr<Download> d, std::size_t baseIn
                                " size=" + std::to_string(r.bytes) + (r.error.empty() ? "" : " " + r.error));
             if (baseIndex == 0 && d->bases.size() > 1)
                 logUpdate(app, d->name == kUpdateDescription ? "Trying FC" : "Get- failed 1");
+            if (baseIndex + 1 >= d->bases.size()) return done(false);
             fetchInto(app, d, baseIndex + 1, done);
         });
     });
@@ -91,6 +102,13 @@ struct Fetch {
     int next = 1;
 };
 
+// A count of the description, within 0 .. kUpdateEntryLimit.
+int entryCount(Application& app, const ProfileFile& ini, const char* section) {
+    const int count = ini.readInteger(section, "Count", 0);
+    if (count > kUpdateEntryLimit) logUpdate(app, std::string("only the first entries of ") + section);
+    return std::clamp(count, 0, kUpdateEntryLimit);
+}
+
 void finish(Application& app, const std::shared_ptr<Fetch>& f) {
     OnlineState& s = online(app);
     const ProfileFile& ini = *f->description;
@@ -98,7 +116,7 @@ void finish(Application& app, const std::shared_ptr<Fetch>& f) {
     s.Top1Max = ini.readInteger("Main", "top1Max", 30);
     for (int i = 0; i < 3; ++i)
         s.topMore[i] = ini.readInteger("Main", "top" + std::to_string(i + 2) + "Max", 30);
-    const int deletes = ini.readInteger("Delete", "Count", 0);
+    const int deletes = entryCount(app, ini, "Delete");
     for (int i = 1; i <= deletes; ++i) {
         const std::string name = ini.readString("Delete", "PathP" + std::to_string(i), "");
         if (!updateMayTouch(name)) {
@@ -111,21 +129,23 @@ void finish(Application& app, const std::shared_ptr<Fetch>& f) {
     s.fetching = false;
 }
 
-void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f);
+// Looks at entry i; true when a download of it has started, whose answer goes on.
+bool startEntry(Application& app, const std::shared_ptr<Fetch>& f, int i);
 
-// A malformed number in the description ends the fetch.
-void nextFile(Application& app, std::shared_ptr<Fetch> f) {
+// Walks the entries in a loop, not by recursion: a description of thousands of refused
+// names must not grow the stack. A malformed number in the description ends the fetch.
+void nextFile(Application& app, const std::shared_ptr<Fetch>& f) {
     try {
-        nextFileOrThrow(app, std::move(f));
+        while (f->next <= f->count)
+            if (startEntry(app, f, f->next++)) return;
+        finish(app, f);
     } catch (...) {
         online(app).fetching = false;
         throw;
     }
 }
 
-void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f) {
-    if (f->next > f->count) return finish(app, f);
-    const int i = f->next++;
+bool startEntry(Application& app, const std::shared_ptr<Fetch>& f, int i) {
     const ProfileFile& ini = *f->description;
     const std::string n = std::to_string(i);
     const std::string name = ini.readString("Sub", "NameP" + n, "");
@@ -136,7 +156,7 @@ void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f) {
     if (!updateMayTouch(name) || size < 0 || size > static_cast<double>(kUpdateFileLimit)) {
         logUpdate(app, "refused-" + name + " size=" + sizeText);
         lamp(app).offcolor = colors::Red;
-        return nextFile(app, f);
+        return false;
     }
     const std::string path = app.filePath(name);
     const double local = localFileDate(app, path);
@@ -144,7 +164,7 @@ void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f) {
         logUpdate(app, "no update needed " + name);
         lamp(app).checked = true;
         lamp(app).oncolor = colors::Green;
-        return nextFile(app, f);
+        return false;
     }
     lamp(app).offcolor = Magenta;
     logUpdate(app, "Get-" + name);
@@ -153,6 +173,10 @@ void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f) {
     d->bases = sites({ini.readString("Sub", "PathPri", ""), ini.readString("Sub", "PathSec", "")});
     d->expected = static_cast<std::uint64_t>(size);
     d->limit = d->expected ? d->expected : kUpdateFileLimit;
+    if (d->bases.empty()) {
+        lamp(app).offcolor = colors::Red; // no https path to fetch it from
+        return false;
+    }
     fetchInto(app, d, 0, [&app, f, name](bool ok) {
         if (ok) {
             logUpdate(app, "Got it " + name);
@@ -164,6 +188,7 @@ void nextFileOrThrow(Application& app, std::shared_ptr<Fetch> f) {
         app.touch();
         nextFile(app, f);
     });
+    return true;
 }
 
 } // namespace
@@ -196,10 +221,29 @@ void CheckForUpdates(Application& app) {
         lamp(app).offcolor = colors::Green;
         auto f = std::make_shared<Fetch>();
         f->description = std::make_unique<ProfileFile>(app.filePath(kUpdateDescription));
-        f->count = f->description->readInteger("Sub", "Count", 0);
+        f->count = entryCount(app, *f->description, "Sub");
         logUpdate(app, "got ini-" + std::to_string(f->count));
         nextFile(app, f);
     });
+}
+
+int removeStaleDownloads(const std::string& folder) {
+    const std::string tail = downloadName("");
+    const std::string suffix = tail.substr(1); // ".download"
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= tail.size() || name.front() != '.' ||
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        const std::string target = name.substr(1, name.size() - tail.size());
+        if (!updateMayTouch(target) && target != kUpdateDescription) continue;
+        std::error_code removeError;
+        if (!fs::is_directory(it->symlink_status(removeError)) && fs::remove(it->path(), removeError))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace kelvaro

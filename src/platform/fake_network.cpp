@@ -1,5 +1,6 @@
 #include "platform/fake_network.h"
 
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -69,6 +70,8 @@ void FakeHttpClient::get(const std::string& url, const std::string& file, std::u
             r.error = "connection refused";
             return done(r);
         }
+        std::error_code ec;
+        std::filesystem::remove(file, ec); // made new, as the real client does
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         const std::uint64_t size = answer.body.size();
         r.tooLarge = size > maxBytes;
@@ -77,6 +80,7 @@ void FakeHttpClient::get(const std::string& url, const std::string& file, std::u
         r.transferred = !r.tooLarge && static_cast<bool>(out.flush());
         r.status = answer.status;
         if (r.tooLarge) r.error = "too large";
+        if (!answer.error.empty()) r.error = answer.error;
         done(r);
     });
 }

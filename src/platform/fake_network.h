@@ -86,6 +86,7 @@ class FakeHttpClient : public HttpClient {
         bool connects = false;
         int status = 0;
         std::string body;
+        std::string error; // set: the body failed on the way, reported with the status
     };
     explicit FakeHttpClient(PostEvent post) : post_(std::move(post)) {}
     void answer(const std::string& url, Answer a) { answers_[url] = std::move(a); }

@@ -17,8 +17,8 @@ struct HttpResult {
 class HttpClient {
   public:
     virtual ~HttpClient() = default;
-    // Writes the body to `file` (replaced), stopping with tooLarge once it passes
-    // maxBytes. Redirects are not followed.
+    // Writes the body to `file`, made new (unlinked first, never written through; synced), stopping
+    // with tooLarge past maxBytes. A body failed on the way is incomplete. Redirects are not followed.
     virtual void get(const std::string& url, const std::string& file, std::uint64_t maxBytes,
                      std::function<void(const HttpResult&)> done) = 0;
 };

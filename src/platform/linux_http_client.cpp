@@ -5,6 +5,11 @@
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace kelvaro {
@@ -24,10 +29,15 @@ LinuxHttpClient::~LinuxHttpClient() {
 
 void LinuxHttpClient::get(const std::string& url, const std::string& file, std::uint64_t maxBytes,
                           std::function<void(const HttpResult&)> done) {
-    auto out = std::make_shared<QFile>(QString::fromStdString(file));
+    auto out = std::make_shared<QFile>();
     auto result = std::make_shared<HttpResult>();
-    if (!out->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        result->error = "cannot write " + file;
+    // Made new: a name left there (a link planted to a file elsewhere) is unlinked, not
+    // written through, and one planted again before the open makes the open fail.
+    ::unlink(file.c_str());
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 || !out->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        result->error = "cannot write " + file + ": " + std::strerror(errno);
+        if (fd >= 0) ::close(fd);
         return done(*result);
     }
     QNetworkRequest request(QUrl(QString::fromStdString(url)));
@@ -51,10 +61,14 @@ void LinuxHttpClient::get(const std::string& url, const std::string& file, std::
     });
     QObject::connect(reply, &QNetworkReply::finished, reply, [reply, out, result, done] {
         result->status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        // An error status (404) is a complete answer; a dropped connection is not.
-        const bool complete = reply->error() == QNetworkReply::NoError ||
-                              (result->status != 0 && reply->error() >= QNetworkReply::ContentAccessDenied);
-        result->transferred = !result->tooLarge && complete && out->flush();
+        // An error status (404) is a complete answer; a dropped connection is not, nor a
+        // success whose body failed on the way (compressed and not decodable, a bomb).
+        const QNetworkReply::NetworkError error = reply->error();
+        const bool complete = error == QNetworkReply::NoError ||
+                              (result->status >= 400 && error >= QNetworkReply::ContentAccessDenied &&
+                               error <= QNetworkReply::UnknownContentError);
+        // On disk before anyone renames it into place.
+        result->transferred = !result->tooLarge && complete && out->flush() && ::fsync(out->handle()) == 0;
         if (reply->error() != QNetworkReply::NoError) result->error = reply->errorString().toStdString();
         if (result->tooLarge) result->error = "larger than allowed";
         out->close();

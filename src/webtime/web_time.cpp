@@ -9,7 +9,9 @@
 #include "framework/datetime.h"
 #include "webtime/time_protocol.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace kelvaro {
 
@@ -17,6 +19,67 @@ namespace {
 
 constexpr const char* kShownFormat = "h:mm:ss AMPM dddd, dd mmmm yyyy";
 constexpr std::size_t kBufferBytes = 2048;
+constexpr double Second = 1.0 / 86'400.0;
+
+void startQuery(Application& app, bool quiet, const std::string& host);
+
+std::string fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%+.*f", decimals, value);
+    return text;
+}
+
+bool counted(const ServerAnswer& a) {
+    return a.offset && a.roundTrip < LongestCountedRoundTrip;
+}
+
+void showAnswers(Application& app) {
+    std::string lines;
+    for (const ServerAnswer& a : webTime(app).answers) {
+        if (!lines.empty()) lines += "\n";
+        lines += a.host + ": ";
+        if (!a.offset) {
+            lines += "no reply";
+            continue;
+        }
+        lines += fixed(*a.offset / Second, 1) + " s, reply in " + fixed(a.roundTrip, 2).substr(1) + " s";
+        if (a.roundTrip >= LongestCountedRoundTrip) lines += " (too slow to count)";
+    }
+    app.ctl("LabelWebTimeAnswers").caption = lines;
+}
+
+// The automatic round goes on after each answer: sets up the offset two quick answers agree
+// on, or asks the next server, or, with the list done, changes nothing and says why.
+void roundGoesOn(Application& app) {
+    WebTimeState& s = webTime(app);
+    SettingsNotebook& nb = notebook(app);
+    showAnswers(app);
+    const auto& a = s.answers;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        for (std::size_t j = i + 1; j < a.size(); ++j)
+            if (counted(a[i]) && counted(a[j]) &&
+                std::fabs(*a[i].offset - *a[j].offset) <= LargestDisagreement * Second) {
+                s.WebTimeOffset = (*a[i].offset + *a[j].offset) / 2;
+                s.measuredAt = app.now();
+                s.agreed = true;
+                s.roundHosts.clear();
+                nb.LabelWebTime.caption =
+                    formatDateTime(kShownFormat, app.now() + s.WebTimeOffset, app.locale());
+                nb.GradBtnnSetTime.enabled = true;
+                return;
+            }
+    if (!s.roundHosts.empty()) {
+        const std::string next = s.roundHosts.front();
+        s.roundHosts.erase(s.roundHosts.begin());
+        return startQuery(app, true, next);
+    }
+    const auto quick = std::count_if(a.begin(), a.end(), counted);
+    nb.LabelWebTime.caption = quick < 2 ? "Clock not set: fewer than two time servers answered quickly"
+                                        : "Clock not set: the time servers did not agree";
+    nb.GradBtnnSetTime.enabled = false;
+    s.measuredAt.reset();
+    s.autoFailedAt = app.now();
+}
 
 void queryFailed(Application& app) {
     WebTimeState& s = webTime(app);
@@ -28,10 +91,9 @@ void queryFailed(Application& app) {
     nb.GradBtnnSetTime.enabled = false;
     s.measuredAt.reset();
     app.touch();
-    if (s.quiet) {
-        s.autoFailedAt = app.now();
-        return;
-    }
+    s.answers.push_back({s.askedHost, std::nullopt, 0});
+    if (s.quiet) return roundGoesOn(app);
+    showAnswers(app);
     if (mainWindow(app).LightCheckOnLine.checked) {
         ShowNote(app, "Unable to get Web time. select another Time Server!", true);
         nb.LabelWebTime.caption = "Unable to get Web time, try another Time Server";
@@ -49,10 +111,13 @@ void replyArrived(Application& app, std::uint32_t seconds) {
     const double utc = utcNow(app);
     const double local = app.now();
     nb.LabelLocalTime.caption = formatDateTime(kShownFormat, local, app.locale());
+    s.answers.push_back({s.askedHost, server - utc, travel});
+    if (s.quiet) return roundGoesOn(app);
     s.WebTimeOffset = server - utc;
     s.measuredAt = local;
     nb.LabelWebTime.caption = formatDateTime(kShownFormat, local + s.WebTimeOffset, app.locale());
     nb.GradBtnnSetTime.enabled = true;
+    showAnswers(app);
 }
 
 // The reply is complete when the server closes: a reply may come in pieces.
@@ -79,7 +144,9 @@ double utcNow(Application& app) {
     return app.now() - app.platform().clock->utcOffsetMinutes() / 1440.0;
 }
 
-void StartTimeQuery(Application& app, bool quiet) {
+namespace {
+
+void startQuery(Application& app, bool quiet, const std::string& host) {
     WebTimeState& s = webTime(app);
     SettingsNotebook& nb = notebook(app);
     TimeClient& client = *app.platform().timeClient;
@@ -92,6 +159,8 @@ void StartTimeQuery(Application& app, bool quiet) {
     s.received.clear();
     s.quiet = quiet;
     s.queryOpen = true;
+    s.agreed = false;
+    s.askedHost = host;
     const unsigned query = ++s.query;
     auto current = [&app, query](auto&& action) {
         return [&app, query, action](auto&&... args) {
@@ -113,10 +182,35 @@ void StartTimeQuery(Application& app, bool quiet) {
     events.closed = current([&app] { connectionClosed(app); });
     events.failed = current([&app](const std::string&) { queryFailed(app); });
     try {
-        client.connect(nb.ComboBoxTimeHostName.text, TimePort, QueryTimeoutMs, std::move(events));
+        client.connect(host, TimePort, QueryTimeoutMs, std::move(events));
     } catch (const std::exception&) {
         queryFailed(app);
     }
+}
+
+} // namespace
+
+void StartTimeQuery(Application& app, bool quiet) {
+    webTime(app).answers.clear();
+    webTime(app).roundHosts.clear();
+    startQuery(app, quiet, notebook(app).ComboBoxTimeHostName.text);
+}
+
+void StartTimeRound(Application& app) {
+    WebTimeState& s = webTime(app);
+    const SettingsNotebook& nb = notebook(app);
+    // The chosen server first, then the rest of the list.
+    std::vector<std::string> hosts;
+    auto add = [&hosts](const std::string& host) {
+        if (!host.empty() && std::find(hosts.begin(), hosts.end(), host) == hosts.end())
+            hosts.push_back(host);
+    };
+    add(nb.ComboBoxTimeHostName.text);
+    for (const std::string& host : nb.ComboBoxTimeHostName.items.get())
+        add(host);
+    s.answers.clear();
+    s.roundHosts.assign(hosts.begin() + 1, hosts.end());
+    startQuery(app, true, hosts.front());
 }
 
 bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
@@ -134,6 +228,7 @@ bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
     // The clock now agrees with the server: pressing Set Time again must not move it twice.
     s.WebTimeOffset = 0;
     s.measuredAt.reset();
+    s.agreed = false;
     notebook(app).LabelLastTimeSynch.caption = dateTimeToStr(app.now(), app.locale());
     if (closeNotebook && notebook(app).form.visible) app.closeForm(SettingsNotebook::kName);
     return true;
@@ -153,6 +248,7 @@ void installWebTime(Application& app) {
     app.defineOperation("GradBtnnSetTimeClick", [&app] { ApplyWebTimeOffset(app, false, true); });
     nb.GradBtnnOKWT.handlers[Event::Click] = "GradBtnnOKWTClick";
     app.defineOperation("GradBtnnOKWTClick", [&app] { app.closeForm(SettingsNotebook::kName); });
+    app.defineState("WebTimeAnswers", [&app] { return app.ctl("LabelWebTimeAnswers").caption.get(); });
     app.defineState("WebTimeOffset", [&app] {
         return std::to_string(std::llround(webTime(app).WebTimeOffset * 86'400'000.0)) + " ms";
     });

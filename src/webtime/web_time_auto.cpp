@@ -1,6 +1,6 @@
 // The automatic synchronisation the main tick runs once a minute. It runs while
 // nobody watches, so it shows no notes, asks at most hourly after a failure,
-// sets the clock only with a fresh measurement, never closes a window under the
+// sets the clock only with a fresh offset that two servers agreed on, never closes a window under the
 // user, leaves large corrections to the user's own "Set Time", and keeps out of
 // the way of a system whose clock NTP keeps.
 #include "app/steps.h"
@@ -30,7 +30,8 @@ void automaticStep(Application& app) {
     if (s.autoFailedAt && now >= *s.autoFailedAt && now < *s.autoFailedAt + RetryAfter) return;
     if (app.platform().clockSetter->ntpSynchronized()) return;
 
-    const bool fresh = s.measuredAt && now >= *s.measuredAt && now - *s.measuredAt <= FreshFor;
+    // Only an offset two servers agreed on: one answer alone never sets the clock by itself.
+    const bool fresh = s.agreed && s.measuredAt && now >= *s.measuredAt && now - *s.measuredAt <= FreshFor;
     if (fresh && notebook(app).GradBtnnSetTime.enabled) {
         if (std::fabs(s.WebTimeOffset) > LargestAutomatic || !ApplyWebTimeOffset(app, true, false))
             s.autoFailedAt = now;
@@ -39,7 +40,7 @@ void automaticStep(Application& app) {
     if (s.queryOpen) return; // the answer is on its way
     runStep(app, Step::CheckOnline);
     if (!mainWindow(app).LightCheckOnLine.checked) return;
-    StartTimeQuery(app, true);
+    StartTimeRound(app);
 }
 
 } // namespace

@@ -25,6 +25,8 @@ void addWebTimeControls(Form& main, Form& book) {
     addLabel(book, "LabelWebTime", "", {104, 80, 430, 16}, p);
     addLabel(book, "LabelLocalTimeTitle", "Local Time:", {10, 104, 90, 16}, p);
     addLabel(book, "LabelLocalTime", "", {104, 104, 430, 16}, p);
+    // What each server answered, one line each: the automatic step asks several.
+    addLabel(book, "LabelWebTimeAnswers", "", {10, 184, 540, 110}, p);
     // One text on two lines (labels do not wrap).
     addLabel(book, "LabelWebTimeNote",
              "Leave the Alarm Clock Running Every Day while on the web and it will check and",

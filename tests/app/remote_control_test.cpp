@@ -108,7 +108,7 @@ TEST(RemoteStatus, NextRingFollowsTheDaysTheSwitchAndTheCity) {
 TEST(RemoteStatus, FromTheFilesWhenNoClockRunsWritesNothing) {
     RunningClock c("Hour=07\r\nMinute=30\r\nN24Hour=1\r\n");
     const std::string before = c.folder.get("Kelvaro.ini");
-    const std::string s = statusFromFiles(c.platform(), LocaleInfo::enUS(), c.dir());
+    const std::string s = statusFromFiles(c.platform(), LocaleInfo::enUS(), c.dir()).text;
     EXPECT_TRUE(hasLine(s, "alarm: 07:30")) << s;
     EXPECT_TRUE(hasLine(s, "state: not running")) << s;
     EXPECT_TRUE(hasLine(s, "next ring: 2026-12-07T07:30:00")) << s;

@@ -36,6 +36,22 @@ for request in --snooze --stop "--alarm off" "--set-alarm 06:00"; do
 done
 check "nothing was written by asking" eval 'cmp -s "$W/prog/Kelvaro.ini" "$W/settings.before" && test ! -e "$W/prog/Waves.wva"'
 
+# What cannot be read is said, not replaced by defaults: a settings file far larger than the
+# clock reads (sparse: no disk used), a folder for the city list, no temporary folder.
+mkdir -p "$W/big" "$W/tmp" && truncate -s 64M "$W/big/Kelvaro.ini"
+out=$(TMPDIR=$W/tmp "$BIN" --dir "$W/big" --status 2>"$W/err"); code=$?; err=$(cat "$W/err")
+check "--status on a 64 MB settings file exits 1 and says it is too large" \
+  eval 'test "$code" -eq 1 && test -z "$out" && grep -q "cannot read the settings: .*Kelvaro.ini: larger than 4 MB" <<<"$err"'
+check "and leaves nothing in the temporary folder" eval 'test -z "$(ls -A "$W/tmp")"'
+rm "$W/big/Kelvaro.ini" && mkdir "$W/big/Cities.txt"
+out=$("$BIN" --dir "$W/big" --status 2>"$W/err"); code=$?; err=$(cat "$W/err")
+check "--status with a folder for the city list exits 1 and names it" \
+  eval 'test "$code" -eq 1 && grep -q "Cities.txt: not a regular file" <<<"$err"'
+: >"$W/notafolder"
+out=$(TMPDIR=$W/notafolder "$BIN" --dir "$W/prog" --status 2>"$W/err"); code=$?; err=$(cat "$W/err")
+check "--status with no usable temporary folder exits 1 and says so" \
+  eval 'test "$code" -eq 1 && grep -q "cannot read the settings: no temporary folder" <<<"$err"'
+
 start
 check "the clock answers --status itself" has "$out" "state: idle"
 ask --set-alarm 23:59

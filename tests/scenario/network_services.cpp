@@ -99,7 +99,7 @@ class WebService : public FakeService {
         } else if (a[1] == "fail") {
             http_.answer(a[0], {});
         } else {
-            http_.answer(a[0], {true, std::stoi(a[1]), a[2]});
+            http_.answer(a[0], {true, std::stoi(a[1]), a[2], a.size() > 4 ? a[4] : std::string()});
         }
     }
 
@@ -140,7 +140,8 @@ std::string checkDns(const Words& a) {
 std::string checkHttp(const Words& a) {
     if (a.size() == 2 && a[1] == "fail") return {};
     if (a.size() == 3 && isNumber(a[1])) return {};
-    return "expected: http URL STATUS TEXT | http URL fail";
+    if (a.size() == 5 && isNumber(a[1]) && a[3] == "error") return {};
+    return "expected: http URL STATUS TEXT [error REASON] | http URL fail";
 }
 
 std::unique_ptr<FakeService> makeTimeServerService(ServiceHost& host) {
