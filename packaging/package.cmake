@@ -46,5 +46,8 @@ add_custom_command(OUTPUT ${kelvaro_changelog}
                    DEPENDS ${kelvaro_debian}/changelog VERBATIM)
 add_custom_target(kelvaro_changelog ALL DEPENDS ${kelvaro_changelog})
 install(FILES ${kelvaro_debian}/copyright ${kelvaro_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# lintian's overrides, each with the reason it does not apply here.
+install(FILES ${kelvaro_debian}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME kelvaro)
 
 include(CPack)
