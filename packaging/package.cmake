@@ -6,10 +6,12 @@ set(CPACK_PACKAGE_NAME kelvaro)
 set(CPACK_PACKAGE_VENDOR "Kelvaro Clock developers")
 set(CPACK_PACKAGE_CONTACT "Kelvaro Clock developers <dev@kelvaro.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "alarm clock that rings at the time of the city you choose")
+# Lines of the long description stay under 80 characters (Debian policy 3.4.1).
 set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvaro Clock is a desktop alarm clock for travellers. It shows the time of the city you
-choose, sounds the alarm at that city's time from music files, MIDI, an audio CD or web radio,
-snoozes, and plans the morning backwards from a boarding time.")
+    "Kelvaro Clock is a desktop alarm clock for travellers. It shows the time
+of the city you choose, sounds the alarm at that city's time from music
+files, MIDI, an audio CD or web radio, snoozes, and plans the morning
+backwards from a boarding time.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://kelvaro.org/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -27,4 +29,25 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # postinst gives the wake helper cap_wake_alarm; setcap comes with libcap2-bin.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/postinst)
 string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", libcap2-bin")
+
+# The copyright file (machine-readable, debian/copyright format 1.0) and the Debian changelog,
+# compressed the way Debian wants (gzip -9n: no name or time stamp, so the build is reproducible).
+# The changelog's newest entry must name the version the package is built as.
+set(kelvaro_debian ${CMAKE_CURRENT_LIST_DIR}/debian)
+file(STRINGS ${kelvaro_debian}/changelog kelvaro_changelog_head LIMIT_COUNT 1)
+set(kelvaro_deb_version ${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE})
+if(NOT kelvaro_changelog_head MATCHES "^kelvaro \\(${kelvaro_deb_version}\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog: the newest entry must be for ${kelvaro_deb_version}, "
+                      "not \"${kelvaro_changelog_head}\"")
+endif()
+set(kelvaro_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz)
+add_custom_command(OUTPUT ${kelvaro_changelog}
+                   COMMAND gzip -9 -n -c ${kelvaro_debian}/changelog > ${kelvaro_changelog}
+                   DEPENDS ${kelvaro_debian}/changelog VERBATIM)
+add_custom_target(kelvaro_changelog ALL DEPENDS ${kelvaro_changelog})
+install(FILES ${kelvaro_debian}/copyright ${kelvaro_changelog} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# lintian's overrides, each with the reason it does not apply here.
+install(FILES ${kelvaro_debian}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME kelvaro)
+
 include(CPack)
