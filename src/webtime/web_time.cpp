@@ -206,7 +206,7 @@ void StartTimeRound(Application& app) {
             hosts.push_back(host);
     };
     add(nb.ComboBoxTimeHostName.text);
-    for (const std::string& host : nb.ComboBoxTimeHostName.items.get())
+    for (const std::string& host : nb.ComboBoxTimeHostName.items)
         add(host);
     s.answers.clear();
     s.roundHosts.assign(hosts.begin() + 1, hosts.end());
@@ -248,7 +248,7 @@ void installWebTime(Application& app) {
     app.defineOperation("GradBtnnSetTimeClick", [&app] { ApplyWebTimeOffset(app, false, true); });
     nb.GradBtnnOKWT.handlers[Event::Click] = "GradBtnnOKWTClick";
     app.defineOperation("GradBtnnOKWTClick", [&app] { app.closeForm(SettingsNotebook::kName); });
-    app.defineState("WebTimeAnswers", [&app] { return app.ctl("LabelWebTimeAnswers").caption.get(); });
+    app.defineState("WebTimeAnswers", [&app] { return app.ctl("LabelWebTimeAnswers").caption; });
     app.defineState("WebTimeOffset", [&app] {
         return std::to_string(std::llround(webTime(app).WebTimeOffset * 86'400'000.0)) + " ms";
     });
