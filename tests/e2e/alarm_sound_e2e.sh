@@ -28,15 +28,7 @@ trap cleanup EXIT
 start_null_sink || exit 1
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$RUN/config XDG_DATA_HOME=$RUN/data KELVARO_NO_NETWORK=1
 
-passed=0 failed=0
-check() { # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok - $name"; passed=$((passed + 1)); else echo "not ok - $name"; failed=$((failed + 1)); fi
-}
-waitfor() { # waitfor SECONDS CONDITION...
-  local end=$((SECONDS + $1)); shift
-  until "$@"; do [ $SECONDS -ge $end ] && return 1; sleep 0.2; done
-}
+. "$(dirname "$0")/checks.sh"
 ownStream() { pactl list sink-inputs | grep -q "application.process.id = \"$PROG_PID\""; }
 record() { # record SECONDS FILE: the sink's monitor, 48 kHz stereo s16
   timeout "$1" parec -d alarmnull.monitor --format=s16le --rate=48000 --channels=2 >"$2" 2>/dev/null

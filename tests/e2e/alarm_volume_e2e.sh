@@ -22,15 +22,7 @@ trap cleanup EXIT
 start_null_sink || exit 1
 export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME=$RUN/config XDG_DATA_HOME=$RUN/data
 
-passed=0 failed=0
-check() { # check NAME CONDITION...
-  local name=$1; shift
-  if "$@"; then echo "ok - $name"; passed=$((passed + 1)); else echo "not ok - $name"; failed=$((failed + 1)); fi
-}
-waitfor() { # waitfor SECONDS CONDITION...
-  local end=$((SECONDS + $1)); shift
-  until "$@"; do [ $SECONDS -ge $end ] && return 1; sleep 0.2; done
-}
+. "$(dirname "$0")/checks.sh"
 sinkVolume() { pactl get-sink-volume alarmnull | sed -n 's/.*front-left: *\([0-9]*\) .*/\1/p'; }
 sinkIs() { [ "$(sinkVolume)" = "$1" ] && pactl get-sink-mute alarmnull | grep -q "Mute: $2"; }
 ownStream() { pactl list sink-inputs | grep -q "application.process.id = \"$PROG_PID\""; }
