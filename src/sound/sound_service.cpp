@@ -60,14 +60,29 @@ SoundSource nextInChain(SoundSource source) {
     }
 }
 
-// For this alarm only: the checked source stays the user's, and a note tells
-// what happened once the chain has found something that sounds.
-void fallBack(Application& app, bool& from, bool& to, SoundSource next) {
+bool& requestOf(SoundState& s, SoundSource source) {
+    switch (source) {
+    case SoundSource::Cd:
+        return s.CdRequested;
+    case SoundSource::Media:
+    case SoundSource::WebRadio:
+        return s.MediaRequested;
+    case SoundSource::Midi:
+        return s.MidiRequested;
+    default:
+        return s.DingRequested;
+    }
+}
+
+// The next source down the chain stands in, for this alarm only: the checked source
+// stays the user's, and a note tells what happened once the chain has found something that sounds.
+void fallBack(Application& app, SoundSource from) {
     SoundState& s = soundState(app);
     if (s.Failed == SoundSource::None) s.Failed = soundingSource(app);
     s.SoundPlaying = false;
-    from = false;
-    to = true;
+    const SoundSource next = nextInChain(from);
+    requestOf(s, from) = false;
+    requestOf(s, next) = true;
     s.StandIn = next;
     s.StandInToNote = true;
 }
@@ -128,7 +143,7 @@ void serviceCd(Application& app) {
         }
         nowSounding(app);
     } catch (const std::exception&) {
-        fallBack(app, s.CdRequested, s.MediaRequested, SoundSource::Media);
+        fallBack(app, SoundSource::Cd);
     }
 }
 
@@ -155,7 +170,7 @@ void serviceMedia(Application& app) {
         player.play(true);
         nowSounding(app);
     } catch (const std::exception&) {
-        fallBack(app, s.MediaRequested, s.MidiRequested, SoundSource::Midi);
+        fallBack(app, SoundSource::Media);
     }
 }
 
@@ -173,7 +188,7 @@ void serviceMidi(Application& app) {
         player.play(true);
         nowSounding(app);
     } catch (const std::exception&) {
-        fallBack(app, s.MidiRequested, s.DingRequested, SoundSource::Ding);
+        fallBack(app, SoundSource::Midi);
     }
 }
 
@@ -242,20 +257,6 @@ bool usesPlayer(SoundSource source) {
            source == SoundSource::Midi;
 }
 
-bool& requestOf(SoundState& s, SoundSource source) {
-    switch (source) {
-    case SoundSource::Cd:
-        return s.CdRequested;
-    case SoundSource::Media:
-    case SoundSource::WebRadio:
-        return s.MediaRequested;
-    case SoundSource::Midi:
-        return s.MidiRequested;
-    default:
-        return s.DingRequested;
-    }
-}
-
 // A piece that stopped sounding while the alarm wants sound (a dropped or stalled
 // stream, a device error): tried again briefly, then the next source stands in,
 // so a "sounding" alarm is never silent for more than a few seconds.
@@ -278,7 +279,7 @@ void pieceBroke(Application& app) {
         return;
     }
     s.Breaks = 0;
-    fallBack(app, requestOf(s, source), requestOf(s, nextInChain(source)), nextInChain(source));
+    fallBack(app, source);
 }
 
 // Called each second while a piece plays for the alarm: its position must move.
