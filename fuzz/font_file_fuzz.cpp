@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "desktop/font_file.h"
+#include "city_clock/font_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -4,9 +4,9 @@
 // reports are too irregular to time the first moving position.)
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
-#include "platform/linux_media_env.h"
-#include "platform/linux_media_player.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/linux_media_env.h"
+#include "platform/linux/linux_media_player.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

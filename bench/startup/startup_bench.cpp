@@ -2,7 +2,7 @@
 // building the city menu, and rebuilding it (as every visit of the notebook does).
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <benchmark/benchmark.h>
 

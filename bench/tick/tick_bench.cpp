@@ -2,7 +2,7 @@
 // fake platform (no online check, no sound).
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 #include "app/program.h"
 #include "app/steps.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
-#include "platform/linux_zone_database.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/linux_zone_database.h"
 
 #include <benchmark/benchmark.h>
 

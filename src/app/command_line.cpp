@@ -110,7 +110,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 
     CommandLine line;
     // Qt's single-dash long options would let "-dir" through, but the program folder is read from
-    // "--dir" alone (platform/linux_paths.h).
+    // "--dir" alone (platform/linux/linux_paths.h).
     for (const QString& word : list.mid(1)) {
         if (word == q("-dir") || word.startsWith(q("-dir="))) {
             line.action = CommandLine::Action::Refuse;

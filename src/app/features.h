@@ -24,12 +24,12 @@ void addOnlineControls(Form& mainWindow, Form& notebook);     // online/
 void addCityZoneControls(Form& notebook);                     // cities/
 void addNowPlusControls(Form& mainWindow);                    // alarm/
 void addSuperAlarmControls(Form& mainWindow, Form& notebook); // superalarm/
-void addPowerControls(Form& mainWindow, Form& nightScreen);   // desktop/
+void addPowerControls(Form& mainWindow, Form& nightScreen);   // night/
 void addListBackupControls(Form& mainWindow);                 // settings/
-void addTrayControls(Form& mainWindow);                       // desktop/
-void addCityClockControls(Form& mainWindow, Form& notebook);  // desktop/
+void addTrayControls(Form& mainWindow);                       // tray/
+void addCityClockControls(Form& mainWindow, Form& notebook);  // city_clock/
 void addAboutBoxControls(Application& app);                   // app/ (the about box is a window of its own)
-void addWakeControls(Form& notebook);                         // desktop/
+void addWakeControls(Form& notebook);                         // wake/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/
@@ -45,17 +45,17 @@ void installOnline(Application& app);        // online/
 void installCityZones(Application& app);     // cities/
 void installNowPlus(Application& app);       // alarm/
 void installSuperAlarm(Application& app);    // superalarm/
-void installNightScreen(Application& app);   // desktop/
-void installSleepMode(Application& app);     // desktop/
-void installBattery(Application& app);       // desktop/
-void installEndSession(Application& app);    // desktop/
+void installNightScreen(Application& app);   // night/
+void installSleepMode(Application& app);     // night/
+void installBattery(Application& app);       // night/
+void installEndSession(Application& app);    // night/
 void installListBackup(Application& app);    // settings/
-void installTray(Application& app);          // desktop/
-void installWindowStates(Application& app);  // desktop/
-void installCityClock(Application& app);     // desktop/
+void installTray(Application& app);          // night/
+void installWindowStates(Application& app);  // night/
+void installCityClock(Application& app);     // night/
 void installAboutBox(Application& app);      // app/
-void installWakeUp(Application& app);        // desktop/
-void installMissedAlarms(Application& app);  // desktop/
-void installWillItRing(Application& app);    // desktop/
+void installWakeUp(Application& app);        // night/
+void installMissedAlarms(Application& app);  // night/
+void installWillItRing(Application& app);    // night/
 
 } // namespace kelvaro

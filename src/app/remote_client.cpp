@@ -1,12 +1,12 @@
 #include "app/remote_client.h"
 
 #include "app/remote_control.h"
-#include "platform/linux_clock.h"
-#include "platform/linux_instance_guard.h"
-#include "platform/linux_paths.h"
-#include "platform/linux_zone_database.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_instance_guard.h"
+#include "platform/linux/linux_paths.h"
+#include "platform/linux/linux_zone_database.h"
+#include "platform/linux/system_locale.h"
 #include "platform/platform.h"
-#include "platform/system_locale.h"
 
 #include <QCoreApplication>
 

@@ -9,7 +9,7 @@
 #include "alarm/alarm_record.h"
 #include "app/clock_formats.h"
 #include "cities/city_list.h"
-#include "desktop/font_file.h"
+#include "city_clock/font_file.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"

@@ -1,60 +1,62 @@
-target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_dialogs.cpp)
+# The platform services: the interfaces here, their Linux adapters in linux/ and
+# the fakes in fake/.
+target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake/fake_dialogs.cpp)
 
 target_sources(kelvaro_fakes PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/fake_clock.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_zone_database.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_speaker.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_shell.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_network.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_mixer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/fake_power.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_zone_database.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_speaker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_shell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_network.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_mixer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fake/fake_power.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/no_services.cpp)
 
 target_sources(kelvaro_platform PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/linux_autostart.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_clock.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_clock_setter.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_host_lookup.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_http_client.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_notifier.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_time_client.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_instance_guard.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_media_env.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_paths.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_quit_signals.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_shell.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_speaker.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_tone.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_zone_database.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/zone_offset_memo.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/zone_file_watch.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_wake_timer.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_autostart.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_clock_setter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_host_lookup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_http_client.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_notifier.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_time_client.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_instance_guard.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_media_env.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_paths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_quit_signals.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_shell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_speaker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_tone.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_zone_database.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/zone_offset_memo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/zone_file_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_wake_timer.cpp)
 
 # The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(CDIO REQUIRED IMPORTED_TARGET libcdio)
 pkg_check_modules(GSTREAMER REQUIRED IMPORTED_TARGET gstreamer-1.0)
 target_sources(kelvaro_platform PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/linux_cd_drive.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_media_player.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_media_probe.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_cd_drive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_media_player.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_media_probe.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::CDIO PkgConfig::GSTREAMER)
-target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake_media_player.cpp)
+target_sources(kelvaro_fakes PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fake/fake_media_player.cpp)
 
-target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/system_locale.cpp)
+target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux/system_locale.cpp)
 
 # The mixer on the sound server (PulseAudio or PipeWire's pulse server).
 pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
-target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux_pulse_mixer.cpp)
+target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux/linux_pulse_mixer.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::PULSE)
 
 # Power: UPower, logind, the desktop's screen saver, X11 DPMS, the session's end.
 pkg_check_modules(X11DPMS REQUIRED IMPORTED_TARGET x11 xext)
 target_sources(kelvaro_platform PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/linux_power_status.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_power_inhibitor.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/logind.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_dpms.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux_session_end.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_power_status.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_power_inhibitor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/logind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_dpms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_session_end.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::X11DPMS)

@@ -3,7 +3,7 @@
 // system's sleep: the kernel's alarm timer (held by the program itself or by a
 // small helper with the right to wake the system), else a system timer that
 // wakes the machine. The adapter only asks the system; which way is in force
-// and what the user is told is decided by the program (desktop/wake_*).
+// and what the user is told is decided by the program (wake/).
 #include <cstdint>
 #include <functional>
 #include <string>

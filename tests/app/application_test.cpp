@@ -1,7 +1,7 @@
 // The window model: what a user action runs, what a program write runs.
 #include "framework/application.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
 
 #include <gtest/gtest.h>
 

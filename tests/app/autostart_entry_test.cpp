@@ -2,7 +2,7 @@
 #include "../profile_file/temp_folder.h"
 #include "app/program.h"
 #include "framework/application.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 #include "app/remote_control.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "app/wiring.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <gtest/gtest.h>
 

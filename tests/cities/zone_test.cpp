@@ -2,7 +2,7 @@
 #include "cities/zone_difference.h"
 #include "cities/zone_search.h"
 
-#include "platform/fake_zone_database.h"
+#include "platform/fake/fake_zone_database.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "framework/datetime.h"
-#include "platform/system_locale.h"
+#include "platform/linux/system_locale.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The city clock's font file: what the program writes reads back whole, and
 // rich text from elsewhere, or no rich text at all, never breaks the reader.
-#include "desktop/font_file.h"
+#include "city_clock/font_file.h"
 
 #include <gtest/gtest.h>
 

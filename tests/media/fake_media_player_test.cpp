@@ -1,4 +1,4 @@
-#include "platform/fake_media_player.h"
+#include "platform/fake/fake_media_player.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The real player against a private PulseAudio null sink (see run_with_pulse.sh).
 #include "media_fixtures.h"
 
-#include "platform/linux_cd_drive.h"
-#include "platform/linux_media_player.h"
+#include "platform/linux/linux_cd_drive.h"
+#include "platform/linux/linux_media_player.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

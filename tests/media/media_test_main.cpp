@@ -1,6 +1,6 @@
 // The real media tests need a Qt event loop; `--missing-plugins` lists the
 // GStreamer elements they need that are not installed, for the harness.
-#include "platform/linux_media_env.h"
+#include "platform/linux/linux_media_env.h"
 
 #include <QCoreApplication>
 

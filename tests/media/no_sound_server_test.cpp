@@ -1,5 +1,5 @@
 // Run by the harness with no sound server reachable.
-#include "platform/linux_media_player.h"
+#include "platform/linux/linux_media_player.h"
 
 #include <gtest/gtest.h>
 

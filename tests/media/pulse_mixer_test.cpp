@@ -3,8 +3,8 @@
 // process's own playback streams.
 #include "media_fixtures.h"
 
-#include "platform/linux_media_player.h"
-#include "platform/linux_pulse_mixer.h"
+#include "platform/linux/linux_media_player.h"
+#include "platform/linux/linux_pulse_mixer.h"
 #include "platform/pulse_volume.h"
 
 #include <QCoreApplication>

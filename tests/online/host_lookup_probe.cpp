@@ -1,5 +1,5 @@
 // Looks names up with the real adapter and prints "NAME found|not-found" per name.
-#include "platform/linux_host_lookup.h"
+#include "platform/linux/linux_host_lookup.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -3,8 +3,8 @@
 // description. Nothing outside the allow-list changes; no good file is replaced
 // by a bad download.
 #include "app/program.h"
-#include "platform/fake_platform.h"
-#include "platform/linux_http_client.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/linux_http_client.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

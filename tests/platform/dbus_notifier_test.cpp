@@ -1,7 +1,7 @@
 // The notifier against python3-dbusmock's notification daemon on a private session
 // bus that the test starts: the notification shown with its buttons, a pressed button
 // reported, the notification closed. The user's own desktop is never reached.
-#include "platform/linux_notifier.h"
+#include "platform/linux/linux_notifier.h"
 #include "private_buses.h"
 #include "qt_test_support.h"
 

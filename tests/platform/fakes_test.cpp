@@ -1,9 +1,9 @@
 #include "framework/datetime.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
-#include "platform/fake_zone_database.h"
+#include "platform/fake/fake_autostart.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_speaker.h"
+#include "platform/fake/fake_zone_database.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux_autostart.h"
+#include "platform/linux/linux_autostart.h"
 #include "qt_test_support.h"
 
 #include <QFile>

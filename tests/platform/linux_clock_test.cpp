@@ -1,5 +1,5 @@
-#include "platform/linux_clock.h"
-#include "platform/zone_offset_memo.h"
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/zone_offset_memo.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -1,7 +1,7 @@
 // The HTTP adapter against a web server on loopback that the test starts: what
 // counts as a complete answer, and the size limit.
 #include "loopback_servers.h"
-#include "platform/linux_http_client.h"
+#include "platform/linux/linux_http_client.h"
 #include "qt_test_support.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/linux_instance_guard.h"
+#include "platform/linux/linux_instance_guard.h"
 #include "qt_test_support.h"
 
 #include <QEventLoop>

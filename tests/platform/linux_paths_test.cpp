@@ -1,4 +1,4 @@
-#include "platform/linux_paths.h"
+#include "platform/linux/linux_paths.h"
 #include "qt_test_support.h"
 
 #include <QDir>

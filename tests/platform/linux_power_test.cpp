@@ -1,8 +1,8 @@
 // The power adapters against python3-dbusmock's logind and upower templates and
 // a mocked screen saver, on private buses the test starts: holds taken and let
 // go as logind lists them, a battery change followed at run time.
-#include "platform/linux_power_inhibitor.h"
-#include "platform/linux_power_status.h"
+#include "platform/linux/linux_power_inhibitor.h"
+#include "platform/linux/linux_power_status.h"
 #include "private_buses.h"
 #include "qt_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "platform/linux_quit_signals.h"
+#include "platform/linux/linux_quit_signals.h"
 #include "qt_test_support.h"
 
 #include <gtest/gtest.h>

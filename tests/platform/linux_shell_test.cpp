@@ -1,4 +1,4 @@
-#include "platform/linux_shell.h"
+#include "platform/linux/linux_shell.h"
 #include "qt_test_support.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "platform/linux_speaker.h"
-#include "platform/linux_tone.h"
+#include "platform/linux/linux_speaker.h"
+#include "platform/linux/linux_tone.h"
 #include "qt_test_support.h"
 
 #include <gtest/gtest.h>

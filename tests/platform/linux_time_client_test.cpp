@@ -1,7 +1,7 @@
 // The Time Protocol client against a server on loopback that the test starts:
 // a reply in two pieces, a silent server, and a refused port.
 #include "loopback_servers.h"
-#include "platform/linux_time_client.h"
+#include "platform/linux/linux_time_client.h"
 #include "qt_test_support.h"
 
 #include <gtest/gtest.h>

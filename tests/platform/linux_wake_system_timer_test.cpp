@@ -10,8 +10,8 @@
 #include "app/program.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
-#include "platform/linux_wake_timer.h"
+#include "platform/fake/fake_platform.h"
+#include "platform/linux/linux_wake_timer.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // The wake-up adapter against the system: logind's delay inhibitor and
 // PrepareForSleep through python3-dbusmock's logind on a private system bus, and
 // the kernel's alarm timer with a near expiry (the machine is never suspended).
-#include "platform/linux_wake_timer.h"
+#include "platform/linux/linux_wake_timer.h"
 #include "qt_test_support.h"
 
 #include <QProcess>

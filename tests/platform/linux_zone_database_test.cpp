@@ -1,12 +1,12 @@
 // The city zones against the system's tz database: the hour difference worked out for a city, put
 // through the clock's own shift, must land on the city's wall clock to the minute.
-#include "platform/linux_zone_database.h"
+#include "platform/linux/linux_zone_database.h"
 
 #include "app/main_tick.h"
 #include "cities/hour_difference.h"
 #include "cities/zone_difference.h"
 #include "framework/datetime.h"
-#include "platform/fake_zone_database.h"
+#include "platform/fake/fake_zone_database.h"
 
 #include <QDateTime>
 #include <QTimeZone>

@@ -1,7 +1,7 @@
 // The clock setter against python3-dbusmock's timedated on a private bus that the
 // test starts: the call and its microseconds, and the NTP switch. The machine's
 // own clock is never reached.
-#include "platform/linux_clock_setter.h"
+#include "platform/linux/linux_clock_setter.h"
 #include "private_buses.h"
 #include "qt_test_support.h"
 

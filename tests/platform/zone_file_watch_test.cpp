@@ -1,6 +1,6 @@
 // The watch on the folder of the zone files, on a temporary folder: a replaced link, a rewritten
 // name file, and the 100 ms re-read where no watch can be had. Times are given, never waited for.
-#include "platform/zone_file_watch.h"
+#include "platform/linux/zone_file_watch.h"
 
 #include <QTemporaryDir>
 

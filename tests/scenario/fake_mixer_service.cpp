@@ -1,6 +1,6 @@
 #include "fake_mixer_service.h"
 
-#include "platform/fake_mixer.h"
+#include "platform/fake/fake_mixer.h"
 
 #include <algorithm>
 #include <optional>

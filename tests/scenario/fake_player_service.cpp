@@ -1,6 +1,6 @@
 #include "fake_player_service.h"
 
-#include "platform/fake_media_player.h"
+#include "platform/fake/fake_media_player.h"
 
 namespace kelvaro::scenario {
 

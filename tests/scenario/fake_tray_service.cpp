@@ -1,6 +1,6 @@
 #include "fake_tray_service.h"
 
-#include "platform/fake_tray_icon.h"
+#include "platform/fake/fake_tray_icon.h"
 
 #include <algorithm>
 

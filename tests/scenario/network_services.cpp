@@ -1,7 +1,7 @@
 #include "network_services.h"
 
 #include "framework/datetime.h"
-#include "platform/fake_network.h"
+#include "platform/fake/fake_network.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "power_services.h"
 
-#include "platform/fake_power.h"
+#include "platform/fake/fake_power.h"
 
 #include <algorithm>
 

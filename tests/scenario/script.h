@@ -1,7 +1,7 @@
 #pragma once
 // A script file as scenarios of commands, checked for syntax before anything runs.
 #include "compare.h"
-#include "platform/fake_dialogs.h"
+#include "platform/fake/fake_dialogs.h"
 
 #include <cstdint>
 #include <optional>

@@ -7,10 +7,10 @@
 #include "power_services.h"
 #include "wake_service.h"
 
-#include "platform/fake_notifier.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
-#include "platform/fake_zone_database.h"
+#include "platform/fake/fake_notifier.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_speaker.h"
+#include "platform/fake/fake_zone_database.h"
 
 #include <algorithm>
 

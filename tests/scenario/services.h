@@ -3,7 +3,7 @@
 // (`Speaker.count`) and commands of their own (`player end`). A new fake joins the
 // language by adding one ServiceKit to serviceKits() in services.cpp.
 #include "framework/application.h"
-#include "platform/fake_clock.h"
+#include "platform/fake/fake_clock.h"
 
 #include <cstdint>
 #include <functional>

@@ -6,9 +6,9 @@
 #include "services.h"
 
 #include "framework/application.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
+#include "platform/fake/fake_autostart.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
 #include "platform/window_host.h"
 
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include "framework/datetime.h"
 #include "framework/locale_info.h"
-#include "platform/fake_wake_timer.h"
+#include "platform/fake/fake_wake_timer.h"
 
 namespace kelvaro::scenario {
 

@@ -2,7 +2,7 @@
 // save leave behind unchanged byte for byte.
 #include "../profile_file/temp_folder.h"
 #include "app/program.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "settings/settings_store.h"
 
 #include <gtest/gtest.h>

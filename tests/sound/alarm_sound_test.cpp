@@ -2,12 +2,12 @@
 // cannot set up: a program that will not start, a preview, no player at all.
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_autostart.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
-#include "platform/fake_media_player.h"
-#include "platform/fake_shell.h"
-#include "platform/fake_speaker.h"
+#include "platform/fake/fake_autostart.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
+#include "platform/fake/fake_media_player.h"
+#include "platform/fake/fake_shell.h"
+#include "platform/fake/fake_speaker.h"
 
 #include <gtest/gtest.h>
 

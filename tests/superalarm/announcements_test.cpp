@@ -4,7 +4,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "app/program.h"
 #include "app/windows.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/program_view.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // the web-time page after a reply go to /tmp/kelvaro-shots/.
 #include "app/program.h"
 #include "online/banner_browser.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"

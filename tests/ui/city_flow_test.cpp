@@ -2,7 +2,7 @@
 // widget into the model, and the city reaches the menu and the file.
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 

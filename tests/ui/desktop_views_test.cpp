@@ -1,6 +1,6 @@
 // The city clock's window and the about box as the real program shows them.
 #include "app/program.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/about_box_widgets.h"
 #include "ui/feature_widgets.h"
 #include "ui/flame_widget.h"

@@ -2,7 +2,7 @@
 // reachable, every control stays inside its page.
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"

@@ -3,7 +3,7 @@
 // (its box open, the view syncing under it) is not freed under that choice.
 #include "app/main_tick.h"
 #include "app/program.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 

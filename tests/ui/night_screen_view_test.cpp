@@ -3,8 +3,8 @@
 // of the mouse closes it. Saves /tmp/kelvaro-shots/night-screen.png to look at.
 #include "app/program.h"
 #include "app/windows.h"
-#include "desktop/night_screen_view.h"
-#include "platform/fake_platform.h"
+#include "night/night_screen_view.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 

@@ -3,7 +3,7 @@
 #include "app/program.h"
 #include "moon/moon_phase.h"
 #include "moon/moon_widget.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"

@@ -2,8 +2,8 @@
 // sounds makes the alarm time blink until it is stopped.
 #include "app/program.h"
 #include "framework/datetime.h"
-#include "platform/fake_media_player.h"
-#include "platform/fake_platform.h"
+#include "platform/fake/fake_media_player.h"
+#include "platform/fake/fake_platform.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
 

@@ -2,8 +2,8 @@
 // One widget application for the whole test run, and a small window model to
 // bind views to without starting the whole program.
 #include "framework/application.h"
-#include "platform/fake_clock.h"
-#include "platform/fake_dialogs.h"
+#include "platform/fake/fake_clock.h"
+#include "platform/fake/fake_dialogs.h"
 
 #include <QApplication>
 

@@ -1,0 +1,124 @@
+#include "night/night_screen_view.h"
+
+#include "app/windows.h"
+#include "framework/application.h"
+#include "night/night_screen.h"
+#include "ui/program_view.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace kelvaro {
+
+namespace {
+
+QFont fontOf(const Control& c) {
+    QFont font(QString::fromStdString(c.fontName));
+    font.setPixelSize(c.fontSize > 0 ? c.fontSize : 12);
+    font.setBold(c.bold);
+    // The two headings and the planner line are underlined.
+    font.setUnderline(c.name == "Label1" || c.name == "Label2" || c.name == "LabelStBy");
+    return font;
+}
+
+QColor colorOf(int frameworkColor) {
+    return QColor(frameworkColor & 0xFF, (frameworkColor >> 8) & 0xFF, (frameworkColor >> 16) & 0xFF);
+}
+
+std::vector<Control*> labels(NightScreen& s) {
+    return {&s.LabelTime, &s.Label1, &s.Label2, &s.LabelATime, &s.LabelCity, &s.LabelStBy};
+}
+
+} // namespace
+
+NightScreenView::NightScreenView(Application& app, ProgramView& view) : app_(app), view_(view) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QString::fromStdString(nightScreen(app).form.caption));
+    setCursor(Qt::BlankCursor);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Covers the screen as it was at start; a later change of resolution is not followed.
+    Form& form = nightScreen(app).form;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        form.left = area.left();
+        form.top = area.top();
+        form.width = area.width();
+        form.height = area.height();
+    }
+    setPointerSource(app, [] {
+        const QPoint p = QCursor::pos();
+        return std::pair{p.x(), p.y()};
+    });
+    view.registerOwnWindow(NightScreen::kName, [this] { sync(); });
+}
+
+void NightScreenView::sync() {
+    const Form& form = nightScreen(app_).form;
+    if (!form.visible) {
+        if (isVisible()) hide();
+        return;
+    }
+    measure();
+    if (!isVisible()) {
+        setGeometry(form.left, form.top, form.width, form.height);
+        setWindowModality(Qt::ApplicationModal);
+        show();
+        raise();
+        activateWindow();
+    }
+    update();
+}
+
+void NightScreenView::measure() {
+    NightScreen& s = nightScreen(app_);
+    for (Control* c : labels(s)) {
+        const QFontMetrics metrics(fontOf(*c));
+        c->width = metrics.horizontalAdvance(QString::fromStdString(c->caption));
+        c->height = metrics.height();
+    }
+    layoutNightScreen(s, width() > 0 && isVisible() ? width() : s.form.width,
+                      height() > 0 && isVisible() ? height() : s.form.height);
+}
+
+void NightScreenView::paintEvent(QPaintEvent*) {
+    measure();
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    for (const Control* c : labels(nightScreen(app_))) {
+        if (!c->visible) continue;
+        const QRect box(c->left, c->top, c->width, c->height);
+        if (c->bgcolor >= 0) p.fillRect(box, colorOf(c->bgcolor)); // the clock paints opaque
+        p.setFont(fontOf(*c));
+        p.setPen(colorOf(c->color));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c->caption));
+    }
+}
+
+void NightScreenView::run(const char* operation, const std::vector<std::string>& args) {
+    view_.user([this, operation, args] { app_.run(operation, args); });
+}
+
+void NightScreenView::keyPressEvent(QKeyEvent*) {
+    run("ScreenBlankKeyDown");
+}
+
+void NightScreenView::mousePressEvent(QMouseEvent*) {
+    run("ScreenBlankMouseDown");
+}
+
+void NightScreenView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->globalPosition().toPoint(); // the window covers the screen from its corner
+    run("ScreenBlankMouseMove", {std::to_string(at.x()), std::to_string(at.y())});
+}
+
+bool NightScreenView::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) run("ScreenBlankDeactivate");
+    return QWidget::event(event);
+}
+
+} // namespace kelvaro

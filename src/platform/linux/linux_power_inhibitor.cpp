@@ -1,0 +1,70 @@
+#include "platform/linux/linux_power_inhibitor.h"
+
+#include "platform/linux/logind.h"
+
+#include <QDBusMessage>
+#include <QDBusReply>
+
+namespace kelvaro {
+
+namespace {
+
+const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+const QString kWho = QStringLiteral("Kelvaro Clock");
+constexpr int kTimeoutMs = 2000;
+constexpr qint64 kRetryMs = 60'000;
+
+} // namespace
+
+LogindInhibitor::LogindInhibitor(QDBusConnection system, QDBusConnection session)
+    : system_(std::move(system)), session_(std::move(session)) {}
+
+void LogindInhibitor::hold(Hold& h, bool wanted, const char* what, const char* why, const char* mode) {
+    if (!wanted) {
+        h.fd = QDBusUnixFileDescriptor(); // the last copy closes the descriptor: logind lets go
+        h.lastTry.invalidate();
+        return;
+    }
+    if (h.fd.isValid() || (h.lastTry.isValid() && h.lastTry.elapsed() < kRetryMs)) return;
+    h.lastTry.start();
+    h.fd = logindInhibit(system_, what, why, mode);
+}
+
+void LogindInhibitor::holdSleep(bool wanted) {
+    hold(sleep_, wanted, "sleep", "The alarm is on", "block");
+}
+
+void LogindInhibitor::holdShutdown(bool wanted) {
+    hold(shutdown_, wanted, "shutdown", "Asking before the night ends", "delay");
+}
+
+void LogindInhibitor::holdIdle(bool wanted) {
+    if (wanted == idleCookie_.has_value()) return;
+    if (!wanted) {
+        QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
+                                                           QStringLiteral("UnInhibit"));
+        call << *idleCookie_;
+        session_.call(call, QDBus::NoBlock);
+        idleCookie_.reset();
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
+                                                       QStringLiteral("Inhibit"));
+    call << kWho << QStringLiteral("Night screen");
+    const QDBusReply<uint> reply = session_.call(call, QDBus::Block, kTimeoutMs);
+    if (reply.isValid()) idleCookie_ = reply.value();
+}
+
+bool LogindInhibitor::setMonitor(MonitorPower power) {
+    return setDpmsLevel(power);
+}
+
+void LogindInhibitor::suspend() {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kLogin1, kLogin1Path, kLogin1Manager, QStringLiteral("Suspend"));
+    call << false; // not interactive: no password prompt in the middle of the night
+    system_.call(call, QDBus::NoBlock);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,89 @@
+#include "tray/linux_tray_icon.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QScreen>
+
+// Resources of a static library must be registered by hand (outside any namespace).
+static void RegisterTrayPictures() {
+    Q_INIT_RESOURCE(tray);
+}
+
+namespace kelvaro {
+
+namespace {
+
+QIcon programIcon() {
+    RegisterTrayPictures();
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48})
+        icon.addFile(QStringLiteral(":/tray/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+LinuxTrayIcon::LinuxTrayIcon() {
+    icon_.setIcon(programIcon());
+    connect(&icon_, &QSystemTrayIcon::activated, this, &LinuxTrayIcon::activated);
+}
+
+LinuxTrayIcon::~LinuxTrayIcon() {
+    icon_.hide();
+}
+
+bool LinuxTrayIcon::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void LinuxTrayIcon::show() {
+    if (available()) icon_.show();
+}
+
+void LinuxTrayIcon::hide() {
+    icon_.hide();
+}
+
+void LinuxTrayIcon::setTip(const std::string& tip) {
+    const QString text = QString::fromStdString(tip);
+    if (icon_.toolTip() != text) icon_.setToolTip(text);
+}
+
+void LinuxTrayIcon::popUpMenu(const std::string& menu, const std::string& defaultItem, int x, int y) {
+    QMenu* popup = wiring_.menu ? wiring_.menu(menu) : nullptr;
+    if (!popup) return;
+    if (QAction* item = wiring_.action ? wiring_.action(defaultItem) : nullptr) popup->setDefaultAction(item);
+    popup->popup(QPoint(x, y));
+}
+
+ScreenSize LinuxTrayIcon::screenSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {1024, 768};
+    return {screen->geometry().width(), screen->geometry().height()};
+}
+
+void LinuxTrayIcon::activated(QSystemTrayIcon::ActivationReason reason) {
+    TrayEvent event;
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        event = TrayEvent::Click;
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        event = TrayEvent::DoubleClick;
+        break;
+    case QSystemTrayIcon::Context:
+        event = TrayEvent::RightClick;
+        break;
+    default:
+        return; // the middle button: the program has nothing for it
+    }
+    if (!onEvent) return;
+    if (wiring_.runAsUser)
+        wiring_.runAsUser([this, event] { onEvent(event); });
+    else
+        onEvent(event);
+}
+
+} // namespace kelvaro
