@@ -90,8 +90,9 @@ void fallBack(Application& app, SoundSource from) {
 void nowSounding(Application& app) {
     SoundState& s = soundState(app);
     s.SoundPlaying = true;
-    s.LastPlayedMs = -1; // the watch starts afresh with this piece
-    s.PieceStartedAt = app.now();
+    // The watch counts from the start: a piece that never moves is as silent as one that stopped.
+    s.PieceStartedAt = s.LastProgressAt = app.now();
+    s.LastPlayedMs = 0;
     runStep(app, Step::ApplyAlarmVolume);
     ShowAlarmControls(app);
 }

@@ -152,10 +152,12 @@ PY
   record 32 "$RUN/after.raw"
   seconds=$(silentSeconds "$RUN/after.raw")
   echo "# after the drop, per second (1 = silent): $seconds"
-  # Before the watch, the rest was silence while the alarm said "sounding". The
-  # buffered stream plays a few seconds on; the MIDI tune leaves a gap at each restart.
-  back() { [[ ${seconds:0:23} =~ 10 ]]; }
-  check "within 20 seconds of the drop the alarm sounds again" back
+  # The buffered stream plays a few seconds on, one quick try at the stream follows,
+  # then the MIDI tune. Measured at a load of 8 to 11 on two cores: 5 to 6 silent
+  # seconds, 14 at worst; a stream that held the window while it waited, and the
+  # stalled player's stop, made 9 to 16.
+  back() { [[ ${seconds:0:16} =~ 10 ]]; }
+  check "within 15 seconds of the drop the alarm sounds again" back
   check "the program still says the alarm sounds" sh -c "'$BIN' --status --dir '$RUN/prog' | grep -q 'state: sounding'"
   kill -TERM "$PROG_PID"; wait "$PROG_PID"; PROG_PID=
   check "the web stream stays the chosen source" grep -q "WebRadioMusic=1" "$RUN/prog/Kelvaro.ini"

@@ -106,6 +106,19 @@ TEST_F(RealPlayerTest, SourcesThatCannotPlayFailAtOpen) {
     EXPECT_TRUE(heard.empty());
 }
 
+// A file that decoded once is trusted only as long as it stays the same file.
+TEST_F(RealPlayerTest, AFileReplacedAfterItPlayedIsCheckedAgain) {
+    const std::string path = shortTone();
+    openFile(path);
+    player.close();
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << "not a sound any more";
+    }
+    player.setFileName(path);
+    EXPECT_THROW(player.open(), MediaError);
+}
+
 TEST_F(RealPlayerTest, StopAbortsOnlyAPlayWithNotify) {
     openFile(shortTone());
     player.play(false);

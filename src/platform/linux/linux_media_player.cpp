@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace kelvaro {
 
 namespace {
@@ -26,6 +28,22 @@ bool looksLikeUrl(const std::string& name) {
 // FluidSynth's own gain (0.2) leaves a MIDI alarm some 15 dB under a song; at
 // 0.8 the bundled tune peaks near -1 dBFS, as loud as the bundled fanfare.
 constexpr double kMidiSynthGain = 0.8;
+
+// How long open() lets a source decode before it leaves the rest to the player.
+// A file decodes at once unless it is broken. A stream that refuses answers in
+// milliseconds; a slow or stalled one would hold the window, and the alarm's
+// silence, for the whole wait, so it is given the benefit of the doubt early and
+// the player's watch catches it if it never sounds.
+constexpr int kFileOpenWaitMs = 2500;
+constexpr int kStreamOpenWaitMs = 600;
+
+// Path, size and change time: a file edited or replaced in place reads differently.
+std::string fileStamp(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return path + "|" + std::to_string(st.st_size) + "|" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec);
+}
 
 int trackOf(int tmsf) {
     return tmsf & 0xFF;
@@ -88,7 +106,8 @@ void LinuxMediaPlayer::openMedia() {
     if (fileName_.empty()) throw MediaError("no file name");
     QUrl url;
     std::string uri;
-    if (looksLikeUrl(fileName_)) {
+    const bool stream = looksLikeUrl(fileName_);
+    if (stream) {
         url = QUrl(QString::fromStdString(fileName_));
         if (!url.isValid()) throw MediaError(fileName_ + ": not a valid address");
         uri = fileName_;
@@ -99,8 +118,15 @@ void LinuxMediaPlayer::openMedia() {
         uri = fileUri(fileName_);
     }
     // The Qt player finds out about a bad source only later; the caller wants to
-    // know now, to fall back to the next source in the same step.
-    if (auto why = mediaPrerollError(uri, openTimeoutMs_)) throw MediaError(fileName_ + ": " + *why);
+    // know now, to fall back to the next source in the same step. A file that
+    // decoded before and has not changed is not decoded twice: a MIDI tune that
+    // starts again would wait for its soundfont to load once more.
+    const std::string stamp = stream ? std::string() : fileStamp(fileName_);
+    if (stamp.empty() || stamp != decodedFile_) {
+        if (auto why = mediaPrerollError(uri, stream ? kStreamOpenWaitMs : kFileOpenWaitMs))
+            throw MediaError(fileName_ + ": " + *why);
+        decodedFile_ = stamp;
+    }
     player_->setSource(url);
 }
 
@@ -167,9 +193,12 @@ void LinuxMediaPlayer::stop() {
     mode_ = PlayerMode::Stopped;
 }
 
+// The Qt player goes as a whole rather than being stopped here: stopping a stalled
+// stream holds the window for a second, and the next source should not wait for it.
 void LinuxMediaPlayer::close() {
-    stop();
-    if (player_) player_->setSource(QUrl());
+    if (opened_ && playPending_) endPlay(PlayerNotify::Aborted);
+    if (player_) QObject::disconnect(player_.get(), nullptr, this, nullptr);
+    player_.reset();
     opened_ = false;
     disc_.reset();
     broken_.reset();

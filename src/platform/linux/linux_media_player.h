@@ -50,9 +50,6 @@ class LinuxMediaPlayer : public QObject, public MediaPlayer {
     // The Qt player of the current piece, for measurements.
     const QMediaPlayer* qtPlayer() const { return player_.get(); }
 
-    // How long open() waits for a source to decode before it lets it be (web streams).
-    void setOpenTimeoutMs(int ms) { openTimeoutMs_ = ms; }
-
   private:
     void newQtPlayer();
     void openMedia();
@@ -75,7 +72,7 @@ class LinuxMediaPlayer : public QObject, public MediaPlayer {
     bool notify_ = false;
     bool playPending_ = false;          // a play whose end has not been reported yet
     std::optional<std::string> broken_; // why the open source failed after open
-    int openTimeoutMs_ = 2500;          // the window waits this long; a stalled stream is caught later
+    std::string decodedFile_;           // the file last seen to decode, as "path|size|mtime"
 
     int start_ = 0, end_ = 0; // CD tracks; 0: the first track / the end of the disc
     std::optional<CdDisc> disc_;
