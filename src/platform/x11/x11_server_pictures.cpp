@@ -51,8 +51,9 @@ class XPixmaps : public ServerPictures {
     }
 
     void copy(Picture picture, int x, int y, int width, int height) override {
-        xcb_copy_area(conn_, picture, window_, gc_, 0, 0, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                      static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+        xcb_copy_area(conn_, picture, window_, gc_, 0, 0, static_cast<std::int16_t>(x),
+                      static_cast<std::int16_t>(y), static_cast<std::uint16_t>(width),
+                      static_cast<std::uint16_t>(height));
     }
 
     void release(Picture picture) override { xcb_free_pixmap(conn_, picture); }
