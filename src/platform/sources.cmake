@@ -51,12 +51,22 @@ pkg_check_modules(PULSE REQUIRED IMPORTED_TARGET libpulse)
 target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/linux/linux_pulse_mixer.cpp)
 target_link_libraries(kelvaro_platform PRIVATE PkgConfig::PULSE)
 
-# Power: UPower, logind, the desktop's screen saver, X11 DPMS, the session's end.
-pkg_check_modules(X11DPMS REQUIRED IMPORTED_TARGET x11 xext)
+# Power: UPower, logind, the desktop's screen saver, the session's end (the monitor's DPMS is in x11/).
 target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux/linux_power_status.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/linux_power_inhibitor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/logind.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/linux/linux_dpms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/linux_session_end.cpp)
-target_link_libraries(kelvaro_platform PRIVATE PkgConfig::X11DPMS)
+
+# X11: the monitor's DPMS and the pictures the view copies from the X server. x11/ is the
+# only folder that includes xcb or Xlib; without KELVARO_X11 the program builds with neither
+# and no_x11.cpp stands in (the monitor stays on, the view paints).
+if(KELVARO_X11)
+  pkg_check_modules(X11 REQUIRED IMPORTED_TARGET xcb x11 xext)
+  target_sources(kelvaro_platform PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/x11/x11_dpms.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/x11/x11_server_pictures.cpp)
+  target_link_libraries(kelvaro_platform PRIVATE PkgConfig::X11)
+else()
+  target_sources(kelvaro_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/no_x11.cpp)
+endif()

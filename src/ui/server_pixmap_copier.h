@@ -3,6 +3,9 @@
 // X round trip. On X11 its looks can instead be kept as pixmaps on the server and
 // copied into the window: one request, no reply. Qt's backing store then holds an
 // old look, so the widget is marked dirty before Qt next flushes or exposes it.
+// This side knows when a copy lands where Qt would paint; the server's side is
+// platform/server_pictures.h, and without X11 every copy is refused.
+#include "platform/server_pictures.h"
 #include "ui/alone_on_form.h"
 
 #include <QImage>
@@ -13,12 +16,12 @@
 #include <QString>
 #include <QWindow>
 
-#include <cstdint>
+#include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QWidget;
-struct xcb_connection_t;
 
 namespace kelvaro {
 
@@ -41,15 +44,9 @@ class ServerPixmapCopier : public QObject {
     bool keep(const QString& key, const std::function<QImage()>& draw);
     // How many looks the server keeps before it starts over.
     static constexpr std::size_t kMostLooks = 64;
-    // While one lives, copies wait in the connection's buffer and go to the server in one
-    // write when the last one ends: a view sync that copies the seconds and the lamp writes once.
-    class Batch {
-      public:
-        Batch();
-        ~Batch();
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-    };
+    // While one lives, copies wait and go to the server in one write when the last one
+    // ends: a view sync that copies the seconds and the lamp writes once.
+    using Batch = ServerPictures::Batch;
     // The widget's paint event: Qt's backing store holds its current look again.
     void painted() { stale_ = false; }
     // Frees the server pixmaps (a look changed in a way the widget alone knows).
@@ -70,18 +67,16 @@ class ServerPixmapCopier : public QObject {
     bool connect();
     void watchWindow(QWindow* window);
     void markStale();
-    void copy(std::uint32_t pixmap);
-    std::uint32_t upload(const QString& key, const std::function<QImage()>& draw); // 0 when it cannot
+    void copy(ServerPictures::Picture pixmap);
+    ServerPictures::Picture upload(const QString& key,
+                                   const std::function<QImage()>& draw); // 0 when it cannot
 
     QWidget& widget_;
     QPointer<QWindow> window_;
     QPointer<QObject> topLevel_;
-    xcb_connection_t* conn_ = nullptr;
-    std::uint32_t drawable_ = 0;
-    std::uint32_t gc_ = 0;
-    std::uint8_t depth_ = 0;
+    std::unique_ptr<ServerPictures> pictures_; // of window_, once it takes them
     Place place_;
-    std::map<QString, std::uint32_t> pixmaps_;
+    std::map<QString, ServerPictures::Picture> pixmaps_;
     bool stale_ = false;
     CheckedSurroundings checked_; // of the last show() that copied, nothing forgotten since
 };

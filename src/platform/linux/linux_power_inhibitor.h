@@ -35,7 +35,8 @@ class LogindInhibitor : public PowerInhibitor {
     std::optional<uint> idleCookie_;
 };
 
-// Asks the X display for a DPMS level; false when there is no X display or it has no DPMS.
+// Asks the X display for a DPMS level; false when there is no X display or it has no DPMS,
+// and always in a build without X11 (platform/x11/x11_dpms.cpp, else platform/no_x11.cpp).
 bool setDpmsLevel(MonitorPower power);
 
 } // namespace kelvaro
