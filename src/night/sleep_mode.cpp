@@ -8,6 +8,7 @@
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "night/night_screen.h"
 #include "settings/settings_store.h"
 #include "wake/wake_verdict.h"
@@ -191,8 +192,7 @@ void addPowerControls(Form& main, Form& night) {
 }
 
 void installSleepMode(Application& app) {
-    mainWindow(app).Sleep1.handlers[Event::Click] = "Sleep1Click";
-    app.defineOperation("Sleep1Click", [&app] { Sleep1Click(app); });
+    handle(app, mainWindow(app).Sleep1, Event::Click, "Sleep1Click", [&app] { Sleep1Click(app); });
     mainWindow(app).Sleep2.handlers[Event::Click] = "Sleep1Click"; // the tray menu's "Sleep"
     defineStep(app, Step::SleepMinuteStep, [&app] { SleepMinuteStep(app); });
 }
