@@ -167,7 +167,7 @@ void installAlarmSounding(Application& app) {
     handle(app, window, Event::KeyDown, "FormKeyPress", [&app] { formKeyPress(app); });
     window.handlers[Event::KeyPress] = window.handlers[Event::KeyDown];
     defineStep(app, Step::Flash1Timer, [&app] { flash1Timer(app); });
-    mainWindow(app).Flash1.handlers[Event::Click] = "Flash1Timer";
+    mainWindow(app).Flash1.handlers[Event::Click] = stepName(Step::Flash1Timer);
     for (Control* label : {&mainWindow(app).LabelSnoozz, &mainWindow(app).LabelSnozDiff})
         handle(app, *label, Event::DblClick, "LabelSnoozzDblClick", [&app] {
             if (alarmInProgress(app)) StartSnooze(app);

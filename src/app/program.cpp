@@ -145,7 +145,6 @@ void assembleProgram(Application& app) {
     });
     app.defineOperation("CloseMainWindow", [&app] { closeMainWindow(app); });
     viewHooks(app).closeMainWindow = [&app] { closeMainWindow(app); };
-    mainWindow(app).form.handlers[Event::Paint] = "FormPaint";
 }
 
 std::unique_ptr<Application> createProgram(const Platform& platform, const LocaleInfo& locale,

@@ -218,7 +218,7 @@ void FormClose(Application& app) {
 }
 
 void installStartup(Application& app) {
-    app.defineOperation("FormPaint", [&app] { FormPaint(app); });
+    handle(app, mainWindow(app).form, Event::Paint, "FormPaint", [&app] { FormPaint(app); });
     app.defineOperation("FormClose", [&app] { FormClose(app); });
     app.defineOperation("ShowSoundLimits", [&app] { ShowSoundLimits(app); });
     defineStep(app, Step::LogProgress, [&app](const Args& a) {

@@ -193,7 +193,8 @@ void addPowerControls(Form& main, Form& night) {
 
 void installSleepMode(Application& app) {
     handle(app, mainWindow(app).Sleep1, Event::Click, "Sleep1Click", [&app] { Sleep1Click(app); });
-    mainWindow(app).Sleep2.handlers[Event::Click] = "Sleep1Click"; // the tray menu's "Sleep"
+    // The tray menu's "Sleep" does what the main menu's does.
+    mainWindow(app).Sleep2.handlers[Event::Click] = mainWindow(app).Sleep1.handler(Event::Click);
     defineStep(app, Step::SleepMinuteStep, [&app] { SleepMinuteStep(app); });
 }
 

@@ -270,8 +270,8 @@ void routeChanges(Application& app) {
                                               ? "PlannerNumberKeyPress"
                                               : "PlannerComboKeyPress";
     }
-    n.ComboBoxHourM.handlers[Event::DblClick] = "ComboBoxHourMChange";
-    n.ComboBoxMinuteM.handlers[Event::DblClick] = "ComboBoxMinuteMChange";
+    for (Control* box : {&n.ComboBoxHourM, &n.ComboBoxMinuteM})
+        box->handlers[Event::DblClick] = box->handler(Event::Change);
     handle(app, n.ComboBoxMinuteM, Event::Exit, "ComboBoxMinuteMExit", [&app] { CheckPlannerMinute(app); });
     for (Control* updown : {&n.UpDownHourM, &n.UpDownMinuteM})
         handle(app, *updown, Event::MouseUp, "UpDownHourMMouseUp", [&app] { plannerUpDownMouseUp(app); });
@@ -281,9 +281,10 @@ void routeChanges(Application& app) {
            [&app] { UsePlanDefaults(app); });
     handle(app, n.GradBtnnMSetAlarm, Event::Click, "GradBtnnMSetAlarmClick", [&app] { SetSuperAlarm(app); });
     MainWindow& w = mainWindow(app);
-    for (Control* line : {&w.Labelsb3, &w.LabelAtime})
-        line->handlers[Event::DblClick] = "Labelsb3DblClick";
-    w.SetSuperAlarm1.handlers[Event::Click] = "Labelsb3DblClick";
+    handle(app, w.Labelsb3, Event::DblClick, "Labelsb3DblClick",
+           [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
+    w.LabelAtime.handlers[Event::DblClick] = w.Labelsb3.handler(Event::DblClick);
+    w.SetSuperAlarm1.handlers[Event::Click] = w.Labelsb3.handler(Event::DblClick);
 }
 
 } // namespace
@@ -296,8 +297,6 @@ void installPlanner(Application& app) {
     routeChanges(app);
     app.defineOperation("PlannerNumberKeyPress", [&app] { plannerNumberKeyPress(app); });
     app.defineOperation("PlannerComboKeyPress", [&app] { plannerComboKeyPress(app); });
-    app.defineOperation("Labelsb3DblClick",
-                        [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
     app.defineOperation("RecalculatePlan", [&app](const Args& a) {
         RecalculatePlan(app, a.empty() ? nullptr : app.find(a[0])); // a script names the sender
         return std::string();
