@@ -4,6 +4,7 @@
 
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/handle.h"
 #include <array>
 
 #include "alarm/alarm_rules.h"
@@ -128,8 +129,7 @@ namespace {
 
 void wireDaysHandlers(Application& app) {
     for (Control* item : dayItems(app)) {
-        item->handlers[Event::Click] = item->name + "Click";
-        app.defineOperation(item->name + "Click", [&app, item] { dayItemClick(app, *item); });
+        handle(app, *item, Event::Click, item->name + "Click", [&app, item] { dayItemClick(app, *item); });
     }
     // The shared handler by its own name; the argument names the clicked item
     // (a script's word, so it is looked up by name).
@@ -142,8 +142,8 @@ void wireDaysHandlers(Application& app) {
         {&w.WeekDaysOnly1, kWeekDaysMask}, {&w.WeekendsOnly1, kWeekendsMask}, {&w.AllDays1, kAllDaysMask}};
     for (const auto& [item, mask] : presets) {
         const int presetMask = mask;
-        item->handlers[Event::Click] = item->name + "Click";
-        app.defineOperation(item->name + "Click", [&app, presetMask] { applyPreset(app, presetMask); });
+        handle(app, *item, Event::Click, item->name + "Click",
+               [&app, presetMask] { applyPreset(app, presetMask); });
     }
 }
 

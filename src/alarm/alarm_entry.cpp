@@ -11,6 +11,7 @@
 #include "app/show_note.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
+#include "framework/handle.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
@@ -160,26 +161,40 @@ void setBoxLists(Application& app) {
 void wireHandlers(Application& app) {
     MainWindow& w = mainWindow(app);
     for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute, &w.ComboBoxSnooze})
-        box->handlers[Event::KeyPress] = "ComboBoxMinuteKeyPress";
+        handle(app, *box, Event::KeyPress, "ComboBoxMinuteKeyPress", [&app] { alarmBoxKeyPress(app); });
     for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute, &w.ComboBoxAMPM}) {
-        box->handlers[Event::Click] = "ComboBoxAMPMClick";
-        box->handlers[Event::Change] = "ComboBoxMinuteChange";
+        handle(app, *box, Event::Click, "ComboBoxAMPMClick", [&app] { alarmBoxClick(app); });
+        handle(app, *box, Event::Change, "ComboBoxMinuteChange", [&app] {
+            syncUpDowns(app);
+            runStep(app, Step::RefreshMilestones);
+        });
     }
-    mainWindow(app).ComboBoxHour.handlers[Event::Exit] = "ComboBoxHourExit";
-    mainWindow(app).ComboBoxMinute.handlers[Event::Exit] = "ComboBoxMinuteExit";
-    mainWindow(app).ComboBoxAMPM.handlers[Event::Exit] = "ComboBoxAMPMExit";
-    mainWindow(app).ComboBoxAMPM.handlers[Event::KeyPress] = "ComboBoxAMPMKeyPress";
-    mainWindow(app).ComboBoxSnooze.handlers[Event::Exit] = "ComboBoxSnoozeExit";
-    mainWindow(app).ComboBoxSnooze.handlers[Event::Click] = "ComboBoxSnoozeClick";
+    handle(app, mainWindow(app).ComboBoxHour, Event::Exit, "ComboBoxHourExit",
+           [&app] { ComboBoxHourExit(app); });
+    handle(app, mainWindow(app).ComboBoxMinute, Event::Exit, "ComboBoxMinuteExit",
+           [&app] { ComboBoxMinuteExit(app); });
+    handle(app, mainWindow(app).ComboBoxAMPM, Event::Exit, "ComboBoxAMPMExit",
+           [&app] { ComboBoxAMPMExit(app); });
+    handle(app, mainWindow(app).ComboBoxAMPM, Event::KeyPress, "ComboBoxAMPMKeyPress",
+           [&app] { ampmKeyPress(app); });
+    handle(app, mainWindow(app).ComboBoxSnooze, Event::Exit, "ComboBoxSnoozeExit",
+           [&app] { ComboBoxSnoozeExit(app); });
+    handle(app, mainWindow(app).ComboBoxSnooze, Event::Click, "ComboBoxSnoozeClick",
+           [&app] { SaveAllSettings(app); });
     for (Control* buttons : {&w.UpDown1, &w.UpDown2}) {
-        buttons->handlers[Event::Click] = "UpDown2Click";
-        buttons->handlers[Event::MouseUp] = "UpDown2MouseUp";
+        handle(app, *buttons, Event::Click, "UpDown2Click", [&app] { upDownClick(app); });
+        handle(app, *buttons, Event::MouseUp, "UpDown2MouseUp", [&app] { upDownMouseUp(app); });
     }
     Control& params = mainWindow(app).EditProgramParams;
-    params.handlers[Event::Click] = "EditProgramParamsClick";
-    params.handlers[Event::KeyPress] = "EditProgramParamsKeyPress";
-    params.handlers[Event::Exit] = "EditProgramParamsExit";
-    notebook(app).ComboBoxHourM.handlers[Event::Exit] = "ComboBoxHourMExit";
+    handle(app, params, Event::Click, "EditProgramParamsClick", [&app] {
+        rebuildAlarmTime(app);
+        keepAlarmTime(app);
+    });
+    handle(app, params, Event::KeyPress, "EditProgramParamsKeyPress", [&app] { programParamsKeyPress(app); });
+    handle(app, params, Event::Exit, "EditProgramParamsExit",
+           [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
+    handle(app, notebook(app).ComboBoxHourM, Event::Exit, "ComboBoxHourMExit",
+           [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
 }
 
 } // namespace
@@ -242,29 +257,6 @@ void CheckPlannerHourBox(Application& app, Control& box) {
 void installAlarmEntry(Application& app) {
     setBoxLists(app);
     wireHandlers(app);
-    app.defineOperation("ComboBoxHourExit", [&app] { ComboBoxHourExit(app); });
-    app.defineOperation("ComboBoxMinuteExit", [&app] { ComboBoxMinuteExit(app); });
-    app.defineOperation("ComboBoxAMPMExit", [&app] { ComboBoxAMPMExit(app); });
-    app.defineOperation("ComboBoxSnoozeExit", [&app] { ComboBoxSnoozeExit(app); });
-    app.defineOperation("ComboBoxSnoozeClick", [&app] { SaveAllSettings(app); });
-    app.defineOperation("ComboBoxMinuteKeyPress", [&app] { alarmBoxKeyPress(app); });
-    app.defineOperation("ComboBoxAMPMKeyPress", [&app] { ampmKeyPress(app); });
-    app.defineOperation("UpDown2Click", [&app] { upDownClick(app); });
-    app.defineOperation("UpDown2MouseUp", [&app] { upDownMouseUp(app); });
-    app.defineOperation("ComboBoxAMPMClick", [&app] { alarmBoxClick(app); });
-    app.defineOperation("ComboBoxMinuteChange", [&app] {
-        syncUpDowns(app);
-        runStep(app, Step::RefreshMilestones);
-    });
-    app.defineOperation("EditProgramParamsClick", [&app] {
-        rebuildAlarmTime(app);
-        keepAlarmTime(app);
-    });
-    app.defineOperation("EditProgramParamsKeyPress", [&app] { programParamsKeyPress(app); });
-    app.defineOperation("EditProgramParamsExit",
-                        [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
-    app.defineOperation("ComboBoxHourMExit",
-                        [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
     defineStep(app, Step::SyncAlarmUpDowns, [&app] { syncUpDowns(app); });
 }
 

@@ -10,6 +10,7 @@
 #include "framework/colors.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 
@@ -163,20 +164,18 @@ void installAlarmSounding(Application& app) {
     installAlarmNotification(app);
     installSoundLimitBoxes(app);
     Form& window = mainWindow(app).form;
-    window.handlers[Event::KeyDown] = "FormKeyPress";
-    window.handlers[Event::KeyPress] = "FormKeyPress";
-    app.defineOperation("FormKeyPress", [&app] { formKeyPress(app); });
+    handle(app, window, Event::KeyDown, "FormKeyPress", [&app] { formKeyPress(app); });
+    window.handlers[Event::KeyPress] = window.handlers[Event::KeyDown];
     defineStep(app, Step::Flash1Timer, [&app] { flash1Timer(app); });
-    mainWindow(app).Flash1.handlers[Event::Click] = "Flash1Timer";
+    mainWindow(app).Flash1.handlers[Event::Click] = stepName(Step::Flash1Timer);
     for (Control* label : {&mainWindow(app).LabelSnoozz, &mainWindow(app).LabelSnozDiff})
-        label->handlers[Event::DblClick] = "LabelSnoozzDblClick";
-    app.defineOperation("LabelSnoozzDblClick", [&app] {
-        if (alarmInProgress(app)) StartSnooze(app);
-    });
+        handle(app, *label, Event::DblClick, "LabelSnoozzDblClick", [&app] {
+            if (alarmInProgress(app)) StartSnooze(app);
+        });
     // Choosing or entering the snooze box during an alarm snoozes (its click saves).
-    mainWindow(app).ComboBoxSnooze.handlers[Event::Change] = "ComboBoxSnoozeChange";
-    mainWindow(app).ComboBoxSnooze.handlers[Event::Enter] = "ComboBoxSnoozeChange";
-    app.defineOperation("ComboBoxSnoozeChange", [&app] { StartSnooze(app); });
+    Control& snooze = mainWindow(app).ComboBoxSnooze;
+    handle(app, snooze, Event::Change, "ComboBoxSnoozeChange", [&app] { StartSnooze(app); });
+    snooze.handlers[Event::Enter] = snooze.handlers[Event::Change];
     app.defineOperation("StartSnooze", [&app] { StartSnooze(app); });
     defineStep(app, Step::CheckAlarmDue, [&app] { CheckAlarmDue(app); });
     defineStep(app, Step::ShowSnoozeCountdown, [&app] { ShowSnoozeCountdown(app); });

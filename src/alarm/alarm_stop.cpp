@@ -7,6 +7,7 @@
 #include "app/show_note.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"
@@ -158,25 +159,20 @@ void Labelsb1DblClick(Application& app) {
 }
 
 void installAlarmStop(Application& app) {
-    mainWindow(app).ButtonStopAlarm.handlers[Event::Click] = "ButtonStopAlarmClick";
-    app.defineOperation("ButtonStopAlarmClick", [&app] { StopAlarmSound(app); });
+    handle(app, mainWindow(app).ButtonStopAlarm, Event::Click, "ButtonStopAlarmClick",
+           [&app] { StopAlarmSound(app); });
     defineStep(app, Step::StopAlarmSound, [&app] { StopAlarmSound(app); });
-    mainWindow(app).ON1.handlers[Event::Click] = "ON1Click";
-    mainWindow(app).OFF1.handlers[Event::Click] = "OFF1Click";
-    app.defineOperation("ON1Click", [&app](const Args& a) {
+    handle(app, mainWindow(app).ON1, Event::Click, "ON1Click", [&app](const Args& a) {
         ON1Click(app, a.empty() || a[0] != "OFF1"); // a script may name the item it clicks
         return std::string();
     });
-    app.defineOperation("OFF1Click", [&app] { ON1Click(app, false); });
+    handle(app, mainWindow(app).OFF1, Event::Click, "OFF1Click", [&app] { ON1Click(app, false); });
     MainWindow& w = mainWindow(app);
     for (Control* c : {&w.LabelAlarmTime, &w.ImageAlarmON, &w.ImageAlarmOFF, &w.LabelAlarmOFF})
-        c->handlers[Event::DblClick] = "ImageAlarmOFFDblClick";
-    app.defineOperation("ImageAlarmOFFDblClick", [&app] { ImageAlarmOFFDblClick(app); });
-    w.AlarmON1.handlers[Event::Click] = "AlarmON1Click";
-    app.defineOperation("AlarmON1Click", [&app] { AlarmON1Click(app); });
+        handle(app, *c, Event::DblClick, "ImageAlarmOFFDblClick", [&app] { ImageAlarmOFFDblClick(app); });
+    handle(app, w.AlarmON1, Event::Click, "AlarmON1Click", [&app] { AlarmON1Click(app); });
     for (Control* line : {&w.Labelsb1, &w.Labelsb2})
-        line->handlers[Event::DblClick] = "Labelsb1DblClick";
-    app.defineOperation("Labelsb1DblClick", [&app] { Labelsb1DblClick(app); });
+        handle(app, *line, Event::DblClick, "Labelsb1DblClick", [&app] { Labelsb1DblClick(app); });
 }
 
 } // namespace kelvaro

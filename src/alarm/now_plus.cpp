@@ -11,6 +11,7 @@
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
@@ -60,21 +61,10 @@ void ComboBoxNowPlusChange(Application& app) {
 
 void installNowPlus(Application& app) {
     MainWindow& w = mainWindow(app);
-    w.ComboBoxNowPlus.handlers[Event::Change] = "ComboBoxNowPlusChange";
-    w.ComboBoxNowPlus.handlers[Event::KeyPress] = "ComboBoxNowPlusKeyPress";
-    w.UpDown3.handlers[Event::Click] = "UpDown3Click";
-    w.UpDown3.handlers[Event::MouseUp] = "UpDown3MouseUp";
-    app.defineOperation("ComboBoxNowPlusChange", [&app] { ComboBoxNowPlusChange(app); });
-    app.defineOperation("UpDown3Click", [&app] {
-        rewriteNowPlus(app);
-        UpdateAlarmDisplay(app);
-    });
-    app.defineOperation("UpDown3MouseUp", [&app] {
-        rewriteNowPlus(app);
-        ComboBoxNowPlusChange(app);
-    });
+    handle(app, w.ComboBoxNowPlus, Event::Change, "ComboBoxNowPlusChange",
+           [&app] { ComboBoxNowPlusChange(app); });
     // Nothing can be typed; Enter checks the alarm boxes as in the boxes themselves.
-    app.defineOperation("ComboBoxNowPlusKeyPress", [&app] {
+    handle(app, w.ComboBoxNowPlus, Event::KeyPress, "ComboBoxNowPlusKeyPress", [&app] {
         KeyEvent* key = app.currentKey();
         if (!key) return;
         if (key->character() == '\r') {
@@ -84,6 +74,14 @@ void installNowPlus(Application& app) {
             rewriteNowPlus(app);
         }
         key->suppressed = true;
+    });
+    handle(app, w.UpDown3, Event::Click, "UpDown3Click", [&app] {
+        rewriteNowPlus(app);
+        UpdateAlarmDisplay(app);
+    });
+    handle(app, w.UpDown3, Event::MouseUp, "UpDown3MouseUp", [&app] {
+        rewriteNowPlus(app);
+        ComboBoxNowPlusChange(app);
     });
 }
 

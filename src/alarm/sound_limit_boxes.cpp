@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -89,27 +90,22 @@ void installSoundLimitBoxes(Application& app) {
     for (const MinuteBox which : {MinuteBox::Music, MinuteBox::Snooze}) {
         const MinuteBoxControls c = controlsOf(app, which);
         const std::string box = c.box.name;
-        c.box.handlers[Event::Exit] = box + "Exit";
-        c.box.handlers[Event::Change] = box + "Change";
-        c.box.handlers[Event::KeyPress] = box + "KeyPress";
-        c.upDown.handlers[Event::MouseUp] = c.upDown.name + "MouseUp";
-        app.defineOperation(box + "Exit", [&app, which] { minuteBoxExit(app, which); });
-        app.defineOperation(box + "Change", [&app, which] { minuteBoxExit(app, which); });
-        app.defineOperation(box + "KeyPress", [&app, which] { minuteBoxKeyPress(app, which); });
-        app.defineOperation(c.upDown.name + "MouseUp", [&app, which] { minuteBoxExit(app, which); });
-        c.label.handlers[Event::DblClick] = c.label.name + "DblClick";
-        app.defineOperation(c.label.name + "DblClick", [&app] { openSettingsPage(app); });
+        handle(app, c.box, Event::Exit, box + "Exit", [&app, which] { minuteBoxExit(app, which); });
+        handle(app, c.box, Event::Change, box + "Change", [&app, which] { minuteBoxExit(app, which); });
+        handle(app, c.box, Event::KeyPress, box + "KeyPress",
+               [&app, which] { minuteBoxKeyPress(app, which); });
+        handle(app, c.upDown, Event::MouseUp, c.upDown.name + "MouseUp",
+               [&app, which] { minuteBoxExit(app, which); });
+        handle(app, c.label, Event::DblClick, c.label.name + "DblClick", [&app] { openSettingsPage(app); });
     }
-    notebook(app).CheckBoxSnooze1.handlers[Event::Click] = "CheckBoxSnooze1Click";
-    app.defineOperation("CheckBoxSnooze1Click", [&app] {
+    handle(app, notebook(app).CheckBoxSnooze1, Event::Click, "CheckBoxSnooze1Click", [&app] {
         if (RefuseCheckBoxChange(app, notebook(app).CheckBoxSnooze1)) return;
         const bool snooze = notebook(app).CheckBoxSnooze1.checked;
         mainWindow(app).ComboBoxSnooze.visible = snooze;
         mainWindow(app).ComboBoxSnooze.enabled = snooze && !mainWindow(app).CheckBoxLock.checked;
         SaveAllSettings(app);
     });
-    notebook(app).CheckBoxAlarmOnce1.handlers[Event::Click] = "CheckBoxAlarmOnce1Click";
-    app.defineOperation("CheckBoxAlarmOnce1Click", [&app] {
+    handle(app, notebook(app).CheckBoxAlarmOnce1, Event::Click, "CheckBoxAlarmOnce1Click", [&app] {
         if (RefuseCheckBoxChange(app, notebook(app).CheckBoxAlarmOnce1)) return;
         SaveAllSettings(app);
     });

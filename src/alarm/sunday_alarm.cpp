@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -70,11 +71,11 @@ void StoreSundayAlarm(Application& app) {
 }
 
 void installSundayAlarm(Application& app) {
-    mainWindow(app).SundayAlarmSeperate1.handlers[Event::Click] = "SundayAlarmSeperate1Click";
+    handle(app, mainWindow(app).SundayAlarmSeperate1, Event::Click, "SundayAlarmSeperate1Click",
+           [&app] { sundaySwitchClick(app); });
     for (Control* label : {&mainWindow(app).LabelSundayAlarm, &mainWindow(app).LabelSundayAlarm1})
-        label->handlers[Event::DblClick] = "LabelSundayAlarm1DblClick";
-    app.defineOperation("SundayAlarmSeperate1Click", [&app] { sundaySwitchClick(app); });
-    app.defineOperation("LabelSundayAlarm1DblClick", [&app] { sundayLabelDblClick(app); });
+        handle(app, *label, Event::DblClick, "LabelSundayAlarm1DblClick",
+               [&app] { sundayLabelDblClick(app); });
     defineStep(app, Step::ShowSundayAlarm, [&app] { ShowSundayAlarm(app); });
     app.defineOperation("StoreSundayAlarm", [&app] { StoreSundayAlarm(app); });
 }

@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/profile_file.h"
 
 #include <memory>
@@ -155,18 +156,14 @@ void addAboutBoxControls(Application& app) {
 
 void installAboutBox(Application& app) {
     AboutBox& box = aboutBox(app);
-    mainWindow(app).About1.handlers[Event::Click] = "About1Click";
-    app.defineOperation("About1Click", [&app] { About1Click(app); });
-    box.form.handlers[Event::Show] = "TFormAboutFormShow";
-    app.defineOperation("TFormAboutFormShow", [&app] { showVersion(app); });
-    box.form.handlers[Event::Close] = "TFormAboutFormClose";
-    app.defineOperation("TFormAboutFormClose", [&box] { runAnimations(box, false); });
+    handle(app, mainWindow(app).About1, Event::Click, "About1Click", [&app] { About1Click(app); });
+    handle(app, box.form, Event::Show, "TFormAboutFormShow", [&app] { showVersion(app); });
+    handle(app, box.form, Event::Close, "TFormAboutFormClose", [&box] { runAnimations(box, false); });
     for (Control* c :
          {&box.LabelEffect2, &box.LabelVersion, &box.Label1, &box.Flame1, &box.Flame2, &box.ManyShape3})
-        c->handlers[Event::Click] = "LabelEffect2Click";
-    app.defineOperation("LabelEffect2Click", [&app] { LabelEffect2Click(app); });
-    box.LabelEffect3.handlers[Event::Click] = "LabelEffect3Click";
-    app.defineOperation("LabelEffect3Click", [&app] { app.closeForm(kAboutBoxName); });
+        handle(app, *c, Event::Click, "LabelEffect2Click", [&app] { LabelEffect2Click(app); });
+    handle(app, box.LabelEffect3, Event::Click, "LabelEffect3Click",
+           [&app] { app.closeForm(kAboutBoxName); });
 }
 
 } // namespace kelvaro

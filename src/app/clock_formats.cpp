@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
@@ -105,8 +106,8 @@ void N24HourFormat1Click(Application& app) {
 }
 
 void installClockFormats(Application& app) {
-    mainWindow(app).N24HourFormat1.handlers[Event::Click] = "N24HourFormat1Click";
-    app.defineOperation("N24HourFormat1Click", [&app] { N24HourFormat1Click(app); });
+    handle(app, mainWindow(app).N24HourFormat1, Event::Click, "N24HourFormat1Click",
+           [&app] { N24HourFormat1Click(app); });
     app.defineOperation("UpdateAlarmDisplay", [&app] { UpdateAlarmDisplay(app); });
     app.defineOperation("TwoDigits", [](const Args& a) { return TwoDigits(a.empty() ? 0 : strToInt(a[0])); });
 }

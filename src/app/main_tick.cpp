@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 
 #include <cmath>
 #include <optional>
@@ -173,8 +174,7 @@ void Timer1Timer(Application& app) {
 }
 
 void installMainTick(Application& app) {
-    mainWindow(app).Timer1.handlers[Event::Click] = "Timer1Timer";
-    app.defineOperation("Timer1Timer", [&app] { Timer1Timer(app); });
+    handle(app, mainWindow(app).Timer1, Event::Click, "Timer1Timer", [&app] { Timer1Timer(app); });
 }
 
 } // namespace kelvaro

@@ -1,5 +1,6 @@
 #include "app/program.h"
 #include "app/steps.h"
+#include "app/view_hooks.h"
 
 #include "app/clock_formats.h"
 #include "app/features.h"
@@ -8,6 +9,7 @@
 #include "app/windows.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -59,13 +61,12 @@ void defineStates(Application& app) {
 }
 
 void installNotebookCommands(Application& app) {
-    mainWindow(app).Settings1.handlers[Event::Click] = "Settings1Click";
-    app.defineOperation("Settings1Click", [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSettings); });
-    notebook(app).GradBtnnClose.handlers[Event::Click] = "GradBtnnCloseClick";
-    app.defineOperation("GradBtnnCloseClick", [&app] { app.closeForm(SettingsNotebook::kName); });
+    handle(app, mainWindow(app).Settings1, Event::Click, "Settings1Click",
+           [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSettings); });
+    handle(app, notebook(app).GradBtnnClose, Event::Click, "GradBtnnCloseClick",
+           [&app] { app.closeForm(SettingsNotebook::kName); });
     // Escape closes the notebook as its window's close button does, from whichever page or box.
-    notebook(app).form.handlers[Event::KeyDown] = "TFormCityKeyDown";
-    app.defineOperation("TFormCityKeyDown", [&app] {
+    handle(app, notebook(app).form, Event::KeyDown, "TFormCityKeyDown", [&app] {
         KeyEvent* key = app.currentKey();
         if (!key || key->key != "Escape" || !notebook(app).form.visible) return;
         key->suppressed = true;
@@ -143,7 +144,7 @@ void assembleProgram(Application& app) {
         return std::string();
     });
     app.defineOperation("CloseMainWindow", [&app] { closeMainWindow(app); });
-    mainWindow(app).form.handlers[Event::Paint] = "FormPaint";
+    viewHooks(app).closeMainWindow = [&app] { closeMainWindow(app); };
 }
 
 std::unique_ptr<Application> createProgram(const Platform& platform, const LocaleInfo& locale,

@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "app/show_note.h"
 #include "app/steps.h"
+#include "app/view_hooks.h"
 #include "app/windows.h"
 
 #include "alarm/alarm_record.h"
@@ -13,6 +14,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 #include "online/online.h"
 #include "settings/profile_file.h"
 #include "settings/settings_lock.h"
@@ -188,7 +190,6 @@ void FormPaint(Application& app) {
     Control& ampm = mainWindow(app).ComboBoxAMPM;
     ampm.text = upperCaseUtf8(ampm.text);
     m.SettingsLoaded = true;
-    step(app, [&] { runStep(app, Step::AfterSettingsLoaded); });
     if (playerIsPlaying(app)) step(app, [&] { runStep(app, Step::StopAlarmSound); });
     logProgress(app, "6");
     m.tickEnabled = true;
@@ -217,20 +218,23 @@ void FormClose(Application& app) {
 }
 
 void installStartup(Application& app) {
-    app.defineOperation("FormPaint", [&app] { FormPaint(app); });
+    handle(app, mainWindow(app).form, Event::Paint, "FormPaint", [&app] { FormPaint(app); });
     app.defineOperation("FormClose", [&app] { FormClose(app); });
     app.defineOperation("ShowSoundLimits", [&app] { ShowSoundLimits(app); });
     defineStep(app, Step::LogProgress, [&app](const Args& a) {
         logProgress(app, a.empty() ? "" : a[0]);
         return std::string();
     });
-    app.defineOperation("Close1Click", [&app] { closeMainWindow(app); });
     app.defineOperation("aaImage1DblClick", [] {});
     app.defineOperation("TextToSpeech1ClickIn", [] {});
-    mainWindow(app).ImageMain.handlers[Event::MouseDown] = "ImageMainMouseDown";
-    app.defineOperation("ImageMainMouseDown",
-                        [&app] { app.platform().host->beginWindowDrag(MainWindow::kName); });
-    mainWindow(app).Close1.handlers[Event::Click] = "Close1Click";
+    handle(app, mainWindow(app).ImageMain, Event::MouseDown, "ImageMainMouseDown",
+           [&app] { app.platform().host->beginWindowDrag(MainWindow::kName); });
+    handle(app, mainWindow(app).Close1, Event::Click, "Close1Click", [&app] { closeMainWindow(app); });
+    MainWindow& w = mainWindow(app);
+    ViewHooks& hooks = viewHooks(app);
+    hooks.clockLabels = {&w.LabelTime, &w.LabelSeconds, &w.LabelDate};
+    // The bare body of the window stands for the picture behind the clock.
+    hooks.mainBodyPressed = [&app] { app.fire(mainWindow(app).ImageMain, Event::MouseDown); };
 }
 
 } // namespace kelvaro

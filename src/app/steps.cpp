@@ -1,6 +1,5 @@
 #include "app/steps.h"
 
-#include <algorithm>
 #include <array>
 #include <iterator>
 
@@ -14,11 +13,6 @@ constexpr const char* kStepNames[] = {
 #undef KELVARO_STEP_NAME
 };
 static_assert(std::size(kStepNames) == std::size(kAllSteps));
-
-// What the taskbar and tray features will fill in.
-constexpr Step kComesLater[] = {
-    Step::AfterSettingsLoaded,
-};
 
 // Each step's operation slot, found by name once: the tick runs some twenty
 // steps a second and looks up none of them.
@@ -36,10 +30,6 @@ const Application::OperationSlot& stepSlot(Application& app, Step step) {
 
 const char* stepName(Step step) {
     return kStepNames[static_cast<int>(step)];
-}
-
-bool stepComesLater(Step step) {
-    return std::find(std::begin(kComesLater), std::end(kComesLater), step) != std::end(kComesLater);
 }
 
 void defineStep(Application& app, Step step, Operation op) {

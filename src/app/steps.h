@@ -2,8 +2,8 @@
 // The steps that the tick, the start-up and the close run for the features, and
 // the questions one feature answers for another. A step is a named operation, so
 // scripts can call it, but the program only reaches it through `Step`: a
-// misspelt step fails the build, and the wiring check (app/wiring.h) knows
-// which steps are still to come with features not built yet.
+// misspelt step fails the build, and the wiring check (app/wiring.h) finds
+// a step that no feature defines.
 #include "framework/application.h"
 
 #include <functional>
@@ -13,7 +13,7 @@ namespace kelvaro {
 
 // clang-format off
 #define KELVARO_STEPS(X) \
-    X(AfterSettingsLoaded) X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue) \
+    X(ApplyAlarmVolume) X(BannerStep) X(BatteryStep) X(CheckAlarmDue) \
     X(CheckAutoSnooze) X(CheckMusicOff) X(CheckOnline) X(CityGridEdited) X(DiscoverMixerLines) \
     X(EndSessionThreadTerminate) X(LoadCityZones) X(RefreshCityZones) X(SaveCityZones) \
     X(ShowCityZone) X(Flash1Timer) X(GivePlayerDefaultFile) X(LoadCitiesAtStart) X(LoadCityPlan) \
@@ -40,8 +40,6 @@ inline constexpr Step kAllSteps[] = {
 };
 
 const char* stepName(Step step);
-// Steps that features not built yet will define; nothing runs for them meanwhile.
-bool stepComesLater(Step step);
 
 void defineStep(Application& app, Step step, Operation op);
 void defineStep(Application& app, Step step, std::function<void()> op);

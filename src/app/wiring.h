@@ -1,7 +1,7 @@
 #pragma once
 // A check of the assembled program's run-time names: every step is defined by
-// a feature or listed as coming later, every handler a window or control routes
-// an event to exists, and every question has its answerer.
+// a feature, every handler a window or control routes an event to exists, and
+// every question of `Queries` has its answerer, and the views are handed every hook.
 #include <string>
 #include <vector>
 

@@ -7,6 +7,7 @@
 #include "cities/city_list.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "sound/list_file.h"
 
 namespace kelvaro {
@@ -44,18 +45,16 @@ namespace {
 void wireNotebook(Application& app) {
     Form& window = notebook(app).form;
     const std::string earlierClose = window.handlers.count(Event::Close) ? window.handlers[Event::Close] : "";
-    app.defineOperation("TFormCityShow", [&app] {
+    handle(app, window, Event::Show, "TFormCityShow", [&app] {
         CityNotebookShown(app);
         runStep(app, Step::TFormCityShowMore);
     });
-    app.defineOperation("TFormCityClose", [&app, earlierClose] {
+    handle(app, window, Event::Close, "TFormCityClose", [&app, earlierClose] {
         if (!earlierClose.empty()) app.run(earlierClose); // a handler another feature routed here
         runStep(app, Step::StoreCityPlan);                // before the list is read back from its file
         CityNotebookClosed(app);
         runStep(app, Step::TFormCityCloseMore);
     });
-    window.handlers[Event::Show] = "TFormCityShow";
-    window.handlers[Event::Close] = "TFormCityClose";
 }
 
 } // namespace

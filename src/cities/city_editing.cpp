@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/conversions.h"
+#include "framework/handle.h"
 
 #include <algorithm>
 
@@ -163,21 +164,15 @@ void GradBtnnMyCitiesClick(Application& app) {
 
 void installCityEditing(Application& app) {
     Control& grid = cityGrid(app);
-    grid.handlers[Event::Click] = "MgridCitiesClick";
-    grid.handlers[Event::MouseDown] = "MgridCitiesMouseDown";
-    grid.handlers[Event::KeyDown] = "MgridCitiesKeyDown";
-    grid.handlers[Event::KeyPress] = "MgridCitiesKeyPress";
-    grid.handlers[Event::KeyUp] = "MgridCitiesKeyUp";
-    grid.handlers[Event::Exit] = "MgridCitiesExit";
-    notebook(app).GradBtnnMyCities.handlers[Event::Click] = "GradBtnnMyCitiesClick";
-    app.defineOperation("MgridCitiesClick", [&app] { MgridCitiesClick(app); });
+    handle(app, grid, Event::Click, "MgridCitiesClick", [&app] { MgridCitiesClick(app); });
+    handle(app, grid, Event::MouseDown, "MgridCitiesMouseDown", [&app] { keepCursorInEditableColumns(app); });
+    handle(app, grid, Event::KeyDown, "MgridCitiesKeyDown", [&app] { MgridCitiesKeyDown(app); });
+    handle(app, grid, Event::KeyPress, "MgridCitiesKeyPress", [&app] { MgridCitiesKeyPress(app); });
+    handle(app, grid, Event::KeyUp, "MgridCitiesKeyUp", [&app] { MgridCitiesKeyUp(app); });
+    handle(app, grid, Event::Exit, "MgridCitiesExit", [&app] { MgridCitiesExit(app); });
+    handle(app, notebook(app).GradBtnnMyCities, Event::Click, "GradBtnnMyCitiesClick",
+           [&app] { GradBtnnMyCitiesClick(app); });
     app.defineOperation("MgridCitiesSelectCell", [&app] { MgridCitiesSelectCell(app); });
-    app.defineOperation("MgridCitiesMouseDown", [&app] { keepCursorInEditableColumns(app); });
-    app.defineOperation("MgridCitiesKeyDown", [&app] { MgridCitiesKeyDown(app); });
-    app.defineOperation("MgridCitiesKeyPress", [&app] { MgridCitiesKeyPress(app); });
-    app.defineOperation("MgridCitiesKeyUp", [&app] { MgridCitiesKeyUp(app); });
-    app.defineOperation("MgridCitiesExit", [&app] { MgridCitiesExit(app); });
-    app.defineOperation("GradBtnnMyCitiesClick", [&app] { GradBtnnMyCitiesClick(app); });
 }
 
 } // namespace kelvaro

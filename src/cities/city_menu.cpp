@@ -8,6 +8,7 @@
 #include "cities/hour_difference.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -55,8 +56,7 @@ void addCommand(Application& app, const std::string& name, const std::string& ca
                 const std::string& page) {
     Control& item = mainWindow(app).form.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
     item.caption = caption;
-    item.handlers[Event::Click] = name + "Click";
-    app.defineOperation(name + "Click", [&app, page] {
+    handle(app, item, Event::Click, name + "Click", [&app, page] {
         OpenNotebookOn(app, notebook(app).form.find(page)); // the page named when the menu was built
     });
 }
@@ -135,8 +135,7 @@ void RebuildCityMenu(Application& app) {
         const std::string name = itemName(row);
         if (row > made.count) {
             Control& added = window.add(name, ControlKind::MenuItem, mainWindow(app).Cities1.name);
-            added.handlers[Event::Click] = name + "Click";
-            app.defineOperation(name + "Click", [&app, name] { SelectCity(app, name); });
+            handle(app, added, Event::Click, name + "Click", [&app, name] { SelectCity(app, name); });
         }
         Control& item = *window.find(name);
         // An item past the list waits, hidden, for a longer one; a row without a name (the
@@ -222,9 +221,8 @@ void installCityMenu(Application& app) {
             a.empty() ? app.main.CityOffset : static_cast<float>(hourDifferenceOrThrow(a[0], app.locale()));
         return formatDateTime("yyyy-mm-dd hh:nn:ss", ShiftToCity(app, offset), LocaleInfo::enUS());
     });
-    app.defineOperation("AddNewTimeZone1Click",
-                        [&app] { OpenNotebookOn(app, &notebook(app).TabSheetCities); });
-    mainWindow(app).AddNewTimeZone1.handlers[Event::Click] = "AddNewTimeZone1Click";
+    handle(app, mainWindow(app).AddNewTimeZone1, Event::Click, "AddNewTimeZone1Click",
+           [&app] { OpenNotebookOn(app, &notebook(app).TabSheetCities); });
 }
 
 } // namespace kelvaro

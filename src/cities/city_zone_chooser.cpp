@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 
 namespace kelvaro {
 
@@ -174,17 +175,15 @@ void addCityZoneControls(Form& f) {
 
 void installCityZoneChooser(Application& app) {
     SettingsNotebook& book = notebook(app);
-    book.ComboBoxZone.handlers[Event::Change] = "ComboBoxZoneChange";
-    book.ComboBoxZone.handlers[Event::KeyDown] = "ComboBoxZoneKeyDown";
-    book.GradBtnnUseZone.handlers[Event::Click] = "GradBtnnUseZoneClick";
-    book.GradBtnnNoZone.handlers[Event::Click] = "GradBtnnNoZoneClick";
-    app.defineOperation("ComboBoxZoneChange", [&app] { ComboBoxZoneChange(app); });
-    app.defineOperation("ComboBoxZoneKeyDown", [&app] {
+    handle(app, book.ComboBoxZone, Event::Change, "ComboBoxZoneChange", [&app] { ComboBoxZoneChange(app); });
+    handle(app, book.ComboBoxZone, Event::KeyDown, "ComboBoxZoneKeyDown", [&app] {
         const KeyEvent* key = app.currentKey();
         if (key && key->key == "Enter") GradBtnnUseZoneClick(app);
     });
-    app.defineOperation("GradBtnnUseZoneClick", [&app] { GradBtnnUseZoneClick(app); });
-    app.defineOperation("GradBtnnNoZoneClick", [&app] { GradBtnnNoZoneClick(app); });
+    handle(app, book.GradBtnnUseZone, Event::Click, "GradBtnnUseZoneClick",
+           [&app] { GradBtnnUseZoneClick(app); });
+    handle(app, book.GradBtnnNoZone, Event::Click, "GradBtnnNoZoneClick",
+           [&app] { GradBtnnNoZoneClick(app); });
     defineStep(app, Step::CityGridEdited, [&app] { CityGridEdited(app); });
 }
 

@@ -1,12 +1,14 @@
 #include "city_clock/city_clock.h"
 
 #include "app/steps.h"
+#include "app/view_hooks.h"
 #include "app/windows.h"
 #include "cities/city_list.h"
 #include "cities/hour_difference.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/settings_store.h"
 
 #include <algorithm>
@@ -143,29 +145,29 @@ void addCityClockControls(Form& main, Form& book) {
 
 void installCityClock(Application& app) {
     Control& panel = mainWindow(app).PanelKV;
-    panel.handlers[Event::Click] = "PanelKVClick";
+    handle(app, panel, Event::Click, "PanelKVClick", [&app] { PanelKVClick(app); });
     panel.handlers[Event::DblClick] = "Maximize1Click"; // the tray's "Maximize"
-    panel.handlers[Event::MouseDown] = "PanelKVMouseDown";
-    panel.handlers[Event::MouseMove] = "PanelKVMouseMove";
-    panel.handlers[Event::MouseUp] = "PanelKVMouseUp";
-    // The view opens the tray's pop-up menu "PopupMenu1" on the panel, once the tray has one.
+    // Arguments: the x position in the panel, and the keys and buttons held ("ctrl+left").
+    handle(app, panel, Event::MouseDown, "PanelKVMouseDown", [&app](const Args& a) {
+        PanelKVMouseDown(app, a);
+        return std::string();
+    });
+    handle(app, panel, Event::MouseMove, "PanelKVMouseMove", [&app](const Args& a) {
+        PanelKVMouseMove(app, a);
+        return std::string();
+    });
+    handle(app, panel, Event::MouseUp, "PanelKVMouseUp", [&app] { SaveAllSettings(app); });
+    viewHooks(app).taskbarPanel = &panel;
+    viewHooks(app).taskbarArea = [&app](int width) {
+        cityClockState(app).areaWidth = width;
+        alignRight(app);
+    };
     defineStep(app, Step::UpdateTaskbarClock, [&app](const Args& a) {
         const int color = a.size() > 1 ? strToIntDef(a[1], kKeepColor) : kKeepColor;
         UpdateTaskbarClock(app, a.empty() ? std::string() : a[0], color);
         return std::string();
     });
     defineStep(app, Step::PlaceTaskbarClock, [&app] { PlaceTaskbarClock(app); });
-    app.defineOperation("PanelKVClick", [&app] { PanelKVClick(app); });
-    // Arguments: the x position in the panel, and the keys and buttons held ("ctrl+left").
-    app.defineOperation("PanelKVMouseDown", [&app](const Args& a) {
-        PanelKVMouseDown(app, a);
-        return std::string();
-    });
-    app.defineOperation("PanelKVMouseMove", [&app](const Args& a) {
-        PanelKVMouseMove(app, a);
-        return std::string();
-    });
-    app.defineOperation("PanelKVMouseUp", [&app] { SaveAllSettings(app); });
     // The view tells the width of the screen's free area, where the panel stands right-aligned.
     app.defineOperation("PanelKVArea", [&app](const Args& a) {
         if (!a.empty()) cityClockState(app).areaWidth = strToIntDef(a[0], cityClockState(app).areaWidth);

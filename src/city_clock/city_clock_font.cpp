@@ -6,6 +6,7 @@
 #include "app/main_state.h"
 #include "app/windows.h"
 #include "framework/application.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/text_file.h"
 
@@ -79,9 +80,8 @@ void loadCityClockFont(Application& app) {
 }
 
 void installCityClockFont(Application& app) {
-    notebook(app).GradBtnnChangeTimeFontSize1.handlers[Event::Click] = "GradBtnnChangeTimeFontSize1Click";
-    app.defineOperation("GradBtnnChangeTimeFontSize1Click",
-                        [&app] { GradBtnnChangeTimeFontSize1Click(app); });
+    handle(app, notebook(app).GradBtnnChangeTimeFontSize1, Event::Click, "GradBtnnChangeTimeFontSize1Click",
+           [&app] { GradBtnnChangeTimeFontSize1Click(app); });
     app.defineState("CityClockFont", [&app] {
         const FontChoice& f = cityClockState(app).font;
         return f.name + "," + std::to_string(f.pointSize) + (f.bold ? ",bold" : "") +

@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "moon/moon_phase.h"
 
 #include <cstdio>
@@ -19,8 +20,7 @@ void addMoonControls(Form& f) {
 void installMoon(Application& app) {
     Control& moon = mainWindow(app).Moon1;
     moon.value = app.now();
-    moon.handlers[Event::DblClick] = "Moon1DblClick";
-    app.defineOperation("Moon1DblClick", [] {});
+    handle(app, moon, Event::DblClick, "Moon1DblClick", [] {});
     defineStep(app, Step::SetMoonDate, [&app] { mainWindow(app).Moon1.value = app.main.CityNow; });
     app.defineState("MoonPhase", [&app] {
         char text[32];

@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 
 #include <cstdlib>
 #include <string>
@@ -117,20 +118,15 @@ void addNightScreenLabels(Form& f) {
 
 void installNightScreen(Application& app) {
     Form& f = nightScreen(app).form;
-    f.handlers[Event::Show] = "ScreenBlankShow";
-    f.handlers[Event::Close] = "ScreenBlankClose";
-    f.handlers[Event::KeyDown] = "ScreenBlankKeyDown";
-    f.handlers[Event::MouseDown] = "ScreenBlankMouseDown";
-    f.handlers[Event::Paint] = "ScreenBlankPaint";
-    app.defineOperation("ScreenBlankShow", [&app] { onShow(app); });
-    app.defineOperation("ScreenBlankClose", [&app] { onClose(app); });
-    app.defineOperation("ScreenBlankKeyDown", [&app] { CloseNightScreen(app); });
-    app.defineOperation("ScreenBlankMouseDown", [&app] { CloseNightScreen(app); });
-    app.defineOperation("ScreenBlankDeactivate", [&app] { CloseNightScreen(app); });
-    app.defineOperation("ScreenBlankPaint", [&app] {
+    handle(app, f, Event::Show, "ScreenBlankShow", [&app] { onShow(app); });
+    handle(app, f, Event::Close, "ScreenBlankClose", [&app] { onClose(app); });
+    handle(app, f, Event::KeyDown, "ScreenBlankKeyDown", [&app] { CloseNightScreen(app); });
+    handle(app, f, Event::MouseDown, "ScreenBlankMouseDown", [&app] { CloseNightScreen(app); });
+    handle(app, f, Event::Paint, "ScreenBlankPaint", [&app] {
         NightScreen& s = nightScreen(app);
         layoutNightScreen(s, s.form.width, s.form.height);
     });
+    app.defineOperation("ScreenBlankDeactivate", [&app] { CloseNightScreen(app); });
     // A move to client point X Y (the window covers the screen, so screen points too).
     app.defineOperation("ScreenBlankMouseMove", [&app](const Args& a) {
         if (a.size() == 2) mouseMove(app, std::stoi(a[0]), std::stoi(a[1]));

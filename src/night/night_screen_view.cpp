@@ -54,7 +54,7 @@ NightScreenView::NightScreenView(Application& app, ProgramView& view) : app_(app
         const QPoint p = QCursor::pos();
         return std::pair{p.x(), p.y()};
     });
-    view.registerOwnWindow(NightScreen::kName, [this] { sync(); });
+    view.registerOwnWindow(nightScreen(app).form, [this] { sync(); });
 }
 
 void NightScreenView::sync() {

@@ -8,6 +8,7 @@
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "night/night_screen.h"
 #include "settings/settings_store.h"
 #include "wake/wake_verdict.h"
@@ -191,9 +192,9 @@ void addPowerControls(Form& main, Form& night) {
 }
 
 void installSleepMode(Application& app) {
-    mainWindow(app).Sleep1.handlers[Event::Click] = "Sleep1Click";
-    app.defineOperation("Sleep1Click", [&app] { Sleep1Click(app); });
-    mainWindow(app).Sleep2.handlers[Event::Click] = "Sleep1Click"; // the tray menu's "Sleep"
+    handle(app, mainWindow(app).Sleep1, Event::Click, "Sleep1Click", [&app] { Sleep1Click(app); });
+    // The tray menu's "Sleep" does what the main menu's does.
+    mainWindow(app).Sleep2.handlers[Event::Click] = mainWindow(app).Sleep1.handler(Event::Click);
     defineStep(app, Step::SleepMinuteStep, [&app] { SleepMinuteStep(app); });
 }
 

@@ -11,6 +11,7 @@
 #include "cities/city_zones.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/profile_file.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
@@ -180,10 +181,10 @@ void addListBackupControls(Form& f) {
 }
 
 void installListBackup(Application& app) {
-    mainWindow(app).SaveSettingstoFloppy1.handlers[Event::Click] = "SaveSettingstoFloppy1Click";
-    mainWindow(app).RestoreSettingsfromFloppy1.handlers[Event::Click] = "RestoreSettingsfromFloppy1Click";
-    app.defineOperation("SaveSettingstoFloppy1Click", [&app] { SaveSettingstoFloppy1Click(app); });
-    app.defineOperation("RestoreSettingsfromFloppy1Click", [&app] { RestoreSettingsfromFloppy1Click(app); });
+    handle(app, mainWindow(app).SaveSettingstoFloppy1, Event::Click, "SaveSettingstoFloppy1Click",
+           [&app] { SaveSettingstoFloppy1Click(app); });
+    handle(app, mainWindow(app).RestoreSettingsfromFloppy1, Event::Click, "RestoreSettingsfromFloppy1Click",
+           [&app] { RestoreSettingsfromFloppy1Click(app); });
 }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "app/windows.h"
 #include "framework/application.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -16,8 +17,7 @@ constexpr const char* kUncheckedGlyph = "\xc2\xa8"; // an empty box
 
 void wireGlyphMirror(Application& app, Control& box, Control& label) {
     const std::string handler = box.name + "Click";
-    box.handlers[Event::Click] = handler;
-    app.defineOperation(handler, [&app, &box, &label] {
+    handle(app, box, Event::Click, handler, [&app, &box, &label] {
         if (RefuseCheckBoxChange(app, box)) return;
         label.caption = box.checked ? kCheckedGlyph : kUncheckedGlyph;
         SaveAllSettings(app);
@@ -31,13 +31,11 @@ void installSettingCheckBoxes(Application& app) {
     wireGlyphMirror(app, notebook(app).CheckBoxSpeakDuringAlarm1, mainWindow(app).Labelsda);
     // Switching the question itself on or off asks nothing; it would ask while
     // loading the very option that turns the question on.
-    notebook(app).CheckBoxWarnifChangingSettings1.handlers[Event::Click] =
-        "CheckBoxWarnifChangingSettings1Click";
-    app.defineOperation("CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
+    handle(app, notebook(app).CheckBoxWarnifChangingSettings1, Event::Click,
+           "CheckBoxWarnifChangingSettings1Click", [&app] { SaveAllSettings(app); });
     SettingsNotebook& nb = notebook(app);
     // The entry follows the box at once: written when ticked, removed when unticked.
-    nb.CheckBoxAutoStartwithWindows1.handlers[Event::Click] = "CheckBoxAutoStartwithWindows1Click";
-    app.defineOperation("CheckBoxAutoStartwithWindows1Click", [&app] {
+    handle(app, nb.CheckBoxAutoStartwithWindows1, Event::Click, "CheckBoxAutoStartwithWindows1Click", [&app] {
         Control& box = notebook(app).CheckBoxAutoStartwithWindows1;
         if (RefuseCheckBoxChange(app, box)) return;
         if (box.checked)
@@ -53,8 +51,7 @@ void installSettingCheckBoxes(Application& app) {
           &nb.CheckBoxSTNewMusic, &nb.CheckBoxAlarmOnce1, &nb.CheckBoxSnooze1}) {
         if (!box->handler(Event::Click).empty()) continue; // a feature wired its own
         const std::string handler = box->name + "Click";
-        box->handlers[Event::Click] = handler;
-        app.defineOperation(handler, [&app, box] {
+        handle(app, *box, Event::Click, handler, [&app, box] {
             if (RefuseCheckBoxChange(app, *box)) return;
             SaveAllSettings(app);
         });

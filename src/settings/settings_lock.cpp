@@ -5,6 +5,7 @@
 #include "app/after_remote_answer.h"
 #include "app/show_note.h"
 #include "framework/application.h"
+#include "framework/handle.h"
 #include "settings/settings_store.h"
 
 #include <optional>
@@ -84,21 +85,19 @@ bool AskAfterRemoteAnswer(Application& app, std::function<void()> change) {
 }
 
 void installSettingsLock(Application& app) {
-    mainWindow(app).CheckBoxLock.handlers[Event::Click] = "CheckBoxLockClick";
-    mainWindow(app).LockSettings1.handlers[Event::Click] = "LockSettings1Click";
     // The check box saves as well, so that a lock set there survives a crash.
-    app.defineOperation("CheckBoxLockClick", [&app] {
+    handle(app, mainWindow(app).CheckBoxLock, Event::Click, "CheckBoxLockClick", [&app] {
         ApplySettingsLock(app);
         SaveAllSettings(app);
     });
-    app.defineOperation("ApplySettingsLock", [&app] { ApplySettingsLock(app); });
-    app.defineOperation("LockSettings1Click", [&app] {
+    handle(app, mainWindow(app).LockSettings1, Event::Click, "LockSettings1Click", [&app] {
         Control& item = mainWindow(app).LockSettings1;
         item.checked = !item.checked;
         app.setChecked(mainWindow(app).CheckBoxLock, item.checked);
         ApplySettingsLock(app);
         SaveAllSettings(app);
     });
+    app.defineOperation("ApplySettingsLock", [&app] { ApplySettingsLock(app); });
     app.defineOperation("ConfirmSettingChange", [&app](const Args&) {
         return std::string(ConfirmSettingChange(app) ? "true" : "false");
     });

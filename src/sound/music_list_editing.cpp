@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "sound/list_file.h"
 #include "sound/music_lists.h"
@@ -309,8 +310,7 @@ void addMusicListButtons(Form& f) {
 void installMusicListEditing(Application& app) {
     SettingsNotebook& nb = notebook(app);
     auto on = [&app](Control& c, Event e, const std::string& handler, std::function<void()> op) {
-        c.handlers[e] = handler;
-        app.defineOperation(handler, std::move(op));
+        handle(app, c, e, handler, std::move(op));
     };
     on(nb.ButtonAddWave, Event::Click, "ButtonAddWaveClick", [&app] { addMediaEntry(app); });
     on(nb.ButtonAddCD, Event::Click, "ButtonAddCDClick", [&app] { addCdTracks(app); });
@@ -338,14 +338,12 @@ void installMusicListEditing(Application& app) {
             if (app.currentKey() && app.currentKey()->key == "Delete") deleteRow(app, *grid);
         });
     }
-    nb.MgridWave.handlers[Event::MouseDown] = "MgridWaveMouseDown";
-    app.defineOperation("MgridWaveMouseDown", [&app](const Args& a) {
+    handle(app, nb.MgridWave, Event::MouseDown, "MgridWaveMouseDown", [&app](const Args& a) {
         notebook(app).MgridWave.col = 0;
         if (!a.empty() && a[0] == "right") moveEntry(app);
         return std::string();
     });
-    nb.MgridCD.handlers[Event::MouseDown] = "MgridCDMouseDown";
-    app.defineOperation("MgridCDMouseDown", [&app] { notebook(app).MgridCD.col = 0; });
+    handle(app, nb.MgridCD, Event::MouseDown, "MgridCDMouseDown", [&app] { notebook(app).MgridCD.col = 0; });
     on(nb.MgridWave, Event::DblClick, "MgridWaveDblClick", [&app] { previewMedia(app); });
     on(nb.MgridCD, Event::DblClick, "MgridCDDblClick", [&app] { previewCd(app); });
     on(nb.MgridWebRadio, Event::DblClick, "MgridWebRadioDblClick", [&app] { chooseWebRadio(app); });

@@ -4,6 +4,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
+#include "framework/handle.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"
@@ -101,8 +102,8 @@ void ChooseSoundSource(Application& app, Control& item) {
 
 void installSoundChoice(Application& app) {
     for (Control* item : sourceItems(app)) {
-        item->handlers[Event::Click] = item->name + "Click";
-        app.defineOperation(item->name + "Click", [&app, item] { ChooseSoundSource(app, *item); });
+        handle(app, *item, Event::Click, item->name + "Click",
+               [&app, item] { ChooseSoundSource(app, *item); });
     }
     app.defineOperation("ChooseSoundSource", [&app](const Args& a) {
         if (!a.empty()) ChooseSoundSource(app, app.ctl(a[0])); // a script names the item

@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
+#include "framework/handle.h"
 #include "sound/alarm_sound.h"
 #include "sound/gentle_start.h"
 
@@ -335,13 +336,10 @@ void addVolumeControls(Form& f) {
 
 void installVolumeControl(Application& app) {
     MainWindow& w = mainWindow(app);
-    w.TrackBarCD.handlers[Event::Change] = "OnVolumeSlider";
-    w.ButtonTestVolume.handlers[Event::Click] = "TestVolume";
-    w.TimerGentleStart.handlers[Event::Click] = "GentleStartStep";
-    app.defineOperation("GentleStartStep", [&app] { GentleStartStep(app); });
-    app.defineOperation("OnVolumeSlider", [&app] { OnVolumeSlider(app); });
+    handle(app, w.TrackBarCD, Event::Change, "OnVolumeSlider", [&app] { OnVolumeSlider(app); });
+    handle(app, w.ButtonTestVolume, Event::Click, "TestVolume", [&app] { TestVolume(app); });
+    handle(app, w.TimerGentleStart, Event::Click, "GentleStartStep", [&app] { GentleStartStep(app); });
     app.defineOperation("OnMixerChange", [&app] { OnMixerChange(app); });
-    app.defineOperation("TestVolume", [&app] { TestVolume(app); });
     defineStep(app, Step::DiscoverMixerLines, [&app] { DiscoverMixerLines(app); });
     defineStep(app, Step::SaveLineVolumes, [&app] { SaveLineVolumes(app); });
     defineStep(app, Step::ApplyAlarmVolume, [&app] { ApplyAlarmVolume(app); });

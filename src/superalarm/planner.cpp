@@ -1,5 +1,6 @@
 // The planner's page: the plan worked out backwards, the defaults in the settings
 // file, the plan of each city in the city list, and "Set Alarm".
+#include "framework/handle.h"
 #include "superalarm/superalarm.h"
 
 #include "app/clock_formats.h"
@@ -264,24 +265,26 @@ void routeChanges(Application& app) {
     for (std::size_t i = 0; i <= kSleepField; ++i) {
         Control& field = *c[i];
         const std::string op = field.name + "Change";
-        field.handlers[Event::Change] = op;
-        app.defineOperation(op, [&app, &field] { RecalculatePlan(app, &field); });
+        handle(app, field, Event::Change, op, [&app, &field] { RecalculatePlan(app, &field); });
         field.handlers[Event::KeyPress] = kPlanFields[i].number && i != kHourField && i != kMinuteField
                                               ? "PlannerNumberKeyPress"
                                               : "PlannerComboKeyPress";
     }
-    n.ComboBoxHourM.handlers[Event::DblClick] = "ComboBoxHourMChange";
-    n.ComboBoxMinuteM.handlers[Event::DblClick] = "ComboBoxMinuteMChange";
-    n.ComboBoxMinuteM.handlers[Event::Exit] = "ComboBoxMinuteMExit";
+    for (Control* box : {&n.ComboBoxHourM, &n.ComboBoxMinuteM})
+        box->handlers[Event::DblClick] = box->handler(Event::Change);
+    handle(app, n.ComboBoxMinuteM, Event::Exit, "ComboBoxMinuteMExit", [&app] { CheckPlannerMinute(app); });
     for (Control* updown : {&n.UpDownHourM, &n.UpDownMinuteM})
-        updown->handlers[Event::MouseUp] = "UpDownHourMMouseUp";
-    n.GradBtnnMSaveDefaults.handlers[Event::Click] = "GradBtnnMSaveDefaultsClick";
-    n.GradBtnnMUseDefaults.handlers[Event::Click] = "GradBtnnMUseDefaultsClick";
-    n.GradBtnnMSetAlarm.handlers[Event::Click] = "GradBtnnMSetAlarmClick";
+        handle(app, *updown, Event::MouseUp, "UpDownHourMMouseUp", [&app] { plannerUpDownMouseUp(app); });
+    handle(app, n.GradBtnnMSaveDefaults, Event::Click, "GradBtnnMSaveDefaultsClick",
+           [&app] { SavePlanDefaults(app); });
+    handle(app, n.GradBtnnMUseDefaults, Event::Click, "GradBtnnMUseDefaultsClick",
+           [&app] { UsePlanDefaults(app); });
+    handle(app, n.GradBtnnMSetAlarm, Event::Click, "GradBtnnMSetAlarmClick", [&app] { SetSuperAlarm(app); });
     MainWindow& w = mainWindow(app);
-    for (Control* line : {&w.Labelsb3, &w.LabelAtime})
-        line->handlers[Event::DblClick] = "Labelsb3DblClick";
-    w.SetSuperAlarm1.handlers[Event::Click] = "Labelsb3DblClick";
+    handle(app, w.Labelsb3, Event::DblClick, "Labelsb3DblClick",
+           [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
+    w.LabelAtime.handlers[Event::DblClick] = w.Labelsb3.handler(Event::DblClick);
+    w.SetSuperAlarm1.handlers[Event::Click] = w.Labelsb3.handler(Event::DblClick);
 }
 
 } // namespace
@@ -294,13 +297,6 @@ void installPlanner(Application& app) {
     routeChanges(app);
     app.defineOperation("PlannerNumberKeyPress", [&app] { plannerNumberKeyPress(app); });
     app.defineOperation("PlannerComboKeyPress", [&app] { plannerComboKeyPress(app); });
-    app.defineOperation("ComboBoxMinuteMExit", [&app] { CheckPlannerMinute(app); });
-    app.defineOperation("UpDownHourMMouseUp", [&app] { plannerUpDownMouseUp(app); });
-    app.defineOperation("GradBtnnMSaveDefaultsClick", [&app] { SavePlanDefaults(app); });
-    app.defineOperation("GradBtnnMUseDefaultsClick", [&app] { UsePlanDefaults(app); });
-    app.defineOperation("GradBtnnMSetAlarmClick", [&app] { SetSuperAlarm(app); });
-    app.defineOperation("Labelsb3DblClick",
-                        [&app] { OpenNotebookOn(app, &notebook(app).TabSheetSuperAlarm); });
     app.defineOperation("RecalculatePlan", [&app](const Args& a) {
         RecalculatePlan(app, a.empty() ? nullptr : app.find(a[0])); // a script names the sender
         return std::string();

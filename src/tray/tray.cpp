@@ -2,6 +2,7 @@
 #include "tray/tray.h"
 #include "app/features.h"
 #include "app/steps.h"
+#include "app/view_hooks.h"
 #include "app/windows.h"
 
 #include <algorithm>
@@ -121,6 +122,7 @@ void installTray(Application& app) {
     tray.show();
     defineStep(app, Step::UpdateTrayTip, [&app] { ShowTrayTip(app); });
     w.Close2.handlers[Event::Click] = "Close1Click";
+    viewHooks(app).trayMenu = &w.PopupMenu1;
     // "Sleep" (Sleep2) is routed by the sleep mode.
 }
 

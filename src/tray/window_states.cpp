@@ -5,6 +5,7 @@
 #include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/handle.h"
 #include "tray/tray.h"
 
 namespace kelvaro {
@@ -74,8 +75,7 @@ void installWindowStates(Application& app) {
     defineStep(app, Step::ShowMainWindow, [&app] { ShowMainWindow(app); });
     defineStep(app, Step::ShapeMainWindow, [&app] { mainWindow(app).form.rounded = true; });
     const auto route = [&app](Control& control, const char* handler, void (*op)(Application&)) {
-        control.handlers[Event::Click] = handler;
-        app.defineOperation(handler, [&app, op] { op(app); });
+        handle(app, control, Event::Click, handler, [&app, op] { op(app); });
     };
     route(w.Minimize1, "Minimize1Click", MinimizeMainWindow);
     route(w.Minimize2, "Minimize2Click", MinimizeMainWindow);

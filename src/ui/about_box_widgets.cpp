@@ -1,5 +1,6 @@
 #include "ui/about_box_widgets.h"
 
+#include "app/about_box.h"
 #include "framework/control.h"
 #include "ui/control_sync.h"
 #include "ui/flame_widget.h"
@@ -171,10 +172,11 @@ void ScrollText::paintEvent(QPaintEvent*) {
 }
 
 void registerAboutBoxWidgets(ProgramView& view) {
+    AboutBox& box = aboutBox(view.application());
     // The notice and the version, centred under the title.
-    for (const char* label : {"Label1", "LabelVersion"})
+    for (const Control* label : {&box.Label1, &box.LabelVersion})
         view.registerCustomWidget(
-            label,
+            *label,
             [](QWidget* parent, Control&) {
                 auto* l = new QLabel(parent);
                 l->setAlignment(Qt::AlignCenter);
@@ -188,27 +190,27 @@ void registerAboutBoxWidgets(ProgramView& view) {
                 l->setPalette(palette);
             });
     view.registerCustomWidget(
-        "LabelEffect2",
+        box.LabelEffect2,
         [](QWidget* parent, Control&) {
             return new EffectLabel(parent, {QColor(255, 0, 0), QColor(128, 128, 0), QColor(255, 255, 0),
                                             QColor(40, 40, 0), QColor(), 10});
         },
         [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
     view.registerCustomWidget(
-        "LabelEffect3",
+        box.LabelEffect3,
         [](QWidget* parent, Control& c) {
             return new EffectLabel(parent, {frameworkColor(c.color), frameworkColor(c.color), QColor(),
                                             QColor(128, 128, 128), frameworkColor(c.bgcolor), 2});
         },
         [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
     view.registerCustomWidget(
-        "ManyShape3", [](QWidget* parent, Control&) { return new TriangleShape(parent); },
+        box.ManyShape3, [](QWidget* parent, Control&) { return new TriangleShape(parent); },
         [](QWidget* w, const Control& c) {
             static_cast<TriangleShape*>(w)->setColors(frameworkColor(c.color), frameworkColor(c.bgcolor));
         });
-    for (const char* flame : {"Flame1", "Flame2"})
+    for (const Control* flame : {&box.Flame1, &box.Flame2})
         view.registerCustomWidget(
-            flame, [](QWidget* parent, Control&) { return new FlameWidget(parent); },
+            *flame, [](QWidget* parent, Control&) { return new FlameWidget(parent); },
             [](QWidget* w, const Control& c) {
                 auto* f = static_cast<FlameWidget*>(w);
                 f->setInterval(c.interval);
@@ -216,7 +218,7 @@ void registerAboutBoxWidgets(ProgramView& view) {
                 f->setRunning(c.enabled);
             });
     view.registerCustomWidget(
-        "ScrollText1", [](QWidget* parent, Control&) { return new ScrollText(parent); },
+        box.ScrollText1, [](QWidget* parent, Control&) { return new ScrollText(parent); },
         [](QWidget* w, const Control& c) {
             auto* s = static_cast<ScrollText*>(w);
             QStringList lines;

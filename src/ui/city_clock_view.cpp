@@ -1,5 +1,6 @@
 #include "ui/city_clock_view.h"
 
+#include "app/view_hooks.h"
 #include "framework/application.h"
 #include "ui/control_sync.h"
 #include "ui/program_view.h"
@@ -18,9 +19,7 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kPanel = "PanelKV";
-constexpr const char* kPopupMenu = "PopupMenu1"; // the tray's menu, when the tray feature is there
-constexpr int kClickSlop = 3;                    // a press that moves further is a drag, not a click
+constexpr int kClickSlop = 3; // a press that moves further is a drag, not a click
 
 // "ctrl+left": what the panel's mouse handlers are told.
 std::string heldKeys(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons) {
@@ -48,18 +47,17 @@ class StandIn : public QWidget {
 
 } // namespace
 
-CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
+CityClockWindow::CityClockWindow(Application& app, ProgramView& view, const Control& panel)
     : QWidget(nullptr,
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      app_(app), view_(view) {
+      app_(app), view_(view), panel_(panel) {
     setObjectName(QStringLiteral("CityClock"));
     setWindowTitle(QStringLiteral("Kelvaro City Clock"));
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void CityClockWindow::paintEvent(QPaintEvent*) {
-    const Control* c = app_.find(kPanel);
-    if (!c) return;
+    const Control* c = &panel_;
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, frameworkColor(c->bgcolor));
@@ -81,8 +79,7 @@ void CityClockWindow::paintEvent(QPaintEvent*) {
 }
 
 void CityClockWindow::mouse(int event, QMouseEvent* e, bool withButtons) {
-    const Control* c = app_.find(kPanel);
-    if (!c) return;
+    const Control* c = &panel_;
     const std::string handler = c->handler(static_cast<Event>(event));
     if (handler.empty() || !app_.hasOperation(handler)) return;
     // From the panel's place in the model, not the window's: the window system may not
@@ -108,22 +105,22 @@ void CityClockWindow::mouseMoveEvent(QMouseEvent* e) {
 void CityClockWindow::mouseReleaseEvent(QMouseEvent* e) {
     mouse(static_cast<int>(Event::MouseUp), e, false);
     if (e->button() == Qt::LeftButton && !moved_ && rect().contains(e->position().toPoint()))
-        view_.user([this] { app_.userClick(kPanel); });
+        view_.user([this] { app_.userClick(panel_.name); });
 }
 
 void CityClockWindow::mouseDoubleClickEvent(QMouseEvent* e) {
-    const Control* c = app_.find(kPanel);
-    if (e->button() != Qt::LeftButton || !c || !app_.hasOperation(c->handler(Event::DblClick))) return;
-    view_.user([this] { app_.userDblClick(kPanel); });
+    if (e->button() != Qt::LeftButton || !app_.hasOperation(panel_.handler(Event::DblClick))) return;
+    view_.user([this] { app_.userDblClick(panel_.name); });
 }
 
 void CityClockWindow::contextMenuEvent(QContextMenuEvent* e) {
-    if (QMenu* menu = view_.menu(kPopupMenu)) menu->popup(e->globalPos());
+    const Control* trayMenu = viewHooks(app_).trayMenu; // none without the tray
+    if (QMenu* menu = trayMenu ? view_.menu(*trayMenu) : nullptr) menu->popup(e->globalPos());
 }
 
-CityClockView::CityClockView(ProgramView& view)
-    : QObject(&view), app_(view.application()), view_(view),
-      window_(std::make_unique<CityClockWindow>(app_, view)) {
+CityClockView::CityClockView(ProgramView& view, const Control& panel)
+    : QObject(&view), app_(view.application()), view_(view), panel_(panel),
+      window_(std::make_unique<CityClockWindow>(app_, view, panel)) {
     tellArea();
     view.onSynced([this] { sync(); });
 }
@@ -139,27 +136,15 @@ void CityClockView::tellArea() {
         if (screen_) connect(screen_, &QScreen::availableGeometryChanged, this, [this] { tellArea(); });
     }
     area_ = screen_ ? screen_->availableGeometry() : QRect();
-    if (!screen_ || !app_.hasOperation("PanelKVArea")) return;
+    const auto& tell = viewHooks(app_).taskbarArea;
+    if (!screen_ || !tell) return;
     const int width = area_.width();
-    view_.user([this, width] { app_.run("PanelKVArea", {std::to_string(width)}); });
-}
-
-const Control* CityClockView::panel() {
-    if (panelListed_ && panelStructure_ == Form::anyStructure()) return panel_;
-    panelListed_ = true;
-    panelStructure_ = Form::anyStructure();
-    panel_ = nullptr;
-    for (const auto& form : app_.forms())
-        if (const Control* c = form->find(kPanel)) {
-            panel_ = c;
-            break;
-        }
-    return panel_;
+    view_.user([&tell, width] { tell(width); });
 }
 
 void CityClockView::sync() {
-    const Control* c = panel();
-    const bool shown = c && c->visible && !app_.main.closing && screen_;
+    const Control* c = &panel_;
+    const bool shown = c->visible && !app_.main.closing && screen_;
     if (!shown) {
         if (window_->isVisible()) window_->hide();
         painted_.reset();
@@ -181,8 +166,10 @@ void CityClockView::sync() {
 }
 
 void registerCityClockView(ProgramView& view) {
-    view.registerCustomWidget(kPanel, [](QWidget* parent, Control&) { return new StandIn(parent); });
-    new CityClockView(view);
+    const Control* panel = viewHooks(view.application()).taskbarPanel;
+    if (!panel) return; // a program without the taskbar clock
+    view.registerCustomWidget(*panel, [](QWidget* parent, Control&) { return new StandIn(parent); });
+    new CityClockView(view, *panel);
 }
 
 } // namespace kelvaro

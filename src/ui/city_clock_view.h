@@ -18,11 +18,12 @@ namespace kelvaro {
 
 class Application;
 class Form;
+struct Control;
 class ProgramView;
 
 class CityClockWindow : public QWidget {
   public:
-    explicit CityClockWindow(Application& app, ProgramView& view);
+    CityClockWindow(Application& app, ProgramView& view, const Control& panel);
     void setAreaLeft(int left) { areaLeft_ = left; }
 
   protected:
@@ -38,6 +39,7 @@ class CityClockWindow : public QWidget {
 
     Application& app_;
     ProgramView& view_;
+    const Control& panel_;
     QPoint pressedAt_;
     bool moved_ = false;
     int areaLeft_ = 0;
@@ -46,29 +48,26 @@ class CityClockWindow : public QWidget {
 class CityClockView : public QObject {
   public:
     // Lives as long as `view` (its child).
-    explicit CityClockView(ProgramView& view);
+    CityClockView(ProgramView& view, const Control& panel);
     ~CityClockView() override;
     QWidget* window() const { return window_.get(); }
     void sync();
 
   private:
     void tellArea();
-    const Control* panel();
 
     Application& app_;
     ProgramView& view_;
+    const Control& panel_;
     std::unique_ptr<CityClockWindow> window_;
     QScreen* screen_ = nullptr;
     std::optional<Control> painted_; // the panel as last put on screen
-    // Where the panel was found: it stays there while no form is made, dropped or changes its controls.
-    QRect area_; // the screen's free area, kept up to date by its signal
-    const Control* panel_ = nullptr;
-    bool panelListed_ = false;
-    unsigned panelStructure_ = 0; // Form::anyStructure() when the panel was looked for
+    QRect area_;                     // the screen's free area, kept up to date by its signal
     QRect paintedArea_;
 };
 
-// The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.
+// The city clock on the desktop, and a stand-in for its panel inside the main window;
+// nothing when the program hands the views no taskbar clock.
 void registerCityClockView(ProgramView& view);
 
 } // namespace kelvaro

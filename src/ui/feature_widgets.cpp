@@ -31,7 +31,8 @@ QPixmap badge(int width, int height, const std::function<void(QPainter&, const Q
 }
 
 void setPictures(ProgramView& view) {
-    view.setImage("ImagePM", badge(20, 14, [](QPainter& p, const QRectF& r) {
+    MainWindow& main = mainWindow(view.application());
+    view.setImage(main.ImagePM, badge(20, 14, [](QPainter& p, const QRectF& r) {
                       p.setPen(Qt::NoPen);
                       p.setBrush(QColor(128, 0, 0));
                       p.drawRoundedRect(r, 3, 3);
@@ -42,21 +43,21 @@ void setPictures(ProgramView& view) {
                       p.setPen(Qt::white);
                       p.drawText(r, Qt::AlignCenter, QStringLiteral("PM"));
                   }));
-    view.setImage("ImageAlarmON", badge(16, 16, [](QPainter& p, const QRectF& r) {
+    view.setImage(main.ImageAlarmON, badge(16, 16, [](QPainter& p, const QRectF& r) {
                       p.setPen(Qt::NoPen);
                       p.setBrush(QColor(0, 140, 0));
                       p.drawEllipse(r);
                       p.setPen(QPen(Qt::white, 2));
                       p.drawPolyline(QPolygonF({QPointF(4.5, 8.5), QPointF(7, 11), QPointF(11.5, 5)}));
                   }));
-    view.setImage("ImageAlarmOFF", badge(16, 16, [](QPainter& p, const QRectF& r) {
+    view.setImage(main.ImageAlarmOFF, badge(16, 16, [](QPainter& p, const QRectF& r) {
                       p.setPen(Qt::NoPen);
                       p.setBrush(QColor(200, 0, 0));
                       p.drawEllipse(r);
                       p.setPen(QPen(Qt::white, 2));
                       p.drawLine(QPointF(4, 8), QPointF(12, 8));
                   }));
-    view.setImage("ImagePower", badge(16, 16, [](QPainter& p, const QRectF& r) {
+    view.setImage(main.ImagePower, badge(16, 16, [](QPainter& p, const QRectF& r) {
                       p.setPen(Qt::NoPen);
                       p.setBrush(QColor(150, 20, 20));
                       p.drawEllipse(r);
@@ -80,24 +81,25 @@ void foreseeSeconds(ProgramView& view) {
 } // namespace
 
 void registerFeatureWidgets(ProgramView& view) {
+    MainWindow& main = mainWindow(view.application());
     setPictures(view);
     foreseeSeconds(view);
     registerCityClockView(view);
     registerAboutBoxWidgets(view);
-    view.registerCustomWidget("PanelMoon", [](QWidget* parent, Control&) {
+    view.registerCustomWidget(main.PanelMoon, [](QWidget* parent, Control&) {
         auto* frame = new QFrame(parent);
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
         frame->setLineWidth(2);
         return frame;
     });
     view.registerCustomWidget(
-        "WebBrowserTop", [](QWidget* parent, Control&) { return new BannerBrowser(parent); },
+        main.WebBrowserTop, [](QWidget* parent, Control&) { return new BannerBrowser(parent); },
         [](QWidget* widget, const Control& c) {
             if (auto* banner = dynamic_cast<BannerBrowser*>(widget))
                 banner->showPage(QString::fromStdString(c.text));
         });
     view.registerCustomWidget(
-        "Moon1",
+        main.Moon1,
         [](QWidget* parent, Control& c) {
             auto* moon = new MoonWidget(parent);
             moon->setMoonSize(moon::TMoonSize::ms32);

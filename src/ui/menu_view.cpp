@@ -131,7 +131,7 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
         if (!c->parent.empty()) parents_.insert(c->parent);
     for (const auto& c : form.controls()) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
-        if (c->name == "MainMenu") {
+        if (c->name == "MainMenu") { // the framework's name for a form's menu bar, in every form
             bar_ = new QMenuBar(window);
             // The windows were laid out for the framework's 8-point menu titles with
             // narrow margins; the style's own would push the last menus under an overflow arrow.

@@ -2,6 +2,7 @@
 // (looking back from the alarm record, wake_record.cpp) or a clock set forward, the tick looks back over the
 // gap. One missed by no more than the late limit sounds at once with a note saying when it was due; older
 // ones are only reported, and a snooze from long ago ends silently.
+#include "framework/handle.h"
 #include "wake/wake_alarm.h"
 
 #include "alarm/alarm_sounding.h"
@@ -138,11 +139,10 @@ void addWakeControls(Form& notebook) {
 void installMissedAlarms(Application& app) {
     SettingsNotebook& nb = notebook(app);
     for (Control* box : {&nb.ComboBoxLateLimit, &nb.ComboBoxGentleStart}) {
-        const std::string handler = box->name + "Change";
-        box->handlers[Event::Change] = handler;
-        box->handlers[Event::Exit] = handler;
         const char* fallback = box == &nb.ComboBoxLateLimit ? "60" : "0";
-        app.defineOperation(handler, [&app, box, fallback] { minuteSettingChange(app, *box, fallback); });
+        handle(app, *box, Event::Change, box->name + "Change",
+               [&app, box, fallback] { minuteSettingChange(app, *box, fallback); });
+        box->handlers[Event::Exit] = box->handlers[Event::Change];
     }
     defineStep(app, Step::CheckMissedAlarms, [&app] { CheckMissedAlarms(app); });
     // Reported alarms reach the desktop too: the note alone may wait behind a locked screen.

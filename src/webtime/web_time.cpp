@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/datetime.h"
+#include "framework/handle.h"
 #include "webtime/time_protocol.h"
 
 #include <algorithm>
@@ -236,18 +237,17 @@ bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
 
 void installWebTime(Application& app) {
     SettingsNotebook& nb = notebook(app);
-    mainWindow(app).GetWebTimeSynch1.handlers[Event::Click] = "GetWebTimeSynch1Click";
-    app.defineOperation("GetWebTimeSynch1Click", [&app] {
+    handle(app, mainWindow(app).GetWebTimeSynch1, Event::Click, "GetWebTimeSynch1Click", [&app] {
         notebook(app).LabelWebTime.caption.clear();
         notebook(app).LabelLocalTime.caption.clear();
         OpenNotebookOn(app, &notebook(app).TabSheetWebTime);
     });
-    nb.GradBtnnGetTime.handlers[Event::Click] = "GradBtnnGetTimeClick";
-    app.defineOperation("GradBtnnGetTimeClick", [&app] { StartTimeQuery(app, false); });
-    nb.GradBtnnSetTime.handlers[Event::Click] = "GradBtnnSetTimeClick";
-    app.defineOperation("GradBtnnSetTimeClick", [&app] { ApplyWebTimeOffset(app, false, true); });
-    nb.GradBtnnOKWT.handlers[Event::Click] = "GradBtnnOKWTClick";
-    app.defineOperation("GradBtnnOKWTClick", [&app] { app.closeForm(SettingsNotebook::kName); });
+    handle(app, nb.GradBtnnGetTime, Event::Click, "GradBtnnGetTimeClick",
+           [&app] { StartTimeQuery(app, false); });
+    handle(app, nb.GradBtnnSetTime, Event::Click, "GradBtnnSetTimeClick",
+           [&app] { ApplyWebTimeOffset(app, false, true); });
+    handle(app, nb.GradBtnnOKWT, Event::Click, "GradBtnnOKWTClick",
+           [&app] { app.closeForm(SettingsNotebook::kName); });
     app.defineState("WebTimeAnswers", [&app] { return app.ctl("LabelWebTimeAnswers").caption; });
     app.defineState("WebTimeOffset", [&app] {
         return std::to_string(std::llround(webTime(app).WebTimeOffset * 86'400'000.0)) + " ms";

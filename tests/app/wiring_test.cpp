@@ -1,6 +1,7 @@
 // The assembled program's run-time names: every step and handler resolves.
 #include "app/program.h"
 #include "app/steps.h"
+#include "app/view_hooks.h"
 #include "app/windows.h"
 #include "app/wiring.h"
 #include "platform/fake/fake_platform.h"
@@ -38,10 +39,11 @@ TEST_F(Wiring, AMisspeltHandlerIsReported) {
     EXPECT_TRUE(reports("TFormCity routes an event to TFormCityShw"));
 }
 
-TEST_F(Wiring, AStepStillListedAsComingLaterOnceDefinedIsReported) {
-    ASSERT_TRUE(stepComesLater(Step::AfterSettingsLoaded));
-    defineStep(*app, Step::AfterSettingsLoaded, [] {});
-    EXPECT_TRUE(reports("step AfterSettingsLoaded is defined but listed as coming later"));
+TEST_F(Wiring, AnUnansweredQuestionOrAHookNotHandedToTheViewsIsReported) {
+    queries(*app).wakeTip = nullptr;
+    viewHooks(*app).trayMenu = nullptr;
+    EXPECT_TRUE(reports("nobody answers how the computer wakes for the alarm"));
+    EXPECT_TRUE(reports("the views are not handed the tray menu"));
 }
 
 TEST_F(Wiring, StepsRunOnlyWhenDefinedAndQuestionsAreAnswered) {
@@ -55,19 +57,22 @@ TEST_F(Wiring, StepsRunOnlyWhenDefinedAndQuestionsAreAnswered) {
 
 // The tick keeps each step's slot from its first run: what is defined, or defined
 // again, later must still be what runs, also when a step replaces itself while running.
-TEST_F(Wiring, AStepRunsWhatIsDefinedNowEvenWhenItReplacesItselfWhileRunning) {
+TEST(Steps, AStepRunsWhatIsDefinedNowEvenWhenItReplacesItselfWhileRunning) {
+    FakePlatform fakes;
     std::vector<std::string> runs;
-    EXPECT_FALSE(stepDefined(*app, Step::AfterSettingsLoaded));
-    EXPECT_FALSE(app->hasOperation("AfterSettingsLoaded")); // an empty slot is no operation
-    EXPECT_THROW(app->run("AfterSettingsLoaded"), std::out_of_range);
-    defineStep(*app, Step::AfterSettingsLoaded, [&] {
+    Application bare(fakes.platform("/tmp/kelvaro-wiring-handover.ini"), LocaleInfo::enUS(),
+                     "/tmp/kelvaro-wiring/", {});
+    EXPECT_FALSE(stepDefined(bare, Step::BatteryStep));
+    EXPECT_FALSE(bare.hasOperation("BatteryStep")); // an empty slot is no operation
+    EXPECT_THROW(bare.run("BatteryStep"), std::out_of_range);
+    defineStep(bare, Step::BatteryStep, [&] {
         runs.push_back("first");
-        defineStep(*app, Step::AfterSettingsLoaded, [&] { runs.push_back("second"); });
+        defineStep(bare, Step::BatteryStep, [&] { runs.push_back("second"); });
         runs.push_back("first, after replacing itself");
     });
-    EXPECT_TRUE(app->hasOperation("AfterSettingsLoaded"));
-    runStep(*app, Step::AfterSettingsLoaded);
-    app->run("AfterSettingsLoaded"); // scripts reach it by name
+    EXPECT_TRUE(bare.hasOperation("BatteryStep"));
+    runStep(bare, Step::BatteryStep);
+    bare.run("BatteryStep"); // scripts reach it by name
     EXPECT_EQ(runs, (std::vector<std::string>{"first", "first, after replacing itself", "second"}));
 }
 

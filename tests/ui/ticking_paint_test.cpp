@@ -1,6 +1,7 @@
 // What the tick repaints: a label or lamp alone on the form paints the form
 // under it itself and looks exactly as when the window paints it; the city
 // clock's window is painted only when its panel changes.
+#include "app/view_hooks.h"
 #include "ui/alone_on_form.h"
 #include "ui/city_clock_view.h"
 #include "ui/control_widgets.h"
@@ -248,6 +249,7 @@ TEST_F(TickingPaintTest, TheCityClockIsPaintedOnlyWhenItsPanelChanges) {
     Control& panel = main.add("PanelKV", ControlKind::Panel);
     panel.caption = "10:15 ";
     panel.left = 0, panel.top = 0, panel.width = 70, panel.height = 20;
+    viewHooks(app).taskbarPanel = &panel;
     ProgramView view(app);
     registerCityClockView(view);
     show(view);

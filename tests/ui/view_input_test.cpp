@@ -1,4 +1,5 @@
 // Widget to model: the user's actions run the handlers the model defines, once.
+#include "app/view_hooks.h"
 #include "ui/control_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -171,7 +172,7 @@ TEST_F(InputTest, ComboChoiceUpDownAndMenuReachTheModel) {
 TEST_F(InputTest, MouseOnLabelsAndOnTheWindowBody) {
     m.handle("Label", Event::DblClick, "LabelDblClick");
     int drags = 0;
-    app.defineOperation("ImageMainMouseDown", [&drags] { ++drags; });
+    viewHooks(app).mainBodyPressed = [&drags] { ++drags; };
     ProgramView view(app);
     QTest::mouseDClick(view.widget("Label"), Qt::LeftButton);
     EXPECT_EQ(m.runs["LabelDblClick"], 1);

@@ -1,4 +1,6 @@
-// What the user does in the windows, turned into the application's user operations.
+#include "ui/input_router.h"
+
+#include "app/view_hooks.h"
 #include "ui/control_widgets.h"
 #include "ui/key_names.h"
 #include "ui/program_view.h"
@@ -8,6 +10,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -36,22 +39,43 @@ bool takesMouse(const Control& c) {
 
 } // namespace
 
-std::string ProgramView::controlOf(QObject* object) const {
-    auto it = names_.find(object);
-    return it == names_.end() ? std::string() : it->second;
+InputRouter::InputRouter(ProgramView& view) : QObject(&view), view_(view), app_(view.application()) {}
+
+void InputRouter::bind(Control& control, QWidget* widget) {
+    view_.widgets_.watch(widget, control, this);
+    bindSignals(control, widget);
 }
 
-void ProgramView::watch(QWidget* widget, const std::string& controlName) {
-    names_[widget] = controlName;
-    widget->installEventFilter(this);
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
-        names_[memo->viewport()] = controlName;
-        memo->viewport()->installEventFilter(this);
-    }
-    QObject::connect(widget, &QObject::destroyed, this, [this](QObject* gone) { names_.erase(gone); });
+void InputRouter::watchWindow(FormWindow* window) {
+    window->installEventFilter(this);
+    window->body()->installEventFilter(this);
 }
 
-void ProgramView::bindSignals(Control& control, QWidget* widget) {
+void InputRouter::forgetWindow(FormWindow* window) {
+    window->removeEventFilter(this);
+    window->body()->removeEventFilter(this);
+}
+
+void InputRouter::dragByHand(FormWindow* window) {
+    dragging_ = window;
+    dragOffset_ = QCursor::pos() - window->pos();
+}
+
+void InputRouter::user(const std::function<void()>& action) {
+    view_.user(action);
+}
+
+// The control's name, for the application's user operations (which scripts call by name too).
+std::string InputRouter::controlOf(QObject* object) const {
+    const Control* c = view_.widgets_.controlOf(object);
+    return c ? c->name : std::string();
+}
+
+bool InputRouter::isWatched(QWidget* widget) const {
+    return view_.widgets_.isWatched(widget) || view_.isFormWindow(widget);
+}
+
+void InputRouter::bindSignals(Control& control, QWidget* widget) {
     const std::string name = control.name;
     switch (control.kind) {
     case ControlKind::Button:
@@ -123,7 +147,7 @@ void ProgramView::bindSignals(Control& control, QWidget* widget) {
     }
 }
 
-void ProgramView::bindTextBox(const std::string& name, QLineEdit* edit) {
+void InputRouter::bindTextBox(const std::string& name, QLineEdit* edit) {
     connect(edit, &QLineEdit::textEdited, this, [this, name, edit](const QString& text) {
         user([=, this] {
             app_.userEditText(name, stdString(text));
@@ -132,14 +156,14 @@ void ProgramView::bindTextBox(const std::string& name, QLineEdit* edit) {
     });
     // The user's cursor moves and selections go to the model as they happen; no handler runs.
     auto moved = [this, name, edit] {
-        if (refreshing_) return;
+        if (view_.refreshing_) return;
         if (Control* c = app_.find(name)) takeCursor(*c, edit);
     };
     connect(edit, &QLineEdit::cursorPositionChanged, this, moved);
     connect(edit, &QLineEdit::selectionChanged, this, moved);
 }
 
-void ProgramView::bindPages(Control& pageControl, QWidget* widget) {
+void InputRouter::bindPages(Control& pageControl, QWidget* widget) {
     auto* tabs = qobject_cast<QTabWidget*>(widget);
     if (!tabs) return;
     const std::string name = pageControl.name;
@@ -155,20 +179,20 @@ void ProgramView::bindPages(Control& pageControl, QWidget* widget) {
     });
 }
 
-bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
+bool InputRouter::eventFilter(QObject* watched, QEvent* event) {
     auto* target = qobject_cast<QWidget*>(watched);
-    if (!target || refreshing_) return false;
+    if (!target || view_.refreshing_) return false;
     switch (event->type()) {
     case QEvent::KeyPress:
         return handleKey(target, event);
     case QEvent::WindowStateChange:
-        reportWindowState(target);
+        view_.windowStateChanged(target);
         return false;
     case QEvent::ToolTip:
         // "Use PopUp Hints" off sets a pause no pointer waits out: no hint at all.
         return app_.main.hintPause >= kHintsNeverPause;
     case QEvent::Move:
-        windowMoved(target);
+        view_.windowMoved(target);
         return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -202,7 +226,7 @@ bool ProgramView::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool ProgramView::handleKey(QWidget* target, QEvent* event) {
+bool InputRouter::handleKey(QWidget* target, QEvent* event) {
     // A key the focused widget did not take travels up through its parents: only
     // the nearest watched one routes it, and only once.
     QWidget* router = QApplication::focusWidget();
@@ -236,7 +260,7 @@ bool ProgramView::handleKey(QWidget* target, QEvent* event) {
 
 // Typing goes in at the cell's cursor; a freshly selected cell is selected whole,
 // so its first key replaces it. The grid's key handlers then see the cell as it now reads.
-void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
+void InputRouter::typeIntoCell(Control& grid, const std::string& key) {
     if (grid.row < 0 || grid.row >= static_cast<int>(grid.cells.size()) || grid.col < 0) return;
     auto& row = grid.cells[static_cast<size_t>(grid.row)];
     if (static_cast<size_t>(grid.col) >= row.size()) row.resize(static_cast<size_t>(grid.col) + 1);
@@ -248,7 +272,7 @@ void ProgramView::typeIntoCell(Control& grid, const std::string& key) {
     app_.touch();
 }
 
-void ProgramView::selectWholeCell(Control& grid) {
+void InputRouter::selectWholeCell(Control& grid) {
     const std::string* cell = nullptr;
     if (grid.row >= 0 && grid.row < static_cast<int>(grid.cells.size()) && grid.col >= 0) {
         const auto& row = grid.cells[static_cast<size_t>(grid.row)];
@@ -259,14 +283,15 @@ void ProgramView::selectWholeCell(Control& grid) {
 }
 
 // After the model's focus: the widget's cursor is where the user put it.
-void ProgramView::keepWidgetCursor(const std::string& control) {
-    QWidget* w = widget(control);
+void InputRouter::keepWidgetCursor(const std::string& control) {
+    Control* c = app_.find(control);
+    QWidget* w = c ? view_.widget(*c) : nullptr;
     auto* edit = qobject_cast<QLineEdit*>(w);
     if (auto* box = qobject_cast<QComboBox*>(w)) edit = box->lineEdit();
-    if (Control* c = app_.find(control); c && edit) takeCursor(*c, edit);
+    if (c && edit) takeCursor(*c, edit);
 }
 
-bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
+bool InputRouter::handleMouse(QWidget* target, QEvent* event) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (dragging_) {
         if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
@@ -294,14 +319,10 @@ bool ProgramView::handleMouse(QWidget* target, QEvent* event) {
     }
     // A press on the bare body of the main window: the picture behind it takes it.
     if (event->type() != QEvent::MouseButtonPress || app_.forms().empty()) return false;
-    if (target != mainBody()) return false;
-    user([this] {
-        Control* picture = app_.find("ImageMain");
-        if (picture && !picture->handler(Event::MouseDown).empty())
-            app_.fire(*picture, Event::MouseDown);
-        else if (app_.hasOperation("ImageMainMouseDown")) // a window without the picture
-            app_.run("ImageMainMouseDown");
-    });
+    if (target != view_.mainBody()) return false;
+    const auto& pressed = viewHooks(app_).mainBodyPressed;
+    if (!pressed) return false;
+    user(pressed);
     return true;
 }
 

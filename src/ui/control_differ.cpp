@@ -1,0 +1,73 @@
+#include "ui/control_differ.h"
+
+#include "ui/bound_widgets.h"
+#include "ui/control_sync.h"
+#include "ui/qt_convert.h"
+
+#include <QTabWidget>
+
+namespace kelvaro {
+
+namespace {
+
+void writePagesOf(const Form& form, const Control& pageControl, BoundWidgets& widgets) {
+    auto* tabs = qobject_cast<QTabWidget*>(widgets.widget(pageControl));
+    if (!tabs) return;
+    for (const Control* sheet : form.children(pageControl.name)) {
+        if (sheet->kind != ControlKind::TabSheet) continue;
+        const int index = tabs->indexOf(widgets.widget(*sheet));
+        if (index < 0) continue;
+        if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
+        if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
+        // A hidden tab is disabled too, else Ctrl+Tab (which skips only disabled tabs) opens it.
+        const bool enabled = sheet->enabled && sheet->visible;
+        if (tabs->isTabEnabled(index) != enabled) tabs->setTabEnabled(index, enabled);
+    }
+    const Control* activePage = form.find(form.activePage);
+    if (QWidget* active = activePage ? widgets.widget(*activePage) : nullptr)
+        if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
+}
+
+} // namespace
+
+void writeChangedControls(const FormView& view, bool force) {
+    for (const Slot& slot : view.bound) {
+        const Control& c = *slot.control;
+        QWidget* w = slot.bound->widget;
+        std::optional<Control>& shown = slot.bound->shown;
+        const bool custom = slot.bound->custom || slot.update;
+        // A control hidden before and after needs nothing written: showing it fails the comparison.
+        if (!force && shown &&
+            ((!shown->visible && !c.visible) ||
+             (custom ? looksSame(*shown, c) : widgetShowsSame(*shown, c)))) {
+            if (slot.update) (*slot.update)(w, c); // a field no comparison reads may have changed
+            continue;
+        }
+        // The seconds change their text alone: place, font, hint and colours need no second look.
+        if (!force && shown && !custom && captionAloneChanged(*shown, c)) {
+            shown->caption = c.caption;
+            syncCaption(c, w);
+            continue;
+        }
+        // The running lamp blinks: copying the whole control each second would cost more than the blink.
+        if (!force && shown && !custom && lampStateAloneChanged(*shown, c)) {
+            shown->checked = c.checked;
+            syncContent(c, w);
+            continue;
+        }
+        const bool contentOnly = !force && shown && !custom && placeAndLookSame(*shown, c);
+        shown = c;
+        if (!contentOnly) syncCommon(c, w);
+        if (slot.update)
+            (*slot.update)(w, c);
+        else if (!slot.bound->custom)
+            syncContent(c, w);
+    }
+}
+
+void writePages(const Form& form, const FormView& view, BoundWidgets& widgets) {
+    for (const Control* pages : view.pageControls)
+        writePagesOf(form, *pages, widgets);
+}
+
+} // namespace kelvaro
