@@ -34,7 +34,7 @@ for entry in "$@"; do
 done
 sleep "${SETTLE:-8}" # start-up done; SETTLE=70 skips the first minute, when labels keep their pictures
 # Run time (ns) and switches of every thread of a process, from schedstat.
-usage() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1; sw += $3} END {print ns, sw}'; }
+usage() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ns += $1; sw += $3} END {printf "%.0f %.0f\n", ns, sw}'; }
 before=() xbefore=()
 for i in "${!progs[@]}"; do before+=("$(usage "${progs[$i]}")") xbefore+=("$(usage "${servers[$i]}")"); done
 sleep "$SECS"
