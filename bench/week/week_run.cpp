@@ -5,6 +5,7 @@
 // memory, and fails when days 3 to 7 need more memory than day 2.
 // Usage: week_run [days]   (default 7)
 #include "app/program.h"
+#include "app/timer_controls.h"
 #include "app/windows.h"
 #include "framework/datetime.h"
 #include "platform/fake/fake_platform.h"
@@ -105,7 +106,7 @@ int main(int argc, char** argv) {
         for (int second = 0; second < 86400; ++second) {
             fakes.clock.advanceSeconds(1);
             mainTick(*app);
-            flashTick(*app);
+            timerTick(*app, mainWindow(*app).Flash1.name);
             morning.step(*app, day, second);
             if (second == 15 * 3600) // the cities' menu items are made at run time, so by name
                 app->userClick("CityItem" + std::to_string(1 + (d + 1) % 4));
