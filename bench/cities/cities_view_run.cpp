@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    std::printf("%d keys typed into the grid: median %.1f ms, slowest %.1f ms\n", keys, times[times.size() / 2],
-                times.back());
+    std::printf("%d keys typed into the grid: median %.1f ms, slowest %.1f ms\n", keys,
+                times[times.size() / 2], times.back());
     return 0;
 }
