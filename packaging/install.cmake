@@ -24,3 +24,11 @@ add_custom_command(OUTPUT ${kelvaro_man}
                    DEPENDS ${kelvaro_data}/man/kelvaro.1 VERBATIM)
 add_custom_target(kelvaro_man_page ALL DEPENDS ${kelvaro_man})
 install(FILES ${kelvaro_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The wake helper's page says who may use it (it carries cap_wake_alarm).
+set(kelvaro_wake_man ${CMAKE_CURRENT_BINARY_DIR}/kelvaro-wake-helper.8.gz)
+add_custom_command(OUTPUT ${kelvaro_wake_man}
+                   COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/man/kelvaro-wake-helper.8 > ${kelvaro_wake_man}
+                   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/man/kelvaro-wake-helper.8 VERBATIM)
+add_custom_target(kelvaro_wake_man_page ALL DEPENDS ${kelvaro_wake_man})
+install(FILES ${kelvaro_wake_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man8)

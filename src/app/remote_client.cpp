@@ -30,12 +30,25 @@ int print(const RemoteAnswer& answer) {
 int runRemoteRequest(const CommandLine& line, int argc, char** argv) {
     QCoreApplication core(argc, argv);
     InstanceGuard guard;
-    if (const auto bytes = InstanceGuard::request(guard.serverName(), line.remote, kAnswerTimeoutMs)) {
-        if (const auto answer = decodeRemoteAnswer(*bytes)) return print(*answer);
+    const AskReply reply = InstanceGuard::ask(guard.serverName(), line.remote, kAnswerTimeoutMs);
+    switch (reply.result) {
+    case AskResult::Answered:
+        if (const auto answer = decodeRemoteAnswer(reply.answer)) return print(*answer);
         return print({RemoteOutcome::NoClock, "the running clock's answer could not be read"});
+    case AskResult::NotThisUser:
+        return print(
+            {RemoteOutcome::NoClock, "the clock's socket belongs to another user: nothing was sent"});
+    case AskResult::NoAnswer:
+        return print({RemoteOutcome::NoClock, "the running clock did not answer"});
+    case AskResult::NoListener:
+        break;
     }
-    if (parseRemoteRequest(line.remote) != RemoteRequest{RemoteCommand::Status})
+    if (parseRemoteRequest(line.remote) != RemoteRequest{RemoteCommand::Status}) {
+        if (guard.serverName().isEmpty())
+            return print({RemoteOutcome::NoClock, "no running Kelvaro Clock to ask (no private folder "
+                                                  "for its socket)"});
         return print({RemoteOutcome::NoClock, "no running Kelvaro Clock to ask"});
+    }
     // Nothing runs: the status the settings and the city list give.
     LinuxClock clock;
     LinuxZoneDatabase zones;

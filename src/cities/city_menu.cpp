@@ -126,11 +126,15 @@ void StoreCityAlarm(Application& app) {
 
 void RebuildCityMenu(Application& app) {
     Form& window = mainWindow(app).form;
-    removeMenuTail(window);
     loadCityList(app);
     Control& grid = cityGrid(app);
     CityMenuItems& made = app.feature<CityMenuItems>();
     const int rows = lastCityRow(grid);
+    // The commands stay after the cities: they are taken off and put back only when cities are
+    // added before them. Taking them off changes the menu's make-up, and the view then builds
+    // the whole menu again, which with a hundred thousand cities takes seconds.
+    const bool grows = rows > made.count || !window.find(kCommands[1]);
+    if (grows) removeMenuTail(window);
     for (int row = 1; row <= std::max(rows, made.count); ++row) {
         const std::string name = itemName(row);
         if (row > made.count) {
@@ -153,13 +157,15 @@ void RebuildCityMenu(Application& app) {
     }
     made.count = std::max(rows, made.count);
     runStep(app, Step::ShowCityDays, {"0"});
-    int serial = 0;
-    addSeparators(app, 4, serial);
-    const Control* planner = plannerPage(app);
-    addCommand(app, kCommands[0], "Set Super Alarm", planner ? planner->name : std::string());
-    addSeparators(app, 3, serial);
-    addCommand(app, kCommands[1], "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
-    addSeparators(app, 3, serial);
+    if (grows) {
+        int serial = 0;
+        addSeparators(app, 4, serial);
+        const Control* planner = plannerPage(app);
+        addCommand(app, kCommands[0], "Set Super Alarm", planner ? planner->name : std::string());
+        addSeparators(app, 3, serial);
+        addCommand(app, kCommands[1], "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
+        addSeparators(app, 3, serial);
+    }
     SaveCityList(app);
     runStep(app, Step::LoadCityPlan);
 }

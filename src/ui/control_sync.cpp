@@ -77,6 +77,24 @@ void syncCombo(const Control& c, QComboBox* box) {
     }
 }
 
+// The rows last written into a grid: a row that still holds them is not compared cell by cell
+// with the widget, which for a list of a hundred thousand cities is most of a key's cost. The
+// widget takes no typing of its own (the model does it), so its cells change only from here.
+class WrittenRows : public QObject {
+  public:
+    explicit WrittenRows(QTableWidget* grid) : QObject(grid) {
+        setObjectName(QStringLiteral("kelvaroWrittenRows"));
+    }
+    std::vector<std::vector<std::string>> rows;
+    int cols = -1;
+};
+
+WrittenRows& writtenRows(QTableWidget* grid) {
+    auto* written =
+        grid->findChild<WrittenRows*>(QStringLiteral("kelvaroWrittenRows"), Qt::FindDirectChildrenOnly);
+    return written ? *written : *new WrittenRows(grid);
+}
+
 void syncGrid(const Control& c, QTableWidget* grid) {
     const int rows = c.cells.empty() ? 0 : static_cast<int>(c.cells.size()) - 1;
     int cols = c.colCount;
@@ -92,8 +110,15 @@ void syncGrid(const Control& c, QTableWidget* grid) {
             if (h->text() != header[col]) h->setText(header[col]);
         }
     }
+    WrittenRows& written = writtenRows(grid);
+    if (written.cols != cols) written.rows.clear();
+    written.cols = cols;
+    written.rows.resize(static_cast<size_t>(rows));
     for (int r = 0; r < rows; ++r) {
         const auto& row = c.cells[static_cast<size_t>(r) + 1];
+        auto& known = written.rows[static_cast<size_t>(r)];
+        if (known == row && !known.empty()) continue;
+        known = row;
         for (int col = 0; col < cols; ++col) {
             const QString text =
                 col < static_cast<int>(row.size()) ? qs(row[static_cast<size_t>(col)]) : QString();

@@ -184,7 +184,12 @@ void MenuView::sync(const Form& form, QWidget* window, bool force) {
     if (shapeChanged(form)) rebuild(form, window);
     for (Entry& entry : entries_) {
         const Control& c = *entry.control;
-        if (!force && entry.shows(c)) continue;
+        if (entry.shows(c)) {
+            // All a menu entry changes on its own is its check mark: with a hundred thousand
+            // cities, writing every entry again after each key would cost a second.
+            if (force && entry.action->isChecked() != c.checked) entry.action->setChecked(c.checked);
+            continue;
+        }
         if (entry.action->isSeparator() != isSeparator(c)) { // a caption became "-" or stopped being one
             shape_ = menuShape(form);
             rebuild(form, window);

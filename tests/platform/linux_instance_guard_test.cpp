@@ -9,9 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <functional>
+#include <future>
 
 #include "../support/file_modes_as_user.h"
 
@@ -103,6 +112,8 @@ TEST_F(FallbackFolderTest, AFolderAnotherUserMadeInTheTempFolderIsPassedOver) {
     EXPECT_EQ(stranded.check(), InstanceCheck::Unverifiable);
     EXPECT_TRUE(stranded.problem().contains(tmpFolder())) << stranded.problem().toStdString();
     EXPECT_TRUE(stranded.problem().contains(QStringLiteral("owned by another user")));
+    EXPECT_TRUE(stranded.serverName().isEmpty()) << "no socket in a shared folder";
+    EXPECT_FALSE(stranded.listen([] {}));
 }
 
 TEST_F(FallbackFolderTest, ARuntimeFolderOfAnotherUserIsNotUsedAndOurOwnIsClosed) {
@@ -205,4 +216,167 @@ TEST_F(InstanceGuardTest, AnAskerLeavingWhileTheAnswerIsWorkedOutHarmsNothing) {
 TEST_F(InstanceGuardTest, NobodyListeningMeansNoRaise) {
     EXPECT_FALSE(InstanceGuard::askFirstToRaise(runtime_.filePath(QStringLiteral("nobody.socket")), 200));
     EXPECT_FALSE(InstanceGuard::askFirstToRaise(QString(), 200));
+}
+
+namespace {
+
+// Runs `body` in a child process as another user (nobody) that keeps root's way through
+// file modes, as root or a foreign root-run service could reach any socket; 0 when it
+// succeeded. The child does plain system calls only.
+pid_t asAnotherUser(const std::function<int()>& body) {
+    const pid_t child = fork();
+    if (child != 0) return child;
+    ::alarm(10); // never outlives the test
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    if (::prctl(PR_SET_KEEPCAPS, 1) != 0 || ::setresgid(Nobody, Nobody, Nobody) != 0 ||
+        ::setresuid(Nobody, Nobody, Nobody) != 0 || ::syscall(SYS_capget, &header, caps) != 0)
+        _exit(90);
+    caps[0].effective = caps[0].permitted;
+    if (::syscall(SYS_capset, &header, caps) != 0) _exit(91);
+    _exit(body());
+}
+
+int exitOf(pid_t child) {
+    int status = 0;
+    if (!processEventsUntil([&] { return waitpid(child, &status, WNOHANG) == child; }, 8000)) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+sockaddr_un addressOf(const QString& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(), std::min<size_t>(native.size(), 107));
+    return address;
+}
+
+} // namespace
+
+TEST_F(InstanceGuardTest, AnotherUserIsNeitherHeardNorAsked) {
+    if (geteuid() != 0) GTEST_SKIP() << "a process of another user needs root to start";
+    InstanceGuard first;
+    ASSERT_TRUE(first.acquire());
+    int requests = 0;
+    first.onRequest([&](const std::string&) {
+        ++requests;
+        return std::string("0\nstopped");
+    });
+    ASSERT_TRUE(first.listen([] {}));
+
+    // Another user's "stop" at the clock's socket: no answer, and nothing done.
+    const sockaddr_un clock = addressOf(first.serverName());
+    const pid_t asker = asAnotherUser([&] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&clock), sizeof clock) != 0) return 2;
+        (void)::write(fd, "stop\n", 5);
+        char answer[64];
+        return ::read(fd, answer, sizeof answer) > 0 ? 1 : 0; // closed without a word
+    });
+    EXPECT_EQ(exitOf(asker), 0);
+    EXPECT_EQ(requests, 0);
+
+    // Another user's socket where ours should be: nothing is sent to it, and the asker knows.
+    QTemporaryDir other;
+    ScopedEnv runtime("XDG_RUNTIME_DIR", other.path().toStdString());
+    InstanceGuard asking;
+    const sockaddr_un impostor = addressOf(asking.serverName());
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t server = asAnotherUser([&] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::bind(fd, reinterpret_cast<const sockaddr*>(&impostor), sizeof impostor) != 0 ||
+            ::listen(fd, 4) != 0)
+            return 2;
+        (void)::write(ready[1], "x", 1);
+        for (int i = 0; i < 2; ++i) {
+            const int peer = ::accept(fd, nullptr, nullptr);
+            char request[64];
+            if (::read(peer, request, sizeof request) > 0) return 1; // something was sent
+            (void)::write(peer, "0\nstopped", 9);
+            ::close(peer);
+        }
+        return 0;
+    });
+    ::close(ready[1]);
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    EXPECT_EQ(InstanceGuard::ask(asking.serverName(), "stop", 2000).result, AskResult::NotThisUser);
+    EXPECT_FALSE(InstanceGuard::askFirstToRaise(asking.serverName(), 1000));
+    EXPECT_EQ(exitOf(server), 0);
+}
+
+// A long private folder: the socket gets a short name, hashed from the path, in a private
+// folder of the temp folder; both sides find the same one.
+TEST_F(FallbackFolderTest, ALongRuntimePathGetsAShortPrivateSocket) {
+    const QString deep = tmp_.filePath(QString(120, u'r'));
+    ASSERT_EQ(::mkdir(QFile::encodeName(deep).constData(), 0700), 0);
+    ScopedEnv runtime("XDG_RUNTIME_DIR", deep.toStdString());
+    InstanceGuard first;
+    ASSERT_TRUE(first.acquire());
+    const QString name = first.serverName();
+    EXPECT_TRUE(name.startsWith(tmpFolder() + u'/')) << name.toStdString();
+    EXPECT_LE(QFile::encodeName(name).size(), 100);
+    EXPECT_EQ(modeOf(tmpFolder()), 0700u);
+    int raises = 0;
+    ASSERT_TRUE(first.listen([&] { ++raises; }));
+    InstanceGuard second;
+    EXPECT_EQ(second.serverName(), name);
+    EXPECT_TRUE(InstanceGuard::askFirstToRaise(second.serverName(), 1000));
+    EXPECT_TRUE(processEventsUntil([&] { return raises == 1; }));
+
+    const QString deeper = deep + QStringLiteral("/x");
+    ASSERT_EQ(::mkdir(QFile::encodeName(deeper).constData(), 0700), 0);
+    ScopedEnv elsewhere("XDG_RUNTIME_DIR", deeper.toStdString());
+    EXPECT_NE(InstanceGuard().serverName(), name); // another runtime folder, another clock
+}
+
+// A request is one short line, sent soon; a crowd of connections gets a few served.
+TEST_F(InstanceGuardTest, WhatAConnectionMayCostIsBounded) {
+    InstanceGuard first;
+    ASSERT_TRUE(first.acquire());
+    first.setLimits({.requestBytes = 4096, .lineWithinMs = 400, .connections = 2});
+    int requests = 0;
+    first.onRequest([&](const std::string&) {
+        ++requests;
+        return std::string("0\nok");
+    });
+    ASSERT_TRUE(first.listen([] {}));
+    auto connectNew = [&] {
+        auto socket = std::make_unique<QLocalSocket>();
+        socket->connectToServer(first.serverName());
+        EXPECT_TRUE(socket->waitForConnected(1000));
+        return socket;
+    };
+    auto closedByTheClock = [](QLocalSocket& socket) {
+        return processEventsUntil([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 3000);
+    };
+
+    auto silent = connectNew();
+    EXPECT_TRUE(closedByTheClock(*silent)) << "a silent asker is let go";
+
+    auto flood = connectNew();
+    const QByteArray noLineEnd(1 << 20, 'x');
+    flood->write(noLineEnd);
+    EXPECT_TRUE(closedByTheClock(*flood)) << "a request without a line end is dropped";
+    EXPECT_EQ(requests, 0);
+
+    auto a = connectNew(), b = connectNew(), c = connectNew();
+    EXPECT_TRUE(closedByTheClock(*c)) << "a third connection while two are open";
+    EXPECT_EQ(a->state(), QLocalSocket::ConnectedState);
+    a->abort();
+    b->abort();
+    auto asked = std::async(std::launch::async, [name = first.serverName()] {
+        return InstanceGuard::ask(name, "status", 2000);
+    }); // the asker waits; the clock, here, must go on
+    ASSERT_TRUE(processEventsUntil(
+        [&] { return asked.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 3000));
+    const AskReply reply = asked.get();
+    EXPECT_EQ(reply.result, AskResult::Answered);
+    EXPECT_EQ(reply.answer, "0\nok");
 }

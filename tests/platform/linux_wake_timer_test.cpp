@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/timerfd.h>
+#include <sys/types.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -147,28 +148,118 @@ TEST(LinuxWakeTimer, KernelAlarmTimerFiresAtItsTimeAndADisarmedOneDoesNot) {
     EXPECT_TRUE(processEventsUntil([&] { return timer.expiries() == 2; }, 4000));
 }
 
-TEST(WakeHelper, HoldsTheTimerUntilItExpiresOrItsInputCloses) {
-    testApp();
-    const QString helper = QStringLiteral(KELVARO_WAKE_HELPER);
-    QProcess probe;
-    probe.start(helper, {QStringLiteral("--probe")});
-    ASSERT_TRUE(probe.waitForFinished(3000));
-    if (probe.exitCode() != 0)
-        GTEST_SKIP() << "the helper may not set an alarm timer here: "
-                     << probe.readAllStandardError().toStdString();
+namespace {
 
+struct HelperRun {
+    int exit = -1; // -1: still running (it holds a timer)
+    QString said;
+};
+
+// Starts the helper; waits for its "armed" or for its end.
+HelperRun startHelper(QProcess& helper, const QStringList& args, const QStringList& prefix = {}) {
+    const QString path = QStringLiteral(KELVARO_WAKE_HELPER);
+    if (prefix.isEmpty())
+        helper.start(path, args);
+    else
+        helper.start(prefix.first(), prefix.mid(1) + QStringList{path} + args);
+    helper.waitForStarted(2000);
+    processEventsUntil([&] { return helper.canReadLine() || helper.state() == QProcess::NotRunning; }, 5000);
+    HelperRun run;
+    run.said = QString::fromUtf8(helper.readAllStandardOutput() + helper.readAllStandardError());
+    if (helper.state() == QProcess::NotRunning) run.exit = helper.exitCode();
+    return run;
+}
+
+HelperRun runHelper(const QStringList& args, const QStringList& prefix = {}) {
+    QProcess helper;
+    HelperRun run = startHelper(helper, args, prefix);
+    helper.kill();
+    helper.waitForFinished(2000);
+    return run;
+}
+
+// A private logind where this user has an active local session, unless the test changes it.
+class WakeHelperTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testApp();
+        if (!logind_.skipReason().empty()) GTEST_SKIP() << logind_.skipReason();
+        const HelperRun probe = runHelper({QStringLiteral("--probe")});
+        if (probe.exit == 1)
+            GTEST_SKIP() << "the helper may not set an alarm timer here: " << probe.said.toStdString();
+        session_ = addSession(QStringLiteral("c1"), getuid(), true);
+    }
+    QString addSession(const QString& id, uid_t uid, bool active) {
+        const QString path = logind_.call(QStringLiteral("org.freedesktop.DBus.Mock.AddSession"),
+                                          {id, QStringLiteral("seat0"), QString::number(uid),
+                                           QStringLiteral("user%1").arg(uid),
+                                           active ? QStringLiteral("true") : QStringLiteral("false")});
+        return path.section(u'\'', 1, 1);
+    }
+    void setSession(const QString& property, const QString& value) {
+        run(QStringLiteral("/usr/bin/gdbus"),
+            {QStringLiteral("call"), QStringLiteral("--address"),
+             QString::fromLocal8Bit(qgetenv("DBUS_SYSTEM_BUS_ADDRESS")), QStringLiteral("-d"),
+             QStringLiteral("org.freedesktop.login1"), QStringLiteral("-o"), session_, QStringLiteral("-m"),
+             QStringLiteral("org.freedesktop.DBus.Properties.Set"),
+             QStringLiteral("org.freedesktop.login1.Session"), property, value});
+    }
+    PrivateLogind logind_;
+    QString session_;
+};
+
+} // namespace
+
+TEST_F(WakeHelperTest, HoldsTheTimerUntilItExpiresOrItsInputCloses) {
+    const HelperRun probe = runHelper({QStringLiteral("--probe")});
+    EXPECT_EQ(probe.exit, 0) << probe.said.toStdString();
     QProcess expires;
-    expires.start(helper, {QString::number(utcNow() + 1)});
+    EXPECT_EQ(startHelper(expires, {QString::number(utcNow() + 1)}).said, QStringLiteral("armed\n"));
     ASSERT_TRUE(expires.waitForFinished(4000));
     EXPECT_EQ(expires.exitCode(), 0);
 
     QProcess released;
-    released.start(helper, {QString::number(utcNow() + 3600)});
-    ASSERT_TRUE(released.waitForStarted(2000));
-    EXPECT_FALSE(released.waitForFinished(300));
+    EXPECT_EQ(startHelper(released, {QString::number(utcNow() + 3600)}).exit, -1);
     released.closeWriteChannel(); // the clock disarms, or ends
     EXPECT_TRUE(released.waitForFinished(2000));
     EXPECT_EQ(released.exitCode(), 0);
+}
+
+// Whom the helper holds a timer for: the user of an active local session, once, within a week.
+TEST_F(WakeHelperTest, HoldsOneTimerAWeekAheadAtMostForTheUserOfAnActiveLocalSession) {
+    const QString inAnHour = QString::number(utcNow() + 3600);
+    QProcess first;
+    ASSERT_EQ(startHelper(first, {inAnHour}).exit, -1);
+    HelperRun second = runHelper({inAnHour});
+    EXPECT_EQ(second.exit, 3) << "a second timer for the same user";
+    EXPECT_TRUE(second.said.contains(QStringLiteral("already armed"))) << second.said.toStdString();
+    first.closeWriteChannel();
+    ASSERT_TRUE(first.waitForFinished(2000));
+    EXPECT_EQ(runHelper({inAnHour}).exit, -1) << "once the first let go";
+
+    const HelperRun far = runHelper({QString::number(utcNow() + 8 * 24 * 3600)});
+    EXPECT_EQ(far.exit, 3);
+    EXPECT_TRUE(far.said.contains(QStringLiteral("more than a week"))) << far.said.toStdString();
+
+    setSession(QStringLiteral("Remote"), QStringLiteral("<true>"));
+    EXPECT_EQ(runHelper({inAnHour}).exit, 3) << "a session over the network";
+    setSession(QStringLiteral("Remote"), QStringLiteral("<false>"));
+    setSession(QStringLiteral("Active"), QStringLiteral("<false>"));
+    const HelperRun inactive = runHelper({QStringLiteral("--probe")});
+    EXPECT_EQ(inactive.exit, 3) << "a session in the background";
+    EXPECT_TRUE(inactive.said.contains(QStringLiteral("no active local session")))
+        << inactive.said.toStdString();
+
+    // Another user, given the capability: the private bus is not even theirs to ask.
+    if (getuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0) return;
+    setSession(QStringLiteral("Active"), QStringLiteral("<true>"));
+    const QStringList asNobody = {
+        QStringLiteral("/usr/bin/setpriv"),       QStringLiteral("--reuid=65534"),
+        QStringLiteral("--regid=65534"),          QStringLiteral("--clear-groups"),
+        QStringLiteral("--inh-caps=+wake_alarm"), QStringLiteral("--ambient-caps=+wake_alarm")};
+    const HelperRun nobody = runHelper({inAnHour}, asNobody);
+    EXPECT_EQ(nobody.exit, 3) << nobody.said.toStdString();
+    EXPECT_TRUE(nobody.said.contains(QStringLiteral("refused"))) << nobody.said.toStdString();
 }
 
 TEST(WakeHelper, WithoutTheCapabilityItSaysWhyAndFails) {

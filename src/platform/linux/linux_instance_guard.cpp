@@ -1,5 +1,7 @@
 #include "platform/linux/linux_instance_guard.h"
 
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,18 +23,12 @@ namespace {
 const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
 // Room for a socket path in sockaddr_un.sun_path (108 bytes with its terminator).
 constexpr int LongestSocketPath = 100;
+// An answer is a few lines; more is not the clock talking.
+constexpr qint64 LongestAnswer = 64 * 1024;
 
 // With no safe folder the lock is never taken (check() says why); the name is a placeholder.
 QString lockPathFor(const QString& folder, const QString& key) {
     return (folder.isEmpty() ? QDir::tempPath() : folder) + u'/' + key + QStringLiteral(".lock");
-}
-
-QString socketNameFor(const QString& folder, const QString& key) {
-    if (folder.isEmpty()) return key + u'-' + QString::number(getuid());
-    const QString path = folder + u'/' + key + QStringLiteral(".socket");
-    if (path.toLocal8Bit().size() <= LongestSocketPath) return path;
-    // A bare name lands in the temp folder; the user id keeps users apart.
-    return key + u'-' + QString::number(getuid());
 }
 
 } // namespace
@@ -59,6 +56,42 @@ QString ownedFolder(const QString& path, QStringList& reasons) {
     if (reason.isEmpty()) return path;
     reasons << path + QStringLiteral(": ") + reason;
     return {};
+}
+
+// The socket in `folder` (private). Where that path does not fit a socket address, a short
+// name hashed from it in kelvaro-<uid> of the temp folder, or of /tmp: never a name another
+// user could take first. Empty when there is no such place.
+QString socketNameFor(const QString& folder, const QString& key) {
+    if (folder.isEmpty()) return {};
+    const QString path = folder + u'/' + key + QStringLiteral(".socket");
+    if (QFile::encodeName(path).size() <= LongestSocketPath) return path;
+    const QString hashed =
+        key + u'-' +
+        QString::fromLatin1(
+            QCryptographicHash::hash(QFile::encodeName(path), QCryptographicHash::Sha256).toHex().left(16)) +
+        QStringLiteral(".socket");
+    const QString own = QStringLiteral("/kelvaro-") + QString::number(::geteuid());
+    QStringList unused;
+    for (const QString& temp : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QString candidate = temp + own + u'/' + hashed;
+        if (QFile::encodeName(candidate).size() > LongestSocketPath) continue;
+        if (!ownedFolder(temp + own, unused).isEmpty()) return candidate;
+    }
+    return {};
+}
+
+// The user id of the process at the other end of a connected local socket.
+std::optional<uid_t> peerUser(qintptr descriptor) {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (descriptor < 0 ||
+        ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
+        return std::nullopt;
+    return credentials.uid;
+}
+
+bool peerIsThisUser(qintptr descriptor) {
+    return peerUser(descriptor) == ::geteuid();
 }
 
 } // namespace
@@ -94,7 +127,7 @@ InstanceGuard::InstanceGuard(const QString& key, QObject* parent)
 }
 
 InstanceGuard::~InstanceGuard() {
-    if (server_) server_->close();
+    delete server_; // closes it, and its connections go while what counts them is still here
 }
 
 InstanceCheck InstanceGuard::check() {
@@ -125,12 +158,21 @@ InstanceCheck InstanceGuard::check() {
 
 bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
     onRaise_ = std::move(onRaiseRequest);
+    if (serverName_.isEmpty()) return false; // no private folder: better no socket than a shared one
     if (!server_) {
         server_ = new QLocalServer(this);
         server_->setSocketOptions(QLocalServer::UserAccessOption);
         connect(server_, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket* socket = server_->nextPendingConnection())
+            while (QLocalSocket* socket = server_->nextPendingConnection()) {
+                // Another user's process (root may enter any folder) is never heard; a flood of
+                // connections gets no more than a few served at once.
+                if (open_.size() >= limits_.connections || !peerIsThisUser(socket->socketDescriptor())) {
+                    socket->abort();
+                    socket->deleteLater();
+                    continue;
+                }
                 serve(socket);
+            }
         });
     }
     if (server_->isListening()) return true;
@@ -139,7 +181,18 @@ bool InstanceGuard::listen(std::function<void()> onRaiseRequest) {
     return server_->listen(serverName_);
 }
 
+void InstanceGuard::drop(QLocalSocket* socket) {
+    open_.remove(socket);
+    socket->abort();
+    socket->deleteLater();
+}
+
 void InstanceGuard::serve(QLocalSocket* socket) {
+    // Counted until it is closed; its deletion waits for the event loop.
+    open_.insert(socket);
+    connect(socket, &QObject::destroyed, this, [this, socket] { open_.remove(socket); });
+    // A request is one short line: the socket buffers no more than that.
+    socket->setReadBufferSize(limits_.requestBytes);
     // The socket is deleted only from the event loop, never while its request is answered:
     // an asker that goes away in between must not pull it from under the answer.
     struct Serving {
@@ -147,6 +200,10 @@ void InstanceGuard::serve(QLocalSocket* socket) {
         bool gone = false;
     };
     auto serving = std::make_shared<Serving>();
+    // An asker that says nothing, or too slowly, is let go.
+    QTimer::singleShot(limits_.lineWithinMs, socket, [this, socket, serving] {
+        if (!serving->busy) drop(socket);
+    });
     auto handle = [this, socket, serving] {
         if (serving->busy) return;
         while (socket->canReadLine()) {
@@ -169,9 +226,12 @@ void InstanceGuard::serve(QLocalSocket* socket) {
                 return;
             }
         }
+        // A full buffer with no line end: not a request of ours.
+        if (socket->bytesAvailable() >= limits_.requestBytes) drop(socket);
     };
     connect(socket, &QLocalSocket::readyRead, this, handle);
-    connect(socket, &QLocalSocket::disconnected, this, [socket, handle, serving] {
+    connect(socket, &QLocalSocket::disconnected, this, [this, socket, handle, serving] {
+        open_.remove(socket);
         if (serving->busy) {
             serving->gone = true; // deleted once the answer is done with it
             return;
@@ -182,21 +242,42 @@ void InstanceGuard::serve(QLocalSocket* socket) {
     handle();
 }
 
-std::optional<std::string> InstanceGuard::request(const QString& serverName, const std::string& line,
-                                                  int timeoutMs) {
-    if (serverName.isEmpty()) return std::nullopt;
+AskReply InstanceGuard::ask(const QString& serverName, const std::string& line, int timeoutMs) {
+    if (serverName.isEmpty()) return {AskResult::NoListener, {}};
     QLocalSocket socket;
     socket.connectToServer(serverName);
-    if (!socket.waitForConnected(1000)) return std::nullopt;
+    if (!socket.waitForConnected(1000)) {
+        switch (socket.error()) {
+        case QLocalSocket::ServerNotFoundError:
+        case QLocalSocket::ConnectionRefusedError: // a socket file a crashed run left
+            return {AskResult::NoListener, {}};
+        case QLocalSocket::SocketAccessError:
+            return {AskResult::NotThisUser, {}};
+        default:
+            return {AskResult::NoAnswer, {}};
+        }
+    }
+    // The request goes only to this user's own program.
+    if (!peerIsThisUser(socket.socketDescriptor())) return {AskResult::NotThisUser, {}};
     socket.write(QByteArray::fromStdString(line + "\n"));
-    if (!socket.waitForBytesWritten(timeoutMs)) return std::nullopt;
+    QDeadlineTimer deadline(timeoutMs);
+    if (!socket.waitForBytesWritten(timeoutMs)) return {AskResult::NoAnswer, {}};
     QByteArray answer;
     // The clock closes the connection once it has answered.
-    while (socket.state() == QLocalSocket::ConnectedState && socket.waitForReadyRead(timeoutMs))
+    while (socket.state() == QLocalSocket::ConnectedState && answer.size() <= LongestAnswer &&
+           !deadline.hasExpired() && socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
         answer += socket.readAll();
     answer += socket.readAll();
-    if (socket.state() == QLocalSocket::ConnectedState) return std::nullopt; // no answer in time
-    return answer.toStdString();
+    if (socket.state() == QLocalSocket::ConnectedState || answer.size() > LongestAnswer)
+        return {AskResult::NoAnswer, {}};
+    return {AskResult::Answered, answer.toStdString()};
+}
+
+std::optional<std::string> InstanceGuard::request(const QString& serverName, const std::string& line,
+                                                  int timeoutMs) {
+    AskReply reply = ask(serverName, line, timeoutMs);
+    if (reply.result != AskResult::Answered) return std::nullopt;
+    return std::move(reply.answer);
 }
 
 bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs) {
@@ -204,6 +285,7 @@ bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(timeoutMs)) return false;
+    if (!peerIsThisUser(socket.socketDescriptor())) return false; // not this user's program
     socket.write(RaiseRequest);
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();

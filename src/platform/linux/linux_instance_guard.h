@@ -1,9 +1,12 @@
 #pragma once
 // One running program per user. The first start holds a lock file and listens
 // on a local socket; a later start finds the lock taken and asks the first,
-// through that socket, to come to the front.
+// through that socket, to come to the front. The socket lives only in a folder of
+// this user's that no one else may enter, and each side checks that the other is
+// this user; a request is one short line, answered or dropped within seconds.
 #include <QLockFile>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -15,6 +18,19 @@ class QLocalServer;
 class QLocalSocket;
 
 namespace kelvaro {
+
+// What became of a request to the running program.
+enum class AskResult {
+    Answered,    // the answer is there
+    NoListener,  // no socket, or nothing listens on it: no program of this user runs
+    NotThisUser, // the other end is another user's: nothing was sent
+    NoAnswer,    // it took the request but did not answer within the time-out
+};
+
+struct AskReply {
+    AskResult result = AskResult::NoListener;
+    std::string answer;
+};
 
 enum class InstanceCheck {
     First,        // this start holds the lock
@@ -55,8 +71,21 @@ class InstanceGuard : public QObject {
     // when no instance listens or it did not answer within the time-out.
     static std::optional<std::string> request(const QString& serverName, const std::string& line,
                                               int timeoutMs);
+    // The same, saying why there is no answer.
+    static AskReply ask(const QString& serverName, const std::string& line, int timeoutMs);
 
-    // The socket's name, the token written to the hand-over file as "apphdl".
+    // What a connection may cost the listening program: at most this much of a request
+    // (its line end included), this long from connecting to the request line, this many at once.
+    struct Limits {
+        int requestBytes = 4096;
+        int lineWithinMs = 3000;
+        int connections = 8;
+    };
+    void setLimits(const Limits& limits) { limits_ = limits; }
+
+    // The socket's path, the token written to the hand-over file as "apphdl": in the private
+    // folder, or, where that path is too long for a socket, a short name hashed from it in
+    // kelvaro-<uid> of the temp folder (or of /tmp). Empty when no private folder is found.
     QString serverName() const { return serverName_; }
 
     // From a later instance: asks the first to come to the front. False when
@@ -70,6 +99,7 @@ class InstanceGuard : public QObject {
 
   private:
     void serve(QLocalSocket* socket);
+    void drop(QLocalSocket* socket);
 
     QString folderProblem_; // set while folder_ is found
     QString folder_;
@@ -78,6 +108,8 @@ class InstanceGuard : public QObject {
     QString serverName_;
     QString problem_;
     QLocalServer* server_ = nullptr;
+    Limits limits_;
+    QSet<QLocalSocket*> open_; // connections being served
     std::function<void()> onRaise_;
     std::function<std::string(const std::string&)> onRequest_;
     std::function<void()> afterAnswer_;

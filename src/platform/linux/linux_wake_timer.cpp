@@ -87,7 +87,8 @@ const QDBusArgument& operator>>(const QDBusArgument& a, AuxUnit& u) {
     return a;
 }
 
-// The installed helper answers --probe with 0 when it was given cap_wake_alarm.
+// The installed helper answers --probe with 0 when it was given cap_wake_alarm and would hold
+// a timer for this user (an active local session).
 bool helperAllowed(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).isExecutable()) return false;
     QProcess probe;
@@ -197,9 +198,17 @@ bool LinuxWakeTimer::armHelper(std::int64_t utcSeconds) {
         helper_ = nullptr;
         return false;
     }
-    // It exits at once with status 1 when the capability was not granted.
-    if (helper_->waitForFinished(200) && helper_->exitCode() != 0) return false;
-    return true;
+    // It says "armed" once the timer is set; it exits instead when it may not hold one
+    // (no capability, no active local session of this user, another wake-up of this user).
+    while (!helper_->canReadLine() && helper_->state() == QProcess::Running &&
+           helper_->waitForReadyRead(3000)) {
+    }
+    if (helper_->readLine().trimmed() == "armed") return true;
+    helper_->kill();
+    helper_->waitForFinished(1000);
+    delete helper_;
+    helper_ = nullptr;
+    return false;
 }
 
 bool LinuxWakeTimer::armSystemTimer(std::int64_t utcSeconds) {
