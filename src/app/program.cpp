@@ -8,6 +8,7 @@
 #include "app/windows.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "settings/language_choice.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -102,6 +103,7 @@ void assembleProgram(Application& app) {
     addTrayControls(main);
     addCityClockControls(main, book);
     addWakeControls(book);
+    addLanguageControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -135,6 +137,7 @@ void assembleProgram(Application& app) {
     installAboutBox(app);
     installWakeUp(app);
     installMissedAlarms(app);
+    installLanguageChoice(app);
     installWillItRing(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.

@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/colors.h"
 #include "framework/conversions.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 
@@ -20,8 +21,8 @@ constexpr int kReadyButtonColor = colors::Green;
 
 void MgridCitiesSelectCell(Application& app) {
     Control& grid = cityGrid(app);
-    if (grid.col == kCityName) grid.hint = "Enter City ";
-    if (grid.col == kCityHours) grid.hint = "Enter Time Change";
+    if (grid.col == kCityName) grid.hint = KV_TR("Enter City ");
+    if (grid.col == kCityHours) grid.hint = KV_TR("Enter Time Change");
     runStep(app, Step::CityGridEdited); // the zone chooser shows the row's zone
 }
 

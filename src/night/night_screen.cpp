@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/form_builder.h"
+#include "framework/translatable.h"
 
 #include <cstdlib>
 #include <string>
@@ -108,8 +109,8 @@ void noteMonitorDown(Application& app) {
 void addNightScreenLabels(Form& f) {
     addNightLabel(f, "LabelTime", "LabelTime", 96, true);
     f.find("LabelTime")->bgcolor = kBlack; // painted opaque over whatever was there
-    addNightLabel(f, "Label1", "Current Time", 27, true);
-    addNightLabel(f, "Label2", "Alarm Time", 27, true);
+    addNightLabel(f, "Label1", KV_TR("Current Time"), 27, true);
+    addNightLabel(f, "Label2", KV_TR("Alarm Time"), 27, true);
     addNightLabel(f, "LabelATime", "LabelATime", 48, true);
     addNightLabel(f, "LabelCity", "LabelCity", 16, false);
     addNightLabel(f, "LabelStBy", "LabelStBy", 19, false);

@@ -1,5 +1,8 @@
 #include "ui/city_clock_view.h"
 
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
+
 #include "framework/application.h"
 #include "ui/control_sync.h"
 #include "ui/program_view.h"
@@ -53,7 +56,7 @@ CityClockWindow::CityClockWindow(Application& app, ProgramView& view)
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       app_(app), view_(view) {
     setObjectName(QStringLiteral("CityClock"));
-    setWindowTitle(QStringLiteral("Kelvaro City Clock"));
+    setWindowTitle(translated(KV_TR("Kelvaro City Clock")));
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/program_view.h"
 
 #include "app/timer_controls.h"
+#include "platform/linux/translation.h"
 #include "platform/no_services.h"
 #include "ui/control_sync.h"
 #include "ui/control_widgets.h"
@@ -269,7 +270,7 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
         auto* tabs = qobject_cast<QTabWidget*>(containerFor(form, view, control));
         if (tabs) {
             bound.widget = new QWidget;
-            tabs->addTab(bound.widget, qs(control.caption));
+            tabs->addTab(bound.widget, translated(control.caption));
         }
     } else {
         QWidget* parent = containerFor(form, view, control);
@@ -366,7 +367,8 @@ void ProgramView::syncPages(Form& form, Control& pageControl, QWidget* widget) {
         if (sheet->kind != ControlKind::TabSheet) continue;
         const int index = tabs->indexOf(this->widget(sheet->name));
         if (index < 0) continue;
-        if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
+        if (const QString text = translated(sheet->caption); tabs->tabText(index) != text)
+            tabs->setTabText(index, text);
         if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
         // A hidden tab is disabled too, else Ctrl+Tab (which skips only disabled tabs) opens it.
         const bool enabled = sheet->enabled && sheet->visible;
@@ -381,7 +383,8 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     const bool isMain = app_.forms().front().get() == &form;
     if (force || view.title != form.caption) {
         view.title = form.caption;
-        if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
+        if (const QString title = translated(form.caption); w->windowTitle() != title)
+            w->setWindowTitle(title);
     }
     w->setBackground(frameworkColor(form.bgcolor));
 

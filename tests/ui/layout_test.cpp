@@ -3,6 +3,8 @@
 #include "app/program.h"
 #include "framework/datetime.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/linux/system_locale.h"
+#include "platform/linux/translation.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,8 +36,9 @@ struct Program {
     std::unique_ptr<Application> app;
     std::unique_ptr<ProgramView> view;
 
-    Program(const LocaleInfo& locale, double localNow) : fakes(localNow) {
+    Program(const LocaleInfo& locale, double localNow, const std::string& language = "en") : fakes(localNow) {
         uiApp();
+        useLanguage(language);
         app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
                             locale, dir.path().toStdString(), {"kelvaro"});
         view = std::make_unique<ProgramView>(*app);
@@ -42,6 +46,7 @@ struct Program {
         firstPaint(*app);
         second();
     }
+    ~Program() { useLanguage("en"); }
     void second() {
         mainTick(*app);
         view->refresh();
@@ -52,29 +57,57 @@ struct Program {
     }
 };
 
+// The languages the windows are measured in, each with the dates it shows.
+struct Language {
+    const char* code;
+    LocaleInfo locale;
+};
+std::vector<Language> languages() {
+    std::vector<Language> all{{"en", LocaleInfo::enUS()}, {"en", LocaleInfo::deDE()}};
+    for (const std::string& code : translatedLanguages()) {
+        useLanguage(code);
+        all.push_back({code.c_str(), localeInfoFrom(languageLocale())});
+    }
+    useLanguage("en");
+    return all;
+}
+
 // Captions of the shown labels and buttons of a window that are wider than their widget.
 std::vector<std::string> clippedCaptions(QWidget* window) {
     std::vector<std::string> clipped;
+    auto check = [&clipped](const QWidget* w, const QString& text, int needed, int room) {
+        if (needed > room)
+            clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
+                              std::to_string(needed) + " of " + std::to_string(room));
+    };
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || label->objectName().isEmpty()) continue;
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-        if (needed > label->contentsRect().width())
-            clipped.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() +
-                              "\" needs " + std::to_string(needed) + " of " +
-                              std::to_string(label->contentsRect().width()));
+        // Each line of a caption: a label of several lines breaks where the text does.
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            check(label, line, QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width());
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || button->text().isEmpty() || button->objectName().isEmpty()) continue;
+        // The text with the box or the button's frame; a push button's margins may shrink a little.
+        const int frame = qobject_cast<QPushButton*>(button) ? 8 : button->sizeHint().width() -
+                                                                       QFontMetrics(button->font()).horizontalAdvance(button->text());
+        check(button, button->text(),
+              QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + frame,
+              button->width());
     }
     return clipped;
 }
 
-TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
-    for (const LocaleInfo& locale : {LocaleInfo::enUS(), LocaleInfo::deDE()})
+TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndEveryLanguage) {
+    for (const Language& language : languages())
         for (const DateTime at : {encodeDate(2026, 9, 30) + encodeTime(12, 59, 58),
                                   encodeDate(2026, 9, 30) + encodeTime(10, 0, 58)}) {
-            Program p(locale, at);
+            Program p(language.locale, at, language.code);
             for (bool twelveHour : {true, false}) {
-                SCOPED_TRACE(locale.amDesignator + (twelveHour ? " 12h " : " 24h ") +
-                             p.app->ctl("LabelTime").caption);
-                EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
+                SCOPED_TRACE(std::string(language.code) + " " + language.locale.amDesignator +
+                             (twelveHour ? " 12h " : " 24h ") + p.app->ctl("LabelTime").caption);
+                if (std::string(language.code) == "en")
+                    EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
                 const auto clipped = clippedCaptions(p.view->window("TFormKelvaro"));
                 EXPECT_TRUE(clipped.empty()) << clipped.front();
                 // The seconds sit right of the time, not over it.
@@ -89,8 +122,10 @@ TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
         }
 }
 
-TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrow) {
-    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrowInEveryLanguage) {
+    for (const Language& language : languages()) {
+    SCOPED_TRACE(language.code);
+    Program p(language.locale, FakeClock::DefaultStart, language.code);
     QWidget* main = p.view->window("TFormKelvaro");
     QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
     for (QMenuBar* b : main->findChildren<QMenuBar*>())
@@ -102,6 +137,7 @@ TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrow) {
         EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
             << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
             << bar->width();
+    }
     }
 }
 
@@ -119,10 +155,12 @@ TEST(Layout, TheLockHidesTheAlarmBoxesButNotTheAlarmTime) {
     EXPECT_EQ(alarm->mapTo(main, QPoint(0, 0)), place);
 }
 
-// Every control of every notebook page lies inside the page, every grid header
-// reads whole, every status lamp says what it shows; Ctrl+Tab passes hidden pages by.
+// Every control of every notebook page lies inside the page with its caption whole, every grid
+// header reads whole, every status lamp says what it shows; Ctrl+Tab passes hidden pages by.
 TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
-    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
+    for (const Language& language : languages()) {
+    SCOPED_TRACE(language.code);
+    Program p(language.locale, FakeClock::DefaultStart, language.code);
     p.app->form("TFormCity").visible = true;
     p.app->touch();
     p.view->refresh();
@@ -147,6 +185,8 @@ TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
                 EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
             }
         }
+        const auto clipped = clippedCaptions(page);
+        EXPECT_TRUE(clipped.empty()) << clipped.front();
     }
     tabs->setCurrentIndex(tabs->count() - 1);
     for (int i = 0; i < tabs->count(); ++i) {
@@ -158,6 +198,7 @@ TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
         if (c->kind == ControlKind::Lamp) {
             EXPECT_FALSE(c->hint.empty()) << c->name;
         }
+    }
 }
 
 // Under a style that prefers no arrows and elides (as some desktops' do), the notebook still
