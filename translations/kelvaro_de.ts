@@ -551,7 +551,7 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>Click Below to ADD Web Radio to Music List</source>
-        <translation>Unten klicken, um Webradio zur Musikliste hinzuzufügen</translation>
+        <translation>Unten klicken, um Webradio hinzuzufügen</translation>
     </message>
     <message>
         <source>Clock not set: fewer than two time servers answered quickly</source>
@@ -613,11 +613,11 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>Don&apos;t Adjust Volume (mute fix)</source>
-        <translation>Lautstärke nicht anpassen (Stumm-Korrektur)</translation>
+        <translation>Lautstärke lassen (Stumm-Korrektur)</translation>
     </message>
     <message>
         <source>Don&apos;t say Hour After Sleep</source>
-        <translation>Nach dem Schlafengehen keine Stunde ansagen</translation>
+        <translation>Nach dem Zubettgehen still</translation>
     </message>
     <message>
         <source>Don&apos;t Turn OFF Monitor during Sleep</source>
@@ -629,7 +629,7 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>Drive to Work or Airport</source>
-        <translation>Zur Arbeit oder zum Flughafen fahren</translation>
+        <translation>Zur Arbeit/zum Flughafen</translation>
     </message>
     <message>
         <source>Eat or Misc.</source>
@@ -657,7 +657,7 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>Enter Web Radio/TV Descriptions</source>
-        <translation>Beschreibungen für Webradio/-TV eingeben</translation>
+        <translation>Webradio/-TV-Namen</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
@@ -729,7 +729,7 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>In Order</source>
-        <translation>Der Reihe nach</translation>
+        <translation>In Folge</translation>
     </message>
     <message>
         <source>Infinate</source>
@@ -796,7 +796,7 @@ Nächstes Klingeln: %5</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
-        <translation>Letzte Zeitkorrektur</translation>
+        <translation>Letzter Sync</translation>
     </message>
     <message>
         <source>Leave the Alarm Clock Running Every Day while on the web and it will check and</source>
@@ -1112,7 +1112,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Save as Default</source>
-        <translation>Als Standard speichern</translation>
+        <translation>Als Standard</translation>
     </message>
     <message>
         <source>Save it Anywhere</source>
@@ -1216,7 +1216,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Snooze after (min)</source>
-        <translation>Schlummern nach (min)</translation>
+        <translation>Schlummer nach (min)</translation>
     </message>
     <message>
         <source>Snooze Enabled</source>
@@ -1224,7 +1224,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Snooze min</source>
-        <translation>Schlummer-min</translation>
+        <translation>Schlummer</translation>
     </message>
     <message>
         <source>Snooze the running clock&apos;s alarm, as a key does.</source>
@@ -1248,7 +1248,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Sound a missed alarm when at most</source>
-        <translation>Verpassten Alarm klingeln, wenn höchstens</translation>
+        <translation>Verpassten Alarm spielen bei höchstens</translation>
     </message>
     <message>
         <source>sounding</source>
@@ -1328,7 +1328,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Test Volume</source>
-        <translation>Lautstärke testen</translation>
+        <translation>Ton testen</translation>
     </message>
     <message>
         <source>Th </source>
@@ -1554,7 +1554,7 @@ gilt.</translation>
     </message>
     <message>
         <source>Turn OFF Alarm after Alarm (Alarm Once)</source>
-        <translation>Alarm nach dem Klingeln AUS (einmaliger Alarm)</translation>
+        <translation>Alarm nach Klingeln AUS (einmalig)</translation>
     </message>
     <message>
         <source>Turn OFF the alarm program</source>
@@ -1630,9 +1630,9 @@ Shower
 Dress
 Eat
 Drive</source>
-        <translation>Aufstehen
-Duschen
-Anziehen
+        <translation>Wecken
+Dusche
+Kleiden
 Essen
 Fahren</translation>
     </message>

@@ -435,7 +435,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation>Hora de alarma</translation>
+        <translation>Hora alarma</translation>
     </message>
     <message>
         <source>ALARM TIME</source>
@@ -657,7 +657,7 @@ próximo aviso: %5</translation>
     </message>
     <message>
         <source>Enter Web Radio/TV Descriptions</source>
-        <translation>Escriba descripciones de radio/TV web</translation>
+        <translation>Nombres de radio/TV web</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
@@ -796,7 +796,7 @@ próximo aviso: %5</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
-        <translation>Último ajuste de hora</translation>
+        <translation>Último ajuste</translation>
     </message>
     <message>
         <source>Leave the Alarm Clock Running Every Day while on the web and it will check and</source>
@@ -1112,7 +1112,7 @@ escrita.</translation>
     </message>
     <message>
         <source>Save as Default</source>
-        <translation>Guardar como predeterminado</translation>
+        <translation>Predeterminar</translation>
     </message>
     <message>
         <source>Save it Anywhere</source>
@@ -1248,7 +1248,7 @@ escrita.</translation>
     </message>
     <message>
         <source>Sound a missed alarm when at most</source>
-        <translation>Sonar una alarma perdida si como máximo</translation>
+        <translation>Sonar alarma perdida si como máximo</translation>
     </message>
     <message>
         <source>sounding</source>
@@ -1506,7 +1506,7 @@ escrita.</translation>
     </message>
     <message>
         <source>Time Server</source>
-        <translation>Servidor de hora</translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Time zone of the city:</source>
@@ -1602,7 +1602,7 @@ escrita.</translation>
     </message>
     <message>
         <source>Use Defaults</source>
-        <translation>Usar predeterminados</translation>
+        <translation>Predeterminados</translation>
     </message>
     <message>
         <source>Use Zone</source>
@@ -1630,11 +1630,11 @@ Shower
 Dress
 Eat
 Drive</source>
-        <translation>Levantarse
+        <translation>Arriba
 Ducha
-Vestirse
+Vestir
 Comer
-Conducir</translation>
+Ir</translation>
     </message>
     <message>
         <source>Warn if Battery is below 5%</source>

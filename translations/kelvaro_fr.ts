@@ -435,7 +435,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>Alarm Time</source>
-        <translation>Heure d&apos;alarme</translation>
+        <translation>Heure alarme</translation>
     </message>
     <message>
         <source>ALARM TIME</source>
@@ -503,7 +503,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>Before Work or Boarding Time </source>
-        <translation>Avant le travail ou l&apos;embarquement </translation>
+        <translation>Avant travail ou embarquement </translation>
     </message>
     <message>
         <source>cannot read the settings: %1</source>
@@ -601,7 +601,7 @@ prochaine sonnerie : %5</translation>
     </message>
     <message>
         <source>Different Music each Super Alarm Time</source>
-        <translation>Musique différente à chaque étape du Super Alarme</translation>
+        <translation>Autre musique à chaque étape du Super Alarme</translation>
     </message>
     <message>
         <source>Do you want to Allow Computer to Shutdown?
@@ -657,7 +657,7 @@ prochaine sonnerie : %5</translation>
     </message>
     <message>
         <source>Enter Web Radio/TV Descriptions</source>
-        <translation>Saisir les descriptions radio/TV web</translation>
+        <translation>Noms des radios/TV web</translation>
     </message>
     <message>
         <source>Follow the desktop</source>
@@ -693,7 +693,7 @@ prochaine sonnerie : %5</translation>
     </message>
     <message>
         <source>Get Time</source>
-        <translation>Obtenir l&apos;heure</translation>
+        <translation>Lire l&apos;heure</translation>
     </message>
     <message>
         <source>Get Web Time Sync</source>
@@ -796,7 +796,7 @@ prochaine sonnerie : %5</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
-        <translation>Dernière mise à l&apos;heure</translation>
+        <translation>Dern. synchro</translation>
     </message>
     <message>
         <source>Leave the Alarm Clock Running Every Day while on the web and it will check and</source>
@@ -1016,7 +1016,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>Now+</source>
-        <translation>Dans+</translation>
+        <translation>Dans</translation>
     </message>
     <message>
         <source>OF&amp;F</source>
@@ -1264,7 +1264,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>Start Work or Boarding Time </source>
-        <translation>Début du travail ou embarquement </translation>
+        <translation>Début travail ou embarquement </translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1506,7 +1506,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>Time Server</source>
-        <translation>Serveur de temps</translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Time zone of the city:</source>
@@ -1554,7 +1554,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>Turn OFF Alarm after Alarm (Alarm Once)</source>
-        <translation>Désactiver après la sonnerie (alarme unique)</translation>
+        <translation>Désactiver après sonnerie (alarme unique)</translation>
     </message>
     <message>
         <source>Turn OFF the alarm program</source>

@@ -244,7 +244,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>&amp;Days Settings</source>
-        <translation>曜日の設定(&amp;D)</translation>
+        <translation>曜日(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;E-Mail Kelvaro Support</source>
@@ -272,7 +272,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>&amp;Music Settings</source>
-        <translation>音楽の設定(&amp;M)</translation>
+        <translation>音楽(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;ON</source>
@@ -300,7 +300,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>&amp;Time Settings</source>
-        <translation>時刻の設定(&amp;T)</translation>
+        <translation>時刻(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Use PopUp Hints</source>

@@ -159,7 +159,7 @@ int main(int argc, char** argv) {
     LinuxWakeTimer wake(helper);
     platform.wake = &wake;
 
-    auto app = createProgram(platform, localeInfoFrom(languageLocale()), programDir, arguments);
+    auto app = createProgram(platform, languageLocaleInfo(), programDir, arguments);
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);

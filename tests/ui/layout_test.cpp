@@ -3,7 +3,6 @@
 #include "app/program.h"
 #include "framework/datetime.h"
 #include "platform/fake/fake_platform.h"
-#include "platform/linux/system_locale.h"
 #include "platform/linux/translation.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
@@ -66,7 +65,7 @@ std::vector<Language> languages() {
     std::vector<Language> all{{"en", LocaleInfo::enUS()}, {"en", LocaleInfo::deDE()}};
     for (const std::string& code : translatedLanguages()) {
         useLanguage(code);
-        all.push_back({code.c_str(), localeInfoFrom(languageLocale())});
+        all.push_back({code.c_str(), languageLocaleInfo()});
     }
     useLanguage("en");
     return all;
@@ -84,16 +83,21 @@ std::vector<std::string> clippedCaptions(QWidget* window) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || label->objectName().isEmpty()) continue;
         // Each line of a caption: a label of several lines breaks where the text does.
         for (const QString& line : label->text().split(QLatin1Char('\n')))
-            check(label, line, QFontMetrics(label->font()).horizontalAdvance(line), label->contentsRect().width());
+            check(label, line, QFontMetrics(label->font()).horizontalAdvance(line),
+                  label->contentsRect().width());
     }
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        if (!button->isVisibleTo(window) || button->text().isEmpty() || button->objectName().isEmpty()) continue;
-        // The text with the box or the button's frame; a push button's margins may shrink a little.
-        const int frame = qobject_cast<QPushButton*>(button) ? 8 : button->sizeHint().width() -
-                                                                       QFontMetrics(button->font()).horizontalAdvance(button->text());
-        check(button, button->text(),
-              QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + frame,
-              button->width());
+        if (!button->isVisibleTo(window) || button->text().isEmpty() || button->objectName().isEmpty())
+            continue;
+        // The words without their mnemonics, with the box or the button's frame around them.
+        QString words = button->text().trimmed();
+        words.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+        words.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        const QFontMetrics metrics(button->font());
+        const int frame = qobject_cast<QPushButton*>(button)
+                              ? 8
+                              : button->sizeHint().width() - metrics.horizontalAdvance(button->text());
+        check(button, words, metrics.horizontalAdvance(words) + frame, button->width());
     }
     return clipped;
 }
@@ -106,8 +110,9 @@ TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndEveryLanguage) {
             for (bool twelveHour : {true, false}) {
                 SCOPED_TRACE(std::string(language.code) + " " + language.locale.amDesignator +
                              (twelveHour ? " 12h " : " 24h ") + p.app->ctl("LabelTime").caption);
-                if (std::string(language.code) == "en")
+                if (std::string(language.code) == "en") {
                     EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
+                }
                 const auto clipped = clippedCaptions(p.view->window("TFormKelvaro"));
                 EXPECT_TRUE(clipped.empty()) << clipped.front();
                 // The seconds sit right of the time, not over it.
@@ -124,20 +129,20 @@ TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndEveryLanguage) {
 
 TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrowInEveryLanguage) {
     for (const Language& language : languages()) {
-    SCOPED_TRACE(language.code);
-    Program p(language.locale, FakeClock::DefaultStart, language.code);
-    QWidget* main = p.view->window("TFormKelvaro");
-    QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
-    for (QMenuBar* b : main->findChildren<QMenuBar*>())
-        if (b->isVisible()) bar = b;
-    ASSERT_NE(bar, nullptr);
-    for (QAction* menu : bar->actions()) {
-        if (!menu->isVisible()) continue;
-        const QRect place = bar->actionGeometry(menu);
-        EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
-            << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
-            << bar->width();
-    }
+        SCOPED_TRACE(language.code);
+        Program p(language.locale, FakeClock::DefaultStart, language.code);
+        QWidget* main = p.view->window("TFormKelvaro");
+        QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
+        for (QMenuBar* b : main->findChildren<QMenuBar*>())
+            if (b->isVisible()) bar = b;
+        ASSERT_NE(bar, nullptr);
+        for (QAction* menu : bar->actions()) {
+            if (!menu->isVisible()) continue;
+            const QRect place = bar->actionGeometry(menu);
+            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+                << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
+                << bar->width();
+        }
     }
 }
 
@@ -159,45 +164,45 @@ TEST(Layout, TheLockHidesTheAlarmBoxesButNotTheAlarmTime) {
 // header reads whole, every status lamp says what it shows; Ctrl+Tab passes hidden pages by.
 TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
     for (const Language& language : languages()) {
-    SCOPED_TRACE(language.code);
-    Program p(language.locale, FakeClock::DefaultStart, language.code);
-    p.app->form("TFormCity").visible = true;
-    p.app->touch();
-    p.view->refresh();
-    auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
-    ASSERT_NE(tabs, nullptr);
-    for (int i = 0; i < tabs->count(); ++i) { // hidden pages too: the program may open them
-        tabs->setCurrentIndex(i);
-        QWidget* page = tabs->widget(i);
-        SCOPED_TRACE(page->objectName().toStdString());
-        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
-            EXPECT_TRUE(page->rect().contains(w->geometry()))
-                << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
-                << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
-        }
-        for (auto* grid : page->findChildren<QTableWidget*>()) {
-            QHeaderView* header = grid->horizontalHeader();
-            for (int col = 0; col < grid->columnCount(); ++col) {
-                QTableWidgetItem* item = grid->horizontalHeaderItem(col);
-                if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
-                const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
-                EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+        SCOPED_TRACE(language.code);
+        Program p(language.locale, FakeClock::DefaultStart, language.code);
+        p.app->form("TFormCity").visible = true;
+        p.app->touch();
+        p.view->refresh();
+        auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
+        ASSERT_NE(tabs, nullptr);
+        for (int i = 0; i < tabs->count(); ++i) { // hidden pages too: the program may open them
+            tabs->setCurrentIndex(i);
+            QWidget* page = tabs->widget(i);
+            SCOPED_TRACE(page->objectName().toStdString());
+            for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
+                EXPECT_TRUE(page->rect().contains(w->geometry()))
+                    << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
+                    << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
             }
+            for (auto* grid : page->findChildren<QTableWidget*>()) {
+                QHeaderView* header = grid->horizontalHeader();
+                for (int col = 0; col < grid->columnCount(); ++col) {
+                    QTableWidgetItem* item = grid->horizontalHeaderItem(col);
+                    if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
+                    const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
+                    EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+                }
+            }
+            for (const std::string& caption : clippedCaptions(page))
+                ADD_FAILURE() << caption;
         }
-        const auto clipped = clippedCaptions(page);
-        EXPECT_TRUE(clipped.empty()) << clipped.front();
-    }
-    tabs->setCurrentIndex(tabs->count() - 1);
-    for (int i = 0; i < tabs->count(); ++i) {
-        QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
-        EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex()))
-            << tabs->tabText(tabs->currentIndex()).toStdString();
-    }
-    for (const auto& c : p.app->form("TFormKelvaro").controls())
-        if (c->kind == ControlKind::Lamp) {
-            EXPECT_FALSE(c->hint.empty()) << c->name;
+        tabs->setCurrentIndex(tabs->count() - 1);
+        for (int i = 0; i < tabs->count(); ++i) {
+            QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+            EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex()))
+                << tabs->tabText(tabs->currentIndex()).toStdString();
         }
+        for (const auto& c : p.app->form("TFormKelvaro").controls())
+            if (c->kind == ControlKind::Lamp) {
+                EXPECT_FALSE(c->hint.empty()) << c->name;
+            }
     }
 }
 

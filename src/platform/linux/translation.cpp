@@ -1,6 +1,7 @@
 #include "platform/linux/translation.h"
 
 #include "framework/translatable.h"
+#include "platform/linux/system_locale.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -169,6 +170,30 @@ QLocale languageLocale() {
         }
     if (systemLanguage == language || (systemLanguage.empty() && language == "en")) return QLocale::system();
     return QLocale(QString::fromStdString(language));
+}
+
+LocaleInfo languageLocaleInfo() {
+    const QLocale locale = languageLocale();
+    LocaleInfo info = localeInfoFrom(locale);
+    if (std::any_of(info.timeSeparator.begin(), info.timeSeparator.end(),
+                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        const QString shortTime = locale.timeFormat(QLocale::ShortFormat);
+        const qsizetype minutes = shortTime.indexOf(QLatin1Char('m'));
+        info.timeSeparator = minutes > 0 ? shortTime.mid(minutes - 1, 1).toStdString() : std::string(":");
+    }
+    // The clock's face has room for two letters after the time: "a. m." (with a no-break space)
+    // is written "am", and the two-character Japanese words give way to AM and PM there.
+    for (std::string* designator : {&info.amDesignator, &info.pmDesignator}) {
+        for (size_t at; (at = designator->find("\xc2\xa0")) != std::string::npos;)
+            designator->replace(at, 2, " ");
+        if (designator->find(' ') != std::string::npos)
+            std::erase_if(*designator, [](char c) { return c == ' ' || c == '.'; });
+    }
+    if (locale.language() == QLocale::Japanese) {
+        info.amDesignator = "AM";
+        info.pmDesignator = "PM";
+    }
+    return info;
 }
 
 } // namespace kelvaro

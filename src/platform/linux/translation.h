@@ -2,6 +2,8 @@
 // The language the clock's texts are shown in. The logic writes English; every view, box and
 // platform service that shows a text passes it through `translated`, which finds it (or the
 // pattern it was filled from) in the chosen language's catalogue.
+#include "framework/locale_info.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -28,5 +30,8 @@ std::string translatedText(const std::string& english);
 // The locale dates, weekdays and AM/PM are written in: the desktop's while it speaks the chosen
 // language, else the language's own.
 QLocale languageLocale();
+// That locale as the conversions read it, fitted to the clock: hours and minutes apart by the
+// short time's separator ("10:00", not "10時00"), AM/PM without spaces or dots ("am", not "a. m.").
+LocaleInfo languageLocaleInfo();
 
 } // namespace kelvaro
