@@ -29,6 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # postinst gives the wake helper cap_wake_alarm; setcap comes with libcap2-bin.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/postinst)
 string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", libcap2-bin")
+# Qt's own texts (the standard buttons, the file dialog) in the clock's languages.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 
 # The copyright file (machine-readable, debian/copyright format 1.0) and the Debian changelog,
 # compressed the way Debian wants (gzip -9n: no name or time stamp, so the build is reproducible).

@@ -5,6 +5,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include <array>
 
 #include "alarm/alarm_rules.h"
@@ -23,8 +24,9 @@ namespace {
 
 constexpr const char* kDayItems[7] = {"Sunday1",   "Monday1", "Tuesday1", "Wednesday1",
                                       "Thursday1", "Friday1", "Saturday1"};
-constexpr const char* kDayCaptions[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                         "Thursday", "Friday", "Saturday"};
+constexpr const char* kDayCaptions[7] = {KV_TR("Sunday"),    KV_TR("Monday"),   KV_TR("Tuesday"),
+                                         KV_TR("Wednesday"), KV_TR("Thursday"), KV_TR("Friday"),
+                                         KV_TR("Saturday")};
 
 std::array<Control*, 7> dayItems(Application& app) {
     MainWindow& w = mainWindow(app);
@@ -59,26 +61,26 @@ std::string checkedCaption(std::initializer_list<const Control*> radios) {
 void showSoundStatus(Application& app) {
     std::string sound, sort;
     if (mainWindow(app).CDPlayer1.checked) {
-        sound = "CD Music";
+        sound = KV_TR("CD Music");
         const SettingsNotebook& nb = notebook(app);
         sort = checkedCaption({&nb.RadioButtonCDInOrder, &nb.RadioButtonCDRandom, &nb.RadioButtonCDSingle,
                                &nb.RadioButtonCDWhole});
     } else if (mainWindow(app).MP3Music1.checked) {
-        sound = "MP3 and Wave Music";
+        sound = KV_TR("MP3 and Wave Music");
         const SettingsNotebook& nb = notebook(app);
         sort = checkedCaption({&nb.RadioButtonWInOrder, &nb.RadioButtonWRandom, &nb.RadioButtonWSingle});
     } else if (mainWindow(app).Ding1.checked) {
-        sound = "System Ding";
-        sort = "Repeat";
+        sound = KV_TR("System Ding");
+        sort = KV_TR("Repeat");
     } else if (mainWindow(app).MIDIMusic1.checked) {
-        sound = "MIDI Music";
-        sort = "Repeat";
+        sound = KV_TR("MIDI Music");
+        sort = KV_TR("Repeat");
     } else if (mainWindow(app).WebRadioTV1.checked) {
-        sound = "Web Radio Music";
-        sort = "Infinate";
+        sound = KV_TR("Web Radio Music");
+        sort = KV_TR("Infinate");
     } else if (mainWindow(app).ProgramofYourChoice1.checked) {
-        sound = "Program of your Choice";
-        sort = "None";
+        sound = KV_TR("Program of your Choice");
+        sort = KV_TR("None");
     } else {
         return;
     }
@@ -106,12 +108,12 @@ void addDaysControls(Form& f) {
     for (int d = 0; d < 7; ++d)
         addMenuItem(f, kDayItems[d], kDayCaptions[d], "DaysSettings1", true);
     addSeparator(f, "DaysPresetsSeparator1", "DaysSettings1");
-    addMenuItem(f, "WeekDaysOnly1", "Week &Days Only", "DaysSettings1");
-    addMenuItem(f, "WeekendsOnly1", "Week&ends Only", "DaysSettings1");
-    addMenuItem(f, "AllDays1", "&All Days", "DaysSettings1");
+    addMenuItem(f, "WeekDaysOnly1", KV_TR("Week &Days Only"), "DaysSettings1");
+    addMenuItem(f, "WeekendsOnly1", KV_TR("Week&ends Only"), "DaysSettings1");
+    addMenuItem(f, "AllDays1", KV_TR("&All Days"), "DaysSettings1");
 
-    addLabel(f, "LabelSound", "", {96, 58, 200, 16}).hint = "Music Device for Alarm";
-    addLabel(f, "LabelSort", "", {300, 58, 100, 16}).hint = "How Music is Played";
+    addLabel(f, "LabelSound", "", {96, 58, 200, 16}).hint = KV_TR("Music Device for Alarm");
+    addLabel(f, "LabelSort", "", {300, 58, 100, 16}).hint = KV_TR("How Music is Played");
     // Same fixed-pitch font and place: each underline sits under its day's two letters.
     for (const char* name : {"LabelDays", "LabelUnderLineDay"}) {
         Control& c = addLabel(f, name, "", {96, 78, 250, 20});
@@ -119,10 +121,10 @@ void addDaysControls(Form& f) {
         c.fontSize = 11;
         c.bold = true;
     }
-    f.find("LabelDays")->caption = "Su Mo Tu We Th Fr Sa";
+    f.find("LabelDays")->caption = KV_TR("Su Mo Tu We Th Fr Sa");
     Control& underline = *f.find("LabelUnderLineDay");
     underline.caption = "__ __ __ __ __ __ __";
-    underline.hint = "Days that Alarm can sound, Current day is underlined";
+    underline.hint = KV_TR("Days that Alarm can sound, Current day is underlined");
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "alarm/alarm_entry.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "alarm/alarm_rules.h"
 #include "app/clock_formats.h"
@@ -67,8 +68,8 @@ void checkAlarmHour(Application& app, const char* message24) {
     if (typedOutOfRange(
             hour.text, h24 ? [](int h) { return hourOutOfRange(h, true); }
                            : [](int h) { return hourOutOfRange(h, false); })) {
-        ShowNote(app, h24 ? message24 : "Maximum hours is 12.  Try again!", true);
-        app.box(BoxKind::Error, h24 ? "Maximum '23' hours" : "Maximum '12' hours");
+        ShowNote(app, h24 ? message24 : KV_TR("Maximum hours is 12.  Try again!"), true);
+        app.box(BoxKind::Error, h24 ? KV_TR("Maximum '23' hours") : KV_TR("Maximum '12' hours"));
         hour.text = "07";
     }
     rewriteIfNumber(hour);
@@ -150,12 +151,12 @@ void setBoxLists(Application& app) {
     for (Control* box :
          {&mainWindow(app).ComboBoxAMPM, &mainWindow(app).ComboBoxHour, &mainWindow(app).ComboBoxMinute})
         box->readOnly = false;
-    mainWindow(app).ComboBoxHour.hint = "Alarm Hour";
-    mainWindow(app).ComboBoxMinute.hint = "Alarm Minute";
-    mainWindow(app).ComboBoxAMPM.hint = "Alarm AM / PM";
+    mainWindow(app).ComboBoxHour.hint = KV_TR("Alarm Hour");
+    mainWindow(app).ComboBoxMinute.hint = KV_TR("Alarm Minute");
+    mainWindow(app).ComboBoxAMPM.hint = KV_TR("Alarm AM / PM");
     mainWindow(app).ComboBoxSnooze.hint =
-        "After Alarm sounds - Press ANY key to start Snooze.  Click Stop Alarm Button to END alarm";
-    mainWindow(app).LabelAlarmTime.hint = "Alarm Time - Adjusted for City";
+        KV_TR("After Alarm sounds - Press ANY key to start Snooze.  Click Stop Alarm Button to END alarm");
+    mainWindow(app).LabelAlarmTime.hint = KV_TR("Alarm Time - Adjusted for City");
 }
 
 void wireHandlers(Application& app) {
@@ -192,7 +193,7 @@ void wireHandlers(Application& app) {
     });
     handle(app, params, Event::KeyPress, "EditProgramParamsKeyPress", [&app] { programParamsKeyPress(app); });
     handle(app, params, Event::Exit, "EditProgramParamsExit",
-           [&app] { checkAlarmHour(app, "Maximum hours in a day is 23.  Try again!"); });
+           [&app] { checkAlarmHour(app, KV_TR("Maximum hours in a day is 23.  Try again!")); });
     handle(app, notebook(app).ComboBoxHourM, Event::Exit, "ComboBoxHourMExit",
            [&app] { CheckPlannerHourBox(app, notebook(app).ComboBoxHourM); });
 }
@@ -200,7 +201,7 @@ void wireHandlers(Application& app) {
 } // namespace
 
 void ComboBoxHourExit(Application& app) {
-    checkAlarmHour(app, "Maximum hours in a day are 23.  Try again!");
+    checkAlarmHour(app, KV_TR("Maximum hours in a day are 23.  Try again!"));
 }
 
 void ComboBoxMinuteExit(Application& app) {
@@ -208,8 +209,8 @@ void ComboBoxMinuteExit(Application& app) {
     const std::string before = alarmCaption(app);
     Control& minute = mainWindow(app).ComboBoxMinute;
     if (typedOutOfRange(minute.text, [](int m) { return m < 0 || minuteOutOfRange(m); })) {
-        ShowNote(app, "Maximum minutes in an hour are 59.  Try again!", true);
-        app.box(BoxKind::Error, "Maximum '59' minutes!");
+        ShowNote(app, KV_TR("Maximum minutes in an hour are 59.  Try again!"), true);
+        app.box(BoxKind::Error, KV_TR("Maximum '59' minutes!"));
         minute.text = "59";
     }
     rewriteIfNumber(minute);
@@ -225,9 +226,9 @@ void ComboBoxAMPMExit(Application& app) {
     ampm.text = upperCaseUtf8(ampm.text);
     const std::string am = upperCaseUtf8(loc.amDesignator);
     if (ampm.text != am && ampm.text != upperCaseUtf8(loc.pmDesignator)) {
-        ShowNote(app, "Only A M or P M accepted as input!", true);
+        ShowNote(app, KV_TR("Only A M or P M accepted as input!"), true);
         app.box(BoxKind::Error,
-                "Only " + loc.amDesignator + " or " + loc.pmDesignator + " accepted as input");
+                fillPattern(KV_TR("Only %1 or %2 accepted as input"), {loc.amDesignator, loc.pmDesignator}));
         ampm.text = am;
     }
     // A designator typed here must reach the alarm label, or the alarm would keep the old half-day.
@@ -241,7 +242,7 @@ void ComboBoxSnoozeExit(Application& app) {
     app.platform().speaker->ding();
     {
         RaiseHold hold(app.main);
-        app.box(BoxKind::Error, "Maximum '59' minutes");
+        app.box(BoxKind::Error, KV_TR("Maximum '59' minutes"));
     }
     snooze.text = "59";
     SaveAllSettings(app);
@@ -249,8 +250,8 @@ void ComboBoxSnoozeExit(Application& app) {
 
 void CheckPlannerHourBox(Application& app, Control& box) {
     if (!hourOutOfRange(strToInt(box.text), false)) return;
-    ShowNote(app, "Maximum hours is 12.  Try again!", true);
-    app.box(BoxKind::Error, "Maximum '12' hours");
+    ShowNote(app, KV_TR("Maximum hours is 12.  Try again!"), true);
+    app.box(BoxKind::Error, KV_TR("Maximum '12' hours"));
     box.text = "07";
 }
 

@@ -2,6 +2,7 @@
 // time, and its buttons do what a key and "Stop Alarm" do.
 #include "alarm/alarm_sounding.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "app/clock_formats.h"
 #include "cities/city_list.h"
@@ -45,8 +46,10 @@ void ShowAlarmNotification(Application& app) {
                                             encodeTime(a.DueHour, a.DueMinute, 0), app.locale());
     const Control& cities = cityGrid(app);
     const std::string city = cityCell(cities, currentCityRow(cities), kCityName);
-    const std::string body = (city.empty() ? std::string("Alarm") : city + ": alarm") + " at " + time;
-    n.id = app.platform().notifier->show("Alarm " + time, body, {{"snooze", "Snooze"}, {"stop", "Stop"}});
+    const std::string body = city.empty() ? fillPattern(KV_TR("Alarm at %1"), {time})
+                                          : fillPattern(KV_TR("%1: alarm at %2"), {city, time});
+    n.id = app.platform().notifier->show(fillPattern(KV_TR("Alarm %1"), {time}), body,
+                                         {{"snooze", KV_TR("Snooze")}, {"stop", KV_TR("Stop")}});
 }
 
 void CloseAlarmNotification(Application& app) {

@@ -1,9 +1,12 @@
 #include "alarm/alarm_rules.h"
 
+#include "framework/translatable.h"
+
 namespace kelvaro {
 
 namespace {
-constexpr const char* kDayLetters[7] = {"Su ", "Mo ", "Tu ", "We ", "Th ", "Fr ", "Sa "};
+constexpr const char* kDayLetters[7] = {KV_TR("Su "), KV_TR("Mo "), KV_TR("Tu "), KV_TR("We "),
+                                        KV_TR("Th "), KV_TR("Fr "), KV_TR("Sa ")};
 }
 
 bool hourOutOfRange(int hour, bool h24) {
@@ -49,10 +52,12 @@ bool dayInMask(int mask, int day) {
 }
 
 std::string daysSummary(int mask) {
-    std::string text;
+    // One pattern of seven letters, so a language shows its own letters in the same columns.
+    std::string days[7];
     for (int d = 0; d < 7; ++d)
-        text += (mask & dayBit(d + 1)) ? kDayLetters[d] : "-- ";
-    return text;
+        days[d] = (mask & dayBit(d + 1)) ? kDayLetters[d] : "-- ";
+    return fillPattern(KV_TR("%1%2%3%4%5%6%7"),
+                       {days[0], days[1], days[2], days[3], days[4], days[5], days[6]});
 }
 
 std::string underlineFor(int weekday) {

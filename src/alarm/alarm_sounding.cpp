@@ -3,6 +3,7 @@
 #include "alarm/alarm_sounding.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "alarm/sounding_rules.h"
 #include "app/features.h"
@@ -46,12 +47,12 @@ bool startsSuperAlarmMusic(Application& app) {
 
 // Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addSnoozeLabels(Form& f) {
-    addLabel(f, "LabelSnoozz", "Snooze", {410, 214, 48, 16}).visible = false;
+    addLabel(f, "LabelSnoozz", KV_TR("Snooze"), {410, 214, 48, 16}).visible = false;
     Control& countdown = addLabel(f, "LabelSnozDiff", "~00:00", {458, 214, 56, 16});
     countdown.visible = false;
-    countdown.hint = "After Alarm sounds press ANY Key to extend the Snooze Time";
-    f.find("ButtonStopAlarm")->hint = "Stop Alarm Sound until next alarm";
-    f.find("LightCheckSnooze")->hint = "Snoozing = Blue";
+    countdown.hint = KV_TR("After Alarm sounds press ANY Key to extend the Snooze Time");
+    f.find("ButtonStopAlarm")->hint = KV_TR("Stop Alarm Sound until next alarm");
+    f.find("LightCheckSnooze")->hint = KV_TR("Snoozing = Blue");
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "alarm/alarm_sounding.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "app/show_note.h"
 #include "framework/application.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr int kBlack = 0;
 constexpr int kMaroon = 128;
-constexpr const char* kAlarmOffNote = "You have turned your alarm off. It will be silent.";
+constexpr const char* kAlarmOffNote = KV_TR("You have turned your alarm off. It will be silent.");
 
 void stopPlayer(Application& app) {
     MediaPlayer* player = app.platform().player;
@@ -53,8 +54,11 @@ void showSwitchIndicators(Application& app) {
 }
 
 std::string alarmOnNote(Application& app, const char* on) {
-    return std::string("You have turned your alarm ") + on + ".  It will play " +
-           mainWindow(app).LabelSound.caption + " at " + mainWindow(app).LabelAlarmTime.caption + ".";
+    // "awwn" is how the note has always spelt it; each spelling is a text of its own.
+    const std::string_view pattern = std::string_view(on) == "awwn"
+                                         ? KV_TR("You have turned your alarm awwn.  It will play %1 at %2.")
+                                         : KV_TR("You have turned your alarm on.  It will play %1 at %2.");
+    return fillPattern(pattern, {mainWindow(app).LabelSound.caption, mainWindow(app).LabelAlarmTime.caption});
 }
 
 void setSwitch(Application& app, bool on) {

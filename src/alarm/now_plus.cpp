@@ -12,17 +12,18 @@
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_store.h"
 
 namespace kelvaro {
 
 void addNowPlusControls(Form& f) {
     const std::string p = "AdvPanelSetting";
-    addLabel(f, "LabelNowPlus", "Now+", {8, 50, 34, 14}, p).fontSize = 8;
+    addLabel(f, "LabelNowPlus", KV_TR("Now+"), {8, 50, 34, 14}, p).fontSize = 8;
     Control& box = addCombo(f, "ComboBoxNowPlus", "15", {44, 47, 46, 20}, p);
     box.items = {"01", "02", "03", "04", "05", "06", "07", "08", "09",  "10",  "15",  "20",  "25",
                  "30", "35", "40", "45", "50", "55", "60", "90", "120", "180", "240", "300", "600"};
-    box.hint = "Now Plus Time";
+    box.hint = KV_TR("Now Plus Time");
     box.readOnly = true;
     addUpDown(f, "UpDown3", "ComboBoxNowPlus", 1, 600, {91, 47, 16, 20}, p).position = 15;
 }

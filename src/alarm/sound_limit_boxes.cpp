@@ -7,6 +7,7 @@
 #include "framework/application.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -34,16 +35,16 @@ void minuteBoxExit(Application& app, MinuteBox which) {
     Control& box = c.box;
     const MinuteBoxReading r = readMinuteBox(box.text);
     if (r.tooLarge) {
-        ShowNote(app, "Maximum number of Seconds are 9999.  Try again!", true);
-        app.box(BoxKind::Error, "Maximum '9999' Seconds");
+        ShowNote(app, KV_TR("Maximum number of Seconds are 9999.  Try again!"), true);
+        app.box(BoxKind::Error, KV_TR("Maximum '9999' Seconds"));
     }
     box.text = r.text;
     const bool music = which == MinuteBox::Music;
     std::string caption;
     if (music)
-        caption = r.value != 0 ? "off after " + r.text + " min" : "always on";
+        caption = r.value != 0 ? fillPattern(KV_TR("off after %1 min"), {r.text}) : KV_TR("always on");
     else
-        caption = r.value != 0 ? "Snooze after " + r.text + " min" : ".";
+        caption = r.value != 0 ? fillPattern(KV_TR("Snooze after %1 min"), {r.text}) : ".";
     c.label.caption = caption;
     (music ? app.main.MusicOffMinutes : app.main.AutoSnoozeMinutes) = r.value;
     SaveAllSettings(app);
@@ -77,12 +78,12 @@ void addMinuteBoxControls(Form& f) {
         addUpDown(f, upDown, box->name, 0, 9999, {box->left + box->width + 1, box->top, 16, box->height},
                   box->parent);
     }
-    addLabel(f, "LabelMusicSecondsNote", "0 Minutes = Always ON until turned off", {10, 238, 270, 16},
+    addLabel(f, "LabelMusicSecondsNote", KV_TR("0 Minutes = Always ON until turned off"), {10, 238, 270, 16},
              "TabSheetSettings");
-    addLabel(f, "LabelSnoozeSecondsNote", "0 Minutes = No Auto Snooze", {290, 238, 260, 16},
+    addLabel(f, "LabelSnoozeSecondsNote", KV_TR("0 Minutes = No Auto Snooze"), {290, 238, 260, 16},
              "TabSheetSettings");
-    Control& dual = addCheckBox(f, "CheckBoxEnableDualAlarm1", "Enable Dual Alarm", false, {10, 262, 270, 20},
-                                "TabSheetSettings");
+    Control& dual = addCheckBox(f, "CheckBoxEnableDualAlarm1", KV_TR("Enable Dual Alarm"), false,
+                                {10, 262, 270, 20}, "TabSheetSettings");
     dual.enabled = false; // shown, but nothing reads it
 }
 

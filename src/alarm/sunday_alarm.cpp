@@ -9,6 +9,7 @@
 #include "framework/colors.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -20,7 +21,7 @@ void addSundayLabels(Form& f) {
     Control& line = addLabel(f, "LabelSundayAlarm", "", {8, 282, 436, 14});
     line.fontSize = 8;
     line.color = colors::Navy;
-    line.hint = "Set Alarm time then Double Click This to Set Sunday Alarm for this City";
+    line.hint = KV_TR("Set Alarm time then Double Click This to Set Sunday Alarm for this City");
     // The alarm test reads the Sunday time from this hidden copy.
     Control& copy = addLabel(f, "LabelSundayAlarm1", "", {0, 0, 0, 0});
     copy.visible = false;
@@ -58,7 +59,7 @@ void ShowSundayAlarm(Application& app) {
     if (separate) {
         const DateTime t = strToTimeOrThrow(row[kSundayAlarmColumn], loc);
         shown = formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM", t, loc);
-        line = shown + " = Sunday Alarm Time - " + row[kCityNameColumn];
+        line = fillPattern(KV_TR("%1 = Sunday Alarm Time - %2"), {shown, row[kCityNameColumn]});
     }
     mainWindow(app).LabelSundayAlarm1.caption = shown;
     mainWindow(app).LabelSundayAlarm.caption = line;

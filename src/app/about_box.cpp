@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/profile_file.h"
 
 #include <memory>
@@ -15,21 +16,21 @@ namespace kelvaro {
 namespace {
 
 constexpr int kOlive = 0x008080;
-constexpr const char* kNotice = "Free software: use it, share it, change it. No warranty.";
+constexpr const char* kNotice = KV_TR("Free software: use it, share it, change it. No warranty.");
 
 // The lines scrolling up in the middle: the credits, between rules.
 const char* const kScrollLines[] = {
     "________________________",
     "",
     "Kelvaro Clock",
-    "An alarm clock for travellers",
+    KV_TR("An alarm clock for travellers"),
     "",
-    "Made by the Kelvaro Clock developers",
+    KV_TR("Made by the Kelvaro Clock developers"),
     "kelvaro-clock@users.noreply.example",
     "",
     "________________________",
     "",
-    "Moon picture:",
+    KV_TR("Moon picture:"),
     "\"Moon Phase and Libration\"",
     "NASA's Scientific Visualization Studio",
     "(Ernie Wright, USRA), public domain",
@@ -65,7 +66,7 @@ Control& addFlame(Form& f, const char* name, Rect r) {
 }
 
 void buildAboutBox(Form& f) {
-    f.caption = "About Kelvaro Clock";
+    f.caption = KV_TR("About Kelvaro Clock");
     f.borderless = true;
     f.stayOnTop = true;
     f.width = 515;
@@ -97,7 +98,7 @@ void buildAboutBox(Form& f) {
     scroll.fontSize = 10;
     scroll.bold = true;
     scroll.enabled = false;
-    Control& close = addAboutLabel(f, "LabelEffect3", "CLOSE", {178, 238, 140, 30}, 20, "Panel2");
+    Control& close = addAboutLabel(f, "LabelEffect3", KV_TR("CLOSE"), {178, 238, 140, 30}, 20, "Panel2");
     close.bold = true;
     close.color = 0x000000;
     close.bgcolor = 0x00C000;

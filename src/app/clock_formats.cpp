@@ -1,5 +1,6 @@
 #include "app/clock_formats.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "framework/application.h"
 #include "framework/conversions.h"
@@ -16,8 +17,8 @@ struct Layout {
     int hourLeft, minuteLeft, hrLeft, minLeft, upDown2Left, upDown1Left, hourMin, hourMax;
 };
 
-constexpr Layout k24{"Atomic Clock 24hr Time", 170, 280, 228, 338, 211, 321, 0, 23};
-constexpr Layout k12{"Atomic Clock 12hr Time", 160, 240, 218, 298, 201, 281, 1, 12};
+constexpr Layout k24{KV_TR("Atomic Clock 24hr Time"), 170, 280, 228, 338, 211, 321, 0, 23};
+constexpr Layout k12{KV_TR("Atomic Clock 12hr Time"), 160, 240, 218, 298, 201, 281, 1, 12};
 
 } // namespace
 

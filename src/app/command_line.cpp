@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 #include "app/remote_control.h"
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -46,19 +48,23 @@ constexpr QtOption kQtOptions[] = {
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
+QString t(const char* english) {
+    return translated(english);
+}
 
 constexpr const char* kExitStatus =
-    "\nExit status:\n"
-    "  0  done; or the clock ran and ended normally, or another clock already runs\n"
-    "  1  not done: no alarm in progress to snooze or stop, or the change is left to\n"
-    "     \"Are you sure ...?\" at the clock (\"Warn if Changing Settings\"), or --status\n"
-    "     with no clock running cannot read the settings\n"
-    "  2  the command line is refused\n"
-    "  3  the settings are locked: the clock answers \"locked\"\n"
-    "  4  no running clock to ask (every request but --status), or it did not answer\n";
+    KV_TR("\nExit status:\n"
+          "  0  done; or the clock ran and ended normally, or another clock already runs\n"
+          "  1  not done: no alarm in progress to snooze or stop, or the change is left to\n"
+          "     \"Are you sure ...?\" at the clock (\"Warn if Changing Settings\"), or --status\n"
+          "     with no clock running cannot read the settings\n"
+          "  2  the command line is refused\n"
+          "  3  the settings are locked: the clock answers \"locked\"\n"
+          "  4  no running clock to ask (every request but --status), or it did not answer\n");
 
 std::string refusal(const QString& why) {
-    return "kelvaro: " + why.toStdString() + "\nTry 'kelvaro --help' for more information.";
+    return "kelvaro: " + why.toStdString() + "\n" +
+           translatedText(KV_TR("Try 'kelvaro --help' for more information."));
 }
 
 } // namespace
@@ -72,24 +78,28 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     // "-platform offscreen" is one option, as Qt reads it, not eight letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        q("Kelvaro Clock: an alarm clock for travellers that shows and rings at the time of the "
-          "city you choose."));
-    const QCommandLineOption help({q("h"), q("help")}, q("Show this help and exit."));
-    const QCommandLineOption version({q("v"), q("version")}, q("Show the version and exit."));
-    const QCommandLineOption dir(q("dir"),
-                                 q("Keep the settings and lists in FOLDER (made when missing). Default: "
-                                   "the program's own folder when it holds Kelvaro.ini, else "
-                                   "~/.local/share/kelvaro."),
-                                 q("FOLDER"));
-    const QCommandLineOption status(q("status"),
-                                    q("Print the chosen city, the alarm time, whether the alarm is on, its "
-                                      "state and the next ring (ISO 8601 local time, or \"off\"), from the "
-                                      "running clock or, with none running, from the settings."));
-    const QCommandLineOption snooze(q("snooze"), q("Snooze the running clock's alarm, as a key does."));
-    const QCommandLineOption stop(q("stop"), q("Stop the running clock's alarm, as \"Stop Alarm\" does."));
-    const QCommandLineOption alarm(q("alarm"), q("Switch the running clock's alarm on or off."), q("on|off"));
-    const QCommandLineOption setAlarm(q("set-alarm"), q("Set the running clock's alarm time (24-hour)."),
-                                      q("HH:MM"));
+        t(KV_TR("Kelvaro Clock: an alarm clock for travellers that shows and rings at the time of the "
+                "city you choose.")));
+    const QCommandLineOption help({q("h"), q("help")}, t(KV_TR("Show this help and exit.")));
+    const QCommandLineOption version({q("v"), q("version")}, t(KV_TR("Show the version and exit.")));
+    const QCommandLineOption dir(
+        q("dir"),
+        t(KV_TR("Keep the settings and lists in FOLDER (made when missing). Default: "
+                "the program's own folder when it holds Kelvaro.ini, else "
+                "~/.local/share/kelvaro.")),
+        q("FOLDER"));
+    const QCommandLineOption status(
+        q("status"), t(KV_TR("Print the chosen city, the alarm time, whether the alarm is on, its "
+                             "state and the next ring (ISO 8601 local time, or \"off\"), from the "
+                             "running clock or, with none running, from the settings.")));
+    const QCommandLineOption snooze(q("snooze"),
+                                    t(KV_TR("Snooze the running clock's alarm, as a key does.")));
+    const QCommandLineOption stop(q("stop"),
+                                  t(KV_TR("Stop the running clock's alarm, as \"Stop Alarm\" does.")));
+    const QCommandLineOption alarm(q("alarm"), t(KV_TR("Switch the running clock's alarm on or off.")),
+                                   q("on|off"));
+    const QCommandLineOption setAlarm(q("set-alarm"),
+                                      t(KV_TR("Set the running clock's alarm time (24-hour).")), q("HH:MM"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(dir);
@@ -100,7 +110,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
-    parser.addPositionalArgument(q("auto"), q("Start minimised (as the start with the session does)."),
+    parser.addPositionalArgument(q("auto"), t(KV_TR("Start minimised (as the start with the session does).")),
                                  q("[auto]"));
 
     QStringList list;
@@ -114,7 +124,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     for (const QString& word : list.mid(1)) {
         if (word == q("-dir") || word.startsWith(q("-dir="))) {
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(q("the folder option is written --dir."));
+            line.text = refusal(t(KV_TR("the folder option is written --dir.")));
             return line;
         }
     }
@@ -125,8 +135,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::ShowHelp;
-        line.text =
-            parser.helpText().replace(q("<executable_name>"), q("kelvaro")).toStdString() + kExitStatus;
+        // Qt's headings need its own catalogue, which needs the application not made yet: ours.
+        QString text = parser.helpText().replace(q("<executable_name>"), q("kelvaro"));
+        text.replace(q("Usage: "), t(KV_TR("Usage: ")));
+        text.replace(q("\nOptions:\n"), q("\n") + t(KV_TR("Options:")) + q("\n"));
+        text.replace(q("\nArguments:\n"), q("\n") + t(KV_TR("Arguments:")) + q("\n"));
+        line.text = text.toStdString() + translatedText(kExitStatus);
         return line;
     }
     if (parser.isSet(version)) {
@@ -142,20 +156,21 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     if (parser.isSet(setAlarm)) requests.push_back("set-alarm " + parser.value(setAlarm).toStdString());
     if (requests.size() > 1 || parser.values(alarm).size() > 1 || parser.values(setAlarm).size() > 1) {
         line.action = CommandLine::Action::Refuse;
-        line.text = refusal(q("give one of --status, --snooze, --stop, --alarm and --set-alarm at a time."));
+        line.text =
+            refusal(t(KV_TR("give one of --status, --snooze, --stop, --alarm and --set-alarm at a time.")));
         return line;
     }
     if (requests.size() == 1) {
         if (!parseRemoteRequest(requests[0])) {
             const bool isAlarm = parser.isSet(alarm);
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(isAlarm ? q("--alarm takes on or off.")
-                                        : q("--set-alarm takes a time HH:MM, 00:00 to 23:59."));
+            line.text = refusal(isAlarm ? t(KV_TR("--alarm takes on or off."))
+                                        : t(KV_TR("--set-alarm takes a time HH:MM, 00:00 to 23:59.")));
             return line;
         }
         if (!parser.positionalArguments().isEmpty()) {
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(q("'auto' starts the clock; it does not go with a request to it."));
+            line.text = refusal(t(KV_TR("'auto' starts the clock; it does not go with a request to it.")));
             return line;
         }
         line.action = CommandLine::Action::Remote;
@@ -164,7 +179,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     for (const QString& word : parser.positionalArguments()) {
         if (word.compare(q("auto"), Qt::CaseInsensitive) != 0) {
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(q("unexpected argument '") + word + q("' (the only word taken is 'auto')."));
+            line.text =
+                refusal(t(KV_TR("unexpected argument '%1' (the only word taken is 'auto').")).arg(word));
             return line;
         }
         line.startMinimised = true;
@@ -174,10 +190,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         const QFileInfo info(folder);
         if (folder.isEmpty()) {
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(q("--dir needs a folder name."));
+            line.text = refusal(t(KV_TR("--dir needs a folder name.")));
         } else if (info.exists() && !info.isDir()) {
             line.action = CommandLine::Action::Refuse;
-            line.text = refusal(q("--dir: '") + folder + q("' is not a folder."));
+            line.text = refusal(t(KV_TR("--dir: '%1' is not a folder.")).arg(folder));
         }
         line.dir = folder.toStdString();
     }

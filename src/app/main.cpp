@@ -28,7 +28,10 @@
 #include "platform/linux/linux_wake_timer.h"
 #include "platform/linux/linux_zone_database.h"
 #include "platform/linux/system_locale.h"
+#include "platform/linux/translation.h"
+#include "settings/language_choice.h"
 #include "settings/profile_file.h"
+#include "settings/settings_store.h"
 #include "sound/default_sounds.h"
 #include "tray/linux_tray_icon.h"
 #include "ui/feature_widgets.h"
@@ -76,7 +79,8 @@ void reportStartup() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // --help, --version and a refused line answer before Qt needs a display.
+    // --help, --version and a refused line answer before Qt needs a display, in the desktop's language.
+    useLanguage("");
     const CommandLine commandLine = parseCommandLine(argc, argv);
     if (const int exitCode = answerCommandLine(commandLine); exitCode >= 0) return exitCode;
     if (commandLine.action == CommandLine::Action::Remote) return runRemoteRequest(commandLine, argc, argv);
@@ -86,6 +90,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     const std::string programDir = resolveProgramDir(argc, argv);
+    // The language the settings name; read ahead of them, since every window shows in it.
+    useLanguage(languageCode(ProfileFile(programDir + kSettingsFile).readString("Data", kLanguageKey, "")));
     const std::vector<std::string> arguments = programArguments(argc, argv);
     const std::string handover = handoverFilePath();
 
@@ -153,7 +159,7 @@ int main(int argc, char** argv) {
     LinuxWakeTimer wake(helper);
     platform.wake = &wake;
 
-    auto app = createProgram(platform, systemLocaleInfo(), programDir, arguments);
+    auto app = createProgram(platform, languageLocaleInfo(), programDir, arguments);
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);
@@ -176,6 +182,7 @@ int main(int argc, char** argv) {
             else if (const auto request = parseRemoteRequest(text))
                 app->guarded([&] { answer = answerRemoteRequest(*app, *request); });
             view.refresh();
+            answer.text = translatedText(answer.text);
             return encodeRemoteAnswer(answer);
         },
         [&] {

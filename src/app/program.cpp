@@ -10,6 +10,7 @@
 #include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/handle.h"
+#include "settings/language_choice.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -103,6 +104,7 @@ void assembleProgram(Application& app) {
     addTrayControls(main);
     addCityClockControls(main, book);
     addWakeControls(book);
+    addLanguageControls(book);
     bindWindows(app);
 
     installSettingsStore(app);
@@ -136,6 +138,7 @@ void assembleProgram(Application& app) {
     installAboutBox(app);
     installWakeUp(app);
     installMissedAlarms(app);
+    installLanguageChoice(app);
     installWillItRing(app);
     defineStates(app);
     // The chosen city's hour difference, as the city list sets it.

@@ -2,6 +2,7 @@
 // `--alarm on|off` and `--set-alarm HH:MM`.
 #include "app/remote_control.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "alarm/alarm_entry.h"
 #include "alarm/alarm_sounding.h"
@@ -38,7 +39,7 @@ namespace kelvaro {
 namespace {
 
 // "Warn if Changing Settings": the question waits for the user at the clock, not the asker.
-constexpr const char* kAskedAtTheClock = "asked at the clock";
+constexpr const char* kAskedAtTheClock = KV_TR("asked at the clock");
 
 bool locked(Application& app) {
     return mainWindow(app).CheckBoxLock.checked;
@@ -96,28 +97,29 @@ std::string nextRingText(Application& app) {
     const DateTime localNow = app.now();
     const DateTime cityNow = ShiftToCity(app, app.main.CityOffset);
     const std::optional<DateTime> ring = nextCityRing(app, cityNow);
-    if (!ring) return "off";
+    if (!ring) return KV_TR("off");
     // Back from the city's clock to the computer's, to the whole minute.
     const double minutes = std::round((*ring - (cityNow - localNow)) * 1440.0);
     return formatDateTime("yyyy\"-\"mm\"-\"dd\"T\"hh\":\"nn\":\"ss", minutes / 1440.0, LocaleInfo::enUS());
 }
 
 std::string stateText(Application& app) {
-    if (!alarmInProgress(app)) return "idle";
-    if (mainWindow(app).LightCheckSnooze.checked) return "snoozing";
-    return mainWindow(app).Flash1.enabled ? "sounding" : "silenced";
+    if (!alarmInProgress(app)) return KV_TR("idle");
+    if (mainWindow(app).LightCheckSnooze.checked) return KV_TR("snoozing");
+    return mainWindow(app).Flash1.enabled ? KV_TR("sounding") : KV_TR("silenced");
 }
 
 RemoteAnswer switchAlarm(Application& app, bool on) {
-    const char* wanted = on ? "alarm on" : "alarm off";
-    if (locked(app)) return {RemoteOutcome::Locked, "locked"};
-    if (mainWindow(app).ON1.checked == on) return {RemoteOutcome::Done, std::string(wanted) + " (unchanged)"};
+    const char* wanted = on ? KV_TR("alarm on") : KV_TR("alarm off");
+    if (locked(app)) return {RemoteOutcome::Locked, KV_TR("locked")};
+    if (mainWindow(app).ON1.checked == on)
+        return {RemoteOutcome::Done, fillPattern(KV_TR("%1 (unchanged)"), {wanted})};
     if (AskAfterRemoteAnswer(app, [&app, on] {
             if (mainWindow(app).ON1.checked != on) AlarmON1Click(app);
         }))
         return {RemoteOutcome::NotDone, kAskedAtTheClock};
     AlarmON1Click(app); // the taskbar clock's "Alarm ON / OFF": asks, flips and saves, shows no note
-    if (mainWindow(app).ON1.checked != on) return {RemoteOutcome::NotDone, "refused"};
+    if (mainWindow(app).ON1.checked != on) return {RemoteOutcome::NotDone, KV_TR("refused")};
     return {RemoteOutcome::Done, wanted};
 }
 
@@ -136,11 +138,11 @@ void typeAlarmTime(Application& app, int hour, int minute) {
 }
 
 RemoteAnswer setAlarm(Application& app, int hour, int minute) {
-    if (locked(app)) return {RemoteOutcome::Locked, "locked"};
+    if (locked(app)) return {RemoteOutcome::Locked, KV_TR("locked")};
     if (AskAfterRemoteAnswer(app, [&app, hour, minute] { typeAlarmTime(app, hour, minute); }))
         return {RemoteOutcome::NotDone, kAskedAtTheClock};
     typeAlarmTime(app, hour, minute);
-    return {RemoteOutcome::Done, "alarm at " + mainWindow(app).LabelAlarmTime.caption};
+    return {RemoteOutcome::Done, fillPattern(KV_TR("alarm at %1"), {mainWindow(app).LabelAlarmTime.caption})};
 }
 
 } // namespace
@@ -191,10 +193,9 @@ namespace {
 std::string statusText(Application& app, const std::string& state) {
     const Control& cities = cityGrid(app);
     const std::string city = cityCell(cities, currentCityRow(cities), kCityName);
-    return "city: " + (city.empty() ? std::string("(none)") : city) + "\n" +
-           "alarm: " + mainWindow(app).LabelAlarmTime.caption + "\n" +
-           "alarm on: " + (mainWindow(app).ON1.checked ? "yes" : "no") + "\n" + "state: " + state + "\n" +
-           "next ring: " + nextRingText(app);
+    return fillPattern(KV_TR("city: %1\nalarm: %2\nalarm on: %3\nstate: %4\nnext ring: %5"),
+                       {city.empty() ? KV_TR("(none)") : city, mainWindow(app).LabelAlarmTime.caption,
+                        mainWindow(app).ON1.checked ? KV_TR("yes") : KV_TR("no"), state, nextRingText(app)});
 }
 
 } // namespace
@@ -251,7 +252,8 @@ RemoteAnswer statusFromFiles(const Platform& platform, const LocaleInfo& locale,
                              const std::string& programDir) {
     namespace fs = std::filesystem;
     auto cannot = [](const std::string& why) {
-        return RemoteAnswer{RemoteOutcome::NotDone, "cannot read the settings: " + why};
+        return RemoteAnswer{RemoteOutcome::NotDone,
+                            fillPattern(KV_TR("cannot read the settings: %1"), {why})};
     };
     // Read from copies: the settings load itself writes a missing "CurrDir", and asking
     // must leave the user's folder as it was. Only as much is copied as the clock would
@@ -281,7 +283,7 @@ RemoteAnswer statusFromFiles(const Platform& platform, const LocaleInfo& locale,
     runStep(*app, Step::LoadCitiesAtStart);
     UpdateAlarmDisplay(*app);
     runStep(*app, Step::ShowSundayAlarmAtStart);
-    return {RemoteOutcome::Done, statusText(*app, "not running")};
+    return {RemoteOutcome::Done, statusText(*app, KV_TR("not running"))};
 }
 
 namespace {
@@ -291,23 +293,24 @@ RemoteAnswer answer(Application& app, const RemoteRequest& request) {
     case RemoteCommand::Status:
         return {RemoteOutcome::Done, remoteStatus(app)};
     case RemoteCommand::Snooze:
-        if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
+        if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, KV_TR("no alarm in progress")};
         StartSnooze(app); // what any key does while the alarm sounds
-        if (!mainWindow(app).LightCheckSnooze.checked) return {RemoteOutcome::Done, "silenced"};
+        if (!mainWindow(app).LightCheckSnooze.checked) return {RemoteOutcome::Done, KV_TR("silenced")};
         return {RemoteOutcome::Done,
-                "snoozing until " + formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM",
-                                                   timeOfDay(app.main.SnoozeUntil), app.locale())};
+                fillPattern(KV_TR("snoozing until %1"),
+                            {formatDateTime(is24Hour(app) ? "hh:mm" : "hh:mm AMPM",
+                                            timeOfDay(app.main.SnoozeUntil), app.locale())})};
     case RemoteCommand::Stop:
-        if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, "no alarm in progress"};
+        if (!alarmInProgress(app)) return {RemoteOutcome::NotDone, KV_TR("no alarm in progress")};
         StopAlarmSound(app); // "Stop Alarm"
-        return {RemoteOutcome::Done, "stopped"};
+        return {RemoteOutcome::Done, KV_TR("stopped")};
     case RemoteCommand::AlarmOn:
     case RemoteCommand::AlarmOff:
         return switchAlarm(app, request.command == RemoteCommand::AlarmOn);
     case RemoteCommand::SetAlarm:
         return setAlarm(app, request.hour, request.minute);
     }
-    return {RemoteOutcome::NotDone, "unknown request"};
+    return {RemoteOutcome::NotDone, KV_TR("unknown request")};
 }
 
 } // namespace

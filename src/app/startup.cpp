@@ -6,6 +6,7 @@
 #include "app/steps.h"
 #include "app/view_hooks.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "alarm/alarm_record.h"
 #include "app/clock_formats.h"
@@ -93,9 +94,11 @@ void ShowSoundLimits(Application& app) {
     m.MusicOffMinutes = minutesIn(notebook(app).ComboBoxMusicSeconds);
     m.AutoSnoozeMinutes = minutesIn(notebook(app).ComboBoxSnoozeSeconds);
     mainWindow(app).LabelMusicTime.caption =
-        m.MusicOffMinutes == 0 ? "always on" : "off after " + intToStr(m.MusicOffMinutes) + " min";
+        m.MusicOffMinutes == 0 ? KV_TR("always on")
+                               : fillPattern(KV_TR("off after %1 min"), {intToStr(m.MusicOffMinutes)});
     mainWindow(app).LabelSnoozeTime.caption =
-        m.AutoSnoozeMinutes == 0 ? "." : "Snooze after " + intToStr(m.AutoSnoozeMinutes) + " min";
+        m.AutoSnoozeMinutes == 0 ? "."
+                                 : fillPattern(KV_TR("Snooze after %1 min"), {intToStr(m.AutoSnoozeMinutes)});
 }
 
 void FormPaint(Application& app) {

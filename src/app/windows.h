@@ -69,7 +69,8 @@ class Application;
     X(Edit3MT) X(LabelStartEatMisc) X(Edit4MT) X(LabelLeaveHouse) X(LabelStartDrive) X(Edit5MT) \
     X(GradBtnnMSaveDefaults) X(GradBtnnMUseDefaults) X(GradBtnnMSetAlarm) \
     X(GradBtnnChangeTimeFontSize1) \
-    X(LabelLateLimit) X(ComboBoxLateLimit) X(LabelLateLimitUnit) X(LabelGentleStart) X(ComboBoxGentleStart) X(LabelGentleStartUnit)
+    X(LabelLateLimit) X(ComboBoxLateLimit) X(LabelLateLimitUnit) X(LabelGentleStart) X(ComboBoxGentleStart) X(LabelGentleStartUnit) \
+    X(LabelLanguage) X(ComboBoxLanguage)
 // clang-format on
 // clang-format off
 #define KELVARO_NIGHT_SCREEN_CONTROLS(X) \

@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "sound/list_file.h"
 
 namespace kelvaro {
@@ -16,27 +17,27 @@ namespace {} // namespace
 
 void addCitiesControls(Form& mainWindow, Form& f) {
     Control& page = f.add("TabSheetCities", ControlKind::TabSheet, "PageControl1");
-    page.caption = "Cities";
+    page.caption = KV_TR("Cities");
     f.moveBefore(page.name, "TabSheetSettings"); // the first page of the notebook
     const std::string p = page.name;
     addLabel(f, "LabelCitiesColumns",
-             "Enter a City               |       Enter Hours Difference from your Home City.",
+             KV_TR("Enter a City               |       Enter Hours Difference from your Home City."),
              {10, 6, 540, 16}, p);
     // Narrow enough to leave the zone chooser beside it room for a zone's whole name.
     Control& grid = place(f.add(kCityGrid, ControlKind::Grid, p), {10, 24, 290, 236});
-    grid.hint = "Enter the City,  Ins, Del, and Tab at end will add a new row. ";
+    grid.hint = KV_TR("Enter the City,  Ins, Del, and Tab at end will add a new row. ");
     grid.colWidths.assign(kCityListColumns, 120);
     grid.colWidths[kCityName] = 206;
     grid.colWidths[kCityHours] = 82;
     resetCityGrid(grid);
-    addLabel(f, "LabelCitiesInsert", "To ADD a new row - Press Insert.", {10, 266, 330, 16}, p);
-    addLabel(f, "LabelCitiesDelete", "To DELETE a row - Press Del on the row you want to delete.",
+    addLabel(f, "LabelCitiesInsert", KV_TR("To ADD a new row - Press Insert."), {10, 266, 330, 16}, p);
+    addLabel(f, "LabelCitiesDelete", KV_TR("To DELETE a row - Press Del on the row you want to delete."),
              {10, 284, 330, 16}, p);
-    Control& update = addButton(f, "GradBtnnMyCities", "^^ Update Cities ^^", {360, 270, 190, 28}, p);
+    Control& update = addButton(f, "GradBtnnMyCities", KV_TR("^^ Update Cities ^^"), {360, 270, 190, 28}, p);
     update.enabled = false;
     update.bgcolor = 0xD6D6AB;
-    addLabel(mainWindow, "LabelTZ", "", {96, 38, 330, 16}).hint = "Current City and Time Zone";
-    addMenuItem(mainWindow, "AddNewTimeZone1", "Add / &Change City Time Zone", "TimeSettings1");
+    addLabel(mainWindow, "LabelTZ", "", {96, 38, 330, 16}).hint = KV_TR("Current City and Time Zone");
+    addMenuItem(mainWindow, "AddNewTimeZone1", KV_TR("Add / &Change City Time Zone"), "TimeSettings1");
 }
 
 namespace {

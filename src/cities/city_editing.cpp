@@ -9,6 +9,7 @@
 #include "framework/colors.h"
 #include "framework/conversions.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 
@@ -21,8 +22,8 @@ constexpr int kReadyButtonColor = colors::Green;
 
 void MgridCitiesSelectCell(Application& app) {
     Control& grid = cityGrid(app);
-    if (grid.col == kCityName) grid.hint = "Enter City ";
-    if (grid.col == kCityHours) grid.hint = "Enter Time Change";
+    if (grid.col == kCityName) grid.hint = KV_TR("Enter City ");
+    if (grid.col == kCityHours) grid.hint = KV_TR("Enter Time Change");
     runStep(app, Step::CityGridEdited); // the zone chooser shows the row's zone
 }
 

@@ -6,6 +6,7 @@
 #include "cities/hour_difference.h"
 #include "framework/application.h"
 #include "framework/conversions.h"
+#include "framework/translatable.h"
 #include "sound/list_file.h"
 
 #include <algorithm>
@@ -27,8 +28,8 @@ struct CityFileState {
 
 ListRow headerRow() {
     ListRow header = emptyRow();
-    header[kCityName] = "City";
-    header[kCityHours] = "Hours Diff";
+    header[kCityName] = KV_TR("City");
+    header[kCityHours] = KV_TR("Hours Diff");
     return header;
 }
 
@@ -119,8 +120,11 @@ void loadCityList(Application& app) {
         state.told = true;
         const bool tooLarge = file.outcome == ReadOutcome::TooLarge;
         ShowNote(app,
-                 std::string(kCitiesFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
-                     file.reason + "). The city list stays empty and will not be saved over that file.",
+                 fillPattern(tooLarge ? KV_TR("%1 is too large to read (%2). The city list stays empty and "
+                                              "will not be saved over that file.")
+                                      : KV_TR("%1 cannot be read (%2). The city list stays empty and will "
+                                              "not be saved over that file."),
+                             {kCitiesFile, file.reason}),
                  false);
     }
     if (!file.rows.empty()) {
@@ -133,9 +137,10 @@ void loadCityList(Application& app) {
     // The list is read again at every choice of a city until it is saved: one note a run.
     if (mendHourDifferences(grid, app.locale()) && !app.feature<HourDifferenceNote>().shown) {
         app.feature<HourDifferenceNote>().shown = true;
-        ShowNote(app,
-                 std::string("An hour difference in ") + kCitiesFile + " could not be used and is now 0.",
-                 false);
+        ShowNote(
+            app,
+            fillPattern(KV_TR("An hour difference in %1 could not be used and is now 0."), {kCitiesFile}),
+            false);
     }
     runStep(app, Step::LoadCityZones);
 }

@@ -9,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 
@@ -17,8 +18,6 @@
 namespace kelvaro {
 
 namespace {
-
-constexpr const char* kTimeDifference = " hr-Time Difference";
 
 std::string itemName(int row) {
     return "CityItem" + std::to_string(row);
@@ -66,9 +65,11 @@ Control* plannerPage(Application& app) {
 }
 
 // The city of `row` becomes the one the clock and the alarm follow.
-void applyCity(Application& app, int row, const std::string& caption) {
+void applyCity(Application& app, int row) {
     const Control& grid = cityGrid(app);
-    mainWindow(app).LabelTZ.caption = caption + kTimeDifference;
+    mainWindow(app).LabelTZ.caption =
+        fillPattern(KV_TR("%1\t%2 hr-Time Difference"),
+                    {cityCell(grid, row, kCityName), cityCell(grid, row, kCityHours)});
     app.main.CityOffset =
         static_cast<float>(hourDifferenceOrThrow(cityCell(grid, row, kCityHours), app.locale()));
     LoadCityAlarm(app, row);
@@ -153,7 +154,7 @@ void RebuildCityMenu(Application& app) {
         if (cityCell(grid, row, kCityMark).empty()) setCityCell(grid, row, kCityMark, "0");
         item.caption = menuCaption(grid, row);
         item.checked = isCityMark(cityCell(grid, row, kCityMark));
-        if (item.checked) applyCity(app, row, item.caption);
+        if (item.checked) applyCity(app, row);
     }
     made.count = std::max(rows, made.count);
     runStep(app, Step::ShowCityDays, {"0"});
@@ -161,9 +162,10 @@ void RebuildCityMenu(Application& app) {
         int serial = 0;
         addSeparators(app, 4, serial);
         const Control* planner = plannerPage(app);
-        addCommand(app, kCommands[0], "Set Super Alarm", planner ? planner->name : std::string());
+        addCommand(app, kCommands[0], KV_TR("Set Super Alarm"), planner ? planner->name : std::string());
         addSeparators(app, 3, serial);
-        addCommand(app, kCommands[1], "Add / Edit Cities && Time Zones", notebook(app).TabSheetCities.name);
+        addCommand(app, kCommands[1], KV_TR("Add / Edit Cities && Time Zones"),
+                   notebook(app).TabSheetCities.name);
         addSeparators(app, 3, serial);
     }
     SaveCityList(app);
@@ -182,7 +184,7 @@ void SelectCity(Application& app, const std::string& clickedName) {
         if (clicked && caption == menuCaption(grid, row)) {
             clicked->checked = true;
             setCityCell(grid, row, kCityMark, "1");
-            applyCity(app, row, caption);
+            applyCity(app, row);
         }
     }
     afterCityChange(app);

@@ -10,6 +10,7 @@
 #include "framework/colors.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 
 namespace kelvaro {
 
@@ -17,7 +18,7 @@ namespace {
 
 constexpr size_t kMostShown = 40;
 // The label is narrow: its texts are broken into short lines.
-constexpr const char* kNoZone = "No zone: the typed\nhour difference\nis used.";
+constexpr const char* kNoZone = KV_TR("No zone: the typed\nhour difference\nis used.");
 
 struct ChooserState {
     std::vector<ZoneName> names; // read once, when first needed
@@ -129,8 +130,9 @@ void CityGridEdited(Application& app) {
     fillBox(app, {*match});
     box.text = box.items.front();
     s.offeredRow = grid.row;
-    notebook(app).LabelZoneOfCity.caption +=
-        "\n\nOffered:\n" + match->zone + "\nEnter or Use Zone\ntakes it.";
+    Control& label = notebook(app).LabelZoneOfCity;
+    label.caption =
+        fillPattern(KV_TR("%1\n\nOffered:\n%2\nEnter or Use Zone\ntakes it."), {label.caption, match->zone});
 }
 
 } // namespace
@@ -151,21 +153,22 @@ void ShowZoneOfRow(Application& app) {
     if (gap != std::string::npos) text.replace(gap, 2, 1, '\n');
     const auto unknown = text.find(" (unknown zone)");
     if (unknown != std::string::npos) text[unknown] = '\n';
-    label.caption = (name.empty() ? std::string() : name + ":\n") + (zone.empty() ? kNoZone : text);
-    label.hint = zone.empty() ? "The time zone of the selected city" : describeCityZone(app, zone);
+    const std::string about = zone.empty() ? kNoZone : text;
+    label.caption = name.empty() ? about : fillPattern(KV_TR("%1:\n%2"), {name, about});
+    label.hint = zone.empty() ? KV_TR("The time zone of the selected city") : describeCityZone(app, zone);
 }
 
 void addCityZoneControls(Form& f) {
     const std::string page = "TabSheetCities";
-    addLabel(f, "LabelCityZone", "Time zone of the city:", {308, 24, 254, 16}, page);
+    addLabel(f, "LabelCityZone", KV_TR("Time zone of the city:"), {308, 24, 254, 16}, page);
     Control& box = addCombo(f, "ComboBoxZone", "", {308, 42, 254, 22}, page);
-    box.hint = "Type a city to find its time zone, then pick it from the list";
-    addButton(f, "GradBtnnUseZone", "Use Zone", {308, 70, 125, 26}, page).hint =
-        "The zone in the box becomes the selected city's";
-    addButton(f, "GradBtnnNoZone", "No Zone", {437, 70, 125, 26}, page).hint =
-        "The selected city keeps its typed hour difference";
+    box.hint = KV_TR("Type a city to find its time zone, then pick it from the list");
+    addButton(f, "GradBtnnUseZone", KV_TR("Use Zone"), {308, 70, 125, 26}, page).hint =
+        KV_TR("The zone in the box becomes the selected city's");
+    addButton(f, "GradBtnnNoZone", KV_TR("No Zone"), {437, 70, 125, 26}, page).hint =
+        KV_TR("The selected city keeps its typed hour difference");
     Control& label = addLabel(f, "LabelZoneOfCity", "", {308, 102, 254, 158}, page);
-    label.hint = "The time zone of the selected city";
+    label.hint = KV_TR("The time zone of the selected city");
     // Before the grid in the keyboard's order: the grid keeps Tab for its cells, so the chooser
     // is reached from the page's tab with Tab.
     for (const char* name :

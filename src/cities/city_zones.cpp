@@ -8,6 +8,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "framework/translatable.h"
 #include "settings/profile_file.h"
 #include "settings/settings_store.h"
 
@@ -19,8 +20,7 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kTimeDifference = " hr-Time Difference";
-constexpr const char* kLabelTZHint = "Current City and Time Zone";
+constexpr const char* kLabelTZHint = KV_TR("Current City and Time Zone");
 constexpr std::int64_t kDaysFrom1899To1970 = 25569;
 
 struct CityZonesState {
@@ -96,7 +96,8 @@ void showNewDifferences(Application& app) {
     const int current = currentCityRow(grid);
     if (current == 0 || cityZone(grid, current).empty()) return;
     const std::string& hours = cityCell(grid, current, kCityHours);
-    mainWindow(app).LabelTZ.caption = cityCell(grid, current, kCityName) + "\t" + hours + kTimeDifference;
+    mainWindow(app).LabelTZ.caption =
+        fillPattern(KV_TR("%1\t%2 hr-Time Difference"), {cityCell(grid, current, kCityName), hours});
     app.main.CityOffset = static_cast<float>(hourDifferenceOrThrow(hours, app.locale()));
 }
 
@@ -216,7 +217,7 @@ void RefreshCityZones(Application& app) {
 std::string describeCityZone(Application& app, const std::string& zone) {
     if (zone.empty()) return {};
     const auto state = app.platform().zones->stateAt(zone, present(app).utc);
-    if (!state) return zone + " (unknown zone)";
+    if (!state) return fillPattern(KV_TR("%1 (unknown zone)"), {zone});
     return zone + "  " + state->abbreviation + ", " + utcOffsetText(state->offsetSeconds);
 }
 
@@ -228,7 +229,7 @@ void ShowCityZone(Application& app) {
     const Control& grid = cityGrid(app);
     const std::string described = describeCityZone(app, cityZone(grid, currentCityRow(grid)));
     mainWindow(app).LabelTZ.hint =
-        described.empty() ? kLabelTZHint : std::string(kLabelTZHint) + "\n" + described;
+        described.empty() ? kLabelTZHint : fillPattern(KV_TR("Current City and Time Zone\n%1"), {described});
 }
 
 void installCityZones(Application& app) {

@@ -9,6 +9,7 @@
 #include "framework/conversions.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_store.h"
 
 #include <algorithm>
@@ -139,8 +140,8 @@ void addCityClockControls(Form& main, Form& book) {
     panel.caption = "10:08 PM ";
     panel.fontName = "Tahoma";
     panel.fontSize = 8;
-    addButton(book, "GradBtnnChangeTimeFontSize1", "Change Task Bar Clock Size - Font", {290, 262, 250, 26},
-              "TabSheetSettings");
+    addButton(book, "GradBtnnChangeTimeFontSize1", KV_TR("Change Task Bar Clock Size - Font"),
+              {290, 262, 250, 26}, "TabSheetSettings");
 }
 
 void installCityClock(Application& app) {

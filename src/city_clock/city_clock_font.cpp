@@ -2,6 +2,7 @@
 // dialog, and the file "KVFont.RFT" that keeps the choice.
 #include "city_clock/city_clock.h"
 #include "city_clock/font_file.h"
+#include "framework/translatable.h"
 
 #include "app/main_state.h"
 #include "app/windows.h"
@@ -14,9 +15,9 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kResizeNote =
+constexpr const char* kResizeNote = KV_TR(
     " Note: Resize Taskbar Clock by \n\nFirst Place the Mouse over the Taskbar Clock,\n\nThen Press and hold "
-    "the Left Mouse button and the 'Ctrl' key at the same time,\n\nThen drag the Mouse. \n";
+    "the Left Mouse button and the 'Ctrl' key at the same time,\n\nThen drag the Mouse. \n");
 constexpr std::size_t kMaxFontFileBytes = 1u << 20; // a font file is a few hundred bytes
 
 void showFont(Application& app, const FontChoice& font) {

@@ -1,5 +1,6 @@
 #include "framework/application.h"
 
+#include "framework/translatable.h"
 #include "platform/no_services.h"
 
 #include <algorithm>
@@ -357,7 +358,7 @@ std::optional<std::string> Application::state(const std::string& name) const {
 
 Answer Application::box(BoxKind kind, const std::string& text, const std::vector<Answer>& buttons) {
     touch();
-    return platform_.dialogs->messageBox(kind, "Kelvaro Clock", text, buttons);
+    return platform_.dialogs->messageBox(kind, KV_TR("Kelvaro Clock"), text, buttons);
 }
 
 void Application::guarded(const std::function<void()>& action) {

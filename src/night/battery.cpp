@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/datetime.h"
+#include "framework/translatable.h"
 #include "night/sleep_mode.h"
 
 namespace kelvaro {
@@ -52,8 +53,10 @@ void BatteryStep(Application& app) {
         w.LabelBattery.color = kGrey;
     }
     w.LabelBattery.caption =
-        known(r.secondsLeft) ? "Battery " + formatDateTime("hh:mm:00", r.secondsLeft / 86400.0, app.locale())
-                             : std::string("Battery ---");
+        known(r.secondsLeft)
+            ? fillPattern(KV_TR("Battery %1"),
+                          {formatDateTime("hh:mm:00", r.secondsLeft / 86400.0, app.locale())})
+            : std::string(KV_TR("Battery ---"));
 }
 
 void installBattery(Application& app) {

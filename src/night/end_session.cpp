@@ -3,6 +3,7 @@
 #include "app/features.h"
 #include "app/steps.h"
 #include "framework/application.h"
+#include "framework/translatable.h"
 #include "night/sleep_mode.h"
 
 namespace kelvaro {
@@ -10,7 +11,7 @@ namespace kelvaro {
 namespace {
 
 constexpr const char* kQuestion =
-    "Do you want to Allow Computer to Shutdown?\n\n  Allow Shutdown    Stop Shutdown";
+    KV_TR("Do you want to Allow Computer to Shutdown?\n\n  Allow Shutdown    Stop Shutdown");
 
 struct EndSessionState {
     SessionEnd* service = nullptr;

@@ -5,6 +5,7 @@
 #include "framework/application.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 
 #include <cstdlib>
 #include <string>
@@ -109,8 +110,8 @@ void noteMonitorDown(Application& app) {
 void addNightScreenLabels(Form& f) {
     addNightLabel(f, "LabelTime", "LabelTime", 96, true);
     f.find("LabelTime")->bgcolor = kBlack; // painted opaque over whatever was there
-    addNightLabel(f, "Label1", "Current Time", 27, true);
-    addNightLabel(f, "Label2", "Alarm Time", 27, true);
+    addNightLabel(f, "Label1", KV_TR("Current Time"), 27, true);
+    addNightLabel(f, "Label2", KV_TR("Alarm Time"), 27, true);
     addNightLabel(f, "LabelATime", "LabelATime", 48, true);
     addNightLabel(f, "LabelCity", "LabelCity", 16, false);
     addNightLabel(f, "LabelStBy", "LabelStBy", 19, false);

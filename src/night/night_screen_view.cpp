@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "night/night_screen.h"
+#include "platform/linux/translation.h"
 #include "ui/program_view.h"
 
 #include <QCursor>
@@ -37,7 +38,7 @@ std::vector<Control*> labels(NightScreen& s) {
 
 NightScreenView::NightScreenView(Application& app, ProgramView& view) : app_(app), view_(view) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QString::fromStdString(nightScreen(app).form.caption));
+    setWindowTitle(translated(nightScreen(app).form.caption));
     setCursor(Qt::BlankCursor);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -78,7 +79,7 @@ void NightScreenView::measure() {
     NightScreen& s = nightScreen(app_);
     for (Control* c : labels(s)) {
         const QFontMetrics metrics(fontOf(*c));
-        c->width = metrics.horizontalAdvance(QString::fromStdString(c->caption));
+        c->width = metrics.horizontalAdvance(translated(c->caption));
         c->height = metrics.height();
     }
     layoutNightScreen(s, width() > 0 && isVisible() ? width() : s.form.width,
@@ -95,7 +96,7 @@ void NightScreenView::paintEvent(QPaintEvent*) {
         if (c->bgcolor >= 0) p.fillRect(box, colorOf(c->bgcolor)); // the clock paints opaque
         p.setFont(fontOf(*c));
         p.setPen(colorOf(c->color));
-        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(c->caption));
+        p.drawText(box, Qt::AlignLeft | Qt::AlignTop, translated(c->caption));
     }
 }
 

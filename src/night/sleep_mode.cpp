@@ -9,6 +9,7 @@
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "night/night_screen.h"
 #include "settings/settings_store.h"
 #include "wake/wake_verdict.h"
@@ -39,12 +40,13 @@ struct DayTexts {
     bool noteBeforeHold; // tomorrow's note comes before the window is held down
 };
 
-constexpr DayTexts kToday = {"Alarm NOT Set awwn for Today! Do you want to Turn awwn Todays Alarm?",
-                             " Note: Alarm NOT Set ON for Today! \n\nTurn ON Todays Alarm? \n",
-                             "Todays Alarm is now awn.", "Todays Alarm is left off.", false};
-constexpr DayTexts kTomorrow = {"Alarm NOT Set awwn for Tomorrow!",
-                                " Note: Alarm NOT Set ON for Tomorrow! \n\nTurn ON Tomorrows Alarm? \n",
-                                "tomorrows Alarm is now set awn.", "tomorrows Alarm is left off.", true};
+constexpr DayTexts kToday = {KV_TR("Alarm NOT Set awwn for Today! Do you want to Turn awwn Todays Alarm?"),
+                             KV_TR(" Note: Alarm NOT Set ON for Today! \n\nTurn ON Todays Alarm? \n"),
+                             KV_TR("Todays Alarm is now awn."), KV_TR("Todays Alarm is left off."), false};
+constexpr DayTexts kTomorrow = {
+    KV_TR("Alarm NOT Set awwn for Tomorrow!"),
+    KV_TR(" Note: Alarm NOT Set ON for Tomorrow! \n\nTurn ON Tomorrows Alarm? \n"),
+    KV_TR("tomorrows Alarm is now set awn."), KV_TR("tomorrows Alarm is left off."), true};
 
 // The alarm's next day is switched on, or the user agreed and the switch went
 // through; false when the command ends here.
@@ -76,16 +78,18 @@ bool alarmDayReady(Application& app) {
 bool batteryAccepted(Application& app) {
     if (!mainWindow(app).LabelBattery.visible) return true;
     RaiseHold hold(app.main);
-    ShowNote(app, "You are running on BATTERY power!  The battery may run down while you are sleeping.",
+    ShowNote(app,
+             KV_TR("You are running on BATTERY power!  The battery may run down while you are sleeping."),
              true);
     if (ask(app,
-            " Note: You are running on BATTERY power!                \n\n                   Continue to "
-            "Sleep?\n\n                  YES                     NO",
+            KV_TR(
+                " Note: You are running on BATTERY power!                \n\n                   Continue to "
+                "Sleep?\n\n                  YES                     NO"),
             Answer::Yes, Answer::No)) {
-        ShowNote(app, "OK, but remember, I warned you.", true);
+        ShowNote(app, KV_TR("OK, but remember, I warned you."), true);
         return true;
     }
-    ShowNote(app, "Please plug in power before going to sleep.", true);
+    ShowNote(app, KV_TR("Please plug in power before going to sleep."), true);
     return false;
 }
 
@@ -141,20 +145,21 @@ void Sleep1Click(Application& app) {
         }
         bool switchOn = false;
         {
-            ShowNote(app, "Alarm is NOT awwn!", true);
+            ShowNote(app, KV_TR("Alarm is NOT awwn!"), true);
             RaiseHold hold(m);
-            switchOn = ask(app, " Note: Alarm Clock is NOT ON!                \n\nTurn Alarm ON       CANCEL",
-                           Answer::Yes, Answer::Cancel);
+            switchOn =
+                ask(app, KV_TR(" Note: Alarm Clock is NOT ON!                \n\nTurn Alarm ON       CANCEL"),
+                    Answer::Yes, Answer::Cancel);
         }
         if (!switchOn) {
-            ShowNote(app, "Alarm is left off.", false);
+            ShowNote(app, KV_TR("Alarm is left off."), false);
             return endCommand(app);
         }
         switchAlarmOn(app);
         SyncPowerHolds(app);
         tellRingVerdict(app);
         ShowNightScreen(app, [&app] {
-            ShowNote(app, "Alarm is now set awn.", false);
+            ShowNote(app, KV_TR("Alarm is now set awn."), false);
             endCommand(app);
         });
     } catch (...) {
@@ -175,12 +180,12 @@ void SleepMinuteStep(Application& app) {
 
 // Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addPowerControls(Form& main, Form& night) {
-    Control& sleep = addMenuItem(main, "Sleep1", "&Sleep", "Alarm1");
+    Control& sleep = addMenuItem(main, "Sleep1", KV_TR("&Sleep"), "Alarm1");
     main.moveBefore(sleep.name, "N3"); // with the alarm's own switch, at hand at bedtime
     Control& battery = *main.find("LabelBattery");
     battery.caption = "---";
     battery.color = 0x000000;
-    Control& low = addLabel(main, "LabelLowBattery", "WARNING LOW BATTERY", {8, 226, 504, 42});
+    Control& low = addLabel(main, "LabelLowBattery", KV_TR("WARNING LOW BATTERY"), {8, 226, 504, 42});
     low.color = 0x0000FF; // red
     low.fontSize = 35;
     low.bold = true;

@@ -1,3 +1,4 @@
+#include "framework/translatable.h"
 #include "online/online.h"
 
 #include "app/features.h"
@@ -87,7 +88,8 @@ void logUpdate(Application& app, const std::string& line) {
 }
 
 void addOnlineControls(Form& main, Form& book) {
-    addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 86, 10, 10}).hint = "Updated = Green";
+    addLamp(main, "LightCheckUpDated", 0x00FF00, colors::Black, {8, 86, 10, 10}).hint =
+        KV_TR("Updated = Green");
     Control& panel = place(main.add("PanelBanner", ControlKind::Panel), {21, 300, 477, 69});
     panel.bgcolor = colors::Black;
     panel.visible = false; // until a page is there to show

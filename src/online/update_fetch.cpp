@@ -6,6 +6,7 @@
 // the allow-list of update_rules.h, each download goes to a temporary file that is
 // checked (status, size, a body that arrived whole) before it replaces anything, every
 // count of the description is bounded, and nothing fetched is run.
+#include "framework/translatable.h"
 #include "online/online.h"
 #include "online/update_rules.h"
 
@@ -208,7 +209,7 @@ void CheckForUpdates(Application& app) {
     if (d->bases.empty()) {
         // Nothing to ask: the lamp stays out, grey, and the banners go on.
         l.offcolor = colors::Grey;
-        l.hint = "No update site (an https:// address) is set";
+        l.hint = KV_TR("No update site (an https:// address) is set");
         logUpdate(app, "no update site");
         return;
     }

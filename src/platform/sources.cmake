@@ -31,6 +31,7 @@ target_sources(kelvaro_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/linux/linux_zone_database.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/zone_offset_memo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/zone_file_watch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/linux/translation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/linux/linux_wake_timer.cpp)
 
 # The media player: Qt Multimedia on GStreamer, libcdio for the CD drive, and its fake.

@@ -2,6 +2,7 @@
 // copied to a folder and back. The settings file stays where it is.
 #include "settings/list_backup.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "app/main_state.h"
 #include "app/show_note.h"
@@ -28,10 +29,10 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kSaved = "Kelvaro Settings Saved.";
-constexpr const char* kSaveFailed = "Unable to save Settins, maybe try another Floppy.";
-constexpr const char* kNoBackup = "Kelvaro Settings do not exist at that location";
-constexpr const char* kRestored = "Kelvaro Settings Restored.";
+constexpr const char* kSaved = KV_TR("Kelvaro Settings Saved.");
+constexpr const char* kSaveFailed = KV_TR("Unable to save Settins, maybe try another Floppy.");
+constexpr const char* kNoBackup = KV_TR("Kelvaro Settings do not exist at that location");
+constexpr const char* kRestored = KV_TR("Kelvaro Settings Restored.");
 
 struct ListGrid {
     const char* file;
@@ -103,8 +104,8 @@ void restoreZones(Application& app, const std::string& folder) {
 
 std::optional<std::string> chooseFolder(Application& app, bool save) {
     FileRequest request;
-    request.title = save ? "Save Settings to Disk" : "Restore Settings from Disk";
-    request.filter = save ? "Save it Anywhere|*.*" : "Cities.txt|Cities.txt";
+    request.title = save ? KV_TR("Save Settings to Disk") : KV_TR("Restore Settings from Disk");
+    request.filter = save ? KV_TR("Save it Anywhere") "|*.*" : "Cities.txt|Cities.txt";
     request.save = save;
     request.folder = true;
     std::optional<std::string> chosen = app.platform().dialogs->chooseFile(request);
@@ -174,8 +175,8 @@ void RestoreSettingsfromFloppy1Click(Application& app) {
 void addListBackupControls(Form& f) {
     // In the "&Alarm" menu: one more menu on the bar would not fit the window's width.
     // "&Even More Settings" stays the menu's last item.
-    addMenuItem(f, "SaveSettingstoFloppy1", "&Save Settings to Disk", "Alarm1");
-    addMenuItem(f, "RestoreSettingsfromFloppy1", "&Restore Settings from Disk", "Alarm1");
+    addMenuItem(f, "SaveSettingstoFloppy1", KV_TR("&Save Settings to Disk"), "Alarm1");
+    addMenuItem(f, "RestoreSettingsfromFloppy1", KV_TR("&Restore Settings from Disk"), "Alarm1");
     f.moveBefore("SaveSettingstoFloppy1", "Settings1");
     f.moveBefore("RestoreSettingsfromFloppy1", "Settings1");
 }

@@ -1,6 +1,7 @@
 // The settings lock and the confirmation asked before a change.
 #include "settings/settings_lock.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "app/after_remote_answer.h"
 #include "app/show_note.h"
@@ -15,7 +16,7 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kQuestion = "Are you sure you want to Change This Setting?";
+constexpr const char* kQuestion = KV_TR("Are you sure you want to Change This Setting?");
 
 // Controls the lock simply disables.
 std::vector<Control*> plainLocked(Application& app) {
@@ -42,7 +43,7 @@ bool askToConfirm(Application& app, bool raiseFlag) {
         ShowNote(app, kQuestion, true);
         const Answer a = app.box(BoxKind::Confirmation, kQuestion, {Answer::Yes, Answer::Cancel});
         refused = a != Answer::Yes;
-        ShowNote(app, refused ? "Setting not changed." : "Setting changed.", false);
+        ShowNote(app, refused ? KV_TR("Setting not changed.") : KV_TR("Setting changed."), false);
     }
     return refused;
 }

@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "alarm/alarm_rules.h"
 #include "alarm/sounding_rules.h"
@@ -8,6 +9,7 @@
 #include "framework/application.h"
 #include "framework/conversions.h"
 #include "framework/datetime.h"
+#include "settings/language_choice.h"
 #include "settings/profile_file.h"
 
 #include <algorithm>
@@ -121,6 +123,7 @@ const std::vector<Key>& keys() {
         integer("CDVolume", 51, &MainState::CDVolume, kTopLevel),
         text("LateLimit", 52, NB(ComboBoxLateLimit), "60"),
         text("GentleStart", 53, NB(ComboBoxGentleStart), "0"),
+        text(kLanguageKey, 54, NB(ComboBoxLanguage), "Follow the desktop"), // missing: follow the desktop
         check("Locked", 31, MW(CheckBoxLock), false),
     };
     return table;
@@ -190,9 +193,12 @@ void ensureOneSoundSource(Application& app) {
 
 std::string keptFileNote(const ProfileFile& file) {
     const bool tooLarge = file.loadOutcome() == ReadOutcome::TooLarge;
-    return std::string(kSettingsFile) + (tooLarge ? " is too large to read (" : " cannot be read (") +
-           file.loadProblem() +
-           "). The clock runs on its default settings and will not save them over that file.";
+    return fillPattern(tooLarge
+                           ? KV_TR("%1 is too large to read (%2). The clock runs on its default settings "
+                                   "and will not save them over that file.")
+                           : KV_TR("%1 cannot be read (%2). The clock runs on its default settings and "
+                                   "will not save them over that file."),
+                       {kSettingsFile, file.loadProblem()});
 }
 
 } // namespace

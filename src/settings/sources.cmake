@@ -5,3 +5,5 @@ target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/settings_lock.cpp
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp)
 
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/list_backup.cpp)
+
+target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/language_choice.cpp)

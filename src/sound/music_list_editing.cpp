@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_lock.h"
 #include "sound/list_file.h"
 #include "sound/music_lists.h"
@@ -19,15 +20,15 @@ namespace kelvaro {
 
 namespace {
 
-constexpr const char* kNotASoundFile = "Not a valid Sound File, Try Again!";
-constexpr const char* kNotACdTrackNote = "Not a valid C D Track. Try Again!";
-constexpr const char* kNotACdTrack = "Not a valid CD Track, Try Again!";
+constexpr const char* kNotASoundFile = KV_TR("Not a valid Sound File, Try Again!");
+constexpr const char* kNotACdTrackNote = KV_TR("Not a valid C D Track. Try Again!");
+constexpr const char* kNotACdTrack = KV_TR("Not a valid CD Track, Try Again!");
 constexpr const char* kUnlistableName =
-    "This file name holds a line break or a bell character, which the music list cannot keep. "
-    "Rename the file and try again.";
+    KV_TR("This file name holds a line break or a bell character, which the music list cannot keep. "
+          "Rename the file and try again.");
 constexpr const char* kMediaFilter =
-    "Alarm Music & Mpeg Videos|*.avi;*.asf;*.mpg;*.mpeg;*.wm;*.wma;*.wmv;*.mp3;*.m3u;"
-    "*.asx;*.wax;*.wav;*.wvx;*.au;*.aif;*.aifc";
+    KV_TR("Alarm Music & Mpeg Videos") "|*.avi;*.asf;*.mpg;*.mpeg;*.wm;*.wma;*.wmv;*.mp3;*.m3u;"
+                                       "*.asx;*.wax;*.wav;*.wvx;*.au;*.aif;*.aifc";
 constexpr const char* kDefaultCdDrive = "/dev/cdrom";
 
 struct MoveState {
@@ -90,7 +91,7 @@ void invalidFile(Application& app, const char* note, const char* error) {
 void addMediaEntry(Application& app) {
     RaiseHold hold(app.main);
     const auto file = app.platform().dialogs->chooseFile(
-        {"Add music to the list", kMediaFilter, folderPart(app.main.MP3Path)});
+        {KV_TR("Add music to the list"), kMediaFilter, folderPart(app.main.MP3Path)});
     std::error_code ec;
     if (file && !std::filesystem::is_regular_file(*file, ec)) {
         invalidFile(app, kNotASoundFile, kNotASoundFile);
@@ -233,7 +234,8 @@ void moveEntry(Application& app) {
     };
     Control& label = notebook(app).LabelMoveRow;
     if (!move.pending) {
-        if (app.box(BoxKind::Confirmation, " Move \n" + name(row) + "\n to a new Location? \n",
+        if (app.box(BoxKind::Confirmation,
+                    fillPattern(KV_TR(" Move \n%1\n to a new Location? \n"), {name(row)}),
                     {Answer::Yes, Answer::No}) != Answer::Yes)
             return;
         move = {true, row};
@@ -247,7 +249,8 @@ void moveEntry(Application& app) {
     const int from = move.rowToMove;
     move.pending = false;
     if (from >= static_cast<int>(grid.cells.size())) return;
-    if (app.box(BoxKind::Confirmation, " Insert \n" + name(from) + "\n Here Before \n" + name(row) + "? \n",
+    if (app.box(BoxKind::Confirmation,
+                fillPattern(KV_TR(" Insert \n%1\n Here Before \n%2? \n"), {name(from), name(row)}),
                 {Answer::Yes, Answer::No}) != Answer::Yes)
         return;
     ListRow moved = grid.cells[static_cast<size_t>(from)];
@@ -290,20 +293,21 @@ void addMusicListButtons(Form& f) {
     auto column = [&f](const char* page, const char* add, const char* addCaption, const char* sort,
                        const char* update) {
         if (add) addButton(f, add, addCaption, {372, 40, 188, 26}, page);
-        addButton(f, sort, "SORT", {372, 76, 188, 26}, page);
-        addButton(f, update, "Update Music List", {372, 112, 188, 26}, page).enabled = false;
+        addButton(f, sort, KV_TR("SORT"), {372, 76, 188, 26}, page);
+        addButton(f, update, KV_TR("Update Music List"), {372, 112, 188, 26}, page).enabled = false;
     };
-    column("TabSheetWave", "ButtonAddWave", "    Add MP3 && Video Music to List   ", "ButtonSortWave",
+    column("TabSheetWave", "ButtonAddWave", KV_TR("    Add MP3 && Video Music to List   "), "ButtonSortWave",
            "ButtonUpdateWave");
-    column("TabSheetCD", "ButtonAddCD", "ADD CD Tracks to Music List", "ButtonSortCD", "ButtonUpdateCD");
+    column("TabSheetCD", "ButtonAddCD", KV_TR("ADD CD Tracks to Music List"), "ButtonSortCD",
+           "ButtonUpdateCD");
     column("TabSheetWebRadio", nullptr, "", "ButtonSortWebRadio", "ButtonUpdateWebRadio");
-    addLabel(f, "LabelAddWebRadio", "Click Below to ADD Web Radio to Music List", {10, 16, 300, 18},
+    addLabel(f, "LabelAddWebRadio", KV_TR("Click Below to ADD Web Radio to Music List"), {10, 16, 300, 18},
              "TabSheetWebRadio")
         .enabled = false;
     addLabel(f, "LabelMoveRow", "...", {372, 150, 188, 18}, "TabSheetWave");
     // Beside rows 1 to 5 of the list: the planner's steps that each take one entry.
-    Control& steps =
-        addLabel(f, "LabelSTSteps", "WakeUp\nShower\nDress\nEat\nDrive", {304, 83, 68, 100}, "TabSheetWave");
+    Control& steps = addLabel(f, "LabelSTSteps", KV_TR("WakeUp\nShower\nDress\nEat\nDrive"),
+                              {304, 83, 68, 100}, "TabSheetWave");
     steps.fontSize = 12; // a line a row
 }
 

@@ -3,6 +3,7 @@
 #include "sound/music_lists.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include "app/features.h"
 #include "app/show_note.h"
@@ -33,11 +34,11 @@ struct MusicList {
 
 const MusicList kLists[] = {
     {kMediaGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWave; }, "Waves.wva", "TabSheetWave",
-     "Music Titles", ""},
-    {kCdGrid, [](SettingsNotebook& n) -> Control& { return n.MgridCD; }, "CDs.wva", "TabSheetCD", "CD Tracks",
-     ""},
+     KV_TR("Music Titles"), ""},
+    {kCdGrid, [](SettingsNotebook& n) -> Control& { return n.MgridCD; }, "CDs.wva", "TabSheetCD",
+     KV_TR("CD Tracks"), ""},
     {kWebRadioGrid, [](SettingsNotebook& n) -> Control& { return n.MgridWebRadio; }, "WebRadio.wva",
-     "TabSheetWebRadio", "Enter Web Radio/TV Descriptions", "Web Radio/TV Links"},
+     "TabSheetWebRadio", KV_TR("Enter Web Radio/TV Descriptions"), KV_TR("Web Radio/TV Links")},
 };
 
 ListRow emptyRow() {
@@ -55,8 +56,8 @@ void loadList(Application& app, const MusicList& list) {
     ListFileContent file = loadListFile(app.filePath(list.file), kMusicListColumns);
     if (file.outcome == ReadOutcome::TooLarge && app.feature<OversizedLists>().told.insert(list.file).second)
         ShowNote(app,
-                 std::string(list.file) + " is too large to read (" + file.reason +
-                     "). The list stays empty.",
+                 fillPattern(KV_TR("%1 is too large to read (%2). The list stays empty."),
+                             {list.file, file.reason}),
                  false);
     grid.cells.insert(grid.cells.end(), std::make_move_iterator(file.rows.begin()),
                       std::make_move_iterator(file.rows.end()));
@@ -71,7 +72,7 @@ void loadList(Application& app, const MusicList& list) {
 void addMusicListControls(Form& f) {
     if (!f.find("TabSheetWebRadio")) {
         Control& page = f.add("TabSheetWebRadio", ControlKind::TabSheet, "PageControl1");
-        page.caption = "WebRadio";
+        page.caption = KV_TR("WebRadio");
         if (f.find("TabSheetWebTime")) f.moveBefore(page.name, "TabSheetWebTime");
     }
     for (const MusicList& list : kLists) {

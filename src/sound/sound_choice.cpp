@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "framework/application.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "settings/settings_lock.h"
 #include "settings/settings_store.h"
 #include "sound/alarm_sound.h"
@@ -18,9 +19,9 @@ namespace kelvaro {
 namespace {
 
 constexpr const char* kProgramWarning =
-    "!!!WARNING!!! \nYour Program may NOT be able to make a Sound to Alert You.";
-constexpr const char* kNotASoundFile = "Not a valid Sound File, Try Again!";
-constexpr const char* kNotAProgram = "Not a valid Program, Try Again!";
+    KV_TR("!!!WARNING!!! \nYour Program may NOT be able to make a Sound to Alert You.");
+constexpr const char* kNotASoundFile = KV_TR("Not a valid Sound File, Try Again!");
+constexpr const char* kNotAProgram = KV_TR("Not a valid Program, Try Again!");
 
 std::array<Control*, 6> sourceItems(Application& app) {
     MainWindow& w = mainWindow(app);
@@ -42,7 +43,7 @@ void showProgramParams(Application& app, bool shown) {
 void chooseMidiFile(Application& app) {
     RaiseHold hold(app.main);
     const auto file = app.platform().dialogs->chooseFile(
-        {"Choose the alarm's MIDI file", "MIDI|*.mid", folderPart(app.main.MIDIPath)});
+        {KV_TR("Choose the alarm's MIDI file"), KV_TR("MIDI") "|*.mid", folderPart(app.main.MIDIPath)});
     if (file) {
         if (fileExists(*file)) {
             if (!ConfirmSettingChange(app)) app.main.MIDIPath = *file;
@@ -56,8 +57,9 @@ void chooseMidiFile(Application& app) {
 // Any file the system may run; a script or a program without ".exe" alike.
 void chooseProgram(Application& app) {
     RaiseHold hold(app.main);
-    const auto file = app.platform().dialogs->chooseFile(
-        {"Choose the program to run at the alarm", "Programs|*", folderPart(app.main.ProgramPath)});
+    const auto file =
+        app.platform().dialogs->chooseFile({KV_TR("Choose the program to run at the alarm"),
+                                            KV_TR("Programs") "|*", folderPart(app.main.ProgramPath)});
     if (file) {
         Shell* shell = app.platform().shell;
         if (!shell->isExecutable(*file)) {
@@ -78,8 +80,9 @@ void ChooseSoundSource(Application& app, Control& item) {
     if (&item == &w.ProgramofYourChoice1) {
         RaiseHold hold(app.main);
         ShowNote(app, kProgramWarning, true);
-        const Answer a = app.box(BoxKind::Confirmation, std::string(kProgramWarning) + "\nAre you sure?",
-                                 {Answer::Yes, Answer::Cancel});
+        const Answer a =
+            app.box(BoxKind::Confirmation, fillPattern(KV_TR("%1\nAre you sure?"), {kProgramWarning}),
+                    {Answer::Yes, Answer::Cancel});
         if (a != Answer::Yes) return;
         showProgramParams(app, true);
     } else {

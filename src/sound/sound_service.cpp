@@ -5,6 +5,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/application.h"
+#include "framework/translatable.h"
 #include "sound/alarm_sound.h"
 #include "sound/music_lists.h"
 #include "sound/sound_paths.h"
@@ -33,17 +34,17 @@ void requireFile(const std::string& path) {
 const char* sourceName(SoundSource source) {
     switch (source) {
     case SoundSource::Cd:
-        return "the CD";
+        return KV_TR("the CD");
     case SoundSource::Media:
-        return "the music file";
+        return KV_TR("the music file");
     case SoundSource::WebRadio:
-        return "the web stream";
+        return KV_TR("the web stream");
     case SoundSource::Midi:
-        return "the MIDI file";
+        return KV_TR("the MIDI file");
     case SoundSource::Ding:
-        return "the system ding";
+        return KV_TR("the system ding");
     default:
-        return "the chosen sound";
+        return KV_TR("the chosen sound");
     }
 }
 
@@ -234,8 +235,9 @@ void ServiceAlarmSound(Application& app) {
     if (s.StandInToNote && s.SoundPlaying) {
         s.StandInToNote = false; // cleared first: the note's box lets ticks run under it
         ShowNote(app,
-                 std::string("The alarm could not play ") + sourceName(s.Failed) + ", so it sounds " +
-                     sourceName(s.StandIn) + " this time. Your choice of sound stays as it is.",
+                 fillPattern(KV_TR("The alarm could not play %1, so it sounds %2 this time. Your choice of "
+                                   "sound stays as it is."),
+                             {sourceName(s.Failed), sourceName(s.StandIn)}),
                  false);
     }
 }

@@ -1,6 +1,7 @@
 // The six sound sources of the "&Music Settings" menu, the request of sound
 // when an alarm falls due, and the controls shown while it sounds.
 #include "app/windows.h"
+#include "framework/translatable.h"
 #include "sound/alarm_sound.h"
 
 #include "app/features.h"
@@ -19,10 +20,11 @@ constexpr int kFlashInterval = 1050;
 
 // Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addSoundControls(Form& f) {
-    Control& test = addButton(f, "ButtonTestVolume", "Test Volume", {410, 234, 100, 24});
-    test.hint = "Test Alarm Sound";
+    Control& test = addButton(f, "ButtonTestVolume", KV_TR("Test Volume"), {410, 234, 100, 24});
+    test.hint = KV_TR("Test Alarm Sound");
     // Lit while a volume test sounds; a stop then is no alarm's end.
-    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10}).hint = "Volume Test = Green";
+    addLamp(f, "LightCheckTestVolume", 0x00FF00, 0x808080, {8, 72, 10, 10}).hint =
+        KV_TR("Volume Test = Green");
     f.find("CDPlayer1")->shortcut = "Ctrl+C";
     f.find("MP3Music1")->shortcut = "Ctrl+P";
     f.find("WebRadioTV1")->shortcut = "Ctrl+W";

@@ -10,6 +10,7 @@
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "sound/alarm_sound.h"
 #include "sound/gentle_start.h"
 
@@ -328,7 +329,7 @@ void addVolumeControls(Form& f) {
     slider.position = 5000;
     slider.enabled = false;
     slider.visible = false;
-    slider.hint = " Volume Control, The Blue area is the non-alarm volume setting";
+    slider.hint = KV_TR(" Volume Control, The Blue area is the non-alarm volume setting");
     Control& climb = f.add("TimerGentleStart", ControlKind::Timer);
     climb.interval = 250; // steps of a quarter second are not heard as steps
     climb.enabled = false;

@@ -1,6 +1,7 @@
 // The announcements of a planned morning: the bed-time note the evening before,
 // the step lines on the main window with their colours, a note and (if wanted) a
 // piece of music of its own at the start of each step, the ding at the driving step.
+#include "framework/translatable.h"
 #include "superalarm/superalarm.h"
 
 #include "alarm/alarm_sounding.h"
@@ -49,18 +50,25 @@ void bedTimeNote(Application& app) {
     long long& given = app.feature<MilestoneState>().bedNoteGiven;
     if (given == minute) return;
     given = minute;
-    ShowNote(app, "It is now " + w.LabelTime.caption + ", Time to " + notebook(app).EditBTT.text + "!", true);
+    ShowNote(
+        app,
+        fillPattern(KV_TR("It is now %1, Time to %2!"), {w.LabelTime.caption, notebook(app).EditBTT.text}),
+        true);
 }
 
 std::string stepNote(Application& app, int stage) {
     SettingsNotebook& n = notebook(app);
-    const std::string start = "It is now " + mainWindow(app).LabelTime.caption + ". ";
+    const std::string& now = mainWindow(app).LabelTime.caption;
     const Control* texts[] = {&n.Edit2MT, &n.Edit3MT, &n.Edit4MT, &n.Edit5MT};
     const Control* minutes[] = {&n.Edit2M, &n.Edit3M, &n.Edit4M};
-    if (stage == 4) return start + n.Edit5MT.text + ".";
+    if (stage == 4) return fillPattern(KV_TR("It is now %1. %2."), {now, n.Edit5MT.text});
     const auto i = static_cast<std::size_t>(stage - 1);
-    return start + texts[i]->text + ". You have " + minutes[i]->text + " Minutes before you should " +
-           texts[i + 1]->text + ".";
+    // English says "Minutes" for one too; the languages count with their own plural forms.
+    constexpr const char* pattern = KV_TR("It is now %1. %2. You have %n Minutes before you should %3.");
+    const std::string& count = minutes[i]->text;
+    const auto minutesLeft = tryStrToInt(count);
+    return fillCount(pattern, pattern, minutesLeft.value_or(0), {now, texts[i]->text, texts[i + 1]->text},
+                     count);
 }
 
 // Lines before the stage's own are past (red), its own is current (green), later ones black.
@@ -111,10 +119,11 @@ void RefreshMilestones(Application& app) {
     }
     m.SuperAlarmActive = true;
     bedTimeNote(app);
-    w.Labelsb1.caption = n.EditBTT.text + " by ";
+    w.Labelsb1.caption = fillPattern(KV_TR("%1 by "), {n.EditBTT.text});
     w.Labelsb2.caption = n.LabelBedTime.caption;
-    w.Labelsb3.caption = "  to arrive at " + n.ComboBoxHourM.text + app.locale().timeSeparator +
-                         n.ComboBoxMinuteM.text + " " + n.ComboBoxAMPMM.text;
+    w.Labelsb3.caption =
+        fillPattern(KV_TR("  to arrive at %1"), {n.ComboBoxHourM.text + app.locale().timeSeparator +
+                                                 n.ComboBoxMinuteM.text + " " + n.ComboBoxAMPMM.text});
     if (!w.ButtonStopAlarm.enabled || w.LightCheckTestVolume.checked) {
         clearStepLines(app);
         return;

@@ -1,6 +1,7 @@
 // The planner's page: the plan worked out backwards, the defaults in the settings
 // file, the plan of each city in the city list, and "Set Alarm".
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "superalarm/superalarm.h"
 
 #include "app/clock_formats.h"
@@ -87,12 +88,15 @@ bool refuseDayLongPlan(Application& app, Control* sender) {
     if (problem == PlanProblem::None) return false;
     const bool sleep = problem == PlanProblem::SleepFillsADay;
     if (sender) {
-        ShowNote(app,
-                 sleep
-                     ? "Hours of sleep must be fewer than 24.  Try again!"
-                     : "All the Super Alarm minutes together must be fewer than 1440 (one day).  Try again!",
-                 true);
-        app.box(BoxKind::Error, sleep ? "Maximum '23' hours sleep" : "Maximum '1439' minutes in all");
+        ShowNote(
+            app,
+            sleep
+                ? KV_TR("Hours of sleep must be fewer than 24.  Try again!")
+                : KV_TR(
+                      "All the Super Alarm minutes together must be fewer than 1440 (one day).  Try again!"),
+            true);
+        app.box(BoxKind::Error,
+                sleep ? KV_TR("Maximum '23' hours sleep") : KV_TR("Maximum '1439' minutes in all"));
         sender->text.assign(1, sleep ? '8' : '0'); // not = "8": a false -Wrestrict of GCC 12 at -O2
     }
     if (checkPlan(readPlan(app)) == PlanProblem::None) return true;
@@ -228,8 +232,8 @@ void CheckPlannerMinute(Application& app) {
     Control& minute = notebook(app).ComboBoxMinuteM;
     const auto n = planNumber(minute.text);
     if (n && *n >= 60) {
-        ShowNote(app, "Maximum number of minutes in an hour are 59.  Try again!", true);
-        app.box(BoxKind::Error, "Maximum '59' minutes");
+        ShowNote(app, KV_TR("Maximum number of minutes in an hour are 59.  Try again!"), true);
+        app.box(BoxKind::Error, KV_TR("Maximum '59' minutes"));
         minute.text = "59";
         RecalculatePlan(app, nullptr); // a program write runs no change handler
     }

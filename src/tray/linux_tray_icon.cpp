@@ -1,4 +1,5 @@
 #include "tray/linux_tray_icon.h"
+#include "platform/linux/translation.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -47,7 +48,7 @@ void LinuxTrayIcon::hide() {
 }
 
 void LinuxTrayIcon::setTip(const std::string& tip) {
-    const QString text = QString::fromStdString(tip);
+    const QString text = translated(tip);
     if (icon_.toolTip() != text) icon_.setToolTip(text);
 }
 

@@ -4,6 +4,7 @@
 #include "app/steps.h"
 #include "app/view_hooks.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
 
 #include <algorithm>
 #include <vector>
@@ -69,8 +70,10 @@ std::string wakeLine(Application& app) {
 }
 
 std::string tipOf(const TipParts& p) {
-    std::string tip = "Kelvaro Clock\nVersion ";
-    tip += p.version;
+    // Line by line: the tip is translated where it is shown, each line on its own.
+    std::string tip = KV_TR("Kelvaro Clock");
+    tip += '\n';
+    tip += fillPattern(KV_TR("Version %1"), {p.version});
     tip += '\n';
     tip += p.time;
     tip += '\n';

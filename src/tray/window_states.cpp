@@ -6,6 +6,7 @@
 #include "app/steps.h"
 #include "app/windows.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "tray/tray.h"
 
 namespace kelvaro {
@@ -35,17 +36,18 @@ void ShowMainWindow(Application& app) {
 
 void ImagePowerClick(Application& app) {
     RaiseHold hold(app.main);
-    ShowNote(app, "minimize or close.", true);
-    const Answer answer = app.box(BoxKind::Warning,
-                                  "Note: You can press Alt-S or Alt-M to hide the Alarm Clock.      \n\n"
-                                  "                    Minimize                Close",
-                                  {Answer::Yes, Answer::OK});
+    ShowNote(app, KV_TR("minimize or close."), true);
+    const Answer answer =
+        app.box(BoxKind::Warning,
+                KV_TR("Note: You can press Alt-S or Alt-M to hide the Alarm Clock.      \n\n"
+                      "                    Minimize                Close"),
+                {Answer::Yes, Answer::OK});
     if (answer == Answer::OK) {
         app.platform().host->processEvents();
-        ShowNote(app, "Closing. GoodBy!", false);
+        ShowNote(app, KV_TR("Closing. GoodBy!"), false);
         closeMainWindow(app);
     } else if (answer == Answer::Yes) {
-        ShowNote(app, "minimized.", false);
+        ShowNote(app, KV_TR("minimized."), false);
         minimizeApplication(app);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "framework/control.h"
+#include "platform/linux/translation.h"
 #include "ui/control_sync.h"
 #include "ui/flame_widget.h"
 #include "ui/program_view.h"
@@ -184,7 +185,7 @@ void registerAboutBoxWidgets(ProgramView& view) {
             },
             [](QWidget* w, const Control& c) {
                 auto* l = static_cast<QLabel*>(w);
-                if (l->text() != qs(c.caption)) l->setText(qs(c.caption));
+                if (const QString text = translated(c.caption); l->text() != text) l->setText(text);
                 QPalette palette = l->palette();
                 palette.setColor(QPalette::WindowText, frameworkColor(c.color));
                 l->setPalette(palette);
@@ -195,14 +196,14 @@ void registerAboutBoxWidgets(ProgramView& view) {
             return new EffectLabel(parent, {QColor(255, 0, 0), QColor(128, 128, 0), QColor(255, 255, 0),
                                             QColor(40, 40, 0), QColor(), 10});
         },
-        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
+        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(translated(c.caption)); });
     view.registerCustomWidget(
         box.LabelEffect3,
         [](QWidget* parent, Control& c) {
             return new EffectLabel(parent, {frameworkColor(c.color), frameworkColor(c.color), QColor(),
                                             QColor(128, 128, 128), frameworkColor(c.bgcolor), 2});
         },
-        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(qs(c.caption)); });
+        [](QWidget* w, const Control& c) { static_cast<EffectLabel*>(w)->setText(translated(c.caption)); });
     view.registerCustomWidget(
         box.ManyShape3, [](QWidget* parent, Control&) { return new TriangleShape(parent); },
         [](QWidget* w, const Control& c) {
@@ -223,7 +224,7 @@ void registerAboutBoxWidgets(ProgramView& view) {
             auto* s = static_cast<ScrollText*>(w);
             QStringList lines;
             for (const auto& line : c.items)
-                lines << qs(line);
+                lines << translated(line);
             s->setLines(lines);
             s->setMotion(c.interval, c.position);
             s->setColor(frameworkColor(c.color));

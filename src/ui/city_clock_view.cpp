@@ -2,6 +2,8 @@
 
 #include "app/view_hooks.h"
 #include "framework/application.h"
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
 #include "ui/control_sync.h"
 #include "ui/program_view.h"
 #include "ui/qt_convert.h"
@@ -52,7 +54,7 @@ CityClockWindow::CityClockWindow(Application& app, ProgramView& view, const Cont
               Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
       app_(app), view_(view), panel_(panel) {
     setObjectName(QStringLiteral("CityClock"));
-    setWindowTitle(QStringLiteral("Kelvaro City Clock"));
+    setWindowTitle(translated(KV_TR("Kelvaro City Clock")));
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 

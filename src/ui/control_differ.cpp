@@ -1,5 +1,7 @@
 #include "ui/control_differ.h"
 
+#include "platform/linux/translation.h"
+
 #include "ui/bound_widgets.h"
 #include "ui/control_sync.h"
 #include "ui/qt_convert.h"
@@ -17,7 +19,8 @@ void writePagesOf(const Form& form, const Control& pageControl, BoundWidgets& wi
         if (sheet->kind != ControlKind::TabSheet) continue;
         const int index = tabs->indexOf(widgets.widget(*sheet));
         if (index < 0) continue;
-        if (tabs->tabText(index) != qs(sheet->caption)) tabs->setTabText(index, qs(sheet->caption));
+        if (const QString text = translated(sheet->caption); tabs->tabText(index) != text)
+            tabs->setTabText(index, text);
         if (tabs->isTabVisible(index) != sheet->visible) tabs->setTabVisible(index, sheet->visible);
         // A hidden tab is disabled too, else Ctrl+Tab (which skips only disabled tabs) opens it.
         const bool enabled = sheet->enabled && sheet->visible;

@@ -1,5 +1,6 @@
 #include "ui/control_sync.h"
 
+#include "platform/linux/translation.h"
 #include "ui/control_widgets.h"
 #include "ui/form_label.h"
 #include "ui/qt_convert.h"
@@ -57,19 +58,22 @@ void setFill(QWidget* w, int bgcolor) {
 }
 
 void syncCombo(const Control& c, QComboBox* box) {
+    // An item shows translated and keeps its English text as its data, which a choice hands back.
     const QStringList items = toStringList(c.items);
     bool same = box->count() == items.size();
     for (int i = 0; same && i < box->count(); ++i)
-        same = box->itemText(i) == items[i];
+        same = box->itemData(i).toString() == items[i];
     if (!same) {
         box->clear();
-        box->addItems(items);
+        for (const QString& item : items)
+            box->addItem(translated(stdString(item)), item);
     }
     const QString text = qs(c.text);
-    if (box->currentText() != text) {
-        const int index = box->findText(text);
+    const int index = box->findData(text);
+    const QString shown = index >= 0 ? box->itemText(index) : text;
+    if (box->currentText() != shown) {
         if (index >= 0) box->setCurrentIndex(index);
-        box->setEditText(text); // the program may write a text that is not an item
+        box->setEditText(shown); // the program may write a text that is not an item
     }
     if (box->lineEdit()) {
         box->lineEdit()->setReadOnly(c.readOnly);
@@ -107,7 +111,8 @@ void syncGrid(const Control& c, QTableWidget* grid) {
         for (int col = 0; col < header.size(); ++col) {
             QTableWidgetItem* h = grid->horizontalHeaderItem(col);
             if (!h) grid->setHorizontalHeaderItem(col, h = new QTableWidgetItem);
-            if (h->text() != header[col]) h->setText(header[col]);
+            const QString shown = translated(c.cells.front()[static_cast<size_t>(col)]);
+            if (h->text() != shown) h->setText(shown);
         }
     }
     WrittenRows& written = writtenRows(grid);
@@ -294,14 +299,14 @@ void syncCommon(const Control& c, QWidget* w) {
         w->setGeometry(place);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    const QString hint = qs(c.hint);
+    const QString hint = translated(c.hint);
     if (w->toolTip() != hint) w->setToolTip(hint);
     const QFont font = controlFont(c);
     if (w->font() != font) w->setFont(font);
 }
 
 void syncCaption(const Control& c, QWidget* w) {
-    const QString caption = qs(c.caption);
+    const QString caption = translated(c.caption);
     if (auto* formLabel = dynamic_cast<FormLabel*>(w)) {
         if (formLabel->caption() != caption) formLabel->setCaption(caption);
     } else if (auto* label = static_cast<QLabel*>(w); label->text() != caption) {
@@ -321,7 +326,8 @@ void syncContent(const Control& c, QWidget* w) {
     case ControlKind::CheckBox:
     case ControlKind::RadioButton: {
         auto* button = static_cast<QAbstractButton*>(w);
-        if (button->text() != qs(c.caption)) button->setText(qs(c.caption));
+        if (const QString caption = translated(c.caption); button->text() != caption)
+            button->setText(caption);
         if (c.kind != ControlKind::Button && button->isChecked() != c.checked) button->setChecked(c.checked);
         if (c.kind != ControlKind::Button) setTextColor(w, c);
         break;

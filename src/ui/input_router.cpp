@@ -88,7 +88,9 @@ void InputRouter::bindSignals(Control& control, QWidget* widget) {
     case ControlKind::ComboBox:
         if (auto* box = qobject_cast<QComboBox*>(widget)) {
             connect(box, &QComboBox::activated, this, [this, name, box](int index) {
-                const std::string value = stdString(box->itemText(index));
+                const QVariant english = box->itemData(index); // the item's own text, before translation
+                const std::string value =
+                    stdString(english.isValid() ? english.toString() : box->itemText(index));
                 user([=, this] { app_.userChoose(name, value); });
             });
             if (box->lineEdit()) bindTextBox(name, box->lineEdit());

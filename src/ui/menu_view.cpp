@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/linux/translation.h"
 #include "ui/qt_convert.h"
 
 namespace kelvaro {
@@ -208,16 +209,17 @@ void MenuView::write(Entry& entry) {
     if (action->isEnabled() != c.enabled) action->setEnabled(c.enabled);
     if (action->isSeparator()) return;
     if (entry.sub) {
-        if (entry.sub->title() != qs(c.caption)) entry.sub->setTitle(qs(c.caption));
+        if (const QString title = translated(c.caption); entry.sub->title() != title)
+            entry.sub->setTitle(title);
         return;
     }
-    if (action->text() != qs(c.caption)) action->setText(qs(c.caption));
+    if (const QString text = translated(c.caption); action->text() != text) action->setText(text);
     const bool checkable = c.checked || !c.group.empty();
     if (action->isCheckable() != checkable) action->setCheckable(checkable);
     if (action->isChecked() != c.checked) action->setChecked(c.checked);
     const QKeySequence shortcut(qs(c.shortcut));
     if (action->shortcut() != shortcut) action->setShortcut(shortcut);
-    const QString hint = qs(c.hint);
+    const QString hint = translated(c.hint);
     if (action->toolTip() != hint && !hint.isEmpty()) action->setToolTip(hint);
 }
 

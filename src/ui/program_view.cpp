@@ -2,6 +2,7 @@
 
 #include "app/timer_controls.h"
 #include "app/view_hooks.h"
+#include "platform/linux/translation.h"
 #include "platform/no_services.h"
 #include "ui/control_differ.h"
 #include "ui/control_widgets.h"
@@ -242,7 +243,7 @@ QWidget* ProgramView::build(Form& form, FormView& view, Control& control) {
     if (control.kind == ControlKind::TabSheet) {
         if (auto* tabs = qobject_cast<QTabWidget*>(containerFor(form, view, control))) {
             widget = new QWidget;
-            tabs->addTab(widget, qs(control.caption));
+            tabs->addTab(widget, translated(control.caption));
         }
     } else {
         widget = factory_.make(control, containerFor(form, view, control), custom);
@@ -278,7 +279,8 @@ void ProgramView::syncWindow(Form& form, FormView& view, bool force) {
     FormWindow* w = view.window.get();
     if (force || view.title != form.caption) {
         view.title = form.caption;
-        if (w->windowTitle() != qs(form.caption)) w->setWindowTitle(qs(form.caption));
+        if (const QString title = translated(form.caption); w->windowTitle() != title)
+            w->setWindowTitle(title);
     }
     w->setBackground(frameworkColor(form.bgcolor));
 

@@ -1,5 +1,6 @@
 #include "ui/qt_dialogs.h"
 
+#include "platform/linux/translation.h"
 #include "ui/qt_convert.h"
 #include "ui/qt_font.h"
 
@@ -63,7 +64,7 @@ Answer QtDialogs::messageBox(BoxKind kind, const std::string& title, const std::
     }
     // A window of its own, on top: a box must never go down with a window being
     // minimised or closed, or the program would wait for an answer nobody can give.
-    QMessageBox box(iconFor(kind), qs(title), qs(text), QMessageBox::NoButton);
+    QMessageBox box(iconFor(kind), translated(title), translated(text), QMessageBox::NoButton);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setWindowModality(Qt::ApplicationModal);
     box.setTextFormat(Qt::PlainText);
@@ -93,7 +94,8 @@ QString qtFileFilter(const std::string& filter) {
                 if (p.toUpper() != p) patterns << p.toUpper();
             }
         }
-        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        out << translated(stdString(parts[i].trimmed())) + QStringLiteral(" (") +
+                   patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -101,7 +103,7 @@ QString qtFileFilter(const std::string& filter) {
 std::optional<std::string> QtDialogs::chooseFile(const FileRequest& request) {
     if (unattended_) return std::nullopt;
     QWidget* parent = QApplication::activeWindow();
-    const QString title = qs(request.title);
+    const QString title = translated(request.title);
     const QString dir = qs(request.initialDir);
     QString chosen;
     if (request.folder)

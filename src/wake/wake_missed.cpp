@@ -3,6 +3,7 @@
 // gap. One missed by no more than the late limit sounds at once with a note saying when it was due; older
 // ones are only reported, and a snooze from long ago ends silently.
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "wake/wake_alarm.h"
 
 #include "alarm/alarm_sounding.h"
@@ -46,9 +47,11 @@ std::string whenWithDay(Application& app, const DueMoment& d) {
 }
 
 std::string reportLine(Application& app, const DueMoment& d) {
-    return (d.snooze ? "The snooze that ended at " : "The alarm due at ") + whenWithDay(app, d) +
-           " was missed and stays silent: it is more than " + notebook(app).ComboBoxLateLimit.text +
-           " minutes late.";
+    return fillPattern(d.snooze ? KV_TR("The snooze that ended at %1 was missed and stays silent: it is more "
+                                        "than %2 minutes late.")
+                                : KV_TR("The alarm due at %1 was missed and stays silent: it is more than %2 "
+                                        "minutes late."),
+                       {whenWithDay(app, d), notebook(app).ComboBoxLateLimit.text});
 }
 
 void report(Application& app, const std::vector<DueMoment>& missed) {
@@ -57,7 +60,7 @@ void report(Application& app, const std::vector<DueMoment>& missed) {
         if (!text.empty()) text += '\n'; // appended: "\n" + line draws a false -Wrestrict of GCC 12
         text += reportLine(app, d);
     }
-    if (auto& notify = wakeState(app).notify) notify("Missed alarm", text);
+    if (auto& notify = wakeState(app).notify) notify(KV_TR("Missed alarm"), text);
     ShowNote(app, text, false);
 }
 
@@ -85,10 +88,17 @@ void DealWithMissed(Application& app, std::vector<DueMoment> missed, std::int64_
         const DueMoment& d = *verdict.sound;
         ShowNote(
             app,
-            (d.snooze ? "The snooze that ended at " + when(app, d) : "The alarm due at " + when(app, d)) +
-                (because == MissedBecause::NotRunning
-                     ? " sounds late: Kelvaro Clock was not running then."
-                     : " sounds late: the computer was asleep or its clock was set forward."),
+            fillPattern(
+                because == MissedBecause::NotRunning
+                    ? (d.snooze ? KV_TR("The snooze that ended at %1 sounds late: Kelvaro Clock was not "
+                                        "running then.")
+                                : KV_TR("The alarm due at %1 sounds late: Kelvaro Clock was not running "
+                                        "then."))
+                    : (d.snooze ? KV_TR("The snooze that ended at %1 sounds late: the computer was asleep "
+                                        "or its clock was set forward.")
+                                : KV_TR("The alarm due at %1 sounds late: the computer was asleep or its "
+                                        "clock was set forward.")),
+                {when(app, d)}),
             false);
     }
     if (!verdict.reported.empty()) report(app, verdict.reported);
@@ -130,10 +140,10 @@ void CheckMissedAlarms(Application& app) {
 
 // Runs before the window handles are bound, so it finds controls by the names they are built under.
 void addWakeControls(Form& notebook) {
-    addMinuteSetting(notebook, "ComboBoxLateLimit", "60", "Sound a missed alarm when at most", "minutes late",
-                     284);
-    addMinuteSetting(notebook, "ComboBoxGentleStart", "0", "Reach the alarm volume over",
-                     "seconds (0 = at once)", 310);
+    addMinuteSetting(notebook, "ComboBoxLateLimit", "60", KV_TR("Sound a missed alarm when at most"),
+                     KV_TR("minutes late"), 284);
+    addMinuteSetting(notebook, "ComboBoxGentleStart", "0", KV_TR("Reach the alarm volume over"),
+                     KV_TR("seconds (0 = at once)"), 310);
 }
 
 void installMissedAlarms(Application& app) {

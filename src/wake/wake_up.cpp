@@ -1,6 +1,7 @@
 // The wake-up for the next alarm: armed whenever the alarm plan or the time moves
 // on, again just before the system sleeps, and never left behind for an alarm that
 // was switched off, moved or has rung.
+#include "framework/translatable.h"
 #include "wake/wake_alarm.h"
 
 #include "app/show_note.h"
@@ -78,10 +79,10 @@ void noteNoWake(Application& app) {
     w.noWakeNoteShown = true;
     RaiseHold hold(app.main);
     ShowNote(app,
-             "The computer will not wake up for the alarm. To let it wake, install the program's "
-             "package (its wake helper may set the kernel's alarm timer), run it where systemd "
-             "allows wake-up timers, or check \"Stop Hibernate and Stand-by\" so that the computer "
-             "stays awake.",
+             KV_TR("The computer will not wake up for the alarm. To let it wake, install the program's "
+                   "package (its wake helper may set the kernel's alarm timer), run it where systemd "
+                   "allows wake-up timers, or check \"Stop Hibernate and Stand-by\" so that the computer "
+                   "stays awake."),
              false);
 }
 
@@ -155,13 +156,14 @@ std::string wakeTierText(Application& app) {
     switch (wakeTierInForce(app)) {
     case WakeTier::WakeTimer:
     case WakeTier::SystemTimer:
-        return std::string("Wakes the computer for the alarm (") + wakeMethodName(timer(app).method()) + ")";
+        return fillPattern(KV_TR("Wakes the computer for the alarm (%1)"),
+                           {wakeMethodName(timer(app).method())});
     case WakeTier::StayAwake:
-        return "Keeps the computer awake for the alarm";
+        return KV_TR("Keeps the computer awake for the alarm");
     case WakeTier::None:
         break;
     }
-    return "The computer will not wake for the alarm";
+    return KV_TR("The computer will not wake for the alarm");
 }
 
 // The same, short enough for the tray's tip.
@@ -169,13 +171,13 @@ std::string wakeTipText(Application& app) {
     switch (wakeTierInForce(app)) {
     case WakeTier::WakeTimer:
     case WakeTier::SystemTimer:
-        return std::string("Wakes the computer: ") + wakeMethodName(timer(app).method());
+        return fillPattern(KV_TR("Wakes the computer: %1"), {wakeMethodName(timer(app).method())});
     case WakeTier::StayAwake:
-        return "Keeps the computer awake";
+        return KV_TR("Keeps the computer awake");
     case WakeTier::None:
         break;
     }
-    return "Will not wake the computer";
+    return KV_TR("Will not wake the computer");
 }
 
 void RearmWakeUp(Application& app, bool force) {

@@ -8,6 +8,7 @@
 #include "framework/colors.h"
 #include "framework/datetime.h"
 #include "framework/handle.h"
+#include "framework/translatable.h"
 #include "webtime/time_protocol.h"
 
 #include <algorithm>
@@ -38,13 +39,16 @@ void showAnswers(Application& app) {
     std::string lines;
     for (const ServerAnswer& a : webTime(app).answers) {
         if (!lines.empty()) lines += "\n";
-        lines += a.host + ": ";
         if (!a.offset) {
-            lines += "no reply";
+            lines += fillPattern(KV_TR("%1: no reply"), {a.host});
             continue;
         }
-        lines += fixed(*a.offset / Second, 1) + " s, reply in " + fixed(a.roundTrip, 2).substr(1) + " s";
-        if (a.roundTrip >= LongestCountedRoundTrip) lines += " (too slow to count)";
+        const std::string offset = fixed(*a.offset / Second, 1);
+        const std::string trip = fixed(a.roundTrip, 2).substr(1);
+        lines +=
+            a.roundTrip >= LongestCountedRoundTrip
+                ? fillPattern(KV_TR("%1: %2 s, reply in %3 s (too slow to count)"), {a.host, offset, trip})
+                : fillPattern(KV_TR("%1: %2 s, reply in %3 s"), {a.host, offset, trip});
     }
     app.ctl("LabelWebTimeAnswers").caption = lines;
 }
@@ -75,8 +79,8 @@ void roundGoesOn(Application& app) {
         return startQuery(app, true, next);
     }
     const auto quick = std::count_if(a.begin(), a.end(), counted);
-    nb.LabelWebTime.caption = quick < 2 ? "Clock not set: fewer than two time servers answered quickly"
-                                        : "Clock not set: the time servers did not agree";
+    nb.LabelWebTime.caption = quick < 2 ? KV_TR("Clock not set: fewer than two time servers answered quickly")
+                                        : KV_TR("Clock not set: the time servers did not agree");
     nb.GradBtnnSetTime.enabled = false;
     s.measuredAt.reset();
     s.autoFailedAt = app.now();
@@ -96,11 +100,11 @@ void queryFailed(Application& app) {
     if (s.quiet) return roundGoesOn(app);
     showAnswers(app);
     if (mainWindow(app).LightCheckOnLine.checked) {
-        ShowNote(app, "Unable to get Web time. select another Time Server!", true);
-        nb.LabelWebTime.caption = "Unable to get Web time, try another Time Server";
+        ShowNote(app, KV_TR("Unable to get Web time. select another Time Server!"), true);
+        nb.LabelWebTime.caption = KV_TR("Unable to get Web time, try another Time Server");
     } else {
-        ShowNote(app, "You Must be on the Web To Set Time to the Atomic Clock!", true);
-        nb.LabelWebTime.caption = "Must be on the Web To Set Time to the Atomic Clock!";
+        ShowNote(app, KV_TR("You Must be on the Web To Set Time to the Atomic Clock!"), true);
+        nb.LabelWebTime.caption = KV_TR("Must be on the Web To Set Time to the Atomic Clock!");
     }
 }
 
@@ -222,7 +226,10 @@ bool ApplyWebTimeOffset(Application& app, bool quiet, bool closeNotebook) {
     if (!app.platform().clockSetter->setUtc(target, !quiet)) {
         if (!quiet) {
             const std::string why = app.platform().clockSetter->refusal();
-            ShowNote(app, "The system clock could not be set." + (why.empty() ? "" : "\n" + why), true);
+            ShowNote(app,
+                     why.empty() ? std::string(KV_TR("The system clock could not be set."))
+                                 : fillPattern(KV_TR("The system clock could not be set.\n%1"), {why}),
+                     true);
         }
         return false;
     }

@@ -90,7 +90,8 @@ TEST(SettingsLayout, AFreshFileGetsEveryKeyInTheWriteOrder) {
                           "WaveVolume=32767\r\n"
                           "CDVolume=32767\r\n"
                           "LateLimit=60\r\n"
-                          "GentleStart=0\r\n"));
+                          "GentleStart=0\r\n"
+                          "Language=Follow the desktop\r\n"));
 }
 
 // Every key read goes back to the place and value it came from: each key reads and
@@ -110,14 +111,14 @@ TEST(SettingsLayout, EveryStoredValueSurvivesAStartAndASave) {
         "0\r\nSayTime=0\r\nMusicSeconds=30\r\nTClockW=-4\r\nHour=23\r\nDing=0\r\nAlarmOnce=1\r\nTimeHost="
         "pool.example\r\nAlarmON=0\r\nSTNewMusic=0\r\nCDPath=/dev/sr0/"
         "Track03.cda\r\nCDRandom=1\r\nStopHibernate=0\r\nWarnBatteryLow=0\r\nGentleStart=8\r\nLateLimit="
-        "15\r\n";
+        "15\r\nLanguage=Deutsch\r\n";
     EXPECT_EQ(fileAfterStartAndSave(stored), stored);
 }
 
 TEST(SettingsLayout, BothOrdersNameEveryKeyOnce) {
     const std::vector<std::string> read = settingsReadOrder();
     const std::vector<std::string> written = settingsWriteOrder();
-    EXPECT_EQ(read.size(), 55u);
+    EXPECT_EQ(read.size(), 56u);
     EXPECT_EQ(std::set<std::string>(read.begin(), read.end()).size(), read.size());
     std::vector<std::string> readButCurrDir;
     std::copy_if(read.begin(), read.end(), std::back_inserter(readButCurrDir),

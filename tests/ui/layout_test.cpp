@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "framework/datetime.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/linux/translation.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,8 +35,9 @@ struct Program {
     std::unique_ptr<Application> app;
     std::unique_ptr<ProgramView> view;
 
-    Program(const LocaleInfo& locale, double localNow) : fakes(localNow) {
+    Program(const LocaleInfo& locale, double localNow, const std::string& language = "en") : fakes(localNow) {
         uiApp();
+        useLanguage(language);
         app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
                             locale, dir.path().toStdString(), {"kelvaro"});
         view = std::make_unique<ProgramView>(*app);
@@ -42,6 +45,7 @@ struct Program {
         firstPaint(*app);
         second();
     }
+    ~Program() { useLanguage("en"); }
     void second() {
         mainTick(*app);
         view->refresh();
@@ -52,29 +56,63 @@ struct Program {
     }
 };
 
+// The languages the windows are measured in, each with the dates it shows.
+struct Language {
+    const char* code;
+    LocaleInfo locale;
+};
+std::vector<Language> languages() {
+    std::vector<Language> all{{"en", LocaleInfo::enUS()}, {"en", LocaleInfo::deDE()}};
+    for (const std::string& code : translatedLanguages()) {
+        useLanguage(code);
+        all.push_back({code.c_str(), languageLocaleInfo()});
+    }
+    useLanguage("en");
+    return all;
+}
+
 // Captions of the shown labels and buttons of a window that are wider than their widget.
 std::vector<std::string> clippedCaptions(QWidget* window) {
     std::vector<std::string> clipped;
+    auto check = [&clipped](const QWidget* w, const QString& text, int needed, int room) {
+        if (needed > room)
+            clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
+                              std::to_string(needed) + " of " + std::to_string(room));
+    };
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || label->objectName().isEmpty()) continue;
-        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
-        if (needed > label->contentsRect().width())
-            clipped.push_back(label->objectName().toStdString() + " \"" + label->text().toStdString() +
-                              "\" needs " + std::to_string(needed) + " of " +
-                              std::to_string(label->contentsRect().width()));
+        // Each line of a caption: a label of several lines breaks where the text does.
+        for (const QString& line : label->text().split(QLatin1Char('\n')))
+            check(label, line, QFontMetrics(label->font()).horizontalAdvance(line),
+                  label->contentsRect().width());
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(window) || button->text().isEmpty() || button->objectName().isEmpty())
+            continue;
+        // The words without their mnemonics, with the box or the button's frame around them.
+        QString words = button->text().trimmed();
+        words.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+        words.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        const QFontMetrics metrics(button->font());
+        const int frame = qobject_cast<QPushButton*>(button)
+                              ? 8
+                              : button->sizeHint().width() - metrics.horizontalAdvance(button->text());
+        check(button, words, metrics.horizontalAdvance(words) + frame, button->width());
     }
     return clipped;
 }
 
-TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
-    for (const LocaleInfo& locale : {LocaleInfo::enUS(), LocaleInfo::deDE()})
+TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndEveryLanguage) {
+    for (const Language& language : languages())
         for (const DateTime at : {encodeDate(2026, 9, 30) + encodeTime(12, 59, 58),
                                   encodeDate(2026, 9, 30) + encodeTime(10, 0, 58)}) {
-            Program p(locale, at);
+            Program p(language.locale, at, language.code);
             for (bool twelveHour : {true, false}) {
-                SCOPED_TRACE(locale.amDesignator + (twelveHour ? " 12h " : " 24h ") +
-                             p.app->ctl("LabelTime").caption);
-                EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
+                SCOPED_TRACE(std::string(language.code) + " " + language.locale.amDesignator +
+                             (twelveHour ? " 12h " : " 24h ") + p.app->ctl("LabelTime").caption);
+                if (std::string(language.code) == "en") {
+                    EXPECT_EQ(p.app->ctl("LabelTime").caption.size(), twelveHour ? 8u : 5u);
+                }
                 const auto clipped = clippedCaptions(p.view->window("TFormKelvaro"));
                 EXPECT_TRUE(clipped.empty()) << clipped.front();
                 // The seconds sit right of the time, not over it.
@@ -89,19 +127,22 @@ TEST(Layout, TheClockAndEveryLabelFitInBothFormsAndLocales) {
         }
 }
 
-TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrow) {
-    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
-    QWidget* main = p.view->window("TFormKelvaro");
-    QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
-    for (QMenuBar* b : main->findChildren<QMenuBar*>())
-        if (b->isVisible()) bar = b;
-    ASSERT_NE(bar, nullptr);
-    for (QAction* menu : bar->actions()) {
-        if (!menu->isVisible()) continue;
-        const QRect place = bar->actionGeometry(menu);
-        EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
-            << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
-            << bar->width();
+TEST(Layout, EveryTopLevelMenuShowsWithoutAnOverflowArrowInEveryLanguage) {
+    for (const Language& language : languages()) {
+        SCOPED_TRACE(language.code);
+        Program p(language.locale, FakeClock::DefaultStart, language.code);
+        QWidget* main = p.view->window("TFormKelvaro");
+        QMenuBar* bar = nullptr; // a bar replaced by a new menu shape may linger until deleted
+        for (QMenuBar* b : main->findChildren<QMenuBar*>())
+            if (b->isVisible()) bar = b;
+        ASSERT_NE(bar, nullptr);
+        for (QAction* menu : bar->actions()) {
+            if (!menu->isVisible()) continue;
+            const QRect place = bar->actionGeometry(menu);
+            EXPECT_TRUE(!place.isEmpty() && bar->rect().contains(place))
+                << menu->text().toStdString() << " at " << place.x() << "+" << place.width() << " in "
+                << bar->width();
+        }
     }
 }
 
@@ -119,45 +160,50 @@ TEST(Layout, TheLockHidesTheAlarmBoxesButNotTheAlarmTime) {
     EXPECT_EQ(alarm->mapTo(main, QPoint(0, 0)), place);
 }
 
-// Every control of every notebook page lies inside the page, every grid header
-// reads whole, every status lamp says what it shows; Ctrl+Tab passes hidden pages by.
+// Every control of every notebook page lies inside the page with its caption whole, every grid
+// header reads whole, every status lamp says what it shows; Ctrl+Tab passes hidden pages by.
 TEST(Layout, NotebookPagesHoldTheirControlsWholeAndLampsCarryHints) {
-    Program p(LocaleInfo::enUS(), FakeClock::DefaultStart);
-    p.app->form("TFormCity").visible = true;
-    p.app->touch();
-    p.view->refresh();
-    auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
-    ASSERT_NE(tabs, nullptr);
-    for (int i = 0; i < tabs->count(); ++i) { // hidden pages too: the program may open them
-        tabs->setCurrentIndex(i);
-        QWidget* page = tabs->widget(i);
-        SCOPED_TRACE(page->objectName().toStdString());
-        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
-            EXPECT_TRUE(page->rect().contains(w->geometry()))
-                << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
-                << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
-        }
-        for (auto* grid : page->findChildren<QTableWidget*>()) {
-            QHeaderView* header = grid->horizontalHeader();
-            for (int col = 0; col < grid->columnCount(); ++col) {
-                QTableWidgetItem* item = grid->horizontalHeaderItem(col);
-                if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
-                const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
-                EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+    for (const Language& language : languages()) {
+        SCOPED_TRACE(language.code);
+        Program p(language.locale, FakeClock::DefaultStart, language.code);
+        p.app->form("TFormCity").visible = true;
+        p.app->touch();
+        p.view->refresh();
+        auto* tabs = qobject_cast<QTabWidget*>(p.view->widget("PageControl1"));
+        ASSERT_NE(tabs, nullptr);
+        for (int i = 0; i < tabs->count(); ++i) { // hidden pages too: the program may open them
+            tabs->setCurrentIndex(i);
+            QWidget* page = tabs->widget(i);
+            SCOPED_TRACE(page->objectName().toStdString());
+            for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w->objectName().isEmpty() || !w->isVisibleTo(page)) continue;
+                EXPECT_TRUE(page->rect().contains(w->geometry()))
+                    << w->objectName().toStdString() << " at " << w->y() << "+" << w->height() << " of "
+                    << page->height() << ", " << w->x() << "+" << w->width() << " of " << page->width();
             }
+            for (auto* grid : page->findChildren<QTableWidget*>()) {
+                QHeaderView* header = grid->horizontalHeader();
+                for (int col = 0; col < grid->columnCount(); ++col) {
+                    QTableWidgetItem* item = grid->horizontalHeaderItem(col);
+                    if (!item || header->sectionViewportPosition(col) >= grid->viewport()->width()) continue;
+                    const int needed = QFontMetrics(header->font()).horizontalAdvance(item->text()) + 8;
+                    EXPECT_LE(needed, header->sectionSize(col)) << item->text().toStdString();
+                }
+            }
+            for (const std::string& caption : clippedCaptions(page))
+                ADD_FAILURE() << caption;
         }
-    }
-    tabs->setCurrentIndex(tabs->count() - 1);
-    for (int i = 0; i < tabs->count(); ++i) {
-        QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
-        EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex()))
-            << tabs->tabText(tabs->currentIndex()).toStdString();
-    }
-    for (const auto& c : p.app->form("TFormKelvaro").controls())
-        if (c->kind == ControlKind::Lamp) {
-            EXPECT_FALSE(c->hint.empty()) << c->name;
+        tabs->setCurrentIndex(tabs->count() - 1);
+        for (int i = 0; i < tabs->count(); ++i) {
+            QTest::keyClick(tabs, Qt::Key_Tab, Qt::ControlModifier);
+            EXPECT_TRUE(tabs->isTabVisible(tabs->currentIndex()))
+                << tabs->tabText(tabs->currentIndex()).toStdString();
         }
+        for (const auto& c : p.app->form("TFormKelvaro").controls())
+            if (c->kind == ControlKind::Lamp) {
+                EXPECT_FALSE(c->hint.empty()) << c->name;
+            }
+    }
 }
 
 // Under a style that prefers no arrows and elides (as some desktops' do), the notebook still

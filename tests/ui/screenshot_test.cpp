@@ -4,6 +4,7 @@
 #include "moon/moon_phase.h"
 #include "moon/moon_widget.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/linux/translation.h"
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui_test_support.h"
@@ -25,14 +26,17 @@
 namespace kelvaro {
 namespace {
 
-TEST(Screenshots, MainWindowAndSettingsNotebook) {
-    uiApp();
+// English as main-window.png, settings-*.png; every other language with its code in front.
+void shootMainWindowAndNotebook(const std::string& language) {
+    useLanguage(language);
+    const QString prefix = language == "en" ? QString() : QString::fromStdString(language + "-");
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     FakePlatform fakes(FakeClock::DefaultStart + 7.0 / 24 + 42.0 / 1440); // 07:42
     FakeDialogs& dialogs = fakes.dialogs;
+    const LocaleInfo locale = language == "en" ? LocaleInfo::enUS() : languageLocaleInfo();
     auto app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
-                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
+                             locale, dir.path().toStdString(), {"kelvaro"});
     ProgramView view(*app);
     firstPaint(*app);
     mainTick(*app);
@@ -43,14 +47,15 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
     ASSERT_TRUE(main->isVisible());
     QDir().mkpath(QStringLiteral("/tmp/kelvaro-shots"));
     const QImage mainShot = main->grab().toImage();
-    EXPECT_TRUE(mainShot.save(QStringLiteral("/tmp/kelvaro-shots/main-window.png")));
+    EXPECT_TRUE(mainShot.save(QStringLiteral("/tmp/kelvaro-shots/%1main-window.png").arg(prefix)));
 
     app->form("TFormCity").visible = true;
     app->touch();
     view.refresh();
     QWidget* notebook = view.window("TFormCity");
     ASSERT_TRUE(notebook->isVisible());
-    EXPECT_TRUE(notebook->grab().toImage().save(QStringLiteral("/tmp/kelvaro-shots/settings-notebook.png")));
+    EXPECT_TRUE(notebook->grab().toImage().save(
+        QStringLiteral("/tmp/kelvaro-shots/%1settings-notebook.png").arg(prefix)));
     auto* tabs = qobject_cast<QTabWidget*>(view.widget("PageControl1"));
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->currentWidget(), view.widget("TabSheetSettings"));
@@ -60,8 +65,17 @@ TEST(Screenshots, MainWindowAndSettingsNotebook) {
         if (!tabs->isTabVisible(i)) continue;
         tabs->setCurrentIndex(i);
         const QString file =
-            QStringLiteral("/tmp/kelvaro-shots/settings-%1.png").arg(tabs->widget(i)->objectName());
+            QStringLiteral("/tmp/kelvaro-shots/%1settings-%2.png").arg(prefix, tabs->widget(i)->objectName());
         EXPECT_TRUE(notebook->grab().toImage().save(file));
+    }
+    useLanguage("en");
+}
+
+TEST(Screenshots, MainWindowAndSettingsNotebookInEveryLanguage) {
+    uiApp();
+    for (const char* language : {"en", "de", "fr", "es", "ja"}) {
+        SCOPED_TRACE(language);
+        shootMainWindowAndNotebook(language);
     }
 }
 

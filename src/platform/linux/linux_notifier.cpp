@@ -1,4 +1,5 @@
 #include "platform/linux/linux_notifier.h"
+#include "platform/linux/translation.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -41,13 +42,13 @@ std::uint32_t DBusNotifier::show(const std::string& title, const std::string& bo
     if (!listening_) return 0;
     QStringList pairs;
     for (const NotificationAction& a : actions)
-        pairs << QString::fromStdString(a.key) << QString::fromStdString(a.label);
+        pairs << QString::fromStdString(a.key) << translated(a.label);
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue(kCriticalUrgency));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("kelvaro"));
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    call << appName_ << 0u << QStringLiteral("kelvaro") << QString::fromStdString(title)
-         << QString::fromStdString(body) << pairs << hints << 0;
+    call << appName_ << 0u << QStringLiteral("kelvaro") << translated(title) << translated(body) << pairs
+         << hints << 0;
     const QDBusReply<uint> reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs);
     if (!reply.isValid()) return 0;
     open_.insert(reply.value());
