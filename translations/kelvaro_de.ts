@@ -959,6 +959,10 @@ Nächstes Klingeln: %5</translation>
         <translation>keine laufende Kelvaro Clock zu fragen</translation>
     </message>
     <message>
+        <source>no running Kelvaro Clock to ask (no private folder for its socket)</source>
+        <translation>keine laufende Kelvaro Clock zu fragen (kein privater Ordner für ihren Socket)</translation>
+    </message>
+    <message>
         <source>No sound output was found: start the sound server or connect speakers.</source>
         <translation>Keine Tonausgabe gefunden: starten Sie den Soundserver oder schließen Sie Lautsprecher an.</translation>
     </message>
@@ -1383,6 +1387,10 @@ gilt.</translation>
         <translation>Die Uhr spricht die gewählte Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
+        <source>the clock&apos;s socket belongs to another user: nothing was sent</source>
+        <translation>der Socket der Uhr gehört einem anderen Benutzer: nichts wurde gesendet</translation>
+    </message>
+    <message>
         <source>The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway.</source>
         <translation>Der Computer bleibt für den Alarm wach; klappen Sie den Deckel nicht zu, das schickt ihn trotzdem schlafen.</translation>
     </message>
@@ -1429,6 +1437,10 @@ gilt.</translation>
     <message>
         <source>The program %1 cannot be started: choose another sound source.</source>
         <translation>Das Programm %1 lässt sich nicht starten: wählen Sie eine andere Tonquelle.</translation>
+    </message>
+    <message>
+        <source>the running clock did not answer</source>
+        <translation>die laufende Uhr hat nicht geantwortet</translation>
     </message>
     <message>
         <source>the running clock&apos;s answer could not be read</source>

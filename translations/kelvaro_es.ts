@@ -959,6 +959,10 @@ próximo aviso: %5</translation>
         <translation>no hay ningún Kelvaro Clock en marcha al que preguntar</translation>
     </message>
     <message>
+        <source>no running Kelvaro Clock to ask (no private folder for its socket)</source>
+        <translation>ningún Kelvaro Clock en ejecución al que preguntar (no hay carpeta privada para su socket)</translation>
+    </message>
+    <message>
         <source>No sound output was found: start the sound server or connect speakers.</source>
         <translation>No se encontró salida de sonido: inicie el servidor de sonido o conecte altavoces.</translation>
     </message>
@@ -1383,6 +1387,10 @@ escrita.</translation>
         <translation>El reloj usará el idioma elegido desde su próximo inicio.</translation>
     </message>
     <message>
+        <source>the clock&apos;s socket belongs to another user: nothing was sent</source>
+        <translation>el socket del reloj pertenece a otro usuario: no se envió nada</translation>
+    </message>
+    <message>
         <source>The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway.</source>
         <translation>El equipo se mantiene despierto para la alarma; no cierre la tapa, que lo suspende de todos modos.</translation>
     </message>
@@ -1429,6 +1437,10 @@ escrita.</translation>
     <message>
         <source>The program %1 cannot be started: choose another sound source.</source>
         <translation>El programa %1 no se puede iniciar: elija otra fuente de sonido.</translation>
+    </message>
+    <message>
+        <source>the running clock did not answer</source>
+        <translation>el reloj en ejecución no respondió</translation>
     </message>
     <message>
         <source>the running clock&apos;s answer could not be read</source>

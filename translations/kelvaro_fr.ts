@@ -959,6 +959,10 @@ prochaine sonnerie : %5</translation>
         <translation>aucune Kelvaro Clock en marche à interroger</translation>
     </message>
     <message>
+        <source>no running Kelvaro Clock to ask (no private folder for its socket)</source>
+        <translation>aucune Kelvaro Clock en cours d'exécution à interroger (pas de dossier privé pour son socket)</translation>
+    </message>
+    <message>
         <source>No sound output was found: start the sound server or connect speakers.</source>
         <translation>Aucune sortie son trouvée : démarrez le serveur son ou branchez des haut-parleurs.</translation>
     </message>
@@ -1383,6 +1387,10 @@ s&apos;applique.</translation>
         <translation>L&apos;horloge parlera la langue choisie à son prochain démarrage.</translation>
     </message>
     <message>
+        <source>the clock&apos;s socket belongs to another user: nothing was sent</source>
+        <translation>le socket de l'horloge appartient à un autre utilisateur : rien n'a été envoyé</translation>
+    </message>
+    <message>
         <source>The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway.</source>
         <translation>L&apos;ordinateur reste éveillé pour l&apos;alarme ; ne fermez pas le couvercle, cela le met quand même en veille.</translation>
     </message>
@@ -1429,6 +1437,10 @@ s&apos;applique.</translation>
     <message>
         <source>The program %1 cannot be started: choose another sound source.</source>
         <translation>Le programme %1 ne peut pas démarrer : choisissez une autre source de son.</translation>
+    </message>
+    <message>
+        <source>the running clock did not answer</source>
+        <translation>l'horloge en cours d'exécution n'a pas répondu</translation>
     </message>
     <message>
         <source>the running clock&apos;s answer could not be read</source>

@@ -959,6 +959,10 @@ next ring: %5</source>
         <translation>問い合わせる Kelvaro Clock が動いていません</translation>
     </message>
     <message>
+        <source>no running Kelvaro Clock to ask (no private folder for its socket)</source>
+        <translation>問い合わせる Kelvaro Clock が実行されていません (ソケット用の個人フォルダーがありません)</translation>
+    </message>
+    <message>
         <source>No sound output was found: start the sound server or connect speakers.</source>
         <translation>音声出力が見つかりません: サウンドサーバーを起動するかスピーカーを接続してください。</translation>
     </message>
@@ -1383,6 +1387,10 @@ is used.</source>
         <translation>選んだ言語は次回の起動から使われます。</translation>
     </message>
     <message>
+        <source>the clock&apos;s socket belongs to another user: nothing was sent</source>
+        <translation>時計のソケットは別のユーザーのものです: 何も送信されませんでした</translation>
+    </message>
+    <message>
         <source>The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway.</source>
         <translation>アラームのためにコンピューターは起動したままです。ふたを閉じるとスリープするので閉じないでください。</translation>
     </message>
@@ -1429,6 +1437,10 @@ is used.</source>
     <message>
         <source>The program %1 cannot be started: choose another sound source.</source>
         <translation>プログラム %1 を起動できません: 別の音源を選んでください。</translation>
+    </message>
+    <message>
+        <source>the running clock did not answer</source>
+        <translation>実行中の時計が応答しませんでした</translation>
     </message>
     <message>
         <source>the running clock&apos;s answer could not be read</source>
