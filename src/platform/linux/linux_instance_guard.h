@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QLocalServer;
 class QLocalSocket;
@@ -59,9 +60,14 @@ class InstanceGuard : public QObject {
     // The socket's name, the token written to the hand-over file as "apphdl".
     QString serverName() const { return serverName_; }
 
-    // From a later instance: asks the first to come to the front. False when
-    // nothing answered within the time-out.
-    static bool askFirstToRaise(const QString& serverName, int timeoutMs = 1000);
+    // From a later instance: asks the first to come to the front, handing over the launcher's
+    // activation token (Wayland's XDG_ACTIVATION_TOKEN, X11's DESKTOP_STARTUP_ID) when there is
+    // one: without it the desktop would not let the first take the focus. False when nothing
+    // answered within the time-out.
+    static bool askFirstToRaise(const QString& serverName, int timeoutMs = 1000,
+                                const QString& activationToken = {});
+    // The activation token of the last raise request, once; empty when it came without one.
+    QString takeActivationToken() { return std::exchange(activationToken_, QString()); }
 
     // The first folder of this user that no one else may write or enter (0700):
     // $XDG_RUNTIME_DIR, else kelvaro-<uid> in the temp folder, else ~/.cache/kelvaro-run
@@ -79,6 +85,7 @@ class InstanceGuard : public QObject {
     QString problem_;
     QLocalServer* server_ = nullptr;
     std::function<void()> onRaise_;
+    QString activationToken_;
     std::function<std::string(const std::string&)> onRequest_;
     std::function<void()> afterAnswer_;
 };
