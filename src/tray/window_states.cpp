@@ -5,6 +5,8 @@
 #include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
+#include "platform/notifier.h"
+#include "platform/tray_icon.h"
 #include "tray/tray.h"
 
 namespace kelvaro {
@@ -16,8 +18,31 @@ const char* const kWebSite = "https://kelvaro.org/";
 
 constexpr int kHintsOffPause = 999999; // ms: a hint that never comes
 
+constexpr const char* kNoTrayTitle = "Kelvaro Clock";
+constexpr const char* kNoTrayNote =
+    "This desktop has no tray, so the clock has no icon there: minimised, it stays in the "
+    "taskbar or dock, and starting Kelvaro Clock again brings it back.";
+
+struct NoTrayNote {
+    bool told = false;
+};
+
+// Down to the tray only where there is one now (the desktop's tray may have come or gone
+// since the start); else the window keeps its taskbar button, and the user is told why once.
+void chooseWhereMinimized(Application& app) {
+    const TrayIcon* tray = app.platform().tray;
+    const bool toTray = tray && tray->available();
+    mainWindow(app).form.hideWhenMinimized = toTray;
+    NoTrayNote& note = app.feature<NoTrayNote>();
+    if (toTray || note.told) return;
+    note.told = true;
+    if (app.platform().notifier && app.platform().notifier->show(kNoTrayTitle, kNoTrayNote, {}) != 0) return;
+    ShowNote(app, kNoTrayNote, false); // no notification service either
+}
+
 void minimizeApplication(Application& app) {
     app.touch();
+    chooseWhereMinimized(app);
     app.applicationMinimized = true;
 }
 
@@ -60,6 +85,10 @@ void UsePopUpHints1Click(Application& app) {
 
 void MinimizeMainWindow(Application& app) {
     if (app.main.mayRaiseWindow()) minimizeApplication(app);
+}
+
+void KeepMinimizedWindowReachable(Application& app) {
+    if (app.applicationMinimized && mainWindow(app).form.hideWhenMinimized) chooseWhereMinimized(app);
 }
 
 void ToggleMainWindow(Application& app) {

@@ -1,10 +1,12 @@
 #pragma once
 // The city clock's window: a small frameless tool window, always on top and with
 // no taskbar button, standing at the bottom right of the screen's free area (above
-// a panel) and right-aligned as its width changes. It shows the main window's
-// `PanelKV` control and hands the mouse back to that control's handlers.
+// a panel) and right-aligned as its width changes. On Wayland it is a layer surface
+// where the compositor offers them, and not shown at all where it does not (GNOME). It shows the main
+// window's `PanelKV` control and hands the mouse back to that control's handlers.
 #include "framework/control.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
 #include <QWidget>
@@ -19,6 +21,7 @@ namespace kelvaro {
 class Application;
 class Form;
 class ProgramView;
+class LayerSurface;
 
 class CityClockWindow : public QWidget {
   public:
@@ -66,6 +69,12 @@ class CityClockView : public QObject {
     bool panelListed_ = false;
     unsigned panelStructure_ = 0; // Form::anyStructure() when the panel was looked for
     QRect paintedArea_;
+    // On Wayland with layer surfaces (KDE, wlroots) the window is painted onto one instead
+    // of being shown: a plain window there would be placed, stacked and focused at random.
+    std::unique_ptr<LayerSurface> layer_;
+    QRect layerPlace_;
+    QElapsedTimer lastPress_;
+    void pointer(int type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons);
 };
 
 // The city clock on the desktop, and a stand-in for `PanelKV` inside the main window.
