@@ -22,51 +22,56 @@ PIDS+=($!)
 sleep 0.5
 export KELVARO_NO_NETWORK=1
 
-# run PLATFORM DIR CMD...: the clock on one platform, as the compositor's user.
+# on PLATFORM CMD...: in the background, its PID in $!.
 on() {
   local platform=$1
   shift
   if [ "$platform" = wayland ]; then
-    as_user env QT_QPA_PLATFORM=wayland "$@"
+    spawn env QT_QPA_PLATFORM=wayland "$@"
   else
-    as_user env -u WAYLAND_DISPLAY DISPLAY=":$num" QT_QPA_PLATFORM=xcb "$@"
+    spawn env -u WAYLAND_DISPLAY DISPLAY=":$num" QT_QPA_PLATFORM=xcb "$@"
   fi
 }
 
-startup() { # startup PLATFORM: one start's milliseconds to the end of the first paint
+# Not in $(...): a subshell would run the session's clean-up as it ends.
+startup() { # startup PLATFORM: one start's milliseconds to the end of the first paint, to $W/times-PLATFORM
   local dir=$W/start-$1-$RANDOM pid ms
   mkdir -p "$dir" && chown "${WL_USER:-$(id -u)}" "$dir"
-  KELVARO_REPORT_STARTUP=1 on "$1" "$BIN" --dir "$dir" 2>"$dir.err" &
+  KELVARO_REPORT_STARTUP=1 on "$1" "$BIN" --dir "$dir" 2>"$dir.err"
   pid=$!
   waitfor grep -q "first paint done" "$dir.err"
   ms=$(sed -n 's/.*first paint done \([0-9]*\) ms.*/\1/p' "$dir.err" | head -1)
   kill -TERM "$pid" 2>/dev/null
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  echo "${ms:-NaN}"
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done # one instance at a time
+  echo "${ms:-NaN}" >>"$W/times-$1"
 }
 
-idle() { # idle PLATFORM: share of one core while ticking
+idle() { # idle PLATFORM: prints the share of one core while ticking
   local dir=$W/idle-$1 pid t0 t1 n0 n1
   mkdir -p "$dir" && chown "${WL_USER:-$(id -u)}" "$dir"
-  on "$1" "$BIN" --dir "$dir" 2>"$dir.err" &
+  on "$1" "$BIN" --dir "$dir" 2>"$dir.err"
   pid=$!
   sleep 5
+  kill -0 "$pid" 2>/dev/null || { echo "did not run: $(tail -2 "$dir.err")"; return; }
   t0=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n0=$(awk '{print $1}' "/proc/$pid/schedstat")
   sleep "$SECS"
   t1=$(awk '{print $14 + $15}' "/proc/$pid/stat"); n1=$(awk '{print $1}' "/proc/$pid/schedstat")
   kill -TERM "$pid" 2>/dev/null
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done # one instance at a time
   awk -v t=$((t1 - t0)) -v hz="$(getconf CLK_TCK)" -v n=$((n1 - n0)) -v s="$SECS" \
     'BEGIN { printf "%.3f %% (stat), %.4f %% (schedstat)", t / hz / s * 100, n / 1e9 / s * 100 }'
 }
 
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
-declare -A times
 for i in $(seq "$RUNS"); do # alternated, so a passing load falls on both alike
-  for platform in x11 wayland; do times[$platform]+="$(startup $platform) "; done
+  for platform in x11 wayland; do startup $platform; done
 done
 for platform in x11 wayland; do
-  echo "start-up to the first paint, $platform: median $(tr ' ' '\n' <<<"${times[$platform]}" | grep . | median) ms of ${times[$platform]}"
+  echo "start-up to the first paint, $platform: median $(median <"$W/times-$platform") ms of $(tr '\n' ' ' <"$W/times-$platform")"
 done
-for platform in x11 wayland; do echo "idle CPU over $SECS s, $platform: $(idle $platform)"; done
+for platform in x11 wayland; do
+  echo -n "idle CPU over $SECS s, $platform: "
+  idle $platform
+  echo
+done

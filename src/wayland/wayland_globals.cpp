@@ -3,6 +3,7 @@
 #include "idle-inhibit-unstable-v1-client-protocol.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
@@ -27,7 +28,8 @@ void announced(void* data, wl_registry* registry, uint32_t name, const char* int
     else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !g->seat)
         g->seat = static_cast<wl_seat*>(bind(&wl_seat_interface, 5));
     else if (std::strcmp(interface, zwp_idle_inhibit_manager_v1_interface.name) == 0)
-        g->idleInhibit = static_cast<zwp_idle_inhibit_manager_v1*>(bind(&zwp_idle_inhibit_manager_v1_interface, 1));
+        g->idleInhibit =
+            static_cast<zwp_idle_inhibit_manager_v1*>(bind(&zwp_idle_inhibit_manager_v1_interface, 1));
     else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0)
         g->layerShell = static_cast<zwlr_layer_shell_v1*>(bind(&zwlr_layer_shell_v1_interface, 4));
 }
@@ -39,20 +41,33 @@ const wl_registry_listener kRegistryListener = {announced, removed};
 } // namespace
 
 WaylandGlobals* WaylandGlobals::get() {
-    static WaylandGlobals* globals = [] () -> WaylandGlobals* {
+    static WaylandGlobals* globals = []() -> WaylandGlobals* {
         if (QGuiApplication::platformName() != QLatin1String("wayland")) return nullptr;
         QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-        auto* display = native ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display")) : nullptr;
+        auto* display =
+            native ? static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display")) : nullptr;
         if (!display) return nullptr;
         static WaylandGlobals g;
         g.display = display;
         g.queue = wl_display_create_queue(display);
         auto* wrapped = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
         wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapped), g.queue);
-        wl_registry* registry = wl_display_get_registry(wrapped);
+        g.registry = wl_display_get_registry(wrapped);
         wl_proxy_wrapper_destroy(wrapped);
-        wl_registry_add_listener(registry, &kRegistryListener, &g);
+        wl_registry_add_listener(g.registry, &kRegistryListener, &g);
         wl_display_roundtrip_queue(display, g.queue);
+        // Let go before Qt closes the connection as the program ends.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+            if (g.idleInhibit) zwp_idle_inhibit_manager_v1_destroy(g.idleInhibit);
+            if (g.layerShell) zwlr_layer_shell_v1_destroy(g.layerShell);
+            if (g.seat) wl_seat_destroy(g.seat);
+            if (g.shm) wl_shm_destroy(g.shm);
+            if (g.compositor) wl_compositor_destroy(g.compositor);
+            if (g.registry) wl_registry_destroy(g.registry);
+            wl_display_flush(g.display);
+            wl_event_queue_destroy(g.queue);
+            g = WaylandGlobals{};
+        });
         return &g;
     }();
     return globals;

@@ -5,6 +5,7 @@ struct wl_compositor;
 struct wl_display;
 struct wl_event_queue;
 struct wl_output;
+struct wl_registry;
 struct wl_seat;
 struct wl_shm;
 struct wl_surface;
@@ -22,6 +23,7 @@ struct WaylandGlobals {
     wl_seat* seat = nullptr;
     zwp_idle_inhibit_manager_v1* idleInhibit = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
+    wl_registry* registry = nullptr;
 
     // Null unless the program runs on Qt's Wayland back end. Bound once, at the first call.
     static WaylandGlobals* get();

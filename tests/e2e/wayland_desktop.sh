@@ -15,7 +15,7 @@ PROG_DIR=$W/prog
 mkdir -p "$PROG_DIR" && chown -R "${WL_USER:-$(id -u)}" "$PROG_DIR"
 
 # The client's own log of its Wayland requests tells the app id and the roles it asked for.
-WAYLAND_DEBUG=client KELVARO_NO_NETWORK=1 as_user "$BIN" --dir "$PROG_DIR" >"$W/out" 2>"$W/err" &
+WAYLAND_DEBUG=client KELVARO_NO_NETWORK=1 spawn "$BIN" --dir "$PROG_DIR" >"$W/out" 2>"$W/err"
 PROG=$!
 PIDS+=($PROG)
 waitfor grep -q 'xdg_toplevel@[0-9]*\.set_title("Kelvaro Clock")' "$W/err"
@@ -45,7 +45,7 @@ if [ "$KIND" = sway ]; then
   # The night screen: Alarm > Sleep (the alarm is on from the start), then OK to the boxes that
   # come first (no sound output here), and a key to end it. A wtype that only waits keeps a
   # keyboard on the seat throughout: without one, sway takes the focus from every window.
-  as_user wtype -s 600000 &
+  spawn wtype -s 600000
   PIDS+=($!)
   sleep 0.5
   key() { as_user wtype -s 150 "$@"; sleep 0.5; }

@@ -15,8 +15,10 @@ wayland_session() {
   W=$(mktemp -d)
   PIDS=()
   WL_USER=
-  trap 'for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done; sleep 0.2
-        [ -n "$WL_USER" ] && userdel "$WL_USER" 2>/dev/null; rm -rf "$W"' EXIT
+  trap 'for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done
+        # What the compositor started in turn (swaybar, its status line) is the user'"'"'s too.
+        [ -n "$WL_USER" ] && for p in $(ps -o pid= -u "$WL_USER"); do kill -9 "$p" 2>/dev/null; done
+        sleep 0.2; [ -n "$WL_USER" ] && userdel "$WL_USER" 2>/dev/null; rm -rf "$W"' EXIT
   if [ "$(id -u)" -eq 0 ]; then
     WL_USER=kvwl$$
     useradd -M -d "$W" -s /bin/sh "$WL_USER" 2>/dev/null ||
@@ -29,7 +31,7 @@ wayland_session() {
   export HOME=$W XDG_RUNTIME_DIR=$W/run XDG_CONFIG_HOME=$W/config XDG_DATA_HOME=$W/data
   export XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=wayland
   unset DISPLAY WAYLAND_DISPLAY SWAYSOCK XDG_CURRENT_DESKTOP DESKTOP_STARTUP_ID XDG_ACTIVATION_TOKEN
-  as_user dbus-daemon --session --nofork --nopidfile --address="unix:path=$W/run/bus" >/dev/null 2>&1 &
+  spawn dbus-daemon --session --nofork --nopidfile --address="unix:path=$W/run/bus" >/dev/null 2>&1
   PIDS+=($!)
   export DBUS_SESSION_BUS_ADDRESS=unix:path=$W/run/bus
   case $kind in
@@ -41,17 +43,17 @@ for_window [app_id=".*"] floating enable
 bar {
   position bottom
   tray_output *
-  status_command while true; do echo headless; sleep 60; done
+  status_command echo headless
 }
 EOF
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
-      as_user sway -c "$W/sway.conf" >"$W/compositor.log" 2>&1 &
+      spawn sway -c "$W/sway.conf" >"$W/compositor.log" 2>&1
     PIDS+=($!)
     export WAYLAND_DISPLAY=wayland-1
     ;;
   weston)
-    as_user weston --backend=headless-backend.so --use-pixman --socket=wayland-1 --idle-time=0 \
-      --width=1280 --height=800 --debug >"$W/compositor.log" 2>&1 &
+    spawn weston --backend=headless-backend.so --use-pixman --socket=wayland-1 --idle-time=0 \
+      --width=1280 --height=800 --debug >"$W/compositor.log" 2>&1
     PIDS+=($!)
     export WAYLAND_DISPLAY=wayland-1
     ;;
@@ -68,6 +70,11 @@ EOF
 }
 as_user() {
   if [ -n "${WL_USER:-}" ]; then setpriv --reuid="$WL_USER" --regid="$WL_USER" --clear-groups -- "$@"; else "$@"; fi
+}
+# spawn CMD...: CMD in the background as the session's user, its own PID in $! (as_user CMD &
+# would give the PID of a subshell, and a kill would miss CMD).
+spawn() {
+  if [ -n "${WL_USER:-}" ]; then setpriv --reuid="$WL_USER" --regid="$WL_USER" --clear-groups -- "$@" & else "$@" & fi
 }
 waitfor() { for _ in $(seq 200); do "$@" && return 0; sleep 0.05; done; return 1; }
 check() { # check NAME CONDITION...
