@@ -78,7 +78,8 @@ struct LayerSurface::Client {
             return nullptr;
         }
         for (int y = 0; y < argb.height(); ++y)
-            std::memcpy(static_cast<char*>(data) + y * stride, argb.constScanLine(y), static_cast<size_t>(stride));
+            std::memcpy(static_cast<char*>(data) + y * stride, argb.constScanLine(y),
+                        static_cast<size_t>(stride));
         munmap(data, static_cast<size_t>(bytes));
         wl_shm_pool* pool = wl_shm_create_pool(shm, fd, bytes);
         wl_buffer* buffer =
@@ -128,7 +129,8 @@ const wl_pointer_listener kPointerListener = {
                                                            : Qt::MiddleButton;
         const bool pressed = state == WL_POINTER_BUTTON_STATE_PRESSED;
         c->buttons.setFlag(button, pressed);
-        pointerEvent(c, pressed ? LayerSurface::PointerEvent::Press : LayerSurface::PointerEvent::Release, button);
+        pointerEvent(c, pressed ? LayerSurface::PointerEvent::Press : LayerSurface::PointerEvent::Release,
+                     button);
     },
     // axis, frame, axis_source, axis_stop, axis_discrete, axis_value120
     [](void*, wl_pointer*, uint32_t, uint32_t, wl_fixed_t) {},
@@ -166,7 +168,8 @@ const wl_registry_listener kRegistryListener = {
             c->shell = static_cast<zwlr_layer_shell_v1*>(
                 wl_registry_bind(registry, name, &zwlr_layer_shell_v1_interface, std::min(version, 4u)));
         else if (std::strcmp(interface, wl_seat_interface.name) == 0 && !c->seat) {
-            c->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, 5u)));
+            c->seat = static_cast<wl_seat*>(
+                wl_registry_bind(registry, name, &wl_seat_interface, std::min(version, 5u)));
             wl_seat_add_listener(c->seat, &kSeatListener, c);
         }
     },
@@ -221,8 +224,8 @@ void LayerSurface::show(const QImage& picture, int rightMargin, int bottomMargin
     if (!ok() || picture.isNull()) return;
     if (!c.surface) {
         c.surface = wl_compositor_create_surface(c.compositor);
-        c.layer = zwlr_layer_shell_v1_get_layer_surface(c.shell, c.surface, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY,
-                                                        "kelvaro-city-clock");
+        c.layer = zwlr_layer_shell_v1_get_layer_surface(
+            c.shell, c.surface, nullptr, ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, "kelvaro-city-clock");
         zwlr_layer_surface_v1_add_listener(c.layer, &kLayerListener, &c);
         zwlr_layer_surface_v1_set_anchor(c.layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
                                                       ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);

@@ -21,7 +21,8 @@ void useActivationToken(const QString& token) {
         using SetStartupId = void (*)(const char*);
         QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
         const auto function =
-            native ? native->nativeResourceFunctionForIntegration(QByteArrayLiteral("setstartupid")) : nullptr;
+            native ? native->nativeResourceFunctionForIntegration(QByteArrayLiteral("setstartupid"))
+                   : nullptr;
         // Through the generic function pointer type: the integration hands every function out as one.
         if (auto set = reinterpret_cast<SetStartupId>(reinterpret_cast<void (*)()>(function)))
             set(token.toLatin1().constData());
