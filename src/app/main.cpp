@@ -37,6 +37,7 @@
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui/qt_dialogs.h"
+#include "wayland/window_activation.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -85,8 +86,12 @@ int main(int argc, char** argv) {
     if (const int exitCode = answerCommandLine(commandLine); exitCode >= 0) return exitCode;
     if (commandLine.action == CommandLine::Action::Remote) return runRemoteRequest(commandLine, argc, argv);
     preferGStreamerBackend();
+    const QString activationToken = launchActivationToken(); // before Qt takes it
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvaro Clock"));
+    // The Wayland app id (and the X11 class hint's match): the shell finds the icon, the name and
+    // the dock entry through the desktop file of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kelvaro.Clock"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     const std::string programDir = resolveProgramDir(argc, argv);
@@ -104,7 +109,8 @@ int main(int argc, char** argv) {
     } else if (instance == InstanceCheck::AnotherRuns) {
         // Another instance runs: ask it to come to the front, then leave.
         const std::string token = ProfileFile(handover).readString("app", "apphdl", "");
-        if (!token.empty()) InstanceGuard::askFirstToRaise(QString::fromStdString(token));
+        if (!token.empty())
+            InstanceGuard::askFirstToRaise(QString::fromStdString(token), 1000, activationToken);
         return 0;
     }
 
@@ -163,12 +169,14 @@ int main(int argc, char** argv) {
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);
+    inhibitor.holdIdleOnSurface([&nightScreenView](bool hold) { nightScreenView.holdIdle(hold); });
     tray.wire({[&view](const std::string& name) { return view.menu(name); },
                [&view](const std::string& name) { return view.action(name); },
                [&view](const std::function<void()>& action) { view.user(action); }});
 
     // A second start: the window comes back as the tray brings it back, through the model.
     guard.listen([&] {
+        useActivationToken(guard.takeActivationToken());
         app->guarded([&] { runStep(*app, Step::ShowMainWindow); });
         view.refresh();
     });

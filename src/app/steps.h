@@ -56,6 +56,9 @@ struct Queries {
     std::function<bool()> cityMinuteRepeated;
     // The chosen city's zone for a tip: "CEST, UTC+02:00"; empty for a city without one.
     std::function<std::string()> cityZoneTip;
+    // The city clock's time for the tray tip where the desktop cannot show the city clock
+    // itself ("City clock 10:08 PM"); empty where it stands on the screen or is switched off.
+    std::function<std::string()> cityClockTip;
     // How the computer gets to the alarm, for the tray tip: "Wakes the computer for the alarm (...)".
     std::function<std::string()> wakeTip;
     // No wake-up works here: the power feature keeps its sleep block while this is true.

@@ -81,9 +81,29 @@ void UpdateTaskbarClock(Application& app, const std::string& text, int color) {
         // Any way of switching the alarm repaints, not only those that pass a colour.
         setTextColor(app, on ? kCityClockAlarmOn : kCityClockAlarmOff);
     }
-    if (s.firstUpdateDone) panel.visible = true;
+    // Where the desktop cannot keep it above the windows it is never shown as a stray window:
+    // the tray's tip carries its time instead.
+    if (s.firstUpdateDone && !s.noOverlay) panel.visible = true;
     s.firstUpdateDone = true;
     alignRight(app);
+}
+
+constexpr const char* kNoOverlayNote =
+    "This desktop does not let a program keep a small clock above the windows, so the city time "
+    "is shown in the tray icon's tip instead (where there is a tray).";
+
+void noOverlay(Application& app) {
+    cityClockState(app).noOverlay = true;
+    mainWindow(app).PanelKV.visible = false;
+    notebook(app).CheckBoxShowKVTimeinTaskBar1.hint = kNoOverlayNote;
+}
+
+std::string cityClockTip(Application& app) {
+    const CityClockState& s = cityClockState(app);
+    const std::string& time = mainWindow(app).PanelKV.caption;
+    if (!s.noOverlay || !s.firstUpdateDone || !notebook(app).CheckBoxShowKVTimeinTaskBar1.checked) return {};
+    const auto end = time.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : "City clock " + time.substr(0, end + 1);
 }
 
 void PlaceTaskbarClock(Application& app) {
@@ -175,6 +195,9 @@ void installCityClock(Application& app) {
         alignRight(app);
         return std::string();
     });
+    // The view says so where the desktop has no overlay for it.
+    app.defineOperation("PanelKVNoOverlay", [&app] { noOverlay(app); });
+    queries(app).cityClockTip = [&app] { return cityClockTip(app); };
     CityClockState& s = cityClockState(app);
     app.defineState("TaskbarHoldTicks", [&s] { return std::to_string(s.holdTicks); });
     app.defineState("ClockWidthDelta", [&app] { return std::to_string(app.main.TClockW); });

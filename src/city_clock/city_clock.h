@@ -35,6 +35,7 @@ struct CityClockState {
     int areaWidth = 1024;               // the width of the screen's free area (the view tells the real one)
     std::optional<bool> paintedAlarmOn; // the alarm state the text colour shows
     FontChoice font;                    // the font as read from or written to "KVFont.RFT"
+    bool noOverlay = false;             // the desktop cannot keep it above the windows (GNOME on Wayland)
 };
 
 CityClockState& cityClockState(Application& app);

@@ -8,6 +8,7 @@
 #include "framework/translatable.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace kelvaro {
@@ -19,8 +20,9 @@ constexpr int kBlack = 0x000000;
 constexpr int kMoveLimit = 100; // px of mouse movement the screen ignores
 
 struct NightState {
-    int originX = 0, originY = 0; // the pointer when the screen was shown
-    std::function<std::pair<int, int>()> pointer = [] { return std::pair{0, 0}; };
+    // Where the pointer was at the first motion the screen received. Not asked when it opens:
+    // Wayland tells a window where the pointer is only with an event on that window.
+    std::optional<std::pair<int, int>> origin;
     bool monitorDown = false; // the minute step put the display into standby
 };
 
@@ -44,9 +46,7 @@ void centre(Control& c, int width) {
 void onShow(Application& app) {
     NightState& s = night(app);
     app.main.SleepModeActive = true;
-    const auto [x, y] = s.pointer();
-    s.originX = x;
-    s.originY = y;
+    s.origin.reset();
     NightScreen& screen = nightScreen(app);
     screen.LabelTime.caption = mainWindow(app).LabelTime.caption;
     estimateLabelSize(screen.LabelTime);
@@ -63,8 +63,13 @@ void onClose(Application& app) {
 }
 
 void mouseMove(Application& app, int x, int y) {
-    const NightState& s = night(app);
-    if (std::abs(x - s.originX) > kMoveLimit || std::abs(y - s.originY) > kMoveLimit) CloseNightScreen(app);
+    NightState& s = night(app);
+    if (!s.origin) {
+        s.origin = std::pair{x, y};
+        return;
+    }
+    if (std::abs(x - s.origin->first) > kMoveLimit || std::abs(y - s.origin->second) > kMoveLimit)
+        CloseNightScreen(app);
 }
 
 } // namespace
@@ -86,10 +91,6 @@ void layoutNightScreen(NightScreen& s, int width, int height) {
         centre(*c, width);
     s.LabelStBy.left = s.LabelATime.left + s.LabelATime.width;
     s.LabelStBy.top = s.LabelATime.top + s.LabelATime.height / 2;
-}
-
-void setPointerSource(Application& app, std::function<std::pair<int, int>()> pointer) {
-    night(app).pointer = std::move(pointer);
 }
 
 void ShowNightScreen(Application& app, std::function<void()> after) {
@@ -134,7 +135,8 @@ void installNightScreen(Application& app) {
         return std::string();
     });
     app.defineState("PointerOrigin", [&app] {
-        return std::to_string(night(app).originX) + "," + std::to_string(night(app).originY);
+        const auto& origin = night(app).origin;
+        return origin ? std::to_string(origin->first) + "," + std::to_string(origin->second) : std::string();
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The night screen "TFormScreenBlank": dim clock and alarm time on black for
 // the night, closed by any key, a mouse button, a push of the mouse by more
-// than 100 px, or another window taking over.
+// than 100 px from where it first moved, or another program's window taking over.
 #include "framework/control.h"
 
 #include <functional>
@@ -19,9 +19,6 @@ void layoutNightScreen(NightScreen& screen, int width, int height);
 // Width and height a label's caption takes at its font size, for a program
 // without a display; the view writes the measured sizes over them.
 void estimateLabelSize(Control& label);
-
-// Where the mouse pointer is on the screen; the view gives the real one.
-void setPointerSource(Application& app, std::function<std::pair<int, int>()> pointer);
 
 // Shows it modally; `after` runs once it has closed.
 void ShowNightScreen(Application& app, std::function<void()> after);

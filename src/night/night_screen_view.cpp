@@ -5,13 +5,15 @@
 #include "night/night_screen.h"
 #include "platform/linux/translation.h"
 #include "ui/program_view.h"
+#include "wayland/surface_idle_inhibitor.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 namespace kelvaro {
 
@@ -30,13 +32,16 @@ QColor colorOf(int frameworkColor) {
     return QColor(frameworkColor & 0xFF, (frameworkColor >> 8) & 0xFF, (frameworkColor >> 16) & 0xFF);
 }
 
+constexpr int kFocusSettleMs = 150;
+
 std::vector<Control*> labels(NightScreen& s) {
     return {&s.LabelTime, &s.Label1, &s.Label2, &s.LabelATime, &s.LabelCity, &s.LabelStBy};
 }
 
 } // namespace
 
-NightScreenView::NightScreenView(Application& app, ProgramView& view) : app_(app), view_(view) {
+NightScreenView::NightScreenView(Application& app, ProgramView& view)
+    : app_(app), view_(view), idle_(std::make_unique<SurfaceIdleInhibitor>()) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(translated(nightScreen(app).form.caption));
     setCursor(Qt::BlankCursor);
@@ -51,11 +56,18 @@ NightScreenView::NightScreenView(Application& app, ProgramView& view) : app_(app
         form.width = area.width();
         form.height = area.height();
     }
-    setPointerSource(app, [] {
-        const QPoint p = QCursor::pos();
-        return std::pair{p.x(), p.y()};
-    });
     view.registerOwnWindow(nightScreen(app).form, [this] { sync(); });
+}
+
+NightScreenView::~NightScreenView() = default;
+
+void NightScreenView::holdIdle(bool hold) {
+    idleWanted_ = hold;
+    idle_->hold(windowHandle(), hold); // the surface is there only once shown: sync() holds it then
+}
+
+bool NightScreenView::holdsIdle() const {
+    return idle_->held();
 }
 
 void NightScreenView::sync() {
@@ -68,9 +80,12 @@ void NightScreenView::sync() {
     if (!isVisible()) {
         setGeometry(form.left, form.top, form.width, form.height);
         setWindowModality(Qt::ApplicationModal);
-        show();
+        // Full screen, not a window the size of the screen: a Wayland compositor places and
+        // tiles plain windows as it likes and keeps its panels above them.
+        showFullScreen();
         raise();
         activateWindow();
+        idle_->hold(windowHandle(), idleWanted_);
     }
     update();
 }
@@ -118,8 +133,24 @@ void NightScreenView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool NightScreenView::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate && isVisible()) run("ScreenBlankDeactivate");
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        // Wayland moves the keyboard in two steps (away from here, then to the next window),
+        // so what took it is known only a moment later.
+        QTimer::singleShot(kFocusSettleMs, this, [this] { focusLeft(); });
+    }
     return QWidget::event(event);
+}
+
+void NightScreenView::focusLeft() {
+    if (!isVisible() || isActiveWindow()) return;
+    // Another program's window ends the night screen. One of this program's own plain windows
+    // taking the keyboard (the main window, refreshed behind it) does not: the screen takes
+    // the keyboard back, or keys would do nothing.
+    const QWindow* now = QGuiApplication::focusWindow();
+    if (now && now != windowHandle() && now->modality() == Qt::NonModal)
+        activateWindow();
+    else
+        run("ScreenBlankDeactivate");
 }
 
 } // namespace kelvaro

@@ -5,6 +5,7 @@
 // night screen's handlers.
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,17 @@ namespace kelvaro {
 
 class Application;
 class ProgramView;
+class SurfaceIdleInhibitor;
 struct Control;
 
 class NightScreenView : public QWidget {
   public:
     NightScreenView(Application& app, ProgramView& view);
+    ~NightScreenView() override;
+    // Keeps the screen on through the window system while it is shown (the night screen
+    // asks the power adapter, which asks here besides the session bus).
+    void holdIdle(bool hold);
+    bool holdsIdle() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,10 +35,13 @@ class NightScreenView : public QWidget {
   private:
     void sync();
     void measure();
+    void focusLeft();
     void run(const char* operation, const std::vector<std::string>& args = {});
 
     Application& app_;
     ProgramView& view_;
+    std::unique_ptr<SurfaceIdleInhibitor> idle_;
+    bool idleWanted_ = false;
 };
 
 } // namespace kelvaro

@@ -22,6 +22,11 @@ class TrayIcon {
     virtual void setTip(const std::string& tip) = 0;
     // Opens the main window's pop-up menu `menu` with its top-left corner at (x, y).
     virtual void popUpMenu(const std::string& menu, const std::string& defaultItem, int x, int y) = 0;
+    // True where the desktop's tray opens the icon's menu itself, where the tray is (a
+    // StatusNotifierItem host through its menu protocol, an X11 tray through the toolkit):
+    // the program then hands the menu over once instead of opening it at a place of its own.
+    virtual bool opensMenuItself() const { return false; }
+    virtual void handOverMenu(const std::string& /*menu*/, const std::string& /*defaultItem*/) {}
     virtual ScreenSize screenSize() const = 0;
 
     // Set by the program; the icon calls it for each click of the user.

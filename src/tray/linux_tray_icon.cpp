@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 
 // Resources of a static library must be registered by hand (outside any namespace).
 static void RegisterTrayPictures() {
@@ -50,6 +51,7 @@ void LinuxTrayIcon::hide() {
 void LinuxTrayIcon::setTip(const std::string& tip) {
     const QString text = translated(tip);
     if (icon_.toolTip() != text) icon_.setToolTip(text);
+    syncMenu(); // at least each minute, with the time in the tip
 }
 
 void LinuxTrayIcon::popUpMenu(const std::string& menu, const std::string& defaultItem, int x, int y) {
@@ -59,6 +61,26 @@ void LinuxTrayIcon::popUpMenu(const std::string& menu, const std::string& defaul
     popup->popup(QPoint(x, y));
 }
 
+void LinuxTrayIcon::handOverMenu(const std::string& menu, const std::string& defaultItem) {
+    menuName_ = menu;
+    defaultItem_ = defaultItem;
+    syncMenu();
+}
+
+void LinuxTrayIcon::syncMenu() {
+    QMenu* source = wiring_.menu && !menuName_.empty() ? wiring_.menu(menuName_) : nullptr;
+    if (!source || source == shownSource_) return;
+    // The icon keeps one menu of its own for good (a tray host holds on to the menu it was
+    // given); it shows the items of the view's present menu, which the view makes anew.
+    shownSource_ = source;
+    menu_.clear();
+    menu_.addActions(source->actions());
+    menu_.setDefaultAction(wiring_.action ? wiring_.action(defaultItem_) : nullptr);
+    if (icon_.contextMenu() != &menu_) icon_.setContextMenu(&menu_);
+    connect(source, &QObject::destroyed, this,
+            [this] { QTimer::singleShot(0, this, [this] { syncMenu(); }); });
+}
+
 ScreenSize LinuxTrayIcon::screenSize() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {1024, 768};
@@ -66,6 +88,7 @@ ScreenSize LinuxTrayIcon::screenSize() const {
 }
 
 void LinuxTrayIcon::activated(QSystemTrayIcon::ActivationReason reason) {
+    syncMenu();
     TrayEvent event;
     switch (reason) {
     case QSystemTrayIcon::Trigger:

@@ -23,6 +23,7 @@ bool continuationByte(char c) {
 // is: 20 pixels from the right edge, 16 plus 18 per item from the bottom.
 void openTrayMenu(Application& app) {
     TrayIcon& tray = *app.platform().tray;
+    if (tray.opensMenuItself()) return; // it has the menu since the start
     const ScreenSize screen = tray.screenSize();
     const auto items = static_cast<int>(mainWindow(app).form.children("PopupMenu1").size());
     tray.popUpMenu("PopupMenu1", "Maximize1", screen.width - 20, screen.height - 16 - 18 * items);
@@ -60,8 +61,13 @@ namespace {
 
 // What the tip is made of; the time and the date change once a minute.
 struct TipParts {
-    std::string version, time, date, zone, wake;
+    std::string version, time, date, zone, wake, cityClock;
 };
+
+std::string cityClockLine(Application& app) {
+    const auto& line = queries(app).cityClockTip;
+    return line ? line() : std::string();
+}
 
 std::string wakeLine(Application& app) {
     // How the computer gets to the alarm matters only while the alarm is on.
@@ -78,7 +84,7 @@ std::string tipOf(const TipParts& p) {
     tip += p.time;
     tip += '\n';
     tip += p.date;
-    for (const std::string* line : {&p.zone, &p.wake})
+    for (const std::string* line : {&p.cityClock, &p.zone, &p.wake})
         if (!line->empty()) {
             tip += '\n';
             tip += *line;
@@ -97,21 +103,22 @@ struct ShownTip {
 
 std::string trayTip(Application& app) {
     const MainWindow& w = mainWindow(app);
-    return tipOf(
-        {app.main.versionText, w.LabelTime.caption, w.LabelDate.caption, cityZoneTip(app), wakeLine(app)});
+    return tipOf({app.main.versionText, w.LabelTime.caption, w.LabelDate.caption, cityZoneTip(app),
+                  wakeLine(app), cityClockLine(app)});
 }
 
 void ShowTrayTip(Application& app) {
     TrayIcon& tray = *app.platform().tray;
     const MainWindow& w = mainWindow(app);
     ShownTip& shown = app.feature<ShownTip>();
-    std::string zone = cityZoneTip(app), wake = wakeLine(app);
+    std::string zone = cityZoneTip(app), wake = wakeLine(app), cityClock = cityClockLine(app);
     TipParts& p = shown.parts;
     if (shown.tray == &tray && p.version == app.main.versionText && p.time == w.LabelTime.caption &&
-        p.date == w.LabelDate.caption && p.zone == zone && p.wake == wake)
+        p.date == w.LabelDate.caption && p.zone == zone && p.wake == wake && p.cityClock == cityClock)
         return;
     shown.tray = &tray;
-    p = {app.main.versionText, w.LabelTime.caption, w.LabelDate.caption, std::move(zone), std::move(wake)};
+    p = {app.main.versionText, w.LabelTime.caption, w.LabelDate.caption,
+         std::move(zone),      std::move(wake),     std::move(cityClock)};
     tray.setTip(tipOf(p));
 }
 
@@ -123,7 +130,13 @@ void installTray(Application& app) {
     tray.onEvent = [&app](TrayEvent event) { app.guarded([&] { onTrayEvent(app, event); }); };
     ShowTrayTip(app);
     tray.show();
-    defineStep(app, Step::UpdateTrayTip, [&app] { ShowTrayTip(app); });
+    // Opened by the tray, the menu stands where the desktop puts its menus (on Wayland a
+    // program cannot place one at screen coordinates).
+    if (tray.opensMenuItself()) tray.handOverMenu("PopupMenu1", "Maximize1");
+    defineStep(app, Step::UpdateTrayTip, [&app] {
+        ShowTrayTip(app);
+        KeepMinimizedWindowReachable(app);
+    });
     w.Close2.handlers[Event::Click] = "Close1Click";
     viewHooks(app).trayMenu = &w.PopupMenu1;
     // "Sleep" (Sleep2) is routed by the sleep mode.

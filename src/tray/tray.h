@@ -23,5 +23,7 @@ void ShowTrayTip(Application& app);
 void ToggleMainWindow(Application& app);
 // Down to the tray (or the taskbar when the desktop has no tray), unless a box holds the window up.
 void MinimizeMainWindow(Application& app);
+// Back on the taskbar, still minimised, when the tray it was hidden to has gone.
+void KeepMinimizedWindowReachable(Application& app);
 
 } // namespace kelvaro

@@ -7,6 +7,8 @@
 #include "app/windows.h"
 #include "framework/handle.h"
 #include "framework/translatable.h"
+#include "platform/notifier.h"
+#include "platform/tray_icon.h"
 #include "tray/tray.h"
 
 namespace kelvaro {
@@ -18,8 +20,31 @@ const char* const kWebSite = "https://kelvaro.org/";
 
 constexpr int kHintsOffPause = 999999; // ms: a hint that never comes
 
+constexpr const char* kNoTrayTitle = "Kelvaro Clock";
+constexpr const char* kNoTrayNote =
+    "This desktop has no tray, so the clock has no icon there: minimised, it stays in the "
+    "taskbar or dock, and starting Kelvaro Clock again brings it back.";
+
+struct NoTrayNote {
+    bool told = false;
+};
+
+// Down to the tray only where there is one now (the desktop's tray may have come or gone
+// since the start); else the window keeps its taskbar button, and the user is told why once.
+void chooseWhereMinimized(Application& app) {
+    const TrayIcon* tray = app.platform().tray;
+    const bool toTray = tray && tray->available();
+    mainWindow(app).form.hideWhenMinimized = toTray;
+    NoTrayNote& note = app.feature<NoTrayNote>();
+    if (toTray || note.told) return;
+    note.told = true;
+    if (app.platform().notifier && app.platform().notifier->show(kNoTrayTitle, kNoTrayNote, {}) != 0) return;
+    ShowNote(app, kNoTrayNote, false); // no notification service either
+}
+
 void minimizeApplication(Application& app) {
     app.touch();
+    chooseWhereMinimized(app);
     app.applicationMinimized = true;
 }
 
@@ -63,6 +88,10 @@ void UsePopUpHints1Click(Application& app) {
 
 void MinimizeMainWindow(Application& app) {
     if (app.main.mayRaiseWindow()) minimizeApplication(app);
+}
+
+void KeepMinimizedWindowReachable(Application& app) {
+    if (app.applicationMinimized && mainWindow(app).form.hideWhenMinimized) chooseWhereMinimized(app);
 }
 
 void ToggleMainWindow(Application& app) {

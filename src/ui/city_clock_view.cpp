@@ -7,6 +7,7 @@
 #include "ui/control_sync.h"
 #include "ui/program_view.h"
 #include "ui/qt_convert.h"
+#include "wayland/layer_surface.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleHints>
 
 #include <algorithm>
 
@@ -124,10 +126,54 @@ CityClockView::CityClockView(ProgramView& view, const Control& panel)
     : QObject(&view), app_(view.application()), view_(view), panel_(panel),
       window_(std::make_unique<CityClockWindow>(app_, view, panel)) {
     tellArea();
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        if (LayerSurface::offered()) {
+            layer_ = std::make_unique<LayerSurface>();
+            layer_->onPointer = [this](LayerSurface::PointerEvent type, QPoint at, Qt::MouseButton button,
+                                       Qt::MouseButtons buttons) {
+                pointer(static_cast<int>(type), at, button, buttons);
+            };
+        }
+        if ((!layer_ || !layer_->ok()) && app_.hasOperation("PanelKVNoOverlay"))
+            view_.user([this] { app_.run("PanelKVNoOverlay"); });
+    }
     view.onSynced([this] { sync(); });
 }
 
 CityClockView::~CityClockView() = default;
+
+// The layer surface's pointer, handed to the window's own handlers as Qt's events would be.
+void CityClockView::pointer(int type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    const QPointF local(at);
+    const QPointF global(layerPlace_.topLeft() + at);
+    // The keyboard belongs to whichever window has it: Qt knows Ctrl when it is one of ours.
+    const Qt::KeyboardModifiers mods = QGuiApplication::queryKeyboardModifiers();
+    const auto send = [&](QEvent::Type eventType) {
+        QMouseEvent event(eventType, local, local, global, button, buttons, mods);
+        QCoreApplication::sendEvent(window_.get(), &event);
+    };
+    switch (static_cast<LayerSurface::PointerEvent>(type)) {
+    case LayerSurface::PointerEvent::Press: {
+        const bool twice = button == Qt::LeftButton && lastPress_.isValid() &&
+                           lastPress_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+        send(QEvent::MouseButtonPress);
+        if (twice) send(QEvent::MouseButtonDblClick);
+        if (button == Qt::LeftButton) {
+            if (twice)
+                lastPress_.invalidate();
+            else
+                lastPress_.start();
+        }
+        break;
+    }
+    case LayerSurface::PointerEvent::Move:
+        send(QEvent::MouseMove);
+        break;
+    case LayerSurface::PointerEvent::Release:
+        send(QEvent::MouseButtonRelease);
+        break;
+    }
+}
 
 // The logic keeps the panel right-aligned in an area of this width.
 void CityClockView::tellArea() {
@@ -149,12 +195,14 @@ void CityClockView::sync() {
     const bool shown = c->visible && !app_.main.closing && screen_;
     if (!shown) {
         if (window_->isVisible()) window_->hide();
+        if (layer_ && layer_->shown()) layer_->hide();
         painted_.reset();
         return;
     }
     const QRect area = area_;
     // The tick writes the same minute sixty times: only a change is painted.
-    if (painted_ && area == paintedArea_ && window_->isVisible() && looksSame(*painted_, *c)) return;
+    const bool up = layer_ ? layer_->shown() : window_->isVisible();
+    if (painted_ && area == paintedArea_ && up && looksSame(*painted_, *c)) return;
     painted_ = *c;
     paintedArea_ = area;
     window_->setAreaLeft(area.left());
@@ -162,6 +210,16 @@ void CityClockView::sync() {
     const int textHeight = QFontMetrics(controlFont(*c)).height() + 4;
     const QSize size(std::max(c->width, 1), std::max(c->height, textHeight));
     const QRect place(area.left() + c->left, area.bottom() + 1 - size.height(), size.width(), size.height());
+    if (layer_) {
+        // Painted by the window, shown by the compositor at the same distance from the corner.
+        if (window_->size() != size) window_->resize(size);
+        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        window_->render(&picture);
+        layerPlace_ = place;
+        layer_->show(picture, area.right() - place.right(), area.bottom() - place.bottom());
+        return;
+    }
     if (window_->geometry() != place) window_->setGeometry(place);
     window_->update();
     if (!window_->isVisible()) window_->show();

@@ -1,10 +1,12 @@
 #pragma once
 // The city clock's window: a small frameless tool window, always on top and with
 // no taskbar button, standing at the bottom right of the screen's free area (above
-// a panel) and right-aligned as its width changes. It shows the main window's
-// `PanelKV` control and hands the mouse back to that control's handlers.
+// a panel) and right-aligned as its width changes. On Wayland it is a layer surface
+// where the compositor offers them, and not shown at all where it does not (GNOME). It shows the main
+// window's `PanelKV` control and hands the mouse back to that control's handlers.
 #include "framework/control.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
 #include <QWidget>
@@ -20,6 +22,7 @@ class Application;
 class Form;
 struct Control;
 class ProgramView;
+class LayerSurface;
 
 class CityClockWindow : public QWidget {
   public:
@@ -64,6 +67,12 @@ class CityClockView : public QObject {
     std::optional<Control> painted_; // the panel as last put on screen
     QRect area_;                     // the screen's free area, kept up to date by its signal
     QRect paintedArea_;
+    // On Wayland with layer surfaces (KDE, wlroots) the window is painted onto one instead
+    // of being shown: a plain window there would be placed, stacked and focused at random.
+    std::unique_ptr<LayerSurface> layer_;
+    QRect layerPlace_;
+    QElapsedTimer lastPress_;
+    void pointer(int type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons);
 };
 
 // The city clock on the desktop, and a stand-in for its panel inside the main window;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QTimer>
 
 namespace kelvaro {
 
@@ -142,10 +143,18 @@ void ImageWidget::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d));
 }
 
-QRegion roundedWindowRegion(int width, int height, int ellipse) {
+namespace {
+
+QPainterPath roundedWindowPath(int width, int height, int ellipse) {
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, width, height + 1), ellipse / 2.0, ellipse / 2.0);
-    return QRegion(path.toFillPolygon().toPolygon());
+    return path;
+}
+
+} // namespace
+
+QRegion roundedWindowRegion(int width, int height, int ellipse) {
+    return QRegion(roundedWindowPath(width, height, ellipse).toFillPolygon().toPolygon());
 }
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new QWidget(this)) {
@@ -154,6 +163,9 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new
 
 bool FormWindow::event(QEvent* event) {
     if (event->type() == QEvent::ScreenChangeInternal) ++surroundings_; // the pixel ratio may differ
+    // A menu bar made anew reaches into the corners too.
+    if (event->type() == QEvent::ChildPolished && rounded_ > 0)
+        QTimer::singleShot(0, this, [this] { applyShape(); });
     return QWidget::event(event);
 }
 
@@ -198,7 +210,13 @@ void FormWindow::setBackground(const QColor& color) {
 void FormWindow::setRounded(int ellipse) {
     if (ellipse == rounded_) return;
     rounded_ = ellipse;
+    // The corners are painted see-through: a mask alone shapes only the input on Wayland and
+    // leaves black corners under some XWayland servers. Possible only before the window exists.
+    if (ellipse > 0 && !testAttribute(Qt::WA_WState_Created)) setAttribute(Qt::WA_TranslucentBackground);
+    painted_ = QPixmap();
+    ++surroundings_;
     applyShape();
+    update();
 }
 
 void FormWindow::setClientArea(int top, int width, int height) {
@@ -221,6 +239,7 @@ const QPixmap& FormWindow::background() {
     if (painted_.size() != size() * ratio) {
         painted_ = QPixmap(size() * ratio);
         painted_.setDevicePixelRatio(ratio);
+        if (rounded_ > 0) painted_.fill(Qt::transparent); // the corners stay see-through
         paintBackground(painted_);
     }
     return painted_;
@@ -243,6 +262,10 @@ void FormWindow::paintBackground(QPainter& painter, const QPoint& at, const QSiz
 
 void FormWindow::paintBackground(QPaintDevice& device) {
     QPainter p(&device);
+    if (rounded_ > 0) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setClipPath(roundedWindowPath(width(), height(), rounded_));
+    }
     // A soft vertical sheen over the form's own colour.
     QLinearGradient g(0, 0, 0, height());
     g.setColorAt(0, background_.lighter(112));
@@ -266,10 +289,22 @@ void FormWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void FormWindow::applyShape() {
+    // The window's mask keeps the input (and on X11 the picture) to the shape; the children that
+    // reach into a corner (the menu bar) are cut to it, as they paint their own backgrounds.
+    const QRegion shape = rounded_ > 0 ? roundedWindowRegion(width(), height(), rounded_) : QRegion();
     if (rounded_ > 0)
-        setMask(roundedWindowRegion(width(), height(), rounded_));
+        setMask(shape);
     else
         clearMask();
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || widget == body_ || widget->isWindow()) continue;
+        const QRegion inside = shape.translated(-widget->pos()) & widget->rect();
+        if (rounded_ > 0 && inside != QRegion(widget->rect()))
+            widget->setMask(inside);
+        else if (!widget->mask().isEmpty())
+            widget->clearMask();
+    }
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

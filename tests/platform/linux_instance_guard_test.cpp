@@ -185,6 +185,31 @@ TEST_F(InstanceGuardTest, SecondStartReachesTheFirst) {
     EXPECT_TRUE(processEventsUntil([&] { return raises == 2; }));
 }
 
+// The launcher's activation token travels with the raise, so the first may take the focus;
+// what cannot be a token is dropped, and a raise without one leaves none behind.
+TEST_F(InstanceGuardTest, TheActivationTokenTravelsWithTheRaise) {
+    InstanceGuard first;
+    ASSERT_TRUE(first.acquire());
+    int raises = 0;
+    QString token;
+    ASSERT_TRUE(first.listen([&] {
+        ++raises;
+        token = first.takeActivationToken();
+    }));
+    const struct {
+        QString sent, received;
+    } cases[] = {{QStringLiteral("kwin-4f2a9c_TIME1234"), QStringLiteral("kwin-4f2a9c_TIME1234")},
+                 {QStringLiteral("two words"), QString()},
+                 {QString(), QString()}};
+    for (const auto& c : cases) {
+        token = QStringLiteral("stale");
+        const int before = raises;
+        EXPECT_TRUE(InstanceGuard::askFirstToRaise(first.serverName(), 1000, c.sent));
+        EXPECT_TRUE(processEventsUntil([&] { return raises == before + 1; }));
+        EXPECT_EQ(token, c.received) << c.sent.toStdString();
+    }
+}
+
 // An event loop inside the answer (a box the request should not have shown) in which the
 // asker goes away: the socket stays until the answer is done with it, and what the request
 // left to show runs once, from the event loop.

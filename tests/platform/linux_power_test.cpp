@@ -130,6 +130,39 @@ TEST_F(PowerOnPrivateBus, BatteryStateIsReadAndFollowedAtRunTime) {
     EXPECT_TRUE(processEventsUntil([&] { return !status.read().onBattery; }, 3000));
 }
 
+// wlroots and portal-only desktops: no screen saver service, so the portal is asked to hold
+// idle; the surface hold (Wayland's idle-inhibit) follows the night screen either way.
+TEST(PowerWithoutServices, WithoutAScreenSaverThePortalAndTheSurfaceHoldIdle) {
+    PrivateBuses buses;
+    if (!buses.skipReason().empty()) GTEST_SKIP() << buses.skipReason();
+    const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
+    const QString inhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
+    if (!buses.mock(
+            portal,
+            {QStringLiteral("--session"), portal, QStringLiteral("/org/freedesktop/portal/desktop"), inhibit},
+            true))
+        GTEST_SKIP() << "a mocked portal did not start";
+    const auto send = [&](const QStringList& args) {
+        return buses.send(QStringList{QStringLiteral("--dest=") + portal,
+                                      QStringLiteral("/org/freedesktop/portal/desktop")} +
+                              args,
+                          true);
+    };
+    send({kMock + QStringLiteral(".AddMethod"), QStringLiteral("string:") + inhibit,
+          QStringLiteral("string:Inhibit"), QStringLiteral("string:sua{sv}"), QStringLiteral("string:o"),
+          QStringLiteral("string:ret = dbus.ObjectPath('/org/freedesktop/portal/desktop/request/1_9/k1')")});
+    LogindInhibitor inhibitor(buses.system(), buses.session());
+    std::vector<bool> surface;
+    inhibitor.holdIdleOnSurface([&](bool hold) { surface.push_back(hold); });
+    inhibitor.holdIdle(true);
+    inhibitor.holdIdle(true);
+    inhibitor.holdIdle(false);
+    EXPECT_EQ(surface, (std::vector<bool>{true, false}));
+    const QString calls = send({kMock + QStringLiteral(".GetCalls")});
+    EXPECT_EQ(calls.count(QStringLiteral("Inhibit")), 1) << calls.toStdString();
+    EXPECT_TRUE(calls.contains(QStringLiteral("uint32 8"))) << "the idle flag: " << calls.toStdString();
+}
+
 TEST(PowerWithoutServices, NoUPowerReadsAsMainsAndNoLogindHoldsNothing) {
     PrivateBuses buses; // buses with nobody on them
     if (!buses.skipReason().empty()) GTEST_SKIP() << buses.skipReason();

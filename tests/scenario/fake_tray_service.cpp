@@ -27,15 +27,22 @@ class FakeTrayService : public FakeService {
             return tray_.popUps() ? std::to_string(tray_.menuX()) + "," + std::to_string(tray_.menuY()) : "";
         if (property == "defaultitem") return tray_.defaultItem();
         if (property == "popups") return std::to_string(tray_.popUps());
+        if (property == "handedmenu") return tray_.handedMenu();
         throw ScenarioFailure(pseudo + " has no property " + property);
     }
 
     void command(const std::string&, const Words& args) override {
         const std::string& what = args[0];
-        if (what == "none" || what == "screen") {
+        if (what == "gone") {
+            tray_.setAvailable(false);
+            return;
+        }
+        if (what == "none" || what == "screen" || what == "hostmenu") {
             if (host_.program()) throw ScenarioFailure("tray " + what + ": only before start");
             if (what == "none")
                 tray_.setAvailable(false);
+            else if (what == "hostmenu")
+                tray_.setHostMenu(true);
             else
                 tray_.setScreenSize({std::stoi(args[1]), std::stoi(args[2])});
             return;
@@ -55,11 +62,12 @@ class FakeTrayService : public FakeService {
 } // namespace
 
 std::string checkTray(const Words& args) {
-    if (args.size() == 1 &&
-        (args[0] == "none" || args[0] == "click" || args[0] == "dblclick" || args[0] == "rightclick"))
+    if (args.size() == 1 && (args[0] == "none" || args[0] == "hostmenu" || args[0] == "gone" ||
+                             args[0] == "click" || args[0] == "dblclick" || args[0] == "rightclick"))
         return {};
     if (args.size() == 3 && args[0] == "screen" && number(args[1]) && number(args[2])) return {};
-    return "expected: tray none | tray click | tray dblclick | tray rightclick | tray screen WIDTH HEIGHT";
+    return "expected: tray none | tray hostmenu | tray gone | tray click | tray dblclick | tray rightclick | "
+           "tray screen WIDTH HEIGHT";
 }
 
 std::unique_ptr<FakeService> makeFakeTrayService(ServiceHost& host) {

@@ -1,6 +1,6 @@
 // The night screen on a display: it covers the screen, hides the pointer, lays
-// its labels out from their measured sizes, and a key, a button or a long push
-// of the mouse closes it. Saves /tmp/kelvaro-shots/night-screen.png to look at.
+// its labels out from their measured sizes, keeps the keyboard, and a key, a
+// button or a long push of the mouse closes it. Saves /tmp/kelvaro-shots/night-screen.png to look at.
 #include "app/program.h"
 #include "app/windows.h"
 #include "night/night_screen_view.h"
@@ -89,15 +89,32 @@ TEST(NightScreenView, AKeyOrAButtonClosesItAndEndsSleepMode) {
     EXPECT_FALSE(p.night->isVisible());
 }
 
-TEST(NightScreenView, AMouseMoveClosesItOnlyBeyondAHundredPixels) {
+TEST(NightScreenView, AMouseMoveClosesItOnlyBeyondAHundredPixelsFromItsFirstMotion) {
+    NightProgram p;
+    for (const QPoint first : {QPoint(640, 400), QPoint(3, 5)}) {
+        p.sleep();
+        ASSERT_TRUE(p.night->isVisible());
+        EXPECT_TRUE(p.night->isFullScreen());
+        // Wherever the pointer was believed to be: the first motion on the screen is the start.
+        QTest::mouseMove(p.night.get(), first);
+        QTest::mouseMove(p.night.get(), first + QPoint(100, 100));
+        EXPECT_TRUE(p.night->isVisible()) << "first motion at " << first.x() << "," << first.y();
+        QTest::mouseMove(p.night.get(), first + QPoint(101, 0));
+        EXPECT_FALSE(p.night->isVisible()) << "first motion at " << first.x() << "," << first.y();
+    }
+}
+
+TEST(NightScreenView, TakesTheKeyboardBackFromTheMainWindow) {
     NightProgram p;
     p.sleep();
-    ASSERT_TRUE(p.night->isVisible());
-    const QPoint origin = QCursor::pos();
-    QTest::mouseMove(p.night.get(), p.night->mapFromGlobal(origin + QPoint(100, 0)));
-    EXPECT_TRUE(p.night->isVisible());
-    QTest::mouseMove(p.night.get(), p.night->mapFromGlobal(origin + QPoint(0, 101)));
-    EXPECT_FALSE(p.night->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p.night.get()));
+    QWidget* main = p.view->window(MainWindow::kName);
+    ASSERT_NE(main, nullptr);
+    main->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.night->isActiveWindow(); }, 2000));
+    EXPECT_TRUE(p.night->isVisible()) << "its own program's window does not end it";
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Space);
+    EXPECT_FALSE(p.night->isVisible()) << "a key reaches it";
 }
 
 } // namespace

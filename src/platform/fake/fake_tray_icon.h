@@ -20,8 +20,18 @@ class FakeTrayIcon : public TrayIcon {
         ++popUps_;
     }
     ScreenSize screenSize() const override { return screen_; }
+    bool opensMenuItself() const override { return hostMenu_; }
+    void handOverMenu(const std::string& menu, const std::string& defaultItem) override {
+        handedMenu_ = menu;
+        defaultItem_ = defaultItem;
+    }
 
-    void setAvailable(bool available) { available_ = available; }
+    void setAvailable(bool available) {
+        available_ = available;
+        visible_ = visible_ && available;
+    }
+    void setHostMenu(bool hostMenu) { hostMenu_ = hostMenu; }
+    const std::string& handedMenu() const { return handedMenu_; }
     void setScreenSize(ScreenSize size) { screen_ = size; }
     void click(TrayEvent event) {
         if (onEvent) onEvent(event);
@@ -37,6 +47,8 @@ class FakeTrayIcon : public TrayIcon {
 
   private:
     bool available_ = true;
+    bool hostMenu_ = false;
+    std::string handedMenu_;
     bool visible_ = false;
     std::string tip_, menu_, defaultItem_;
     int menuX_ = 0, menuY_ = 0, popUps_ = 0;

@@ -10,6 +10,7 @@
 
 #include "platform/linux/linux_paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -20,7 +21,14 @@
 namespace kelvaro {
 namespace {
 
-const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
+const QByteArray RaiseRequest = QByteArrayLiteral("raise");
+// A token is one word of printable ASCII; anything else is dropped rather than passed on.
+constexpr int LongestActivationToken = 512;
+
+bool plausibleToken(const QByteArray& token) {
+    if (token.isEmpty() || token.size() > LongestActivationToken) return false;
+    return std::all_of(token.begin(), token.end(), [](char c) { return c > ' ' && c < 127; });
+}
 // Room for a socket path in sockaddr_un.sun_path (108 bytes with its terminator).
 constexpr int LongestSocketPath = 100;
 // An answer is a few lines; more is not the clock talking.
@@ -208,7 +216,9 @@ void InstanceGuard::serve(QLocalSocket* socket) {
         if (serving->busy) return;
         while (socket->canReadLine()) {
             const QByteArray line = socket->readLine().trimmed();
-            if (line == "raise") {
+            if (line == RaiseRequest || line.startsWith(QByteArray(RaiseRequest + ' '))) {
+                const QByteArray token = line.mid(RaiseRequest.size()).trimmed();
+                activationToken_ = plausibleToken(token) ? QString::fromLatin1(token) : QString();
                 // From the event loop: bringing the window back must not run inside the socket's signal.
                 if (onRaise_) QTimer::singleShot(0, this, onRaise_);
             } else if (onRequest_) {
@@ -280,13 +290,16 @@ std::optional<std::string> InstanceGuard::request(const QString& serverName, con
     return std::move(reply.answer);
 }
 
-bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs) {
+bool InstanceGuard::askFirstToRaise(const QString& serverName, int timeoutMs,
+                                    const QString& activationToken) {
     if (serverName.isEmpty()) return false;
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(timeoutMs)) return false;
     if (!peerIsThisUser(socket.socketDescriptor())) return false; // not this user's program
-    socket.write(RaiseRequest);
+    const QByteArray token = activationToken.toLatin1();
+    socket.write(plausibleToken(token) ? QByteArray(RaiseRequest + ' ' + token + '\n')
+                                       : QByteArray(RaiseRequest + '\n'));
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(timeoutMs);

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 class QLocalServer;
 class QLocalSocket;
@@ -88,9 +89,14 @@ class InstanceGuard : public QObject {
     // kelvaro-<uid> of the temp folder (or of /tmp). Empty when no private folder is found.
     QString serverName() const { return serverName_; }
 
-    // From a later instance: asks the first to come to the front. False when
-    // nothing answered within the time-out.
-    static bool askFirstToRaise(const QString& serverName, int timeoutMs = 1000);
+    // From a later instance: asks the first to come to the front, handing over the launcher's
+    // activation token (Wayland's XDG_ACTIVATION_TOKEN, X11's DESKTOP_STARTUP_ID) when there is
+    // one: without it the desktop would not let the first take the focus. False when nothing
+    // answered within the time-out.
+    static bool askFirstToRaise(const QString& serverName, int timeoutMs = 1000,
+                                const QString& activationToken = {});
+    // The activation token of the last raise request, once; empty when it came without one.
+    QString takeActivationToken() { return std::exchange(activationToken_, QString()); }
 
     // The first folder of this user that no one else may write or enter (0700):
     // $XDG_RUNTIME_DIR, else kelvaro-<uid> in the temp folder, else ~/.cache/kelvaro-run
@@ -111,6 +117,7 @@ class InstanceGuard : public QObject {
     Limits limits_;
     QSet<QLocalSocket*> open_; // connections being served
     std::function<void()> onRaise_;
+    QString activationToken_;
     std::function<std::string(const std::string&)> onRequest_;
     std::function<void()> afterAnswer_;
 };

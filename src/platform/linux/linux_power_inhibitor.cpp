@@ -3,7 +3,9 @@
 #include "platform/linux/logind.h"
 
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusReply>
+#include <QVariantMap>
 
 namespace kelvaro {
 
@@ -12,6 +14,11 @@ namespace {
 const QString kScreenSaver = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString kWho = QStringLiteral("Kelvaro Clock");
+const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kPortalInhibit = QStringLiteral("org.freedesktop.portal.Inhibit");
+const QString kPortalRequest = QStringLiteral("org.freedesktop.portal.Request");
+constexpr uint kPortalIdleFlag = 8;
 constexpr int kTimeoutMs = 2000;
 constexpr qint64 kRetryMs = 60'000;
 
@@ -40,20 +47,40 @@ void LogindInhibitor::holdShutdown(bool wanted) {
 }
 
 void LogindInhibitor::holdIdle(bool wanted) {
-    if (wanted == idleCookie_.has_value()) return;
+    if (wanted == idleHeld_) return;
+    idleHeld_ = wanted;
+    if (surfaceHold_) surfaceHold_(wanted);
     if (!wanted) {
-        QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
-                                                           QStringLiteral("UnInhibit"));
-        call << *idleCookie_;
-        session_.call(call, QDBus::NoBlock);
-        idleCookie_.reset();
+        if (idleCookie_) {
+            QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
+                                                               QStringLiteral("UnInhibit"));
+            call << *idleCookie_;
+            session_.call(call, QDBus::NoBlock);
+            idleCookie_.reset();
+        }
+        if (!idleRequest_.isEmpty()) {
+            session_.call(QDBusMessage::createMethodCall(kPortal, idleRequest_, kPortalRequest,
+                                                         QStringLiteral("Close")),
+                          QDBus::NoBlock);
+            idleRequest_.clear();
+        }
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
                                                        QStringLiteral("Inhibit"));
     call << kWho << QStringLiteral("Night screen");
     const QDBusReply<uint> reply = session_.call(call, QDBus::Block, kTimeoutMs);
-    if (reply.isValid()) idleCookie_ = reply.value();
+    if (reply.isValid()) {
+        idleCookie_ = reply.value();
+        return;
+    }
+    // GNOME's own and the portal-only desktops: the portal, with the idle flag.
+    QDBusMessage portal =
+        QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalInhibit, QStringLiteral("Inhibit"));
+    portal << QString() << kPortalIdleFlag
+           << QVariantMap{{QStringLiteral("reason"), QStringLiteral("Night screen")}};
+    const QDBusReply<QDBusObjectPath> request = session_.call(portal, QDBus::Block, kTimeoutMs);
+    if (request.isValid()) idleRequest_ = request.value().path();
 }
 
 bool LogindInhibitor::setMonitor(MonitorPower power) {
