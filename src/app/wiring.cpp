@@ -17,12 +17,13 @@ void checkHandlers(const Application& app, const std::string& owner,
 
 // Every question of `Queries`: one added there without a line here fails the size check.
 void checkQueries(const Queries& q, std::vector<std::string>& problems) {
-    static_assert(sizeof(Queries) == 7 * sizeof(std::function<bool()>), "check the new question below");
+    static_assert(sizeof(Queries) == 8 * sizeof(std::function<bool()>), "check the new question below");
     const std::pair<bool, const char*> answered[] = {
         {bool(q.playerIsPlaying), "whether the player is playing"},
         {bool(q.alarmMinuteSkipped), "whether a zone change skipped the alarm's minute"},
         {bool(q.cityMinuteRepeated), "whether the city's clock repeats a minute"},
         {bool(q.cityZoneTip), "the city's zone for the tip"},
+        {bool(q.cityClockTip), "the city clock's time for the tip"},
         {bool(q.wakeTip), "how the computer wakes for the alarm"},
         {bool(q.keepAwakeForAlarm), "whether the computer must stay awake for the alarm"},
         {bool(q.alarmMinuteDealtWith), "whether this minute's alarm was dealt with before the start"},
