@@ -3,6 +3,7 @@
 #include "ui/control_widgets.h"
 #include "ui/form_label.h"
 #include "ui/qt_convert.h"
+#include "ui/screen_reader_names.h"
 #include "ui/text_cursor.h"
 
 #include <QApplication>
@@ -271,6 +272,7 @@ void syncCommon(const Control& c, QWidget* w) {
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     const QString hint = qs(c.hint);
     if (w->toolTip() != hint) w->setToolTip(hint);
+    nameForScreenReader(c, w);
     const QFont font = controlFont(c);
     if (w->font() != font) w->setFont(font);
 }
