@@ -4,10 +4,12 @@
 #include "app/steps.h"
 #include "app/windows.h"
 
+#include "alarm/announcements.h"
 #include "alarm/sounding_rules.h"
 #include "app/features.h"
 #include "framework/application.h"
 #include "framework/colors.h"
+#include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "sound/alarm_sound.h"
@@ -99,6 +101,7 @@ void SoundAlarmNow(Application& app) {
     showSnoozeLabels(app, false);
     RequestAlarmSound(app);
     ShowAlarmNotification(app);
+    announce(app, Announcement::AlarmSounding);
 }
 
 void SoundAlarmNow(Application& app, int dueMinuteOfDay) {
@@ -156,6 +159,7 @@ void StartSnooze(Application& app) {
     mainWindow(app).LabelSnozDiff.caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
     mainWindow(app).LabelAlarmTime.color = colors::Blue;
     runStep(app, Step::RecordAlarmProgress); // a kill before the next tick keeps the snooze's end
+    announce(app, Announcement::Snoozed, strToIntDef(mainWindow(app).ComboBoxSnooze.text, 0));
 }
 
 void installAlarmSounding(Application& app) {

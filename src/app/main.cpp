@@ -34,6 +34,7 @@
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui/qt_dialogs.h"
+#include "ui/screen_reader_announcer.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -157,6 +158,7 @@ int main(int argc, char** argv) {
     ProgramView view(*app); // the windows; it becomes the program's window host
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);
+    ScreenReaderAnnouncer announcer(*app, view);
     tray.wire({[&view](const std::string& name) { return view.menu(name); },
                [&view](const std::string& name) { return view.action(name); },
                [&view](const std::function<void()>& action) { view.user(action); }});

@@ -3,7 +3,8 @@
 prints each control a screen reader could not tell: focusable or painted by the
 program itself, with no name or no role. Exit 0: all told; 1: some were not;
 77: the clock never showed up on the accessibility bus.
-Usage: accessible_tree.py APP_NAME WINDOW_TITLE... [--dump]"""
+Usage: accessible_tree.py APP_NAME WINDOW_TITLE... [--dump]
+       accessible_tree.py APP_NAME --heard WORDS [SECONDS]: waits for an alert that says WORDS."""
 import sys
 import time
 
@@ -55,6 +56,28 @@ def faults(node, path, dump, by_visibility):
     return found
 
 
+def alerts(node):
+    found = [node.name] if node.getRole() == pyatspi.ROLE_ALERT else []
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            found += alerts(child)
+    return found
+
+
+def heard(app, words, seconds):
+    end = time.time() + seconds
+    said = []
+    while time.time() < end:
+        said = [name for window in app if window is not None for name in alerts(window)]
+        if words in said:
+            print(f"ok - a screen reader is told {words!r}")
+            return 0
+        time.sleep(0.5)
+    print(f"not ok - a screen reader is told {words!r} (alerts: {said})")
+    return 1
+
+
 def main():
     args = [a for a in sys.argv[1:] if a != "--dump"]
     dump = "--dump" in sys.argv
@@ -62,6 +85,8 @@ def main():
     if app is None:
         print(f"skipped: {args[0]} is not on the accessibility bus")
         return 77
+    if len(args) >= 3 and args[1] == "--heard":
+        return heard(app, args[2], float(args[3]) if len(args) > 3 else 10)
     # A window built early and never shown may share its title with the one on screen.
     windows = {}
     for w in app:
