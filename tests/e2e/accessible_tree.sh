@@ -58,9 +58,10 @@ else
 fi
 
 read -r mx my _ _ <<<"$(place "$main")"
-for try in 1 2 3; do # "Even More Settings", the Alarm menu's last item
+for try in 1 2 3 4 5; do # "Even More Settings", the Alarm menu's last item; slow when the machine is busy
+  xdotool windowactivate --sync "$main" 2>/dev/null
   xdotool mousemove $((mx + 20)) $((my + 8)) click 1
-  sleep 0.7
+  sleep $((try > 2 ? 2 : 1))
   xdotool key Up Return
   waitfor test -n "$(shown '^Kelvaro Clock Settings$')" && break
   xdotool key Escape
