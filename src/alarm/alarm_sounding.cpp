@@ -5,10 +5,12 @@
 #include "app/windows.h"
 #include "framework/translatable.h"
 
+#include "alarm/announcements.h"
 #include "alarm/sounding_rules.h"
 #include "app/features.h"
 #include "framework/application.h"
 #include "framework/colors.h"
+#include "framework/conversions.h"
 #include "framework/datetime.h"
 #include "framework/form_builder.h"
 #include "framework/handle.h"
@@ -101,6 +103,7 @@ void SoundAlarmNow(Application& app) {
     showSnoozeLabels(app, false);
     RequestAlarmSound(app);
     ShowAlarmNotification(app);
+    announce(app, Announcement::AlarmSounding);
 }
 
 void SoundAlarmNow(Application& app, int dueMinuteOfDay) {
@@ -158,6 +161,7 @@ void StartSnooze(Application& app) {
     mainWindow(app).LabelSnozDiff.caption = snoozeCountdown(m.SnoozeUntil, m.CityTimeOfDay, app.locale());
     mainWindow(app).LabelAlarmTime.color = colors::Blue;
     runStep(app, Step::RecordAlarmProgress); // a kill before the next tick keeps the snooze's end
+    announce(app, Announcement::Snoozed, strToIntDef(mainWindow(app).ComboBoxSnooze.text, 0));
 }
 
 void installAlarmSounding(Application& app) {

@@ -37,6 +37,7 @@
 #include "ui/feature_widgets.h"
 #include "ui/program_view.h"
 #include "ui/qt_dialogs.h"
+#include "ui/screen_reader_announcer.h"
 #include "wayland/window_activation.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ int main(int argc, char** argv) {
     registerFeatureWidgets(view);
     NightScreenView nightScreenView(*app, view);
     inhibitor.holdIdleOnSurface([&nightScreenView](bool hold) { nightScreenView.holdIdle(hold); });
+    ScreenReaderAnnouncer announcer(*app, view);
     tray.wire({[&view](const std::string& name) { return view.menu(name); },
                [&view](const std::string& name) { return view.action(name); },
                [&view](const std::function<void()>& action) { view.user(action); }});

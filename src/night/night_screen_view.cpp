@@ -105,14 +105,18 @@ void NightScreenView::paintEvent(QPaintEvent*) {
     measure();
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
+    QStringList shown; // what a screen reader reads of the painted texts
     for (const Control* c : labels(nightScreen(app_))) {
         if (!c->visible) continue;
+        shown << QString::fromStdString(c->caption);
         const QRect box(c->left, c->top, c->width, c->height);
         if (c->bgcolor >= 0) p.fillRect(box, colorOf(c->bgcolor)); // the clock paints opaque
         p.setFont(fontOf(*c));
         p.setPen(colorOf(c->color));
         p.drawText(box, Qt::AlignLeft | Qt::AlignTop, translated(c->caption));
     }
+    const QString description = shown.join(QLatin1Char('\n'));
+    if (accessibleDescription() != description) setAccessibleDescription(description);
 }
 
 void NightScreenView::run(const char* operation, const std::vector<std::string>& args) {

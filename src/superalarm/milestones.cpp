@@ -5,6 +5,7 @@
 #include "superalarm/superalarm.h"
 
 #include "alarm/alarm_sounding.h"
+#include "alarm/announcements.h"
 #include "app/show_note.h"
 #include "app/steps.h"
 #include "app/windows.h"
@@ -97,6 +98,7 @@ void announceSteps(Application& app) {
     colourLines(app, stage); // the mark, set before the note is shown
     if (stage == 4) soundState(app).DingRequested = true;
     if (announced) return;
+    announce(app, Announcement::SuperAlarmStep, stage);
     MusicStep(app, stage + 1);
     ShowNote(app, stepNote(app, stage), true);
 }

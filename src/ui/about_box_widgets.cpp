@@ -20,6 +20,7 @@ namespace kelvaro {
 void EffectLabel::setText(const QString& text) {
     if (text == text_) return;
     text_ = text;
+    setAccessibleName(text.simplified());
     update();
 }
 
@@ -74,6 +75,8 @@ ScrollText::ScrollText(QWidget* parent) : ShownAnimation(parent, 50) {
 void ScrollText::setLines(const QStringList& lines) {
     if (lines == lines_) return;
     lines_ = lines;
+    setAccessibleName(QStringLiteral("Credits"));
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
     shownWidth_ = -1;
     update();
 }

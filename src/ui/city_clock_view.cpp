@@ -80,6 +80,8 @@ void CityClockWindow::paintEvent(QPaintEvent*) {
     p.setFont(controlFont(*c));
     p.setPen(frameworkColor(c->color));
     p.drawText(r.adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, qs(c->caption));
+    // It paints its text: a screen reader reads it as the window's description.
+    if (accessibleDescription() != qs(c->caption)) setAccessibleDescription(qs(c->caption));
 }
 
 void CityClockWindow::mouse(int event, QMouseEvent* e, bool withButtons) {

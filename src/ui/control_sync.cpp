@@ -4,6 +4,7 @@
 #include "ui/control_widgets.h"
 #include "ui/form_label.h"
 #include "ui/qt_convert.h"
+#include "ui/screen_reader_names.h"
 #include "ui/text_cursor.h"
 
 #include <QApplication>
@@ -301,6 +302,7 @@ void syncCommon(const Control& c, QWidget* w) {
     if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
     const QString hint = translated(c.hint);
     if (w->toolTip() != hint) w->setToolTip(hint);
+    nameForScreenReader(c, w);
     const QFont font = controlFont(c);
     if (w->font() != font) w->setFont(font);
 }

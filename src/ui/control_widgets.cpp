@@ -1,11 +1,13 @@
 #include "ui/control_widgets.h"
 
 #include "ui/alone_on_form.h"
+#include "ui/screen_reader_names.h"
 #include "ui/server_pixmap_copier.h"
 
 #include <QPaintEvent>
 #include <algorithm>
 
+#include <QAccessible>
 #include <QChildEvent>
 #include <QCloseEvent>
 #include <QLinearGradient>
@@ -20,6 +22,8 @@ void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor
     if (on == on_ && onColor == onColor_ && offColor == offColor_) return;
     if (onColor != onColor_ || offColor != offColor_) onLook_ = offLook_ = QPixmap();
     on_ = on;
+    // A screen reader hears the state; without one the blinking lamp costs no event.
+    if (QAccessible::isActive()) setAccessibleDescription(on ? QStringLiteral("on") : QStringLiteral("off"));
     onColor_ = onColor;
     offColor_ = offColor;
     // A blink with nothing around the lamp changed: its other look is on the server already.
@@ -158,6 +162,8 @@ QRegion roundedWindowRegion(int width, int height, int ellipse) {
 }
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent, Qt::Window), body_(new QWidget(this)) {
+    static const bool rolesInstalled = (installScreenReaderRoles(), true);
+    (void)rolesInstalled;
     body_->installEventFilter(this);
 }
 
@@ -166,6 +172,8 @@ bool FormWindow::event(QEvent* event) {
     // A menu bar made anew reaches into the corners too.
     if (event->type() == QEvent::ChildPolished && rounded_ > 0)
         QTimer::singleShot(0, this, [this] { applyShape(); });
+    // Every control is there by the first show: the nameless ones take their labels' texts.
+    if (event->type() == QEvent::Show) nameByNeighbours(body_);
     return QWidget::event(event);
 }
 

@@ -30,6 +30,7 @@ FlameWidget::FlameWidget(QWidget* parent)
     : ShownAnimation(parent, 20), heat_(static_cast<std::size_t>(kCols * kRows), 0),
       image_(kCols, kRows, QImage::Format_ARGB32_Premultiplied) {
     image_.fill(Qt::transparent);
+    setAccessibleName(QStringLiteral("Flames"));
     connect(&timer_, &QTimer::timeout, this, [this] {
         step();
         render();

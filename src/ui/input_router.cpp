@@ -237,6 +237,9 @@ bool InputRouter::handleKey(QWidget* target, QEvent* event) {
     if (router && router != target && target->isAncestorOf(router)) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    // Tab moves the focus, as in any form; only a grid takes it as a key of its own.
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (tab && !qobject_cast<QTableWidget*>(target)) return false;
     const std::optional<std::string> name = modelKeyName(*key);
     if (!name) return false;
     const std::string control = controlOf(target);

@@ -19,6 +19,8 @@ target_sources(kelvaro_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/program_view.h
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_font.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/screen_reader_announcer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/screen_reader_names.cpp
   ${CMAKE_CURRENT_LIST_DIR}/server_pixmap_copier.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timer_host.cpp
