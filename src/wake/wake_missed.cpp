@@ -117,7 +117,7 @@ void addMinuteSetting(Form& f, const std::string& box, const std::string& text, 
 }
 
 void minuteSettingChange(Application& app, Control& box, const char* fallback) {
-    if (!ConfirmSettingChange(app)) return;
+    if (ConfirmSettingChange(app)) return; // the user kept the old setting
     if (minuteBox(box, -1) < 0) box.text = fallback;
     SaveAllSettings(app);
 }
