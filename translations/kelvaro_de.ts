@@ -434,6 +434,10 @@ Sind Sie sicher?</translation>
         <translation>Alarm EIN / AUS</translation>
     </message>
     <message>
+        <source>Alarm sounding</source>
+        <translation>Alarm ertönt</translation>
+    </message>
+    <message>
         <source>Alarm Time</source>
         <translation>Weckzeit</translation>
     </message>
@@ -536,6 +540,10 @@ Sind Sie sicher?</translation>
     <message>
         <source>City</source>
         <translation>Stadt</translation>
+    </message>
+    <message>
+        <source>City clock %1</source>
+        <translation>Stadtuhr %1</translation>
     </message>
     <message>
         <source>city: %1
@@ -1243,6 +1251,10 @@ gilt.</translation>
         <translation>Schlummern = Blau</translation>
     </message>
     <message>
+        <source>Snoozing for %1 min</source>
+        <translation>Schlummern für %1 Min.</translation>
+    </message>
+    <message>
         <source>snoozing until %1</source>
         <translation>schlummert bis %1</translation>
     </message>
@@ -1309,6 +1321,10 @@ gilt.</translation>
     <message>
         <source>Super Alarm Not Set</source>
         <translation>Super-Alarm nicht gestellt</translation>
+    </message>
+    <message>
+        <source>Super Alarm step %1</source>
+        <translation>Super-Alarm-Schritt %1</translation>
     </message>
     <message>
         <source>Super Alarm Times</source>
@@ -1507,6 +1523,14 @@ gilt.</translation>
     <message>
         <source>There is no disc in the drive; the alarm falls back to the ding.</source>
         <translation>Es liegt keine CD im Laufwerk; der Alarm nimmt stattdessen den Ding.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program keep a small clock above the windows, so the city time is shown in the tray icon&apos;s tip instead (where there is a tray).</source>
+        <translation>Diese Arbeitsumgebung erlaubt keine kleine Uhr über den Fenstern, daher steht die Stadtzeit stattdessen im Hinweis des Infobereich-Symbols (wo es einen Infobereich gibt).</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray, so the clock has no icon there: minimised, it stays in the taskbar or dock, and starting Kelvaro Clock again brings it back.</source>
+        <translation>Diese Arbeitsumgebung hat keinen Infobereich, daher hat die Uhr dort kein Symbol: Minimiert bleibt sie in der Taskleiste oder im Dock, und ein erneuter Start von Kelvaro Clock holt sie zurück.</translation>
     </message>
     <message>
         <source>This file name holds a line break or a bell character, which the music list cannot keep. Rename the file and try again.</source>

@@ -434,6 +434,10 @@ Are you sure?</source>
         <translation>Alarma ACTIVADA / DESACTIVADA</translation>
     </message>
     <message>
+        <source>Alarm sounding</source>
+        <translation>La alarma suena</translation>
+    </message>
+    <message>
         <source>Alarm Time</source>
         <translation>Hora alarma</translation>
     </message>
@@ -536,6 +540,10 @@ Are you sure?</source>
     <message>
         <source>City</source>
         <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>City clock %1</source>
+        <translation>Reloj de la ciudad %1</translation>
     </message>
     <message>
         <source>city: %1
@@ -1243,6 +1251,10 @@ escrita.</translation>
         <translation>Pospuesta = azul</translation>
     </message>
     <message>
+        <source>Snoozing for %1 min</source>
+        <translation>Pospuesta %1 min</translation>
+    </message>
+    <message>
         <source>snoozing until %1</source>
         <translation>pospuesta hasta las %1</translation>
     </message>
@@ -1309,6 +1321,10 @@ escrita.</translation>
     <message>
         <source>Super Alarm Not Set</source>
         <translation>Súper alarma sin ajustar</translation>
+    </message>
+    <message>
+        <source>Super Alarm step %1</source>
+        <translation>Paso %1 de la Súper alarma</translation>
     </message>
     <message>
         <source>Super Alarm Times</source>
@@ -1507,6 +1523,14 @@ escrita.</translation>
     <message>
         <source>There is no disc in the drive; the alarm falls back to the ding.</source>
         <translation>No hay disco en la unidad; la alarma usa el ding.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program keep a small clock above the windows, so the city time is shown in the tray icon&apos;s tip instead (where there is a tray).</source>
+        <translation>Este escritorio no permite mantener un reloj pequeño sobre las ventanas, así que la hora de la ciudad se muestra en la pista del icono de la bandeja (donde hay bandeja).</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray, so the clock has no icon there: minimised, it stays in the taskbar or dock, and starting Kelvaro Clock again brings it back.</source>
+        <translation>Este escritorio no tiene bandeja del sistema, así que el reloj no tiene icono allí: minimizado, queda en la barra de tareas o el dock, y volver a iniciar Kelvaro Clock lo trae de vuelta.</translation>
     </message>
     <message>
         <source>This file name holds a line break or a bell character, which the music list cannot keep. Rename the file and try again.</source>

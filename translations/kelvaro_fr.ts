@@ -434,6 +434,10 @@ Are you sure?</source>
         <translation>Alarme ACTIVÉE / DÉSACTIVÉE</translation>
     </message>
     <message>
+        <source>Alarm sounding</source>
+        <translation>L&apos;alarme sonne</translation>
+    </message>
+    <message>
         <source>Alarm Time</source>
         <translation>Heure alarme</translation>
     </message>
@@ -536,6 +540,10 @@ Are you sure?</source>
     <message>
         <source>City</source>
         <translation>Ville</translation>
+    </message>
+    <message>
+        <source>City clock %1</source>
+        <translation>Horloge de la ville %1</translation>
     </message>
     <message>
         <source>city: %1
@@ -960,7 +968,7 @@ prochaine sonnerie : %5</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask (no private folder for its socket)</source>
-        <translation>aucune Kelvaro Clock en cours d'exécution à interroger (pas de dossier privé pour son socket)</translation>
+        <translation>aucune Kelvaro Clock en cours d&apos;exécution à interroger (pas de dossier privé pour son socket)</translation>
     </message>
     <message>
         <source>No sound output was found: start the sound server or connect speakers.</source>
@@ -1243,6 +1251,10 @@ s&apos;applique.</translation>
         <translation>Rappel = bleu</translation>
     </message>
     <message>
+        <source>Snoozing for %1 min</source>
+        <translation>Rappel dans %1 min</translation>
+    </message>
+    <message>
         <source>snoozing until %1</source>
         <translation>en rappel jusqu&apos;à %1</translation>
     </message>
@@ -1309,6 +1321,10 @@ s&apos;applique.</translation>
     <message>
         <source>Super Alarm Not Set</source>
         <translation>Super Alarme non réglé</translation>
+    </message>
+    <message>
+        <source>Super Alarm step %1</source>
+        <translation>Étape %1 du Super Alarme</translation>
     </message>
     <message>
         <source>Super Alarm Times</source>
@@ -1388,7 +1404,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>the clock&apos;s socket belongs to another user: nothing was sent</source>
-        <translation>le socket de l'horloge appartient à un autre utilisateur : rien n'a été envoyé</translation>
+        <translation>le socket de l&apos;horloge appartient à un autre utilisateur : rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>The computer is kept awake for the alarm; do not close the lid, which sends it to sleep anyway.</source>
@@ -1440,7 +1456,7 @@ s&apos;applique.</translation>
     </message>
     <message>
         <source>the running clock did not answer</source>
-        <translation>l'horloge en cours d'exécution n'a pas répondu</translation>
+        <translation>l&apos;horloge en cours d&apos;exécution n&apos;a pas répondu</translation>
     </message>
     <message>
         <source>the running clock&apos;s answer could not be read</source>
@@ -1507,6 +1523,14 @@ s&apos;applique.</translation>
     <message>
         <source>There is no disc in the drive; the alarm falls back to the ding.</source>
         <translation>Aucun disque dans le lecteur ; l&apos;alarme se rabat sur le ding.</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program keep a small clock above the windows, so the city time is shown in the tray icon&apos;s tip instead (where there is a tray).</source>
+        <translation>Ce bureau ne permet pas à un programme de garder une petite horloge au-dessus des fenêtres : l&apos;heure de la ville est donc affichée dans l&apos;infobulle de l&apos;icône de notification (là où il y a une zone de notification).</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray, so the clock has no icon there: minimised, it stays in the taskbar or dock, and starting Kelvaro Clock again brings it back.</source>
+        <translation>Ce bureau n&apos;a pas de zone de notification, l&apos;horloge n&apos;y a donc pas d&apos;icône : réduite, elle reste dans la barre des tâches ou le dock, et relancer Kelvaro Clock la fait revenir.</translation>
     </message>
     <message>
         <source>This file name holds a line break or a bell character, which the music list cannot keep. Rename the file and try again.</source>

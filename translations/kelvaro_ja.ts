@@ -435,6 +435,10 @@ Are you sure?</source>
         <translation>アラーム オン / オフ</translation>
     </message>
     <message>
+        <source>Alarm sounding</source>
+        <translation>アラームが鳴っています</translation>
+    </message>
+    <message>
         <source>Alarm Time</source>
         <translation>アラーム時刻</translation>
     </message>
@@ -537,6 +541,10 @@ Are you sure?</source>
     <message>
         <source>City</source>
         <translation>都市</translation>
+    </message>
+    <message>
+        <source>City clock %1</source>
+        <translation>都市の時計 %1</translation>
     </message>
     <message>
         <source>city: %1
@@ -1243,6 +1251,10 @@ is used.</source>
         <translation>スヌーズ中 = 青</translation>
     </message>
     <message>
+        <source>Snoozing for %1 min</source>
+        <translation>%1 分間スヌーズ中</translation>
+    </message>
+    <message>
         <source>snoozing until %1</source>
         <translation>%1 までスヌーズ</translation>
     </message>
@@ -1309,6 +1321,10 @@ is used.</source>
     <message>
         <source>Super Alarm Not Set</source>
         <translation>スーパーアラーム未設定</translation>
+    </message>
+    <message>
+        <source>Super Alarm step %1</source>
+        <translation>スーパーアラームの段階 %1</translation>
     </message>
     <message>
         <source>Super Alarm Times</source>
@@ -1507,6 +1523,14 @@ is used.</source>
     <message>
         <source>There is no disc in the drive; the alarm falls back to the ding.</source>
         <translation>ドライブにディスクがありません。アラームはチャイムで代用します。</translation>
+    </message>
+    <message>
+        <source>This desktop does not let a program keep a small clock above the windows, so the city time is shown in the tray icon&apos;s tip instead (where there is a tray).</source>
+        <translation>このデスクトップではウィンドウの上に小さな時計を置けないため、都市の時刻はトレイアイコンのヒントに表示されます (トレイがある場合)。</translation>
+    </message>
+    <message>
+        <source>This desktop has no tray, so the clock has no icon there: minimised, it stays in the taskbar or dock, and starting Kelvaro Clock again brings it back.</source>
+        <translation>このデスクトップにはトレイがないため、時計のアイコンは表示されません。最小化するとタスクバーまたはドックに残り、Kelvaro Clock をもう一度起動すると元に戻ります。</translation>
     </message>
     <message>
         <source>This file name holds a line break or a bell character, which the music list cannot keep. Rename the file and try again.</source>

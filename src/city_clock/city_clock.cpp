@@ -89,8 +89,8 @@ void UpdateTaskbarClock(Application& app, const std::string& text, int color) {
 }
 
 constexpr const char* kNoOverlayNote =
-    "This desktop does not let a program keep a small clock above the windows, so the city time "
-    "is shown in the tray icon's tip instead (where there is a tray).";
+    KV_TR("This desktop does not let a program keep a small clock above the windows, so the city time "
+          "is shown in the tray icon's tip instead (where there is a tray).");
 
 void noOverlay(Application& app) {
     cityClockState(app).noOverlay = true;
@@ -103,7 +103,8 @@ std::string cityClockTip(Application& app) {
     const std::string& time = mainWindow(app).PanelKV.caption;
     if (!s.noOverlay || !s.firstUpdateDone || !notebook(app).CheckBoxShowKVTimeinTaskBar1.checked) return {};
     const auto end = time.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : "City clock " + time.substr(0, end + 1);
+    return end == std::string::npos ? std::string()
+                                    : fillPattern(KV_TR("City clock %1"), {time.substr(0, end + 1)});
 }
 
 void PlaceTaskbarClock(Application& app) {

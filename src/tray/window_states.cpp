@@ -22,8 +22,8 @@ constexpr int kHintsOffPause = 999999; // ms: a hint that never comes
 
 constexpr const char* kNoTrayTitle = "Kelvaro Clock";
 constexpr const char* kNoTrayNote =
-    "This desktop has no tray, so the clock has no icon there: minimised, it stays in the "
-    "taskbar or dock, and starting Kelvaro Clock again brings it back.";
+    KV_TR("This desktop has no tray, so the clock has no icon there: minimised, it stays in the "
+          "taskbar or dock, and starting Kelvaro Clock again brings it back.");
 
 struct NoTrayNote {
     bool told = false;

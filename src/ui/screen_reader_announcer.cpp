@@ -2,6 +2,8 @@
 
 #include "alarm/announcements.h"
 #include "app/windows.h"
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
 #include "ui/program_view.h"
 
 #include <QAccessible>
@@ -14,11 +16,11 @@ namespace {
 QString words(Announcement what, int number) {
     switch (what) {
     case Announcement::AlarmSounding:
-        return QStringLiteral("Alarm sounding");
+        return translated(KV_TR("Alarm sounding"));
     case Announcement::Snoozed:
-        return QStringLiteral("Snoozing for %1 min").arg(number);
+        return translated(KV_TR("Snoozing for %1 min")).arg(number);
     case Announcement::SuperAlarmStep:
-        return QStringLiteral("Super Alarm step %1").arg(number);
+        return translated(KV_TR("Super Alarm step %1")).arg(number);
     }
     return {};
 }
