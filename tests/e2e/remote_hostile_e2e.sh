@@ -24,7 +24,8 @@ printf '[Data]\r\nHour=07\r\nMinute=30\r\nN24Hour=1\r\nAlarmON=1\r\nAlarmOFF=0\r
 
 # Another user listens, first, on every name in the shared temp folder the clock could take
 # for its socket, and answers anything with "stopped".
-nobody $PY - "$TMPDIR" "$(id -u)" "$W/tmp/heard" <<'PY' & PIDS+=($!)
+# setpriv itself (not the function, whose subshell would be the PID) so that the kill reaches it.
+setpriv --reuid=65534 --regid=65534 --clear-groups $PY - "$TMPDIR" "$(id -u)" "$W/tmp/heard" <<'PY' & PIDS+=($!)
 import os, socket, sys, threading
 tmp, uid, heard = sys.argv[1:]
 def serve(path):
