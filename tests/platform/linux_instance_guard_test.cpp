@@ -322,7 +322,7 @@ TEST_F(InstanceGuardTest, AnotherUserIsNeitherHeardNorAsked) {
             const int peer = ::accept(fd, nullptr, nullptr);
             char request[64];
             if (::read(peer, request, sizeof request) > 0) return 1; // something was sent
-            (void)::send(peer, "0\nstopped", 9, MSG_NOSIGNAL); // the asker may have gone already
+            (void)::send(peer, "0\nstopped", 9, MSG_NOSIGNAL);       // the asker may have gone already
             ::close(peer);
         }
         return 0;
