@@ -54,6 +54,17 @@ std::optional<std::string> readTextFile(const std::string& path, std::size_t max
 
 // Lines ended by CR LF, LF or CR; a missing last line end is accepted.
 std::vector<std::string> splitLines(std::string_view text);
+// The same lines handed to `line` one at a time, as views into `text`.
+template <class LineFn> void forEachLine(std::string_view text, LineFn&& line) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        line(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) line(text.substr(start));
+}
 
 // Replaces the file in one step: a temporary file in the same folder, flushed to disk, renamed
 // over the old one. A crash at any moment leaves either the old or the new file, never a torn one.

@@ -2,24 +2,22 @@
 
 #include "settings/text_file.h"
 
+#include <algorithm>
+
 namespace kelvaro {
 
 std::vector<ListRow> parseList(std::string_view text, std::size_t columns) {
+    // A list may hold a hundred thousand cities: the rows are cut straight from the text.
     std::vector<ListRow> rows;
-    for (const std::string& line : splitLines(text)) {
-        ListRow row(columns);
-        std::size_t start = 0;
-        for (std::size_t cell = 0; cell < columns && start < line.size(); ++cell) {
-            const auto end = line.find(kListCellEnd, start);
-            if (end == std::string::npos) {
-                row[cell] = line.substr(start);
-                break;
-            }
-            row[cell] = line.substr(start, end - start);
-            start = end + 1;
+    rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    forEachLine(text, [&rows, columns](std::string_view line) {
+        ListRow& row = rows.emplace_back(columns);
+        for (std::size_t cell = 0; cell < columns && !line.empty(); ++cell) {
+            const auto end = line.find(kListCellEnd);
+            row[cell].assign(line.substr(0, end));
+            line.remove_prefix(end == std::string_view::npos ? line.size() : end + 1);
         }
-        rows.push_back(std::move(row));
-    }
+    });
     return rows;
 }
 

@@ -31,6 +31,28 @@ void writePagesOf(const Form& form, const Control& pageControl, BoundWidgets& wi
         if (tabs->currentWidget() != active && tabs->indexOf(active) >= 0) tabs->setCurrentWidget(active);
 }
 
+// A grid's cells stay out of what is remembered: the grid keeps the rows it wrote, and copying
+// a hundred thousand cities at every key cost more than the key.
+bool showsSame(const Slot& slot, const Control& shown, bool custom) {
+    const Control& c = *slot.control;
+    if (custom) return looksSame(shown, c);
+    if (c.kind == ControlKind::Grid)
+        return looksSameBesideCells(shown, c) && gridHolds(slot.bound->widget, c);
+    return widgetShowsSame(shown, c);
+}
+
+void remember(const Slot& slot) {
+    Control& c = *slot.control;
+    if (c.kind != ControlKind::Grid || slot.bound->custom) {
+        slot.bound->shown = c;
+        return;
+    }
+    std::vector<std::vector<std::string>> cells;
+    cells.swap(c.cells);
+    slot.bound->shown = c;
+    cells.swap(c.cells);
+}
+
 } // namespace
 
 void writeChangedControls(const FormView& view, bool force) {
@@ -40,9 +62,7 @@ void writeChangedControls(const FormView& view, bool force) {
         std::optional<Control>& shown = slot.bound->shown;
         const bool custom = slot.bound->custom || slot.update;
         // A control hidden before and after needs nothing written: showing it fails the comparison.
-        if (!force && shown &&
-            ((!shown->visible && !c.visible) ||
-             (custom ? looksSame(*shown, c) : widgetShowsSame(*shown, c)))) {
+        if (!force && shown && ((!shown->visible && !c.visible) || showsSame(slot, *shown, custom))) {
             if (slot.update) (*slot.update)(w, c); // a field no comparison reads may have changed
             continue;
         }
@@ -59,7 +79,7 @@ void writeChangedControls(const FormView& view, bool force) {
             continue;
         }
         const bool contentOnly = !force && shown && !custom && placeAndLookSame(*shown, c);
-        shown = c;
+        remember(slot);
         if (!contentOnly) syncCommon(c, w);
         if (slot.update)
             (*slot.update)(w, c);

@@ -90,6 +90,7 @@ class WrittenRows : public QObject {
     explicit WrittenRows(QTableWidget* grid) : QObject(grid) {
         setObjectName(QStringLiteral("kelvaroWrittenRows"));
     }
+    std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
     int cols = -1;
 };
@@ -107,7 +108,9 @@ void syncGrid(const Control& c, QTableWidget* grid) {
         cols = std::max(cols, static_cast<int>(row.size()));
     if (grid->rowCount() != rows) grid->setRowCount(rows);
     if (grid->columnCount() != cols) grid->setColumnCount(cols);
+    WrittenRows& written = writtenRows(grid);
     if (!c.cells.empty()) {
+        written.header = c.cells.front();
         const QStringList header = toStringList(c.cells.front());
         for (int col = 0; col < header.size(); ++col) {
             QTableWidgetItem* h = grid->horizontalHeaderItem(col);
@@ -115,8 +118,9 @@ void syncGrid(const Control& c, QTableWidget* grid) {
             const QString shown = translated(c.cells.front()[static_cast<size_t>(col)]);
             if (h->text() != shown) h->setText(shown);
         }
+    } else {
+        written.header.clear();
     }
-    WrittenRows& written = writtenRows(grid);
     if (written.cols != cols) written.rows.clear();
     written.cols = cols;
     written.rows.resize(static_cast<size_t>(rows));
@@ -146,7 +150,20 @@ void syncGrid(const Control& c, QTableWidget* grid) {
 // screen; one that a standard widget shows, in widgetShowsSame as well.
 static_assert(sizeof(Control) == 576, "Control changed: compare the new field in looksSame");
 
+bool gridHolds(QWidget* widget, const Control& c) {
+    auto* grid = qobject_cast<QTableWidget*>(widget);
+    if (!grid) return false;
+    const WrittenRows& written = writtenRows(grid);
+    if (c.cells.empty()) return written.header.empty() && written.rows.empty();
+    return written.header == c.cells.front() &&
+           std::equal(c.cells.begin() + 1, c.cells.end(), written.rows.begin(), written.rows.end());
+}
+
 bool looksSame(const Control& a, const Control& b) {
+    return looksSameBesideCells(a, b) && a.cells == b.cells;
+}
+
+bool looksSameBesideCells(const Control& a, const Control& b) {
     // Numbers first, then texts, then lists: cheap to tell apart, and the tick
     // asks this of every control of the shown windows each second.
     return a.checked == b.checked && a.enabled == b.enabled && a.visible == b.visible && a.color == b.color &&
@@ -160,7 +177,7 @@ bool looksSame(const Control& a, const Control& b) {
            a.colCount == b.colCount && a.row == b.row && a.col == b.col && a.caption == b.caption &&
            a.text == b.text && a.hint == b.hint && a.fontName == b.fontName && a.group == b.group &&
            a.shortcut == b.shortcut && a.associate == b.associate && a.items == b.items &&
-           a.colWidths == b.colWidths && a.cells == b.cells;
+           a.colWidths == b.colWidths;
 }
 
 bool placeAndLookSame(const Control& a, const Control& b) {

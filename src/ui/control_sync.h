@@ -19,6 +19,9 @@ void syncContent(const Control& control, QWidget* widget);
 // True when `now` would look like `shown` on screen: every field but the
 // control's identity and its handlers, which no widget shows.
 bool looksSame(const Control& shown, const Control& now);
+bool looksSameBesideCells(const Control& shown, const Control& now);
+// True when a grid made by createControlWidget holds the control's cells as last written.
+bool gridHolds(QWidget* grid, const Control& control);
 // True when what syncCommon writes is the same for both.
 bool placeAndLookSame(const Control& shown, const Control& now);
 // True when a widget made by createControlWidget shows the same for both: the

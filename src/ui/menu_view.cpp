@@ -37,9 +37,10 @@ std::uint64_t menuShape(const Form& form) {
     return hash;
 }
 
-void addEntry(QWidget* into, QAction* action) {
-    into->addAction(action);
-}
+// A submenu with more entries than this is filled when it first opens. Adding an entry
+// looks through every entry the menu already holds, so a hundred thousand cities put in one
+// by one kept the window from showing for most of a minute.
+constexpr std::size_t kFilledWhenOpened = 256;
 
 } // namespace
 
@@ -86,27 +87,45 @@ QMenu* MenuView::menu(const std::string& name) const {
     return it == menus_.end() ? nullptr : it->second;
 }
 
-void MenuView::addChildren(const Form& form, const std::string& parent, QWidget* into) {
-    for (Control* c : form.children(parent)) {
+void MenuView::addEntry(QWidget* into, QAction* action, bool later) {
+    if (later)
+        unfilled_[into].append(action);
+    else
+        into->addAction(action);
+}
+
+void MenuView::fillOnOpen(QMenu* menu) {
+    auto it = unfilled_.find(menu);
+    if (it == unfilled_.end()) return;
+    const QList<QAction*> entries = std::move(it->second);
+    unfilled_.erase(it);
+    menu->addActions(entries);
+}
+
+void MenuView::addChildren(const Form& form, const std::string& parent, QWidget* into, bool mayWait) {
+    const std::vector<Control*> children = form.children(parent);
+    const bool later = mayWait && children.size() > kFilledWhenOpened;
+    for (Control* c : children) {
         if (!isMenuKind(c->kind)) continue;
         const std::string name = c->name;
         if (isSeparator(*c)) {
             auto* sep = new QAction(into);
             sep->setSeparator(true);
-            addEntry(into, sep);
+            addEntry(into, sep, later);
             actions_[name] = sep;
             entries_.push_back({c, sep});
         } else if (c->kind == ControlKind::Menu || parents_.count(name)) {
             auto* sub = new QMenu(into);
-            addEntry(into, sub->menuAction());
+            addEntry(into, sub->menuAction(), later);
             menus_[name] = sub;
             actions_[name] = sub->menuAction();
             entries_.push_back({c, sub->menuAction(), sub});
+            QObject::connect(sub, &QMenu::aboutToShow, sub, [this, sub] { fillOnOpen(sub); });
             QObject::connect(sub, &QMenu::aboutToShow, sub, [this, name] { run(onOpen_, name); });
-            addChildren(form, name, sub);
+            addChildren(form, name, sub, true);
         } else {
             auto* item = new QAction(into);
-            addEntry(into, item);
+            addEntry(into, item, later);
             actions_[name] = item;
             entries_.push_back({c, item});
             QObject::connect(item, &QAction::triggered, item, [this, name] { run(onClick_, name); });
@@ -126,10 +145,15 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     actions_.clear();
     menus_.clear();
     entries_.clear();
+    unfilled_.clear();
     // Asking the form for each item's children would pass over every control per item.
     parents_.clear();
-    for (const auto& c : form.controls())
+    std::size_t menuControls = 0;
+    for (const auto& c : form.controls()) {
         if (!c->parent.empty()) parents_.insert(c->parent);
+        if (isMenuKind(c->kind)) ++menuControls;
+    }
+    entries_.reserve(menuControls);
     for (const auto& c : form.controls()) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
         if (c->name == "MainMenu") { // the framework's name for a form's menu bar, in every form
@@ -141,13 +165,14 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
             bar_->setFont(font);
             bar_->setStyleSheet(
                 QStringLiteral("QMenuBar { spacing: 1px; } QMenuBar::item { padding: 3px 5px; }"));
-            addChildren(form, c->name, bar_);
+            addChildren(form, c->name, bar_, false);
             // A child made after its window was shown stays hidden until shown itself.
             if (window && window->isVisible()) bar_->show();
         } else {
             popups_.push_back(std::make_unique<QMenu>());
             menus_[c->name] = popups_.back().get();
-            addChildren(form, c->name, popups_.back().get());
+            // The tray hands a pop-up's entries on as they stand: it is filled at once.
+            addChildren(form, c->name, popups_.back().get(), false);
         }
     }
 }

@@ -50,7 +50,10 @@ class MenuView {
 
     bool shapeChanged(const Form& form);
     void rebuild(const Form& form, QWidget* window);
-    void addChildren(const Form& form, const std::string& parent, QWidget* into);
+    // mayWait: `into` is a submenu, which may be filled only when it opens.
+    void addChildren(const Form& form, const std::string& parent, QWidget* into, bool mayWait);
+    void addEntry(QWidget* into, QAction* action, bool later);
+    void fillOnOpen(QMenu* menu);
     static void write(Entry& entry);
     // Runs a user's choice; menus retired meanwhile are freed once no choice is running.
     void run(const Notify& notify, const std::string& name);
@@ -68,7 +71,8 @@ class MenuView {
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
-    std::set<std::string> parents_; // controls with children, found in one pass per rebuild
+    std::set<std::string> parents_;                // controls with children, found in one pass per rebuild
+    std::map<QWidget*, QList<QAction*>> unfilled_; // long submenus' entries, made but not yet added
 };
 
 } // namespace kelvaro

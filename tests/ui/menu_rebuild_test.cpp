@@ -44,11 +44,11 @@ struct MenuRebuild : ::testing::Test {
     std::unique_ptr<Application> app;
     std::unique_ptr<ProgramView> view;
 
-    void start() {
+    void start(const QByteArray& cities = "Paris\x07"
+                                          "1\x07"
+                                          "1\x07\r\n") {
         uiApp();
-        writeFile(dir.filePath(QStringLiteral("Cities.txt")), "Paris\x07"
-                                                              "1\x07"
-                                                              "1\x07\r\n");
+        writeFile(dir.filePath(QStringLiteral("Cities.txt")), cities);
         app = createProgram(fakes.platform(dir.filePath(QStringLiteral("handover.ini")).toStdString()),
                             LocaleInfo::enUS(), dir.path().toStdString(), {"kelvaro"});
         view = std::make_unique<ProgramView>(*app);
@@ -108,6 +108,32 @@ TEST_F(MenuRebuild, TheMenuBarStaysAfterTheNotebookClosesWithOk) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(std::string(app->ctl("CityItem1").caption).substr(0, 4), "Oslo"); // sorted first
     EXPECT_EQ(shownMenuBars(*view), 1);
+}
+
+// A menu of thousands of cities is filled when it opens, not when the window is built; its
+// entries can be found, and chosen, before that.
+TEST_F(MenuRebuild, ALongCityMenuIsFilledInOrderWhenItOpens) {
+    QByteArray cities;
+    for (int i = 1; i <= 1000; ++i)
+        cities += "City " + QByteArray::number(i) + "\x07" + QByteArray::number(i % 12) + "\x07" +
+                  (i == 1 ? "1" : "0") + "\x07\r\n";
+    start(cities);
+    QMenu* menu = view->menu("Cities1");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(view->action("CityItem1000"), nullptr);
+    EXPECT_TRUE(menu->actions().isEmpty());
+    emit menu->aboutToShow();
+    const QList<QAction*> entries = menu->actions();
+    ASSERT_GT(entries.size(), 1000);
+    EXPECT_EQ(entries.front(), view->action("CityItem1"));
+    EXPECT_EQ(entries[999], view->action("CityItem1000"));
+    EXPECT_EQ(entries.back(), view->action("CitySeparator10"));
+    emit menu->aboutToShow(); // a second opening adds nothing
+    EXPECT_EQ(menu->actions().size(), entries.size());
+    view->action("CityItem1000")->trigger();
+    view->refresh();
+    EXPECT_TRUE(view->action("CityItem1000")->isChecked());
+    EXPECT_FALSE(view->action("CityItem1")->isChecked());
 }
 
 } // namespace
