@@ -1,6 +1,7 @@
 #include "ui/screen_reader_names.h"
 
 #include "moon/moon_widget.h"
+#include "night/night_screen_view.h"
 #include "ui/about_box_widgets.h"
 #include "ui/control_widgets.h"
 #include "ui/flame_widget.h"
@@ -59,6 +60,8 @@ QAccessibleInterface* selfPaintedRole(const QString& key, QObject* object) {
         return new QAccessibleWidget(w, QAccessible::Graphic);
     if (dynamic_cast<FlameWidget*>(w)) return new QAccessibleWidget(w, QAccessible::Animation);
     if (dynamic_cast<TriangleShape*>(w)) return new QAccessibleWidget(w, QAccessible::Separator);
+    // It paints its texts on a window of its own: a window, which a reader names as it opens.
+    if (dynamic_cast<NightScreenView*>(w)) return new QAccessibleWidget(w, QAccessible::Window);
     return nullptr;
 }
 
