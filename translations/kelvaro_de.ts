@@ -188,6 +188,10 @@ Sind Sie sicher?</translation>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, zu %2 % beleuchtet</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -668,6 +672,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Webradio/-TV-Namen</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Wie der Desktop</translation>
     </message>
@@ -690,6 +698,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>Aus „Weckzeit berechnen“</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -801,6 +813,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Letztes Viertel</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -949,6 +965,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>Must be on the Web To Set Time to the Atomic Clock!</source>
         <translation>Zum Stellen nach der Atomuhr muss eine Internetverbindung bestehen!</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
     </message>
     <message>
         <source>no</source>
@@ -1673,6 +1693,14 @@ Essen
 Fahren</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Warnen, wenn der Akku unter 5% ist</translation>
     </message>
@@ -1683,6 +1711,14 @@ Fahren</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>WARNUNG: AKKU FAST LEER</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Mond</translation>
     </message>
     <message>
         <source>We </source>

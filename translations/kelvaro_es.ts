@@ -188,6 +188,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, iluminada al %2 %</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -668,6 +672,10 @@ próximo aviso: %5</translation>
         <translation>Nombres de radio/TV web</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Como el escritorio</translation>
     </message>
@@ -690,6 +698,10 @@ próximo aviso: %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>De «Calcular la hora de alarma»</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -801,6 +813,10 @@ próximo aviso: %5</translation>
     <message>
         <source>Language</source>
         <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -949,6 +965,10 @@ próximo aviso: %5</translation>
     <message>
         <source>Must be on the Web To Set Time to the Atomic Clock!</source>
         <translation>¡Hay que estar conectado para ajustar la hora al reloj atómico!</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
     </message>
     <message>
         <source>no</source>
@@ -1673,6 +1693,14 @@ Comer
 Ir</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Avisar si la batería baja del 5%</translation>
     </message>
@@ -1683,6 +1711,14 @@ Ir</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>AVISO: BATERÍA BAJA</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
     </message>
     <message>
         <source>We </source>

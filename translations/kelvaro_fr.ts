@@ -188,6 +188,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, éclairée à %2 %</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -668,6 +672,10 @@ prochaine sonnerie : %5</translation>
         <translation>Noms des radios/TV web</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Comme le bureau</translation>
     </message>
@@ -690,6 +698,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>D&apos;après « Calculer l&apos;heure d&apos;alarme »</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -801,6 +813,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -949,6 +965,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>Must be on the Web To Set Time to the Atomic Clock!</source>
         <translation>Il faut être en ligne pour régler l&apos;heure sur l&apos;horloge atomique !</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
     </message>
     <message>
         <source>no</source>
@@ -1673,6 +1693,14 @@ Repas
 Trajet</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Avertir si la batterie passe sous 5%</translation>
     </message>
@@ -1683,6 +1711,14 @@ Trajet</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>ATTENTION BATTERIE FAIBLE</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibbeuse croissante</translation>
     </message>
     <message>
         <source>We </source>

@@ -189,6 +189,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1、輝面比 %2%</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1。</translation>
     </message>
@@ -669,6 +673,10 @@ next ring: %5</source>
         <translation>ウェブラジオ/TV の説明を入力</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>上弦の月</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>デスクトップに従う</translation>
     </message>
@@ -691,6 +699,10 @@ next ring: %5</source>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>「アラーム時刻の計算」から</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>満月</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -801,6 +813,10 @@ next ring: %5</source>
     <message>
         <source>Language</source>
         <translation>言語</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>下弦の月</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -949,6 +965,10 @@ next ring: %5</source>
     <message>
         <source>Must be on the Web To Set Time to the Atomic Clock!</source>
         <translation>原子時計で時刻を合わせるにはウェブへの接続が必要です!</translation>
+    </message>
+    <message>
+        <source>New moon</source>
+        <translation>新月</translation>
     </message>
     <message>
         <source>no</source>
@@ -1673,6 +1693,14 @@ Drive</source>
 移動</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>有明月</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>寝待月</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>バッテリー残量 5% 未満で警告</translation>
     </message>
@@ -1683,6 +1711,14 @@ Drive</source>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>警告: バッテリー残量低下</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>三日月</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>十三夜月</translation>
     </message>
     <message>
         <source>We </source>
