@@ -394,6 +394,10 @@ Sind Sie sicher?</translation>
         <translation>Alarm um %1</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>Wecker für Reisende</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>Weckstunde</translation>
     </message>
@@ -426,8 +430,16 @@ Sind Sie sicher?</translation>
         <translation>Kein Alarm für morgen an!</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>Alarm aus</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>Alarm aus</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>Alarm an</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -490,12 +502,20 @@ Sind Sie sicher?</translation>
         <translation>an der Uhr gefragt</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>Fragt nach, bevor die Nacht endet</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>Atomuhr 12-Std.-Zeit</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>Atomuhr 24-Std.-Zeit</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>Die automatische Zeitsynchronisierung ist eingeschaltet.</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -590,6 +610,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Wird beendet. Auf Wiedersehen!</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>Mitwirkende</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>Aktuelle Stadt und Zeitzone</translation>
     </message>
@@ -676,6 +700,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Erstes Viertel</translation>
     </message>
     <message>
+        <source>Flames</source>
+        <translation>Flammen</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Wie der Desktop</translation>
     </message>
@@ -756,6 +784,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Endlos</translation>
     </message>
     <message>
+        <source>Interactive authentication required.</source>
+        <translation>Interaktive Authentifizierung erforderlich.</translation>
+    </message>
+    <message>
         <source>It is now %1, Time to %2!</source>
         <translation>Es ist jetzt %1, Zeit für: %2!</translation>
     </message>
@@ -811,6 +843,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Kelvaro-Einstellungen gesichert.</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>Wecktimer des Kernels</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
@@ -829,6 +865,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>Leave the House </source>
         <translation>Das Haus verlassen </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>leuchtet</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -947,6 +987,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Montag</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>Mondphase</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>Mondbild:</translation>
     </message>
@@ -971,6 +1015,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Neumond</translation>
     </message>
     <message>
+        <source>Night screen</source>
+        <translation>Nachtbildschirm</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>nein</translation>
     </message>
@@ -981,6 +1029,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>Für die nächsten Tage ist kein Alarm gestellt: schalten Sie den Alarm und seine Tage ein.</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>Es ist kein Uhrzeitdienst verfügbar.</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1029,6 +1081,10 @@ gilt.</translation>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>Keine gültige Tondatei, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>leuchtet nicht</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1089,6 +1145,10 @@ gilt.</translation>
     <message>
         <source>Pass Customs</source>
         <translation>Durch den Zoll</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1197,6 +1257,10 @@ gilt.</translation>
     <message>
         <source>Set Time</source>
         <translation>Zeit stellen</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>Stellt das Wecken des Computers für den nächsten Alarm</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1363,6 +1427,10 @@ gilt.</translation>
         <translation>System-Ding</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>Systemtimer</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>Alarmton testen</translation>
     </message>
@@ -1391,6 +1459,10 @@ gilt.</translation>
         <translation>Der Alarm um %1 wurde verpasst und bleibt stumm: er ist mehr als %2 Minuten zu spät.</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>Der Alarm ist eingeschaltet</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>Der Alarm wird NICHT klingeln.</translation>
     </message>
@@ -1417,6 +1489,10 @@ gilt.</translation>
     <message>
         <source>the chosen sound</source>
         <translation>der gewählte Ton</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>Der Uhrzeitdienst hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1671,6 +1747,10 @@ gilt.</translation>
     <message>
         <source>Volume Test = Green</source>
         <translation>Lautstärketest = Grün</translation>
+    </message>
+    <message>
+        <source>wake helper</source>
+        <translation>Weckhelfer</translation>
     </message>
     <message>
         <source>Wakes the computer for the alarm (%1)</source>

@@ -395,6 +395,10 @@ Are you sure?</source>
         <translation>%1 のアラーム</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>旅行者のための目覚まし時計</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>アラームの時</translation>
     </message>
@@ -427,8 +431,16 @@ Are you sure?</source>
         <translation>明日のアラームがオンではありません!</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>アラーム オフ</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>アラームオフ</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>アラーム オン</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -491,12 +503,20 @@ Are you sure?</source>
         <translation>時計側で確認中</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>夜が終わる前に確認します</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>原子時計 12 時間制</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>原子時計 24 時間制</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>時刻の自動同期が有効になっています。</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -591,6 +611,10 @@ next ring: %5</source>
         <translation>終了します。さようなら!</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>クレジット</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>現在の都市とタイムゾーン</translation>
     </message>
@@ -677,6 +701,10 @@ next ring: %5</source>
         <translation>上弦の月</translation>
     </message>
     <message>
+        <source>Flames</source>
+        <translation>炎</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>デスクトップに従う</translation>
     </message>
@@ -757,6 +785,10 @@ next ring: %5</source>
         <translation>無限</translation>
     </message>
     <message>
+        <source>Interactive authentication required.</source>
+        <translation>対話的な認証が必要です。</translation>
+    </message>
+    <message>
         <source>It is now %1, Time to %2!</source>
         <translation>現在 %1、%2 の時間です!</translation>
     </message>
@@ -811,6 +843,10 @@ next ring: %5</source>
         <translation>Kelvaro の設定を保存しました。</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>カーネルのアラームタイマー</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>言語</translation>
     </message>
@@ -829,6 +865,10 @@ next ring: %5</source>
     <message>
         <source>Leave the House </source>
         <translation>家を出る </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>点灯</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -947,6 +987,10 @@ next ring: %5</source>
         <translation>月曜日</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>月の満ち欠け</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>月の画像:</translation>
     </message>
@@ -971,6 +1015,10 @@ next ring: %5</source>
         <translation>新月</translation>
     </message>
     <message>
+        <source>Night screen</source>
+        <translation>夜間画面</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>いいえ</translation>
     </message>
@@ -981,6 +1029,10 @@ next ring: %5</source>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>この先の日にアラームが設定されていません: アラームと曜日をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>利用できる時刻サービスがありません。</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1029,6 +1081,10 @@ is used.</source>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>有効なサウンドファイルではありません。再試行してください!</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>消灯</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1089,6 +1145,10 @@ is used.</source>
     <message>
         <source>Pass Customs</source>
         <translation>税関を通る</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>許可されていません。</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1197,6 +1257,10 @@ is used.</source>
     <message>
         <source>Set Time</source>
         <translation>時刻を設定</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>次のアラームのためにコンピューターの起動を設定します</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1363,6 +1427,10 @@ is used.</source>
         <translation>システムのチャイム</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>システムタイマー</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>アラーム音をテスト</translation>
     </message>
@@ -1391,6 +1459,10 @@ is used.</source>
         <translation>%1 のアラームは見逃され、鳴りません: %2 分以上遅れています。</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>アラームがオンです</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>アラームは鳴りません。</translation>
     </message>
@@ -1417,6 +1489,10 @@ is used.</source>
     <message>
         <source>the chosen sound</source>
         <translation>選んだ音</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>時刻サービスが時間内に応答しませんでした。</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1671,6 +1747,10 @@ is used.</source>
     <message>
         <source>Volume Test = Green</source>
         <translation>音量テスト = 緑</translation>
+    </message>
+    <message>
+        <source>wake helper</source>
+        <translation>起動ヘルパー</translation>
     </message>
     <message>
         <source>Wakes the computer for the alarm (%1)</source>
