@@ -188,6 +188,10 @@ Sind Sie sicher?</translation>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, zu %2 % beleuchtet</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -390,6 +394,10 @@ Sind Sie sicher?</translation>
         <translation>Alarm um %1</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>Wecker für Reisende</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>Weckstunde</translation>
     </message>
@@ -422,8 +430,16 @@ Sind Sie sicher?</translation>
         <translation>Kein Alarm für morgen an!</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>Alarm aus</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>Alarm aus</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>Alarm an</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -486,12 +502,20 @@ Sind Sie sicher?</translation>
         <translation>an der Uhr gefragt</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>Fragt nach, bevor die Nacht endet</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>Atomuhr 12-Std.-Zeit</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>Atomuhr 24-Std.-Zeit</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>Die automatische Zeitsynchronisierung ist eingeschaltet.</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -586,6 +610,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Wird beendet. Auf Wiedersehen!</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>Mitwirkende</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>Aktuelle Stadt und Zeitzone</translation>
     </message>
@@ -668,6 +696,14 @@ Nächstes Klingeln: %5</translation>
         <translation>Webradio/-TV-Namen</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Erstes Viertel</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Flammen</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Wie der Desktop</translation>
     </message>
@@ -690,6 +726,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>Aus „Weckzeit berechnen“</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Vollmond</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -742,6 +782,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>Infinate</source>
         <translation>Endlos</translation>
+    </message>
+    <message>
+        <source>Interactive authentication required.</source>
+        <translation>Interaktive Authentifizierung erforderlich.</translation>
     </message>
     <message>
         <source>It is now %1, Time to %2!</source>
@@ -799,8 +843,16 @@ Nächstes Klingeln: %5</translation>
         <translation>Kelvaro-Einstellungen gesichert.</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>Wecktimer des Kernels</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Letztes Viertel</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -813,6 +865,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>Leave the House </source>
         <translation>Das Haus verlassen </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>leuchtet</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -931,6 +987,10 @@ Nächstes Klingeln: %5</translation>
         <translation>Montag</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>Mondphase</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>Mondbild:</translation>
     </message>
@@ -951,6 +1011,14 @@ Nächstes Klingeln: %5</translation>
         <translation>Zum Stellen nach der Atomuhr muss eine Internetverbindung bestehen!</translation>
     </message>
     <message>
+        <source>New moon</source>
+        <translation>Neumond</translation>
+    </message>
+    <message>
+        <source>Night screen</source>
+        <translation>Nachtbildschirm</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>nein</translation>
     </message>
@@ -961,6 +1029,10 @@ Nächstes Klingeln: %5</translation>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>Für die nächsten Tage ist kein Alarm gestellt: schalten Sie den Alarm und seine Tage ein.</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>Es ist kein Uhrzeitdienst verfügbar.</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1009,6 +1081,10 @@ gilt.</translation>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>Keine gültige Tondatei, bitte erneut versuchen!</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>leuchtet nicht</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1069,6 +1145,10 @@ gilt.</translation>
     <message>
         <source>Pass Customs</source>
         <translation>Durch den Zoll</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1177,6 +1257,10 @@ gilt.</translation>
     <message>
         <source>Set Time</source>
         <translation>Zeit stellen</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>Stellt das Wecken des Computers für den nächsten Alarm</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1343,6 +1427,10 @@ gilt.</translation>
         <translation>System-Ding</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>Systemtimer</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>Alarmton testen</translation>
     </message>
@@ -1371,6 +1459,10 @@ gilt.</translation>
         <translation>Der Alarm um %1 wurde verpasst und bleibt stumm: er ist mehr als %2 Minuten zu spät.</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>Der Alarm ist eingeschaltet</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>Der Alarm wird NICHT klingeln.</translation>
     </message>
@@ -1397,6 +1489,10 @@ gilt.</translation>
     <message>
         <source>the chosen sound</source>
         <translation>der gewählte Ton</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>Der Uhrzeitdienst hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1653,6 +1749,10 @@ gilt.</translation>
         <translation>Lautstärketest = Grün</translation>
     </message>
     <message>
+        <source>wake helper</source>
+        <translation>Weckhelfer</translation>
+    </message>
+    <message>
         <source>Wakes the computer for the alarm (%1)</source>
         <translation>Weckt den Computer für den Alarm (%1)</translation>
     </message>
@@ -1673,6 +1773,14 @@ Essen
 Fahren</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Abnehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Abnehmender Mond</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Warnen, wenn der Akku unter 5% ist</translation>
     </message>
@@ -1683,6 +1791,14 @@ Fahren</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>WARNUNG: AKKU FAST LEER</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Zunehmende Sichel</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Zunehmender Mond</translation>
     </message>
     <message>
         <source>We </source>

@@ -188,6 +188,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, iluminada al %2 %</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -390,6 +394,10 @@ Are you sure?</source>
         <translation>Alarma a las %1</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>Despertador para viajeros</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>Hora de la alarma</translation>
     </message>
@@ -422,8 +430,16 @@ Are you sure?</source>
         <translation>¡No hay alarma activada para mañana!</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>Alarma desactivada</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>alarma desactivada</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>Alarma activada</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -486,12 +502,20 @@ Are you sure?</source>
         <translation>preguntado en el reloj</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>Pregunta antes de que termine la noche</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>Reloj atómico 12 h</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>Reloj atómico 24 h</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>La sincronización automática de la hora está activada.</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -586,6 +610,10 @@ próximo aviso: %5</translation>
         <translation>Cerrando. ¡Adiós!</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>Ciudad y zona horaria actuales</translation>
     </message>
@@ -668,6 +696,14 @@ próximo aviso: %5</translation>
         <translation>Nombres de radio/TV web</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Cuarto creciente</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Llamas</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Como el escritorio</translation>
     </message>
@@ -690,6 +726,10 @@ próximo aviso: %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>De «Calcular la hora de alarma»</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Luna llena</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -742,6 +782,10 @@ próximo aviso: %5</translation>
     <message>
         <source>Infinate</source>
         <translation>Infinito</translation>
+    </message>
+    <message>
+        <source>Interactive authentication required.</source>
+        <translation>Se requiere autenticación interactiva.</translation>
     </message>
     <message>
         <source>It is now %1, Time to %2!</source>
@@ -799,8 +843,16 @@ próximo aviso: %5</translation>
         <translation>Ajustes de Kelvaro guardados.</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>temporizador de alarma del núcleo</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Cuarto menguante</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -813,6 +865,10 @@ próximo aviso: %5</translation>
     <message>
         <source>Leave the House </source>
         <translation>Salir de casa </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>encendido</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -931,6 +987,10 @@ próximo aviso: %5</translation>
         <translation>Lunes</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>Fase lunar</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>Imagen de la Luna:</translation>
     </message>
@@ -951,6 +1011,14 @@ próximo aviso: %5</translation>
         <translation>¡Hay que estar conectado para ajustar la hora al reloj atómico!</translation>
     </message>
     <message>
+        <source>New moon</source>
+        <translation>Luna nueva</translation>
+    </message>
+    <message>
+        <source>Night screen</source>
+        <translation>Pantalla nocturna</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>no</translation>
     </message>
@@ -961,6 +1029,10 @@ próximo aviso: %5</translation>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>No hay alarma para los próximos días: active la alarma y sus días.</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>No hay ningún servicio de reloj disponible.</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1009,6 +1081,10 @@ escrita.</translation>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>Archivo de sonido no válido, ¡inténtelo de nuevo!</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>apagado</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1069,6 +1145,10 @@ escrita.</translation>
     <message>
         <source>Pass Customs</source>
         <translation>Pasar la aduana</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permiso denegado.</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1177,6 +1257,10 @@ escrita.</translation>
     <message>
         <source>Set Time</source>
         <translation>Ajustar hora</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>Programa el despertar del equipo para la próxima alarma</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1343,6 +1427,10 @@ escrita.</translation>
         <translation>Ding del sistema</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>temporizador del sistema</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>Probar el sonido de la alarma</translation>
     </message>
@@ -1371,6 +1459,10 @@ escrita.</translation>
         <translation>La alarma de las %1 se perdió y queda en silencio: lleva más de %2 minutos de retraso.</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>La alarma está activada</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>La alarma NO sonará.</translation>
     </message>
@@ -1397,6 +1489,10 @@ escrita.</translation>
     <message>
         <source>the chosen sound</source>
         <translation>el sonido elegido</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>El servicio de reloj no respondió a tiempo.</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1653,6 +1749,10 @@ escrita.</translation>
         <translation>Prueba de volumen = verde</translation>
     </message>
     <message>
+        <source>wake helper</source>
+        <translation>asistente de activación</translation>
+    </message>
+    <message>
         <source>Wakes the computer for the alarm (%1)</source>
         <translation>Despierta el equipo para la alarma (%1)</translation>
     </message>
@@ -1673,6 +1773,14 @@ Comer
 Ir</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Luna menguante</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibosa menguante</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Avisar si la batería baja del 5%</translation>
     </message>
@@ -1683,6 +1791,14 @@ Ir</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>AVISO: BATERÍA BAJA</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Luna creciente</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibosa creciente</translation>
     </message>
     <message>
         <source>We </source>

@@ -188,6 +188,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1, éclairée à %2 %</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
@@ -390,6 +394,10 @@ Are you sure?</source>
         <translation>Alarme à %1</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>Réveil pour les voyageurs</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>Heure de l&apos;alarme</translation>
     </message>
@@ -422,8 +430,16 @@ Are you sure?</source>
         <translation>Aucune alarme activée pour demain !</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>Alarme désactivée</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>alarme désactivée</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>Alarme activée</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -486,12 +502,20 @@ Are you sure?</source>
         <translation>demandé à l&apos;horloge</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>Demande avant que la nuit ne finisse</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>Horloge atomique 12 h</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>Horloge atomique 24 h</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>La synchronisation automatique de l&apos;heure est activée.</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -586,6 +610,10 @@ prochaine sonnerie : %5</translation>
         <translation>Fermeture. Au revoir !</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>Ville et fuseau horaire actuels</translation>
     </message>
@@ -668,6 +696,14 @@ prochaine sonnerie : %5</translation>
         <translation>Noms des radios/TV web</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>Premier quartier</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>Flammes</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>Comme le bureau</translation>
     </message>
@@ -690,6 +726,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>D&apos;après « Calculer l&apos;heure d&apos;alarme »</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>Pleine lune</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -742,6 +782,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>Infinate</source>
         <translation>Infini</translation>
+    </message>
+    <message>
+        <source>Interactive authentication required.</source>
+        <translation>Authentification interactive requise.</translation>
     </message>
     <message>
         <source>It is now %1, Time to %2!</source>
@@ -799,8 +843,16 @@ prochaine sonnerie : %5</translation>
         <translation>Réglages Kelvaro sauvegardés.</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>minuterie d&apos;alarme du noyau</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>Dernier quartier</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -813,6 +865,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>Leave the House </source>
         <translation>Quitter la maison </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>allumé</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -931,6 +987,10 @@ prochaine sonnerie : %5</translation>
         <translation>Lundi</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>Phase de la Lune</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>Image de la Lune :</translation>
     </message>
@@ -951,6 +1011,14 @@ prochaine sonnerie : %5</translation>
         <translation>Il faut être en ligne pour régler l&apos;heure sur l&apos;horloge atomique !</translation>
     </message>
     <message>
+        <source>New moon</source>
+        <translation>Nouvelle lune</translation>
+    </message>
+    <message>
+        <source>Night screen</source>
+        <translation>Écran de nuit</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>non</translation>
     </message>
@@ -961,6 +1029,10 @@ prochaine sonnerie : %5</translation>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>Aucune alarme n&apos;est prévue les prochains jours : activez l&apos;alarme et ses jours.</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>Aucun service d&apos;horloge n&apos;est disponible.</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1009,6 +1081,10 @@ s&apos;applique.</translation>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>Fichier son non valide, réessayez !</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>éteint</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1069,6 +1145,10 @@ s&apos;applique.</translation>
     <message>
         <source>Pass Customs</source>
         <translation>Passer la douane</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permission refusée.</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1177,6 +1257,10 @@ s&apos;applique.</translation>
     <message>
         <source>Set Time</source>
         <translation>Régler l&apos;heure</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>Programme le réveil de l&apos;ordinateur pour la prochaine alarme</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1343,6 +1427,10 @@ s&apos;applique.</translation>
         <translation>Ding système</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>minuterie du système</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>Tester le son de l&apos;alarme</translation>
     </message>
@@ -1371,6 +1459,10 @@ s&apos;applique.</translation>
         <translation>L&apos;alarme prévue à %1 a été manquée et reste muette : elle a plus de %2 minutes de retard.</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>L&apos;alarme est activée</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>L&apos;alarme ne sonnera PAS.</translation>
     </message>
@@ -1397,6 +1489,10 @@ s&apos;applique.</translation>
     <message>
         <source>the chosen sound</source>
         <translation>le son choisi</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>Le service d&apos;horloge n&apos;a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1653,6 +1749,10 @@ s&apos;applique.</translation>
         <translation>Test du volume = vert</translation>
     </message>
     <message>
+        <source>wake helper</source>
+        <translation>assistant de réveil</translation>
+    </message>
+    <message>
         <source>Wakes the computer for the alarm (%1)</source>
         <translation>Réveille l&apos;ordinateur pour l&apos;alarme (%1)</translation>
     </message>
@@ -1673,6 +1773,14 @@ Repas
 Trajet</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>Dernier croissant</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>Gibbeuse décroissante</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>Avertir si la batterie passe sous 5%</translation>
     </message>
@@ -1683,6 +1791,14 @@ Trajet</translation>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>ATTENTION BATTERIE FAIBLE</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>Premier croissant</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>Gibbeuse croissante</translation>
     </message>
     <message>
         <source>We </source>

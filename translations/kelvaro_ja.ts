@@ -189,6 +189,10 @@ Are you sure?</source>
         <translation>%1%2%3%4%5%6%7</translation>
     </message>
     <message>
+        <source>%1, %2% lit</source>
+        <translation>%1、輝面比 %2%</translation>
+    </message>
+    <message>
         <source>%1.</source>
         <translation>%1。</translation>
     </message>
@@ -391,6 +395,10 @@ Are you sure?</source>
         <translation>%1 のアラーム</translation>
     </message>
     <message>
+        <source>Alarm clock for travellers</source>
+        <translation>旅行者のための目覚まし時計</translation>
+    </message>
+    <message>
         <source>Alarm Hour</source>
         <translation>アラームの時</translation>
     </message>
@@ -423,8 +431,16 @@ Are you sure?</source>
         <translation>明日のアラームがオンではありません!</translation>
     </message>
     <message>
+        <source>Alarm off</source>
+        <translation>アラーム オフ</translation>
+    </message>
+    <message>
         <source>alarm off</source>
         <translation>アラームオフ</translation>
+    </message>
+    <message>
+        <source>Alarm on</source>
+        <translation>アラーム オン</translation>
     </message>
     <message>
         <source>alarm on</source>
@@ -487,12 +503,20 @@ Are you sure?</source>
         <translation>時計側で確認中</translation>
     </message>
     <message>
+        <source>Asking before the night ends</source>
+        <translation>夜が終わる前に確認します</translation>
+    </message>
+    <message>
         <source>Atomic Clock 12hr Time</source>
         <translation>原子時計 12 時間制</translation>
     </message>
     <message>
         <source>Atomic Clock 24hr Time</source>
         <translation>原子時計 24 時間制</translation>
+    </message>
+    <message>
+        <source>Automatic time synchronization is enabled.</source>
+        <translation>時刻の自動同期が有効になっています。</translation>
     </message>
     <message>
         <source>Automatically Runs when Windows Starts</source>
@@ -587,6 +611,10 @@ next ring: %5</source>
         <translation>終了します。さようなら!</translation>
     </message>
     <message>
+        <source>Credits</source>
+        <translation>クレジット</translation>
+    </message>
+    <message>
         <source>Current City and Time Zone</source>
         <translation>現在の都市とタイムゾーン</translation>
     </message>
@@ -669,6 +697,14 @@ next ring: %5</source>
         <translation>ウェブラジオ/TV の説明を入力</translation>
     </message>
     <message>
+        <source>First quarter</source>
+        <translation>上弦の月</translation>
+    </message>
+    <message>
+        <source>Flames</source>
+        <translation>炎</translation>
+    </message>
+    <message>
         <source>Follow the desktop</source>
         <translation>デスクトップに従う</translation>
     </message>
@@ -691,6 +727,10 @@ next ring: %5</source>
     <message>
         <source>From Calculate Alarm Time</source>
         <translation>「アラーム時刻の計算」から</translation>
+    </message>
+    <message>
+        <source>Full moon</source>
+        <translation>満月</translation>
     </message>
     <message>
         <source>Get Airline Tickets</source>
@@ -743,6 +783,10 @@ next ring: %5</source>
     <message>
         <source>Infinate</source>
         <translation>無限</translation>
+    </message>
+    <message>
+        <source>Interactive authentication required.</source>
+        <translation>対話的な認証が必要です。</translation>
     </message>
     <message>
         <source>It is now %1, Time to %2!</source>
@@ -799,8 +843,16 @@ next ring: %5</source>
         <translation>Kelvaro の設定を保存しました。</translation>
     </message>
     <message>
+        <source>kernel alarm timer</source>
+        <translation>カーネルのアラームタイマー</translation>
+    </message>
+    <message>
         <source>Language</source>
         <translation>言語</translation>
+    </message>
+    <message>
+        <source>Last quarter</source>
+        <translation>下弦の月</translation>
     </message>
     <message>
         <source>Last Time Synch</source>
@@ -813,6 +865,10 @@ next ring: %5</source>
     <message>
         <source>Leave the House </source>
         <translation>家を出る </translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>点灯</translation>
     </message>
     <message>
         <source>Local Time:</source>
@@ -931,6 +987,10 @@ next ring: %5</source>
         <translation>月曜日</translation>
     </message>
     <message>
+        <source>Moon phase</source>
+        <translation>月の満ち欠け</translation>
+    </message>
+    <message>
         <source>Moon picture:</source>
         <translation>月の画像:</translation>
     </message>
@@ -951,6 +1011,14 @@ next ring: %5</source>
         <translation>原子時計で時刻を合わせるにはウェブへの接続が必要です!</translation>
     </message>
     <message>
+        <source>New moon</source>
+        <translation>新月</translation>
+    </message>
+    <message>
+        <source>Night screen</source>
+        <translation>夜間画面</translation>
+    </message>
+    <message>
         <source>no</source>
         <translation>いいえ</translation>
     </message>
@@ -961,6 +1029,10 @@ next ring: %5</source>
     <message>
         <source>No alarm is set for the next days: switch the alarm and its days on.</source>
         <translation>この先の日にアラームが設定されていません: アラームと曜日をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>No clock service is available.</source>
+        <translation>利用できる時刻サービスがありません。</translation>
     </message>
     <message>
         <source>no running Kelvaro Clock to ask</source>
@@ -1009,6 +1081,10 @@ is used.</source>
     <message>
         <source>Not a valid Sound File, Try Again!</source>
         <translation>有効なサウンドファイルではありません。再試行してください!</translation>
+    </message>
+    <message>
+        <source>not lit</source>
+        <translation>消灯</translation>
     </message>
     <message>
         <source>not running</source>
@@ -1069,6 +1145,10 @@ is used.</source>
     <message>
         <source>Pass Customs</source>
         <translation>税関を通る</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>許可されていません。</translation>
     </message>
     <message>
         <source>Please plug in power before going to sleep.</source>
@@ -1177,6 +1257,10 @@ is used.</source>
     <message>
         <source>Set Time</source>
         <translation>時刻を設定</translation>
+    </message>
+    <message>
+        <source>Sets the wake-up for the next alarm</source>
+        <translation>次のアラームのためにコンピューターの起動を設定します</translation>
     </message>
     <message>
         <source>Setting changed.</source>
@@ -1343,6 +1427,10 @@ is used.</source>
         <translation>システムのチャイム</translation>
     </message>
     <message>
+        <source>system timer</source>
+        <translation>システムタイマー</translation>
+    </message>
+    <message>
         <source>Test Alarm Sound</source>
         <translation>アラーム音をテスト</translation>
     </message>
@@ -1371,6 +1459,10 @@ is used.</source>
         <translation>%1 のアラームは見逃され、鳴りません: %2 分以上遅れています。</translation>
     </message>
     <message>
+        <source>The alarm is on</source>
+        <translation>アラームがオンです</translation>
+    </message>
+    <message>
         <source>The alarm will NOT ring.</source>
         <translation>アラームは鳴りません。</translation>
     </message>
@@ -1397,6 +1489,10 @@ is used.</source>
     <message>
         <source>the chosen sound</source>
         <translation>選んだ音</translation>
+    </message>
+    <message>
+        <source>The clock service did not answer in time.</source>
+        <translation>時刻サービスが時間内に応答しませんでした。</translation>
     </message>
     <message>
         <source>The clock speaks the chosen language from its next start.</source>
@@ -1653,6 +1749,10 @@ is used.</source>
         <translation>音量テスト = 緑</translation>
     </message>
     <message>
+        <source>wake helper</source>
+        <translation>起動ヘルパー</translation>
+    </message>
+    <message>
         <source>Wakes the computer for the alarm (%1)</source>
         <translation>アラームのためにコンピューターを起動します（%1）</translation>
     </message>
@@ -1673,6 +1773,14 @@ Drive</source>
 移動</translation>
     </message>
     <message>
+        <source>Waning crescent</source>
+        <translation>有明月</translation>
+    </message>
+    <message>
+        <source>Waning gibbous</source>
+        <translation>寝待月</translation>
+    </message>
+    <message>
         <source>Warn if Battery is below 5%</source>
         <translation>バッテリー残量 5% 未満で警告</translation>
     </message>
@@ -1683,6 +1791,14 @@ Drive</source>
     <message>
         <source>WARNING LOW BATTERY</source>
         <translation>警告: バッテリー残量低下</translation>
+    </message>
+    <message>
+        <source>Waxing crescent</source>
+        <translation>三日月</translation>
+    </message>
+    <message>
+        <source>Waxing gibbous</source>
+        <translation>十三夜月</translation>
     </message>
     <message>
         <source>We </source>

@@ -33,6 +33,14 @@ double PhaseAngle(const SunPosition& sun, const MoonPosition& moon) {
     return angle;
 }
 
+PhaseName NameOfPhase(double phaseAngle) {
+    // The angle falls from 180 (new) through 90 (first quarter) to 0 (full), then from 360 on
+    // through 270 (last quarter): turned round, it counts the month from the new Moon.
+    const double sinceNew = NormalizedDegrees(180.0 - phaseAngle);
+    const int eighth = static_cast<int>(std::floor((sinceNew + 22.5) / 45.0)) % 8;
+    return static_cast<PhaseName>(eighth);
+}
+
 MoonPhase ComputeMoonPhase(double dateTime) {
     MoonPhase result{};
     result.julianDay = JulianDayFromDateTime(dateTime);

@@ -16,6 +16,20 @@ struct MoonPhase {
     double illuminatedFraction; // 0..1
 };
 
+// The eight phases a calendar names, each the 45 degrees of phase angle around its moment.
+enum class PhaseName {
+    New,
+    WaxingCrescent,
+    FirstQuarter,
+    WaxingGibbous,
+    Full,
+    WaningGibbous,
+    LastQuarter,
+    WaningCrescent
+};
+
+PhaseName NameOfPhase(double phaseAngle);
+
 // dateTime: days since 30 December 1899, taken as Universal Time without a dynamical-time correction.
 MoonPhase ComputeMoonPhase(double dateTime);
 

@@ -52,7 +52,6 @@ QImage ToQImage(const moon::MoonBitmap& bitmap) {
 
 MoonWidget::MoonWidget(QWidget* parent) : QWidget(parent), moon_(LoadMoonPicture) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(QStringLiteral("Moon phase"));
     Refresh();
 }
 

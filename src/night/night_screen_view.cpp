@@ -105,16 +105,20 @@ void NightScreenView::paintEvent(QPaintEvent*) {
     measure();
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    QStringList shown; // what a screen reader reads of the painted texts
     for (const Control* c : labels(nightScreen(app_))) {
         if (!c->visible) continue;
-        shown << QString::fromStdString(c->caption);
         const QRect box(c->left, c->top, c->width, c->height);
         if (c->bgcolor >= 0) p.fillRect(box, colorOf(c->bgcolor)); // the clock paints opaque
         p.setFont(fontOf(*c));
         p.setPen(colorOf(c->color));
         p.drawText(box, Qt::AlignLeft | Qt::AlignTop, translated(c->caption));
     }
+    // What a screen reader reads of the painted texts, top to bottom as the eye does.
+    NightScreen& s = nightScreen(app_);
+    QStringList shown;
+    for (const Control* c : {&s.Label2, &s.LabelATime, &s.LabelStBy, &s.Label1, &s.LabelTime, &s.LabelCity})
+        if (const QString text = translated(c->caption).trimmed(); c->visible && !text.isEmpty())
+            shown << text;
     const QString description = shown.join(QLatin1Char('\n'));
     if (accessibleDescription() != description) setAccessibleDescription(description);
 }

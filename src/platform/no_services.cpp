@@ -1,5 +1,7 @@
 #include "platform/no_services.h"
 
+#include "framework/translatable.h"
+
 #include <ctime>
 #include <stdexcept>
 
@@ -110,7 +112,7 @@ class NoTimeClient : public TimeClient {
 class NoClockSetter : public ClockSetter {
   public:
     bool setUtc(double, bool) override { return false; }
-    std::string refusal() const override { return "No clock service is available."; }
+    std::string refusal() const override { return KV_TR("No clock service is available."); }
     bool ntpSynchronized() override { return false; }
 };
 
@@ -186,11 +188,11 @@ class NoWakeTimer : public WakeTimer {
 const char* wakeMethodName(WakeMethod method) {
     switch (method) {
     case WakeMethod::KernelAlarm:
-        return "kernel alarm timer";
+        return KV_TR("kernel alarm timer");
     case WakeMethod::WakeHelper:
-        return "wake helper";
+        return KV_TR("wake helper");
     case WakeMethod::SystemTimer:
-        return "system timer";
+        return KV_TR("system timer");
     case WakeMethod::None:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "framework/control.h"
+#include "framework/translatable.h"
 #include "platform/linux/translation.h"
 #include "ui/control_sync.h"
 #include "ui/flame_widget.h"
@@ -75,7 +76,7 @@ ScrollText::ScrollText(QWidget* parent) : ShownAnimation(parent, 50) {
 void ScrollText::setLines(const QStringList& lines) {
     if (lines == lines_) return;
     lines_ = lines;
-    setAccessibleName(QStringLiteral("Credits"));
+    setAccessibleName(translated(KV_TR("Credits")));
     setAccessibleDescription(lines.join(QLatin1Char('\n')));
     shownWidth_ = -1;
     update();

@@ -1,5 +1,7 @@
 #include "ui/control_widgets.h"
 
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
 #include "ui/alone_on_form.h"
 #include "ui/screen_reader_names.h"
 #include "ui/server_pixmap_copier.h"
@@ -23,7 +25,7 @@ void LampWidget::setState(bool on, const QColor& onColor, const QColor& offColor
     if (onColor != onColor_ || offColor != offColor_) onLook_ = offLook_ = QPixmap();
     on_ = on;
     // A screen reader hears the state; without one the blinking lamp costs no event.
-    if (QAccessible::isActive()) setAccessibleDescription(on ? QStringLiteral("on") : QStringLiteral("off"));
+    if (QAccessible::isActive()) setAccessibleDescription(translated(on ? KV_TR("lit") : KV_TR("not lit")));
     onColor_ = onColor;
     offColor_ = offColor;
     // A blink with nothing around the lamp changed: its other look is on the server already.

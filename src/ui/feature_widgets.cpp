@@ -5,6 +5,7 @@
 
 #include "moon/moon_widget.h"
 #include "online/banner_browser.h"
+#include "platform/linux/translation.h"
 #include "ui/about_box_widgets.h"
 #include "ui/city_clock_view.h"
 #include "ui/program_view.h"
@@ -112,6 +113,9 @@ void registerFeatureWidgets(ProgramView& view) {
             constexpr double kRedrawAfterDays = 10.0 / 1440.0;
             auto* moon = qobject_cast<MoonWidget*>(widget);
             if (!moon) return;
+            // The phase in words, as the logic put it: what a screen reader says of the picture.
+            if (const QString phase = translated(c.caption); moon->accessibleDescription() != phase)
+                moon->setAccessibleDescription(phase);
             const double shown = moon->moon().Date();
             if (c.value < shown || c.value - shown >= kRedrawAfterDays) moon->setDate(c.value);
         });

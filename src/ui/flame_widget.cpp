@@ -1,5 +1,8 @@
 #include "ui/flame_widget.h"
 
+#include "framework/translatable.h"
+#include "platform/linux/translation.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -30,7 +33,7 @@ FlameWidget::FlameWidget(QWidget* parent)
     : ShownAnimation(parent, 20), heat_(static_cast<std::size_t>(kCols * kRows), 0),
       image_(kCols, kRows, QImage::Format_ARGB32_Premultiplied) {
     image_.fill(Qt::transparent);
-    setAccessibleName(QStringLiteral("Flames"));
+    setAccessibleName(translated(KV_TR("Flames")));
     connect(&timer_, &QTimer::timeout, this, [this] {
         step();
         render();

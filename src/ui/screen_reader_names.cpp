@@ -1,10 +1,12 @@
 #include "ui/screen_reader_names.h"
 
+#include "framework/translatable.h"
 #include "moon/moon_widget.h"
+#include "night/night_screen_view.h"
+#include "platform/linux/translation.h"
 #include "ui/about_box_widgets.h"
 #include "ui/control_widgets.h"
 #include "ui/flame_widget.h"
-#include "ui/qt_convert.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -59,6 +61,8 @@ QAccessibleInterface* selfPaintedRole(const QString& key, QObject* object) {
         return new QAccessibleWidget(w, QAccessible::Graphic);
     if (dynamic_cast<FlameWidget*>(w)) return new QAccessibleWidget(w, QAccessible::Animation);
     if (dynamic_cast<TriangleShape*>(w)) return new QAccessibleWidget(w, QAccessible::Separator);
+    // It paints its texts on a window of its own: a window, which a reader names as it opens.
+    if (dynamic_cast<NightScreenView*>(w)) return new QAccessibleWidget(w, QAccessible::Window);
     return nullptr;
 }
 
@@ -91,17 +95,20 @@ namespace {
 
 // Pictures that carry no hint: what they show.
 QString pictureName(const std::string& control) {
-    static const std::map<std::string, const char*> names = {
-        {"ImageAlarmON", "Alarm on"}, {"ImageAlarmOFF", "Alarm off"}, {"ImagePM", "PM"}};
+    // The afternoon mark says what the language calls the afternoon.
+    if (control == "ImagePM") return languageLocale().pmText();
+    static const std::map<std::string, const char*> names = {{"ImageAlarmON", KV_TR("Alarm on")},
+                                                             {"ImageAlarmOFF", KV_TR("Alarm off")},
+                                                             {"Moon1", KV_TR("Moon phase")}};
     const auto it = names.find(control);
-    return it == names.end() ? QString() : QString::fromUtf8(it->second);
+    return it == names.end() ? QString() : translated(it->second);
 }
 
 } // namespace
 
 void nameForScreenReader(const Control& c, QWidget* w) {
     if (showsOwnCaption(c.kind)) return;
-    QString name = nameFromHint(qs(c.hint));
+    QString name = nameFromHint(translated(c.hint));
     if (name.isEmpty()) name = pictureName(c.name);
     if (!name.isEmpty() && w->accessibleName() != name) w->setAccessibleName(name);
 }

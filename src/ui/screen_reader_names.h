@@ -19,7 +19,8 @@ void nameForScreenReader(const Control& control, QWidget* widget);
 void nameByNeighbours(QWidget* root);
 
 // Roles for the widgets that paint themselves: lamps, pictures and the moon are
-// graphics, the about box's flames an animation, its triangles a decoration.
+// graphics, the about box's flames an animation, its triangles a decoration, the
+// night screen a window.
 // Once, before the first window is shown.
 void installScreenReaderRoles();
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Walks every window of the running clock as a screen reader sees it (AT-SPI) and
 prints each control a screen reader could not tell: focusable or painted by the
-program itself, with no name or no role. Exit 0: all told; 1: some were not;
+program itself, with no name or no role, and a window that paints itself whole
+without a description of what it shows. Exit 0: all told; 1: some were not;
 77: the clock never showed up on the accessibility bus.
-Usage: accessible_tree.py APP_NAME WINDOW_TITLE... [--dump]
+Usage: accessible_tree.py APP_NAME WINDOW_TITLE... [--describes WORDS] [--dump]
+         --describes: each window's description must hold WORDS
        accessible_tree.py APP_NAME --heard WORDS [SECONDS]: waits for an alert that says WORDS."""
 import sys
 import time
@@ -30,7 +32,7 @@ def find_app(name, waited=20.0):
     return None
 
 
-def faults(node, path, dump, by_visibility):
+def faults(node, path, dump, by_visibility, window=False):
     try:
         role, name, states = node.getRole(), node.name or "", node.getState()
     except Exception as error:  # a node gone while we walked: the window changed under us
@@ -43,6 +45,8 @@ def faults(node, path, dump, by_visibility):
     if dump:
         print(f"{here} name={name!r} desc={node.description!r}{' focusable' if focusable else ''}")
     found = []
+    if window and leaf and not (node.description or "").strip():
+        found.append(f"{here}: paints itself whole and tells nothing of what it shows")
     if focusable and role in ANONYMOUS_ROLES:
         found.append(f"{here}: focusable without a role")
     elif (focusable or (leaf and role in SELF_PAINTED_ROLES)) and not name.strip():
@@ -81,16 +85,26 @@ def heard(app, words, seconds):
 def main():
     args = [a for a in sys.argv[1:] if a != "--dump"]
     dump = "--dump" in sys.argv
+    describes = None
+    if "--describes" in args:
+        at = args.index("--describes")
+        describes = args[at + 1]
+        del args[at : at + 2]
     app = find_app(args[0])
     if app is None:
         print(f"skipped: {args[0]} is not on the accessibility bus")
         return 77
     if len(args) >= 3 and args[1] == "--heard":
         return heard(app, args[2], float(args[3]) if len(args) > 3 else 10)
-    # A window built early and never shown may share its title with the one on screen.
+    # A window built early and never shown may share its title with the one on screen, and
+    # the night screen shares it with the main window it covers: the active one is meant.
+    def rank(w):
+        states = w.getState()
+        return (states.contains(pyatspi.STATE_ACTIVE), states.contains(pyatspi.STATE_SHOWING))
+
     windows = {}
     for w in app:
-        if w is not None and (w.name not in windows or w.getState().contains(pyatspi.STATE_SHOWING)):
+        if w is not None and (w.name not in windows or rank(w) > rank(windows[w.name])):
             windows[w.name] = w
     status = 0
     for title in args[1:]:
@@ -100,7 +114,9 @@ def main():
             status = 1
             continue
         # The notebook tells no visibility at all: then every page is walked, hidden or not.
-        found = faults(window, title, dump, window.getState().contains(pyatspi.STATE_SHOWING))
+        found = faults(window, title, dump, window.getState().contains(pyatspi.STATE_SHOWING), window=True)
+        if describes is not None and describes not in (window.description or ""):
+            found.append(f"{title}: its description {window.description!r} does not hold {describes!r}")
         print(("ok" if not found else "not ok") + f" - every control of {title!r} has a name and a role")
         for fault in found:
             print(f"#   {fault}")

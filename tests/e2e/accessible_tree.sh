@@ -2,8 +2,9 @@
 # The real binary as a screen reader sees it: a private session bus with the
 # accessibility bus (at-spi2-core) under Xvfb and openbox, and every window walked
 # with pyatspi (accessible_tree.py): the main window and the city clock, the about
-# box, the settings notebook. Fails on a control with no name or role, and when an
-# alarm due the next minute and its snooze are not told to the screen reader.
+# box, the settings notebook, the night screen. Fails on a control with no name or
+# role, on a window that paints itself and does not say what, and when an alarm due
+# the next minute and its snooze are not told to the screen reader.
 # Skips (exit 77) when a tool is missing or the accessibility bus does not start.
 set -u
 BIN=$1
@@ -29,7 +30,7 @@ export DBUS_SESSION_BUS_ADDRESS
 a11y_bus() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null | grep -q unix; }
 waitfor a11y_bus || { echo "skipped: the accessibility bus did not start"; exit 77; }
 
-# An alarm due next minute (at least 10 seconds ahead): it is announced while the windows are walked.
+# An alarm due next minute (at least 10 seconds ahead), announced after the main window is walked.
 [ "$(date +%S | sed 's/^0//')" -gt 50 ] && sleep 12
 due=$(date -d '+1 minute' +%H:%M)
 mkdir -p "$W/prog"
@@ -45,6 +46,16 @@ walk() { "$PY" "$HERE/accessible_tree.py" "Kelvaro Clock" "$@" ${KELVARO_A11Y_DU
 walk "Kelvaro Clock" "Kelvaro City Clock"; rc=$?
 [ "$rc" -eq 77 ] && exit 77
 [ "$rc" -eq 0 ] || failed=$((failed + 1))
+
+# The alarm, a snooze: each told to the screen reader. Then it is stopped: while an alarm is in
+# progress every key snoozes, and the menus below are opened with keys. The stop minimises.
+"$PY" "$HERE/accessible_tree.py" "Kelvaro Clock" --heard "Alarm sounding" 80 || failed=$((failed + 1))
+"$BIN" --dir "$W/prog" --snooze >/dev/null 2>&1
+"$PY" "$HERE/accessible_tree.py" "Kelvaro Clock" --heard "Snoozing for 5 min" 10 || failed=$((failed + 1))
+"$BIN" --dir "$W/prog" --stop >/dev/null 2>&1
+sleep 1
+xdotool windowmap "$main" windowactivate --sync "$main" 2>/dev/null
+sleep 0.5
 
 if openAbout; then
   sleep 1
@@ -69,14 +80,40 @@ done
 if [ -n "$(shown '^Kelvaro Clock Settings$')" ]; then
   sleep 1
   walk "Kelvaro Clock Settings" || failed=$((failed + 1))
+  xdotool windowactivate --sync "$(shown '^Kelvaro Clock Settings$')" key Escape 2>/dev/null
+  waitfor test -z "$(shown '^Kelvaro Clock Settings$')"
 else
   check "the settings notebook opens" false
 fi
 
-# The alarm, a snooze: each told to the screen reader.
-"$PY" "$HERE/accessible_tree.py" "Kelvaro Clock" --heard "Alarm sounding" 80 || failed=$((failed + 1))
-"$BIN" --dir "$W/prog" --snooze >/dev/null 2>&1
-"$PY" "$HERE/accessible_tree.py" "Kelvaro Clock" --heard "Snoozing for 5 min" 10 || failed=$((failed + 1))
+# The night screen: Alarm > Sleep, then OK to the notes before it (no sound output here). It
+# covers the screen: the one window of that title as wide as the display.
+night() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Kelvaro Clock$' 2>/dev/null); do
+    [ "$(place "$id" | cut -d' ' -f3)" -ge 1024 ] && echo "$id" && return
+  done
+}
+xdotool windowactivate --sync "$main" 2>/dev/null
+xdotool key --window "$main" alt+a
+sleep 0.7
+xdotool key s # the first of two items with S
+sleep 0.3
+xdotool key Return
+for _ in 1 2 3 4 5 6 7 8 9 10; do
+  sleep 1
+  [ -n "$(night)" ] && break
+  xdotool key Return
+done
+if [ -n "$(night)" ]; then
+  sleep 1
+  walk "Kelvaro Clock" --describes "Alarm Time" || failed=$((failed + 1))
+  xdotool key x
+  waitfor test -z "$(night)"
+  check "a key ends the night screen" test -z "$(night)"
+else
+  check "the night screen opens" false
+fi
 kill -TERM "$PROG"
 echo "# $failed windows failed"
 [ "$failed" -eq 0 ]

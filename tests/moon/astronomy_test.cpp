@@ -113,6 +113,29 @@ TEST(PhaseAngle, FullAndNewMoonsOfRealEclipses) {
     EXPECT_NEAR(ComputeMoonPhase(EncodeMoonDateTime(2000, 1, 28, 7, 57)).phaseAngle, 270.0, 0.5);
 }
 
+TEST(PhaseName, NamesEachEighthOfJanuary2000) {
+    const struct {
+        double at;
+        PhaseName name;
+    } days[] = {
+        {EncodeMoonDateTime(2000, 1, 6, 18, 14), PhaseName::New},
+        {EncodeMoonDateTime(2000, 1, 10), PhaseName::WaxingCrescent},
+        {EncodeMoonDateTime(2000, 1, 14, 13, 34), PhaseName::FirstQuarter},
+        {EncodeMoonDateTime(2000, 1, 18), PhaseName::WaxingGibbous},
+        {EncodeMoonDateTime(2000, 1, 21, 4, 44), PhaseName::Full},
+        {EncodeMoonDateTime(2000, 1, 25), PhaseName::WaningGibbous},
+        {EncodeMoonDateTime(2000, 1, 28, 7, 57), PhaseName::LastQuarter},
+        {EncodeMoonDateTime(2000, 2, 2), PhaseName::WaningCrescent},
+    };
+    for (const auto& day : days)
+        EXPECT_EQ(NameOfPhase(ComputeMoonPhase(day.at).phaseAngle), day.name) << day.at;
+    // Either side of full, where the angle wraps from 0 to 360.
+    EXPECT_EQ(NameOfPhase(359.9), PhaseName::Full);
+    EXPECT_EQ(NameOfPhase(22.4), PhaseName::Full);
+    EXPECT_EQ(NameOfPhase(22.6), PhaseName::WaxingGibbous);
+    EXPECT_EQ(NameOfPhase(337.4), PhaseName::WaningGibbous);
+}
+
 TEST(PhaseAngle, StaysInRangeOverMonthsAndCenturies) {
     for (double d = EncodeMoonDateTime(1850, 1, 1); d < EncodeMoonDateTime(2150, 1, 1); d += 11.3) {
         const double angle = ComputeMoonPhase(d).phaseAngle;

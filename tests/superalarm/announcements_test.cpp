@@ -1,5 +1,7 @@
 // What scripts cannot reach: the announcements before the clock has first run,
-// and Now+ with a designator that is not two characters long.
+// what a screen reader is told through the morning, and Now+ with a designator
+// that is not two characters long.
+#include "alarm/announcements.h"
 #include "app/program.h"
 #include "app/windows.h"
 #include "framework/application.h"
@@ -11,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace kelvaro;
 
@@ -52,6 +56,27 @@ TEST_F(Running, UntilTheClockHasRunOnceTheAnnouncementsStopTheSound) {
     stop.enabled = true;
     app->run("RefreshMilestones");
     EXPECT_TRUE(stop.enabled);
+}
+
+// The 06:09 alarm and its four steps at 06:34, 06:54, 07:14 and 07:24, each told once,
+// however often the milestones are worked out again in between.
+TEST_F(Running, AScreenReaderIsToldTheAlarmAndEachStepOnce) {
+    fakes.clock.set(encodeDate(2026, 12, 8) + encodeTime(6, 8, 59));
+    start("[Data]\r\nHour=06\r\nMinute=09\r\nAMPM=AM\r\nMusicSeconds=0\r\n");
+    std::vector<std::pair<Announcement, int>> told;
+    app->feature<Announcements>().listener = [&told](Announcement what, int number) {
+        told.emplace_back(what, number);
+    };
+    for (int minutes = 0; minutes < 80; ++minutes) {
+        tick(60);
+        app->run("RefreshMilestones");
+    }
+    const std::vector<std::pair<Announcement, int>> expected = {{Announcement::AlarmSounding, 0},
+                                                                {Announcement::SuperAlarmStep, 1},
+                                                                {Announcement::SuperAlarmStep, 2},
+                                                                {Announcement::SuperAlarmStep, 3},
+                                                                {Announcement::SuperAlarmStep, 4}};
+    EXPECT_EQ(told, expected);
 }
 
 TEST_F(Running, NowPlusTakesTheWholeDesignatorAfterTheTime) {

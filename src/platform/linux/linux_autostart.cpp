@@ -1,6 +1,8 @@
 #include "platform/linux/linux_autostart.h"
 
+#include "framework/translatable.h"
 #include "platform/linux/linux_paths.h"
+#include "platform/linux/translation.h"
 
 #include <QByteArray>
 #include <QSaveFile>
@@ -66,12 +68,18 @@ std::string autostartEntryText(const std::string& program, const std::vector<std
         exec += ' ';
         exec += desktopExecArgument(argument);
     }
+    constexpr const char* comment = KV_TR("Alarm clock for travellers");
     // Appended, not "..." + exec: GCC 12 flags that with a false -Wrestrict at -O2.
     std::string text = "[Desktop Entry]\n"
                        "Type=Application\n"
                        "Name=Kelvaro Clock\n"
-                       "Comment=Alarm clock for travellers\n"
-                       "Exec=";
+                       "Comment=";
+    text += comment;
+    text += "\n";
+    // The desktop's list of programs started at login shows it in the user's language.
+    if (const std::string language = currentLanguage(); language != "en")
+        text += "Comment[" + language + "]=" + translatedText(comment) + "\n";
+    text += "Exec=";
     text += exec;
     text += "\n"
             "Terminal=false\n"

@@ -1,6 +1,8 @@
 #include "platform/linux/linux_power_inhibitor.h"
 
+#include "framework/translatable.h"
 #include "platform/linux/logind.h"
+#include "platform/linux/translation.h"
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -35,15 +37,15 @@ void LogindInhibitor::hold(Hold& h, bool wanted, const char* what, const char* w
     }
     if (h.fd.isValid() || (h.lastTry.isValid() && h.lastTry.elapsed() < kRetryMs)) return;
     h.lastTry.start();
-    h.fd = logindInhibit(system_, what, why, mode);
+    h.fd = logindInhibit(system_, what, translated(why), mode);
 }
 
 void LogindInhibitor::holdSleep(bool wanted) {
-    hold(sleep_, wanted, "sleep", "The alarm is on", "block");
+    hold(sleep_, wanted, "sleep", KV_TR("The alarm is on"), "block");
 }
 
 void LogindInhibitor::holdShutdown(bool wanted) {
-    hold(shutdown_, wanted, "shutdown", "Asking before the night ends", "delay");
+    hold(shutdown_, wanted, "shutdown", KV_TR("Asking before the night ends"), "delay");
 }
 
 void LogindInhibitor::holdIdle(bool wanted) {
@@ -68,7 +70,8 @@ void LogindInhibitor::holdIdle(bool wanted) {
     }
     QDBusMessage call = QDBusMessage::createMethodCall(kScreenSaver, kScreenSaverPath, kScreenSaver,
                                                        QStringLiteral("Inhibit"));
-    call << kWho << QStringLiteral("Night screen");
+    const QString why = translated(KV_TR("Night screen"));
+    call << kWho << why;
     const QDBusReply<uint> reply = session_.call(call, QDBus::Block, kTimeoutMs);
     if (reply.isValid()) {
         idleCookie_ = reply.value();
@@ -77,8 +80,7 @@ void LogindInhibitor::holdIdle(bool wanted) {
     // GNOME's own and the portal-only desktops: the portal, with the idle flag.
     QDBusMessage portal =
         QDBusMessage::createMethodCall(kPortal, kPortalPath, kPortalInhibit, QStringLiteral("Inhibit"));
-    portal << QString() << kPortalIdleFlag
-           << QVariantMap{{QStringLiteral("reason"), QStringLiteral("Night screen")}};
+    portal << QString() << kPortalIdleFlag << QVariantMap{{QStringLiteral("reason"), why}};
     const QDBusReply<QDBusObjectPath> request = session_.call(portal, QDBus::Block, kTimeoutMs);
     if (request.isValid()) idleRequest_ = request.value().path();
 }

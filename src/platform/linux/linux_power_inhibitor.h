@@ -34,6 +34,7 @@ class LogindInhibitor : public PowerInhibitor {
         QDBusUnixFileDescriptor fd;
         QElapsedTimer lastTry; // a refused hold is asked again a minute later, not every tick
     };
+    // why: the English reason, translated as it goes to logind.
     void hold(Hold& h, bool wanted, const char* what, const char* why, const char* mode);
 
     QDBusConnection system_, session_;

@@ -1,6 +1,8 @@
 #include "platform/linux/linux_wake_timer.h"
 
+#include "framework/translatable.h"
 #include "platform/linux/logind.h"
+#include "platform/linux/translation.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -143,8 +145,8 @@ LinuxWakeTimer::~LinuxWakeTimer() {
 
 void LinuxWakeTimer::takeSleepDelay() {
     if (!logind_ || delay_.isValid()) return;
-    delay_ =
-        logindInhibit(QDBusConnection::systemBus(), "sleep", "Sets the wake-up for the next alarm", "delay");
+    delay_ = logindInhibit(QDBusConnection::systemBus(), "sleep",
+                           translated(KV_TR("Sets the wake-up for the next alarm")), "delay");
 }
 
 void LinuxWakeTimer::prepareForSleep(bool starting) {

@@ -12,8 +12,9 @@ inline const QString kLogin1 = QStringLiteral("org.freedesktop.login1");
 inline const QString kLogin1Path = QStringLiteral("/org/freedesktop/login1");
 inline const QString kLogin1Manager = QStringLiteral("org.freedesktop.login1.Manager");
 
-// what: "sleep", "shutdown", ...; mode: "block" or "delay".
-QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const char* why,
+// what: "sleep", "shutdown", ...; mode: "block" or "delay". `why` is shown to the user (the
+// desktop's log-out dialog, systemd-inhibit --list): a translated text.
+QDBusUnixFileDescriptor logindInhibit(QDBusConnection bus, const char* what, const QString& why,
                                       const char* mode);
 
 } // namespace kelvaro
