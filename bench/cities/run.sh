@@ -16,7 +16,8 @@ awk -v n="$ROWS" 'BEGIN { for (i = 1; i <= n; i++) printf "City %d\a%d\a%d\a\r\n
 export QT_QPA_PLATFORM=offscreen KELVARO_NO_NETWORK=1 DBUS_SESSION_BUS_ADDRESS=disabled: XDG_RUNTIME_DIR=$dir
 start=$(date +%s%N)
 "$BUILD/src/kelvaro" --dir "$dir" 2>/dev/null &
+program=$!
 until "$BUILD/src/kelvaro" --dir "$dir" --status >/dev/null 2>&1; do sleep 0.05; done
 echo "the program with $ROWS cities answers after $((($(date +%s%N) - start) / 1000000)) ms"
-"$BUILD/src/kelvaro" --dir "$dir" --stop >/dev/null 2>&1 || kill %1
+kill "$program"
 wait

@@ -37,9 +37,9 @@ std::uint64_t menuShape(const Form& form) {
     return hash;
 }
 
-// A submenu with more entries than this is filled when it first opens. Adding an entry
-// looks through every entry the menu already holds, so a hundred thousand cities put in one
-// by one kept the window from showing for most of a minute.
+// A submenu with more entries than this gets them when it first opens. Adding an entry looks
+// through every entry the menu already holds, so a hundred thousand cities put in one by one
+// kept the window from showing for seconds; made at once, their actions were most of the rest.
 constexpr std::size_t kFilledWhenOpened = 256;
 
 } // namespace
@@ -77,46 +77,60 @@ void MenuView::freeRetired() {
     retired_.clear();
 }
 
-QAction* MenuView::action(const std::string& name) const {
+QAction* MenuView::action(const std::string& name) {
     auto it = actions_.find(name);
+    if (it == actions_.end() && !unfilled_.empty()) {
+        fillAll(); // asked for an entry of a long menu not yet opened
+        it = actions_.find(name);
+    }
     return it == actions_.end() ? nullptr : it->second;
 }
 
-QMenu* MenuView::menu(const std::string& name) const {
+QMenu* MenuView::menu(const std::string& name) {
     auto it = menus_.find(name);
+    if (it == menus_.end() && !unfilled_.empty()) {
+        fillAll();
+        it = menus_.find(name);
+    }
     return it == menus_.end() ? nullptr : it->second;
-}
-
-void MenuView::addEntry(QWidget* into, QAction* action, bool later) {
-    if (later)
-        unfilled_[into].append(action);
-    else
-        into->addAction(action);
 }
 
 void MenuView::fillOnOpen(QMenu* menu) {
     auto it = unfilled_.find(menu);
-    if (it == unfilled_.end()) return;
-    const QList<QAction*> entries = std::move(it->second);
+    if (it == unfilled_.end() || !form_) return;
+    const std::string name = it->second;
     unfilled_.erase(it);
-    menu->addActions(entries);
+    const std::size_t first = entries_.size();
+    addChildren(*form_, name, menu, false);
+    for (std::size_t i = first; i < entries_.size(); ++i) {
+        entries_[i].remember(*entries_[i].control);
+        write(entries_[i]);
+    }
+}
+
+void MenuView::fillAll() {
+    while (!unfilled_.empty())
+        fillOnOpen(static_cast<QMenu*>(unfilled_.begin()->first));
 }
 
 void MenuView::addChildren(const Form& form, const std::string& parent, QWidget* into, bool mayWait) {
     const std::vector<Control*> children = form.children(parent);
-    const bool later = mayWait && children.size() > kFilledWhenOpened;
+    if (mayWait && children.size() > kFilledWhenOpened) {
+        unfilled_[into] = parent;
+        return;
+    }
     for (Control* c : children) {
         if (!isMenuKind(c->kind)) continue;
         const std::string name = c->name;
         if (isSeparator(*c)) {
             auto* sep = new QAction(into);
             sep->setSeparator(true);
-            addEntry(into, sep, later);
+            into->addAction(sep);
             actions_[name] = sep;
             entries_.push_back({c, sep});
         } else if (c->kind == ControlKind::Menu || parents_.count(name)) {
             auto* sub = new QMenu(into);
-            addEntry(into, sub->menuAction(), later);
+            into->addAction(sub->menuAction());
             menus_[name] = sub;
             actions_[name] = sub->menuAction();
             entries_.push_back({c, sub->menuAction(), sub});
@@ -125,7 +139,7 @@ void MenuView::addChildren(const Form& form, const std::string& parent, QWidget*
             addChildren(form, name, sub, true);
         } else {
             auto* item = new QAction(into);
-            addEntry(into, item, later);
+            into->addAction(item);
             actions_[name] = item;
             entries_.push_back({c, item});
             QObject::connect(item, &QAction::triggered, item, [this, name] { run(onClick_, name); });
@@ -207,6 +221,7 @@ bool MenuView::shapeChanged(const Form& form) {
 }
 
 void MenuView::sync(const Form& form, QWidget* window, bool force) {
+    form_ = &form;
     if (shapeChanged(form)) rebuild(form, window);
     for (Entry& entry : entries_) {
         const Control& c = *entry.control;

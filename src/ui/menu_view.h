@@ -30,8 +30,9 @@ class MenuView {
     // that changed since the last sync (every one when `force`).
     void sync(const Form& form, QWidget* window, bool force = true);
     QMenuBar* bar() const { return bar_; }
-    QAction* action(const std::string& name) const;
-    QMenu* menu(const std::string& name) const;
+    // Asking for an entry of a long menu not yet opened makes the entries of every such menu.
+    QAction* action(const std::string& name);
+    QMenu* menu(const std::string& name);
 
   private:
     // One menu entry and what was last written to it; the control outlives the
@@ -52,8 +53,8 @@ class MenuView {
     void rebuild(const Form& form, QWidget* window);
     // mayWait: `into` is a submenu, which may be filled only when it opens.
     void addChildren(const Form& form, const std::string& parent, QWidget* into, bool mayWait);
-    void addEntry(QWidget* into, QAction* action, bool later);
     void fillOnOpen(QMenu* menu);
+    void fillAll();
     static void write(Entry& entry);
     // Runs a user's choice; menus retired meanwhile are freed once no choice is running.
     void run(const Notify& notify, const std::string& name);
@@ -71,8 +72,9 @@ class MenuView {
     std::vector<std::unique_ptr<QMenu>> popups_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
-    std::set<std::string> parents_;                // controls with children, found in one pass per rebuild
-    std::map<QWidget*, QList<QAction*>> unfilled_; // long submenus' entries, made but not yet added
+    std::set<std::string> parents_;            // controls with children, found in one pass per rebuild
+    std::map<QWidget*, std::string> unfilled_; // long submenus not yet opened, and their controls' names
+    const Form* form_ = nullptr;               // the form of the last sync
 };
 
 } // namespace kelvaro

@@ -75,15 +75,15 @@ QWidget* ProgramView::widget(const Control& control) const {
 }
 
 QAction* ProgramView::action(const Control& menuItem) const {
-    for (const auto& [form, view] : forms_)
-        if (QAction* a = view->menus->action(menuItem.name)) return a;
-    return nullptr;
+    const Form* form = app_.findForm(menuItem.form);
+    FormView* view = form ? findView(*form) : nullptr;
+    return view ? view->menus->action(menuItem.name) : nullptr;
 }
 
 QMenu* ProgramView::menu(const Control& menu) const {
-    for (const auto& [form, view] : forms_)
-        if (QMenu* m = view->menus->menu(menu.name)) return m;
-    return nullptr;
+    const Form* form = app_.findForm(menu.form);
+    FormView* view = form ? findView(*form) : nullptr;
+    return view ? view->menus->menu(menu.name) : nullptr;
 }
 
 QWidget* ProgramView::window(const std::string& form) const {

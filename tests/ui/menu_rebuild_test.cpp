@@ -38,6 +38,15 @@ int shownMenuBars(ProgramView& view) {
     return shown;
 }
 
+// "City 1" to "City 1000", an hour difference each, the first one chosen.
+QByteArray thousandCities() {
+    QByteArray cities;
+    for (int i = 1; i <= 1000; ++i)
+        cities += "City " + QByteArray::number(i) + "\x07" + QByteArray::number(i % 12) + "\x07" +
+                  (i == 1 ? "1" : "0") + "\x07\r\n";
+    return cities;
+}
+
 struct MenuRebuild : ::testing::Test {
     QTemporaryDir dir;
     FakePlatform fakes;
@@ -110,30 +119,36 @@ TEST_F(MenuRebuild, TheMenuBarStaysAfterTheNotebookClosesWithOk) {
     EXPECT_EQ(shownMenuBars(*view), 1);
 }
 
-// A menu of thousands of cities is filled when it opens, not when the window is built; its
-// entries can be found, and chosen, before that.
+// A menu of thousands of cities gets its entries when it opens, or when one of them is asked
+// for, not when the window is built.
 TEST_F(MenuRebuild, ALongCityMenuIsFilledInOrderWhenItOpens) {
-    QByteArray cities;
-    for (int i = 1; i <= 1000; ++i)
-        cities += "City " + QByteArray::number(i) + "\x07" + QByteArray::number(i % 12) + "\x07" +
-                  (i == 1 ? "1" : "0") + "\x07\r\n";
-    start(cities);
+    start(thousandCities());
     QMenu* menu = view->menu("Cities1");
     ASSERT_NE(menu, nullptr);
-    ASSERT_NE(view->action("CityItem1000"), nullptr);
     EXPECT_TRUE(menu->actions().isEmpty());
     emit menu->aboutToShow();
     const QList<QAction*> entries = menu->actions();
     ASSERT_GT(entries.size(), 1000);
+    EXPECT_EQ(entries.front()->text(), QStringLiteral("City 1\t1"));
     EXPECT_EQ(entries.front(), view->action("CityItem1"));
     EXPECT_EQ(entries[999], view->action("CityItem1000"));
     EXPECT_EQ(entries.back(), view->action("CitySeparator10"));
+    EXPECT_TRUE(entries.front()->isChecked());
     emit menu->aboutToShow(); // a second opening adds nothing
     EXPECT_EQ(menu->actions().size(), entries.size());
     view->action("CityItem1000")->trigger();
     view->refresh();
     EXPECT_TRUE(view->action("CityItem1000")->isChecked());
     EXPECT_FALSE(view->action("CityItem1")->isChecked());
+}
+
+TEST_F(MenuRebuild, AnEntryOfALongMenuNotYetOpenedCanBeChosen) {
+    start(thousandCities());
+    QAction* last = view->action("CityItem1000");
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text(), QStringLiteral("City 1000\t4"));
+    last->trigger();
+    EXPECT_EQ(app->ctl("LabelTZ").caption.substr(0, 9), "City 1000");
 }
 
 } // namespace
