@@ -26,13 +26,13 @@ void orderForKeyboard(Form& mainWindow, Form& notebook) {
     // The window is opened to set the alarm: the focus starts in the hour box. "Stop Alarm" and
     // the lock follow the boxes, one Shift+Tab back from the hour; the banner comes last, so its
     // page never takes the first focus.
-    tabLast(mainWindow, {"ComboBoxHour", "ComboBoxMinute", "ComboBoxAMPM", "ComboBoxSnooze", "EditProgramParams",
-                         "ComboBoxNowPlus", "TrackBarCD", "ButtonTestVolume", "ButtonStopAlarm", "CheckBoxLock",
-                         "WebBrowserTop"});
+    tabLast(mainWindow, {"ComboBoxHour", "ComboBoxMinute", "ComboBoxAMPM", "ComboBoxSnooze",
+                         "EditProgramParams", "ComboBoxNowPlus", "TrackBarCD", "ButtonTestVolume",
+                         "ButtonStopAlarm", "CheckBoxLock", "WebBrowserTop"});
     // The settings page: both columns of check boxes, the boxes below them row by row, then OK.
-    tabLast(notebook, {"ComboBoxLanguage", "ComboBoxMusicSeconds", "ComboBoxSnoozeSeconds",
-                       "CheckBoxEnableDualAlarm1", "GradBtnnChangeTimeFontSize1", "ComboBoxLateLimit",
-                       "ComboBoxGentleStart", "GradBtnnClose"});
+    tabLast(notebook,
+            {"ComboBoxLanguage", "ComboBoxMusicSeconds", "ComboBoxSnoozeSeconds", "CheckBoxEnableDualAlarm1",
+             "GradBtnnChangeTimeFontSize1", "ComboBoxLateLimit", "ComboBoxGentleStart", "GradBtnnClose"});
     // A grid keeps Tab for its cells (Ctrl+Tab turns the page from it), so each music page ends
     // in its list: the buttons beside it and the check box at its foot come first.
     tabLast(notebook, {"CheckBoxSTNewMusic", "MgridWave", "MgridCD", "MgridWebRadio"});
