@@ -23,9 +23,9 @@ void tabLast(Form& f, std::initializer_list<const char*> names) {
 } // namespace
 
 void orderForKeyboard(Form& mainWindow, Form& notebook) {
-    // The window is opened to set the alarm: the focus starts in the hour box. "Stop Alarm" and
-    // the lock follow the boxes, one Shift+Tab back from the hour; the banner comes last, so its
-    // page never takes the first focus.
+    // The window is opened to set the alarm: the focus starts in the hour box. The lock and
+    // "Stop Alarm" come last, so Shift+Tab from the hour box reaches them at once; the banner
+    // after them, so its page never takes the first focus.
     tabLast(mainWindow, {"ComboBoxHour", "ComboBoxMinute", "ComboBoxAMPM", "ComboBoxSnooze",
                          "EditProgramParams", "ComboBoxNowPlus", "TrackBarCD", "ButtonTestVolume",
                          "ButtonStopAlarm", "CheckBoxLock", "WebBrowserTop"});
