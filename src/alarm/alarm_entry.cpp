@@ -88,8 +88,14 @@ void validateAlarmBoxes(Application& app) {
     syncUpDowns(app);
 }
 
-// Enter checks every box. The hour and minute boxes take digits and Backspace;
-// a digit typed into a full box starts it again, so "41" over "30" gives "41".
+// Set when the hour or minute box takes the focus: what it shows then is a value, not typing.
+struct AlarmBoxTyping {
+    bool entered = false;
+};
+
+// Enter checks every box. The hour and minute boxes take digits and Backspace; a digit
+// typed into a full box, or into a box just entered (a "3" from the settings file too),
+// starts it again, so "41" over "30" gives "41".
 void alarmBoxKeyPress(Application& app) {
     KeyEvent* key = app.currentKey();
     if (!key) return;
@@ -103,7 +109,9 @@ void alarmBoxKeyPress(Application& app) {
         key->suppressed = true;
         return;
     }
-    if (c != 8 && box->text.size() >= 2) box->text.clear();
+    bool& entered = app.feature<AlarmBoxTyping>().entered;
+    if (c != 8 && (entered || box->text.size() >= 2)) box->text.clear();
+    entered = false;
 }
 
 void ampmKeyPress(Application& app) {
@@ -170,6 +178,9 @@ void wireHandlers(Application& app) {
             runStep(app, Step::RefreshMilestones);
         });
     }
+    for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute})
+        handle(app, *box, Event::Enter, "ComboBoxHourEnter",
+               [&app] { app.feature<AlarmBoxTyping>().entered = true; });
     handle(app, mainWindow(app).ComboBoxHour, Event::Exit, "ComboBoxHourExit",
            [&app] { ComboBoxHourExit(app); });
     handle(app, mainWindow(app).ComboBoxMinute, Event::Exit, "ComboBoxMinuteExit",

@@ -61,7 +61,10 @@ namespace {
 
 void formKeyPress(Application& app) {
     if (!alarmInProgress(app)) return;
-    if (KeyEvent* key = app.currentKey()) key->suppressed = true;
+    KeyEvent* key = app.currentKey();
+    // Space on "Stop Alarm", reached with Tab, presses it: the keyboard's way to end the alarm.
+    if (key && key->key == "Space" && app.focused() == mainWindow(app).ButtonStopAlarm.name) return;
+    if (key) key->suppressed = true;
     StartSnooze(app);
 }
 

@@ -30,6 +30,8 @@ void addTrayControls(Form& mainWindow);                       // tray/
 void addCityClockControls(Form& mainWindow, Form& notebook);  // city_clock/
 void addAboutBoxControls(Application& app);                   // app/ (the about box is a window of its own)
 void addWakeControls(Form& notebook);                         // wake/
+// Last: the order Tab walks the windows in, once every control is there.
+void orderForKeyboard(Form& mainWindow, Form& notebook); // app/
 
 // Wiring, once every control exists and the handles are bound.
 void installCities(Application& app);        // cities/

@@ -105,6 +105,7 @@ void assembleProgram(Application& app) {
     addCityClockControls(main, book);
     addWakeControls(book);
     addLanguageControls(book);
+    orderForKeyboard(main, book);
     bindWindows(app);
 
     installSettingsStore(app);

@@ -10,4 +10,4 @@ target_link_libraries(kelvaro PRIVATE kelvaro_ui kelvaro_platform kelvaro_logic)
 target_sources(kelvaro_logic PRIVATE ${CMAKE_CURRENT_LIST_DIR}/show_note.cpp ${CMAKE_CURRENT_LIST_DIR}/main_window_controls.cpp ${CMAKE_CURRENT_LIST_DIR}/notebook_controls.cpp ${CMAKE_CURRENT_LIST_DIR}/clock_formats.cpp ${CMAKE_CURRENT_LIST_DIR}/main_tick.cpp ${CMAKE_CURRENT_LIST_DIR}/startup.cpp ${CMAKE_CURRENT_LIST_DIR}/program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/steps.cpp ${CMAKE_CURRENT_LIST_DIR}/windows.cpp ${CMAKE_CURRENT_LIST_DIR}/wiring.cpp ${CMAKE_CURRENT_LIST_DIR}/view_hooks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/timer_controls.cpp ${CMAKE_CURRENT_LIST_DIR}/remote_control.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/about_box.cpp ${CMAKE_CURRENT_LIST_DIR}/keyboard_order.cpp)

@@ -37,7 +37,8 @@ struct Form {
     // Children of a menu or container, in creation order.
     std::vector<Control*> children(const std::string& parentName) const;
     void remove(const std::string& controlName);
-    // Puts a control just before another in the creation order (tab and menu order follow it).
+    // Puts a control just before another in the creation order (tab and menu order follow it);
+    // before no control (an empty name): last.
     void moveBefore(const std::string& controlName, const std::string& beforeName);
     // Moves whenever a control is added, removed or moved: views rebuild what
     // depends on the list of controls only then, not every second.

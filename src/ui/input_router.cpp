@@ -236,9 +236,13 @@ bool InputRouter::handleKey(QWidget* target, QEvent* event) {
         router = router->parentWidget();
     if (router && router != target && target->isAncestorOf(router)) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    // Ctrl+Tab turns the notebook's page, from a grid too, whose cells would take it.
+    if (tab && (key->modifiers() & Qt::ControlModifier) && qobject_cast<QTableWidget*>(target))
+        for (QWidget* w = target->parentWidget(); w; w = w->parentWidget())
+            if (auto* pages = qobject_cast<QTabWidget*>(w)) return QCoreApplication::sendEvent(pages, event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     // Tab moves the focus, as in any form; only a grid takes it as a key of its own.
-    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     if (tab && !qobject_cast<QTableWidget*>(target)) return false;
     const std::optional<std::string> name = modelKeyName(*key);
     if (!name) return false;

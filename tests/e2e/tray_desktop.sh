@@ -54,7 +54,9 @@ sleep 0.7
 menu=$(xwininfo -root -tree | grep '("kelvaro"' | grep -E "\+[0-9]+\+$((iy + 11))\$")
 check "a right click opens the tray's menu at the pointer" test -n "$menu"
 shot tray-menu
-xdotool key Escape
+xdotool key Down Return
+check "the menu goes by the keyboard: Down and Enter on \"Alarm ON / OFF\" switch the alarm off" \
+  waitfor eval '"$BIN" --dir "$W/prog1" --status 2>/dev/null | grep -q "alarm on: no"'
 stop_clock
 check "SIGTERM after the menu was open ends the program" eval '! kill -0 $CLOCK 2>/dev/null'
 kill "$TRAYER"

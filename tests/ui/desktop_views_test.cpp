@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -126,6 +128,92 @@ TEST_F(DesktopViews, TheAboutBoxAnimatesOnlyWhileShown) {
     EXPECT_FALSE(about->isVisible());
     EXPECT_FALSE(flame->isAnimating());
     EXPECT_FALSE(scroll->isAnimating());
+}
+
+// The controls the focus visits, Tab after Tab, until it is back where it began or a grid
+// keeps the key for its cells. Qt's own stops (the notebook's tab bar) are passed over.
+std::vector<std::string> tabWalk(Application& app) {
+    std::vector<std::string> names;
+    for (int press = 0; press < 60; ++press) {
+        QWidget* at = QApplication::focusWidget();
+        if (!at) break;
+        const std::string name = at->objectName().toStdString();
+        const Control* c = app.find(name);
+        if (c && c->kind != ControlKind::PageControl) {
+            if (std::find(names.begin(), names.end(), name) != names.end()) break;
+            names.push_back(name);
+        }
+        QTest::keyClick(at, Qt::Key_Tab);
+        if (QApplication::focusWidget() == at && c && c->kind == ControlKind::Grid) break;
+    }
+    return names;
+}
+
+QWidget* shownActive(ProgramView& view, const char* form) {
+    view.refresh();
+    QWidget* window = view.window(form);
+    QApplication::setActiveWindow(window);
+    QTest::qWait(20);
+    return window;
+}
+
+TEST_F(DesktopViews, TheAlarmIsSetWithTheKeyboardAlone) {
+    shownActive(*view, "TFormKelvaro");
+    ASSERT_EQ(QApplication::focusWidget(), view->widget("ComboBoxHour"))
+        << "the focus starts in the hour box";
+    for (const Qt::Key key : {Qt::Key_0, Qt::Key_9, Qt::Key_Tab, Qt::Key_4, Qt::Key_5, Qt::Key_Return})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(app->ctl("LabelAlarmTime").caption, "9:45 AM");
+}
+
+// From where the main window's focus starts, and on each notebook page from its tab, Tab
+// reaches these controls in this order. A grid keeps Tab for its cells, so a page ends in
+// it; Ctrl+Tab turns to the next page from the last control, a grid's too.
+TEST_F(DesktopViews, TabReachesEveryControlInOrderAndCtrlTabEveryPage) {
+    const auto names = [](const char* spaced) {
+        std::vector<std::string> list;
+        for (const QString& name : QString::fromLatin1(spaced).split(QLatin1Char(' ')))
+            list.push_back(name.toStdString());
+        return list;
+    };
+    shownActive(*view, "TFormKelvaro");
+    EXPECT_EQ(tabWalk(*app), names("ComboBoxHour ComboBoxMinute ComboBoxAMPM ComboBoxSnooze ComboBoxNowPlus "
+                                   "ButtonTestVolume CheckBoxLock"));
+    const std::pair<const char*, const char*> pageWalks[] = {
+        {"TabSheetSettings",
+         "CheckBoxAlarmOnce1 CheckBoxSnooze1 CheckBoxMonitorOff CheckBoxVolumeMuteFix1 "
+         "CheckBoxStopHybernateandSleep1 CheckBoxShowKVTimeinTaskBar1 CheckBoxShowMilestones "
+         "CheckBoxWarnifChangingSettings1 CheckBoxSayTimeEveryHour1 CheckBoxQuietAfterBedTime1 "
+         "CheckBoxSpeakDuringAlarm1 CheckBoxAllowTimeUpdate CheckBoxAutoStartwithWindows1 "
+         "CheckBoxLowBattCheck1 "
+         "ComboBoxLanguage ComboBoxMusicSeconds ComboBoxSnoozeSeconds GradBtnnChangeTimeFontSize1 "
+         "ComboBoxLateLimit ComboBoxGentleStart GradBtnnClose"},
+        {"TabSheetSuperAlarm",
+         "Edit1M Edit2M Edit3M Edit4M Edit5M Edit6M Edit7M Edit8M Edit9M ComboBoxHourM "
+         "ComboBoxMinuteM ComboBoxAMPMM EditBT EditBTT Edit1MT Edit2MT Edit3MT Edit4MT Edit5MT "
+         "GradBtnnMSaveDefaults GradBtnnMUseDefaults GradBtnnMSetAlarm"},
+        {"TabSheetWave",
+         "RadioButtonWInOrder RadioButtonWRandom RadioButtonWSingle ButtonAddWave ButtonSortWave "
+         "CheckBoxSTNewMusic MgridWave"},
+        {"TabSheetCD",
+         "RadioButtonCDInOrder RadioButtonCDRandom RadioButtonCDSingle RadioButtonCDWhole ButtonAddCD "
+         "ButtonSortCD MgridCD"},
+        {"TabSheetWebRadio", "ButtonSortWebRadio MgridWebRadio"},
+        {"TabSheetWebTime", "ComboBoxTimeHostName GradBtnnGetTime GradBtnnOKWT"},
+        {"TabSheetCities", "ComboBoxZone GradBtnnUseZone GradBtnnNoZone MgridCities"},
+    };
+    app->userClick("Settings1");
+    auto* pages = shownActive(*view, "TFormCity")->findChild<QTabWidget*>();
+    ASSERT_NE(pages, nullptr);
+    for (const auto& [page, controls] : pageWalks) {
+        EXPECT_EQ(pages->currentWidget()->objectName().toStdString(), page);
+        pages->tabBar()->setFocus(Qt::TabFocusReason); // where Shift+Tab from the page's first control goes
+        EXPECT_EQ(tabWalk(*app), names(controls)) << page;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        view->refresh();
+    }
+    EXPECT_EQ(pages->currentWidget()->objectName().toStdString(), "TabSheetSettings")
+        << "round, past the hidden page";
 }
 
 } // namespace
