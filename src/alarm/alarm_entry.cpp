@@ -179,7 +179,7 @@ void wireHandlers(Application& app) {
         });
     }
     for (Control* box : {&w.ComboBoxHour, &w.ComboBoxMinute})
-        handle(app, *box, Event::Enter, "ComboBoxHourEnter",
+        handle(app, *box, Event::Enter, box->name + "Enter",
                [&app] { app.feature<AlarmBoxTyping>().entered = true; });
     handle(app, mainWindow(app).ComboBoxHour, Event::Exit, "ComboBoxHourExit",
            [&app] { ComboBoxHourExit(app); });

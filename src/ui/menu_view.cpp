@@ -162,12 +162,8 @@ void MenuView::rebuild(const Form& form, QWidget* window) {
     unfilled_.clear();
     // Asking the form for each item's children would pass over every control per item.
     parents_.clear();
-    std::size_t menuControls = 0;
-    for (const auto& c : form.controls()) {
+    for (const auto& c : form.controls())
         if (!c->parent.empty()) parents_.insert(c->parent);
-        if (isMenuKind(c->kind)) ++menuControls;
-    }
-    entries_.reserve(menuControls);
     for (const auto& c : form.controls()) {
         if (c->kind != ControlKind::Menu || !c->parent.empty()) continue;
         if (c->name == "MainMenu") { // the framework's name for a form's menu bar, in every form
